@@ -1,0 +1,8 @@
+// Fields of PlotState for one concern (see plot_state.h).
+#pragma once
+
+namespace plotix {
+
+struct Axis3dState {};
+
+}  // namespace plotix
