@@ -1,0 +1,142 @@
+// Units, physical constants, the shared blocks the dynamics routines talk through,
+// the built-in table of the nine planets, and the packed-date day count `pacjd`.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+namespace dynamics {
+
+// Per-body arrays hold up to 20 bodies (at most nine planets and the small body).
+inline constexpr int kMaxBodies = 20;
+
+// Arrays indexed by body slot 1..20 (planets first, the small body last). Entry 0 is
+// never used, so the slot arithmetic of the integrator reads as written.
+using SlotDoubles = std::array<double, kMaxBodies + 1>;
+using SlotInts = std::array<int, kMaxBodies + 1>;
+
+// Sun's GM in AU^3/yr^2: (Gaussian constant 0.01720209895 per day × 365.25)^2.
+inline constexpr double kGaussK2 = 39.476926421373015;
+inline constexpr double kKmToAu = 6.6845871222684464e-9;
+// One km/s expressed in AU per year; divide an AU/yr speed by it to get km/s.
+inline constexpr double kAuYrPerKmS = 0.21094952656969873;
+inline constexpr double kDaysPerYear = 365.25;
+// Julian date at which the planet table's osculating elements hold.
+inline constexpr double kPlanetEpochJd = 2451400.5;
+// pacjd returns JD - 2450000.5 at 0 h; add this to get the Julian date.
+inline constexpr double kPacjdOffset = 2450000.5;
+
+inline const double kPi = 4.0 * std::atan(1.0);
+inline const double kTwoPi = 8.0 * std::atan(1.0);
+inline const double kDegToRad = kPi / 180.0;
+
+// Ejection limits.
+inline constexpr double kEjectSemimajorAu = 9000.0;
+inline constexpr double kEjectDistanceAu = 60.0;
+// The Sun's capture radius is 1.14 solar radii of 696000 km.
+inline constexpr double kSunRadiusKm = 696000.0;
+inline constexpr double kSunCaptureFactor = 1.14;
+inline constexpr double kSunCloseAu = 0.01;
+
+// cte(1..3).
+struct Cte {
+  double k2 = 0.0;            // cte(1): the Sun's GM
+  double gm_central = 0.0;    // cte(2): GM of the central body (Sun plus folded inner planets)
+  double auyr_per_kms = 0.0;  // cte(3): AU/yr in one km/s
+};
+
+// codigo(1..2): beyond both limits a body counts as ejected.
+struct Codigo {
+  double max_semimajor = 0.0;  // codigo(1), AU
+  double max_distance = 0.0;   // codigo(2), AU
+};
+
+// radiosol(1..2).
+struct Radiosol {
+  double capture = 0.0;  // radiosol(1): Sun capture radius, AU
+  double close = 0.0;    // radiosol(2): perihelion-passage distance limit, AU
+};
+
+// param(1..4): settings of the extrapolation integrator; the only block with
+// compile-time initial values.
+struct Param {
+  int first_divisor_exp = 2;  // param(1): first Richardson divisor is 2^param(1)
+  int growth_exp = 2;         // param(2): divisor grows by 2^param(2) per column
+  int max_stage = 10;         // param(3): highest step-halving stage
+  int max_column = 6;         // param(4): highest extrapolation column
+};
+
+// unir(1..2).
+struct Unir {
+  int npla = 0;  // unir(1): planets in the integration
+  int ntot = 0;  // unir(2): bodies in the integration
+};
+
+// elpla: osculating semimajor axis and eccentricity per body slot, from the last drift.
+struct Elpla {
+  SlotDoubles a{};
+  SlotDoubles e{};
+};
+
+// Every shared block of the dynamics, owned by the main program for the whole process
+// and handed to the routines that read or write it.
+struct SharedBlocks {
+  Cte cte;
+  Codigo codigo;
+  Radiosol radiosol;
+  double ddpi = 0.0;    // 2π
+  Param param;
+  double julito = 0.0;  // Julian date of the small body's epoch: the clock's zero
+  Unir unir;
+  Elpla elpla;
+  SlotDoubles pmass{};  // GM per body slot; 0 for the small body
+  SlotInts primor{};    // start-up slot of the body now in each slot
+  SlotInts nplaini{};   // planet number (1..9, 10 = small body) per start-up slot
+  double a = 0.0;       // GM of the planet whose encounter is being integrated
+};
+
+// Stores the fixed constants in their blocks (cte, codigo, radiosol, ddpi) and sets
+// cte(2) = central_mass_factor × cte(1). Run before every integration.
+void store_constants(SharedBlocks& blocks, double central_mass_factor);
+
+// One row of the planet table: heliocentric osculating elements referred to the ecliptic
+// and equinox J2000 at JD 2451400.5.
+struct PlanetRow {
+  double a;          // semimajor axis, AU
+  double e;          // eccentricity
+  double i;          // inclination, deg
+  double node;       // longitude of the ascending node, deg
+  double peri;       // argument of perihelion, deg
+  double m;          // mean anomaly, deg
+  double mass;       // solar masses (Earth row: Earth plus Moon)
+  double radius_km;  // km
+};
+
+inline constexpr int kPlanetCount = 9;
+
+// Planet table, row k-1 = planet number k (1 Mercury ... 9 Pluto).
+inline constexpr std::array<PlanetRow, kPlanetCount> s{{
+    {0.38709897, 0.205622188, 7.0050053, 48.3307302, 29.1239378, 303.4539666, 1.66013679e-07, 2440.0},
+    {0.72333793, 0.006771606, 3.3945712, 76.6821802, 54.8201213, 178.9704486, 2.44783833e-06, 6052.0},
+    {0.99998836, 0.016736826, 0.0001213, 27.6464539, 75.3942093, 215.0034486, 3.04043264e-06, 6371.0},
+    {1.52367503, 0.093290001, 1.849892, 49.5616397, 286.5090192, 303.6562023, 3.22715144e-07, 3390.0},
+    {5.20399661, 0.048719684, 1.3046775, 100.4829904, 275.0927233, 6.8013147, 0.000954791938, 69911.0},
+    {9.58195033, 0.055272778, 2.4852156, 113.6436321, 335.5040835, 315.9800041, 0.00028588598, 58232.0},
+    {19.24744286, 0.043713914, 0.7727272, 74.0128993, 97.4115217, 140.3579592, 4.36624404e-05, 25362.0},
+    {30.14125054, 0.011166945, 1.7676331, 131.7957546, 259.2549938, 273.2914807, 5.15138902e-05, 24624.0},
+    {39.30014087, 0.245185295, 17.1448574, 110.3063101, 113.9258678, 14.3165644, 7.3964497e-09, 1150.0},
+}};
+
+// Planet names as 7-character blank-padded fields, row k-1 = planet number k.
+inline constexpr std::array<std::string_view, kPlanetCount> znomp{
+    "Mercury", "Venus  ", "Earth  ", "Mars   ", "Jupiter",
+    "Saturn ", "Uranus ", "Neptune", "Pluto  "};
+
+// Day count of a packed MPC calendar date: century letter (I 1800, J 1900, K 2000,
+// anything else 0), two-digit year, month code (1-9, A-C) and day code (1-9, A-V);
+// unknown codes count as 0. jd receives the Julian Day Number minus 2450001, so
+// jd + 2450000.5 is the Julian date at 0 h of that day. Never fails.
+void pacjd(char century, int year, char month, char day, int& jd);
+
+}  // namespace dynamics
