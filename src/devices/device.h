@@ -32,7 +32,8 @@ struct DeviceOpenParams {
 
 // What a device reports back when it has opened.
 struct DeviceOpenResult {
-  int status = 0;             // 0 ok; 36 file error; 53 not enough memory
+  int status = 0;             // 0 ok; 36 file error; 53 not enough memory; 170 no free version name
+  std::string file_name;      // the file actually written, where the device chose a version name itself
   int colour_depth = 8;       // ncdepth: 24 for true-colour devices
   int area_width = 0;         // screen: actual drawing-area size (Wc, Hc); 0 when not a screen
   int area_height = 0;

@@ -1,0 +1,63 @@
+// Version names: an existing output file is never overwritten.
+#include "devices/file_version.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileVersion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / "file_version_test";
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  void touch(const std::string& name) const { std::ofstream(dir_ / name) << "x"; }
+
+  fs::path dir_;
+};
+
+TEST_F(FileVersion, FreeNameIsKeptWithoutTrailingBlanks) {
+  EXPECT_EQ(devices::free_file_name(path("plot.ps")), path("plot.ps"));
+  EXPECT_EQ(devices::free_file_name(path("plot.ps ")), path("plot.ps"));
+}
+
+TEST_F(FileVersion, ExistingNamesGetTheNextFreeSuffix) {
+  touch("plot.ps");
+  EXPECT_EQ(devices::free_file_name(path("plot.ps")), path("plot_1.ps"));
+  touch("A1B2C3D.pdf");
+  EXPECT_EQ(devices::free_file_name(path("A1B2C3D.pdf")), path("A1B2C3_1.pdf"));
+  touch("A1B2C3_1.pdf");
+  EXPECT_EQ(devices::free_file_name(path("A1B2C3D.pdf")), path("A1B2C3_2.pdf"));
+  touch("ABCDEFGH.ps");
+  EXPECT_EQ(devices::free_file_name(path("ABCDEFGH.ps")), path("ABCDEF_1.ps"));
+}
+
+TEST_F(FileVersion, TwoDigitSuffixCutsTheBaseToFive) {
+  touch("A1B2C3D.pdf");
+  for (int n = 1; n <= 9; ++n) touch("A1B2C3_" + std::to_string(n) + ".pdf");
+  EXPECT_EQ(devices::free_file_name(path("A1B2C3D.pdf")), path("A1B2C_10.pdf"));
+}
+
+TEST_F(FileVersion, BlanksInsideTheNameAndNamesWithoutExtension) {
+  touch("00433  .pdf");
+  // The base of 7 characters is cut to 6, so one of the two blanks goes.
+  EXPECT_EQ(devices::free_file_name(path("00433  .pdf")), path("00433 _1.pdf"));
+  touch("README");
+  EXPECT_EQ(devices::free_file_name(path("README")), path("README_1"));
+}
+
+TEST_F(FileVersion, PointsInTheDirectoryAreNotTheExtension) {
+  fs::create_directories(dir_ / "run.d");
+  touch("run.d/picture");
+  EXPECT_EQ(devices::free_file_name(path("run.d/picture")), path("run.d/pictur_1"));
+}
+
+}  // namespace
