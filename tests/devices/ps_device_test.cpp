@@ -1,0 +1,368 @@
+// The PostScript writer: header, prolog, path groups, word assembly, commands and
+// trailer read back as text; every file rendered by Ghostscript and its pixels checked.
+#include "devices/ps_device.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "outside_readers.h"
+
+namespace devices {
+namespace {
+
+using testing::read_file;
+using testing::run_command;
+using testing::split_lines;
+
+namespace fs = std::filesystem;
+
+// The default page DA4L on PS: 2969 x 2099 plot units turned onto the portrait sheet,
+// scale min(5600/2969, 3900/2099) = 3900/2099.
+DeviceOpenParams default_page(const std::string& file, int idev = 504) {
+  DeviceOpenParams p;
+  p.idev = idev;
+  p.file_name = file;
+  p.nxpage = 2969;
+  p.nypage = 2099;
+  p.xdevfac = 3900.0 / 2099.0;
+  p.landscape = true;
+  p.background_mode = 2;
+  p.date = "06.12.2026";
+  p.time = "12:34:56";
+  return p;
+}
+
+class PsDeviceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("skytrak_ps_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  // Every file a test writes: no line over 80 characters, and Ghostscript renders it
+  // silently. Returns the path of the PNG.
+  fs::path check_and_render(const std::string& file, int resolution = 72) {
+    const std::string text = read_file(file);
+    for (const std::string& line : split_lines(text)) EXPECT_LE(line.size(), 80u) << line;
+    const fs::path png = fs::path(file).replace_extension(".png");
+    const auto gs = run_command("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r" +
+                                std::to_string(resolution) + " -g" +
+                                std::to_string(595 * resolution / 72) + "x" +
+                                std::to_string(842 * resolution / 72) + " -o '" + png.string() +
+                                "' '" + file + "'");
+    EXPECT_EQ(gs.status, 0) << gs.output;
+    EXPECT_EQ(gs.output, "");
+    EXPECT_TRUE(fs::exists(png));
+    return png;
+  }
+
+  fs::path dir_;
+};
+
+// The words of the drawing part: everything after the header line that sets the caps.
+std::vector<std::string> body_words(const std::string& text) {
+  const std::string marker = "2 setlinecap 2 setlinejoin 5 cm setlinewidth\n";
+  std::istringstream in(text.substr(text.find(marker) + marker.size()));
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+TEST_F(PsDeviceTest, HeaderOfTheDefaultPage) {
+  PsDevice ps;
+  const auto result = ps.open(default_page(path("plot.ps")));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.colour_depth, 24);
+  EXPECT_EQ(ps.close(), 0);
+
+  const auto lines = split_lines(read_file(path("plot.ps")));
+  ASSERT_GT(lines.size(), 12u);
+  EXPECT_EQ(lines[0], "%!PS-Adobe-2.0");
+  EXPECT_EQ(lines[1], "%%BoundingBox: 21 28 575 811");
+  EXPECT_EQ(lines[2], "%%Creator: PLOTIX   9.3 L");
+  EXPECT_EQ(lines[3], "%%CreationDate: 06.12.2026 , 12:34:56");
+  EXPECT_EQ(lines[4], "%%Pages: (atend)");
+  EXPECT_EQ(lines[5], "%%EndComments");
+  EXPECT_EQ(lines[6], "%%BeginProlog");
+  const auto end_prolog = std::find(lines.begin(), lines.end(), "%%EndProlog");
+  ASSERT_NE(end_prolog, lines.end());
+  EXPECT_EQ(*(end_prolog - 1), "  150 cm   200 cm translate   1.000000  1.000000 scale");
+  EXPECT_EQ(*(end_prolog + 1), "%%Page: 1 1");
+  EXPECT_EQ(*(end_prolog + 2), "erasepage");  // white paper by default
+  EXPECT_EQ(*(end_prolog + 3), "2 setlinecap 2 setlinejoin 5 cm setlinewidth");
+  // An empty plot: the trailer follows at once.
+  const std::vector<std::string> trailer(end_prolog + 4, lines.end());
+  const std::vector<std::string> expected = {"gsave showpage grestore ", "%%Trailer ",
+                                             "%%Pages: 1 ", "%%EOF "};
+  EXPECT_EQ(trailer, expected);
+
+  // Every procedure of the prolog is defined.
+  const std::string prolog = read_file(path("plot.ps"));
+  for (const char* name : {"/cm ", "/rgb ", "/lc ", "/u ", "/d ", "/p ", "/e ", "/f ", "/text ",
+                           "/font ", "/c ", "/sec ", "/tri ", "/ReEncodeSmall ", "/GermanVec "})
+    EXPECT_NE(prolog.find(std::string("\n") + name), std::string::npos) << name;
+  check_and_render(path("plot.ps"));
+}
+
+TEST_F(PsDeviceTest, GermanVecNamesOneCodeEach) {
+  PsDevice ps;
+  ps.open(default_page(path("vec.ps")));
+  ps.close();
+  const std::string text = read_file(path("vec.ps"));
+  const auto start = text.find("/GermanVec [");
+  const auto end = text.find("] def", start);
+  ASSERT_NE(end, std::string::npos);
+  std::istringstream in(text.substr(start + 12, end - start - 12));
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  // 8#177 Adieresis, then codes 8#200 to 8#272 (59 codes) with one name each.
+  ASSERT_EQ(words.size(), 2u + 1u + 59u);
+  EXPECT_EQ(words[0], "8#177");
+  EXPECT_EQ(words[1], "/Adieresis");
+  EXPECT_EQ(words[2], "8#200");
+  EXPECT_EQ(words[3], "/Odieresis");
+  EXPECT_EQ(words[8], "/germandbls");
+  EXPECT_EQ(words[25], "/Iacute");       // 8#200 + 22 = 8#226
+  EXPECT_EQ(words.back(), "/questiondown");  // 8#272
+
+  // The re-encoding really works in an interpreter: the prolog with a text using it.
+  const std::string prolog_end = "%%EndProlog\n";
+  const std::string program = text.substr(0, text.find(prolog_end) + prolog_end.size()) +
+                              "GermanVec /Helvetica-German /Helvetica ReEncodeSmall\n"
+                              "/Helvetica-German 100 font (\\200\\201) 1000 1000 30 1 text\n"
+                              "65 1000 2000 0 c 0 255 0 f\n"
+                              "1000 3000 100 300 0 90 255 0 0 sec showpage\n";
+  std::ofstream(path("prolog_use.ps")) << program;
+  check_and_render(path("prolog_use.ps"));
+}
+
+TEST_F(PsDeviceTest, PathsAreWrittenInGroupsOfFiftyPoints) {
+  PsDevice ps;
+  ps.open(default_page(path("groups.ps")));
+  ps.move_draw(12, 340, kMove);
+  for (int i = 1; i < 120; ++i) ps.move_draw(12 + i, 340 + 2 * i, kDraw);
+  ps.close();
+  const auto words = body_words(read_file(path("groups.ps")));
+
+  // Walk the groups: "x y u", then "x y d" pairs, then "p".
+  std::vector<std::vector<std::pair<int, int>>> groups;
+  for (std::size_t i = 0; i + 2 < words.size();) {
+    if (words[i] == "p") { ++i; continue; }
+    if (words[i + 2] == "u") groups.emplace_back();
+    if (words[i + 2] != "u" && words[i + 2] != "d") break;
+    ASSERT_FALSE(groups.empty());
+    groups.back().emplace_back(std::stoi(words[i]), std::stoi(words[i + 1]));
+    i += 3;
+  }
+  ASSERT_EQ(groups.size(), 3u);
+  EXPECT_EQ(groups[0].size(), 50u);
+  EXPECT_EQ(groups[1].size(), 50u);
+  EXPECT_EQ(groups[2].size(), 22u);
+  EXPECT_EQ(groups[0].front(), std::make_pair(12, 340));
+  EXPECT_EQ(groups[1].front(), groups[0].back());  // each group starts where the last ended
+  EXPECT_EQ(groups[2].front(), groups[1].back());
+  EXPECT_EQ(groups[2].back(), std::make_pair(12 + 119, 340 + 238));
+  // The numeric padding is gone: single blanks between the words.
+  const std::string text = read_file(path("groups.ps"));
+  EXPECT_NE(text.find("\n12 340 u 13 342 d "), std::string::npos);
+  EXPECT_EQ(text.find("  ", text.find("%%Page: 1 1")), std::string::npos);
+  check_and_render(path("groups.ps"));
+}
+
+TEST_F(PsDeviceTest, CoordinatesAreRoundedAndFinishedPathsContinue) {
+  PsDevice ps;
+  ps.open(default_page(path("round.ps")));
+  ps.move_draw(10.49, 20.5, kMove);     // 10 21
+  ps.move_draw(30.2, 40.7, kDraw);      // 30 41
+  ps.set_colour_rgb(255, 0, 0);         // finishes the path first
+  ps.move_draw(50, 60, kDraw);          // continues from the last written point
+  ps.close();
+  const std::string text = read_file(path("round.ps"));
+  EXPECT_NE(text.find("\n10 21 u 30 41 d p 255 0 0 f 30 41 u 50 60 d p gsave showpage "
+                      "grestore \n%%Trailer \n%%Pages: 1 \n%%EOF \n"),
+            std::string::npos)
+      << text.substr(text.find("%%Page: 1 1"));
+}
+
+TEST_F(PsDeviceTest, WidthColourAndFillCommands) {
+  PsDevice ps;
+  ps.open(default_page(path("cmds.ps")));
+  ps.set_line_width(1.0, false);   // penwid(0.2): 5 x 0.2 = 1.00
+  ps.set_line_width(12, true);     // linwid(6): 2 x 6
+  ps.move_draw(100, 100, kMove);
+  ps.move_draw(200, 100, kDraw);
+  const double xs[3] = {300, 400, 350.6};
+  const double ys[3] = {300, 300, 400.4};
+  ps.set_colour_rgb(0, 128, 255);
+  ps.fill_triangle(xs, ys, 0x01FF8000, 0, 128, 255);
+  ps.move_draw(500, 500, kMove);
+  ps.move_draw(600, 500, kDraw);
+  ps.begin_polygon(3);             // a fill finishes the pending path first
+  ps.polygon_point(700, 700);
+  ps.polygon_point(800, 700);
+  ps.polygon_point(750, 800);
+  ps.end_polygon();
+  ps.fill_rectangle(1000, 1000, 1200, 1100, 0x0100FF00, 0, 255, 0);
+  ps.close();
+  const std::string text = read_file(path("cmds.ps"));
+  // Joined over the line ends, which fall where the 80 characters run out.
+  std::string body;
+  for (const auto& line : split_lines(text.substr(text.find("2 setlinecap")))) body += line;
+  EXPECT_NE(body.find("setlinewidth1.00 cm setlinewidth 12 cm setlinewidth 100 100 u 200 100 d p "
+                      "0 128 255 f 300 300 400 300 351 400 tri 500 500 u 600 500 d p "
+                      "700 700 u 800 700 d 750 800 d 700 700 d eofill "
+                      "1000 1000 1200 1100 0 255 0 e gsave"),
+            std::string::npos)
+      << body;
+  check_and_render(path("cmds.ps"));
+}
+
+TEST_F(PsDeviceTest, LongOutputBreaksLinesBeforeEightyCharacters) {
+  PsDevice ps;
+  ps.open(default_page(path("long.ps")));
+  ps.move_draw(0, 0, kMove);
+  for (int i = 1; i <= 2000; ++i) ps.move_draw(i % 3900, (i * 7) % 5500, kDraw);
+  ps.close();
+  const auto lines = split_lines(read_file(path("long.ps")));
+  std::size_t longest = 0, filled = 0;
+  for (const auto& line : lines) {
+    longest = std::max(longest, line.size());
+    if (line.size() >= 70) ++filled;
+  }
+  EXPECT_LE(longest, 80u);
+  EXPECT_GT(filled, 100u);  // lines are really filled up, not one word per line
+  check_and_render(path("long.ps"));
+}
+
+TEST_F(PsDeviceTest, EpsHasNoTrailerComments) {
+  PsDevice ps;
+  ps.open(default_page(path("plot.eps"), 503));
+  ps.move_draw(10, 10, kMove);
+  ps.move_draw(20, 20, kDraw);
+  ps.close();
+  const std::string text = read_file(path("plot.eps"));
+  EXPECT_EQ(text.rfind("%!PS-Adobe-3.0 EPSF-3.0\n", 0), 0u);
+  EXPECT_EQ(text.find("%%Pages"), std::string::npos);
+  EXPECT_EQ(text.find("%%Trailer"), std::string::npos);
+  EXPECT_EQ(text.find("%%EOF"), std::string::npos);
+  const std::string tail = "gsave showpage grestore \n";
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  check_and_render(path("plot.eps"));
+}
+
+TEST_F(PsDeviceTest, DarkBackgroundPaintsTheWholePageBlack) {
+  // Landscape: width along the sheet = 2099 s = 3900, height = 2969 s = 5516.47 -> 5516.
+  PsDevice landscape;
+  auto params = default_page(path("dark.ps"));
+  params.background_mode = 0;
+  landscape.open(params);
+  landscape.close();
+  const std::string text = read_file(path("dark.ps"));
+  EXPECT_NE(text.find("\n%%Page: 1 1\n0 0 3900 5516 0 0 0 e \n2 setlinecap"), std::string::npos);
+  const auto picture = testing::read_picture(check_and_render(path("dark.ps")));
+  ASSERT_EQ(picture.width, 595);
+  // Inside the page black, in the margin white: page spans 21..574 x 31..813 from below.
+  EXPECT_EQ(picture.at(300, 400), (testing::Rgb{0, 0, 0}));
+  EXPECT_EQ(picture.at(10, 400), (testing::Rgb{255, 255, 255}));
+  EXPECT_EQ(picture.at(300, 835), (testing::Rgb{255, 255, 255}));
+
+  // Portrait page 2099 x 2969: scale min(3900/2099, 5600/2969) = 3900/2099 again,
+  // corners (0, 5516) and (3900, 0).
+  PsDevice portrait;
+  params = default_page(path("dark_portrait.ps"));
+  params.background_mode = 0;
+  params.nxpage = 2099;
+  params.nypage = 2969;
+  params.landscape = false;
+  portrait.open(params);
+  portrait.close();
+  const std::string portrait_text = read_file(path("dark_portrait.ps"));
+  EXPECT_NE(portrait_text.find("\n0 5516 3900 0 0 0 0 e \n"), std::string::npos);
+  EXPECT_NE(portrait_text.find("%%Creator: PLOTIX   9.3 P\n"), std::string::npos);
+  EXPECT_NE(portrait_text.find("%%BoundingBox: 21 28 575 811\n"), std::string::npos);
+  check_and_render(path("dark_portrait.ps"));
+}
+
+// Plot units to rendered pixels (72 dpi, A4 sheet of 842 rows) through the turned
+// page: sheet x = y s, sheet y = x s, then the 150/200 margin and 72/508 points per unit.
+struct Pixel {
+  int col, row;
+};
+Pixel to_pixel(double page_x, double page_y) {
+  const double s = 3900.0 / 2099.0;
+  const double k = 72.0 / 508.0;
+  return {static_cast<int>((150 + page_y * s) * k), static_cast<int>(842 - (200 + page_x * s) * k)};
+}
+
+TEST_F(PsDeviceTest, RenderedBorderAndColouredLinesLandWhereExpected) {
+  PsDevice ps;
+  ps.open(default_page(path("picture.ps")));
+  // Page points through the turned mapping X = y s, Y = x s.
+  const double s = 3900.0 / 2099.0;
+  const auto page = [&](double x, double y, int code) { ps.move_draw(y * s, x * s, code); };
+  ps.set_line_width(40, true);  // 40/20 mm: wide enough to hit whole pixels
+  page(0, 0, kMove);
+  page(0, 2099, kDraw);
+  page(2969, 2099, kDraw);
+  page(2969, 0, kDraw);
+  page(0, 0, kDraw);
+  ps.set_colour_rgb(255, 0, 0);  // red across the top part of the page
+  page(300, 500, kMove);
+  page(2600, 500, kDraw);
+  ps.set_colour_rgb(0, 0, 255);  // blue down the left part
+  page(800, 300, kMove);
+  page(800, 1800, kDraw);
+  ps.set_colour_rgb(0, 255, 0);  // a green triangle pointing down, lower right
+  const double xs[3] = {1500 * s, 1500 * s, 1900 * s};
+  const double ys[3] = {1500 * s, 2500 * s, 2000 * s};
+  ps.fill_triangle(xs, ys, 0, 0, 255, 0);
+  ASSERT_EQ(ps.close(), 0);
+
+  const auto picture = testing::read_picture(check_and_render(path("picture.ps")));
+  ASSERT_EQ(picture.width, 595);
+  ASSERT_EQ(picture.height, 842);
+  const auto at = [&](double x, double y) {
+    const Pixel p = to_pixel(x, y);
+    return picture.at(p.col, p.row);
+  };
+  const testing::Rgb black{0, 0, 0}, red{255, 0, 0}, blue{0, 0, 255}, green{0, 255, 0},
+      white{255, 255, 255};
+  // Border: the middle of each side, and just inside it is white.
+  EXPECT_EQ(at(0, 1000), black);
+  EXPECT_EQ(at(2969, 1000), black);
+  EXPECT_EQ(at(1500, 0), black);
+  EXPECT_EQ(at(1500, 2099), black);
+  EXPECT_EQ(at(1500, 60), white);
+  EXPECT_EQ(at(1500, 500), red);
+  EXPECT_EQ(at(1500, 540), white);
+  EXPECT_EQ(at(200, 500), white);    // the red line starts at x = 300
+  EXPECT_EQ(at(800, 1000), blue);
+  EXPECT_EQ(at(800, 1900), white);   // and the blue one ends at y = 1800
+  EXPECT_EQ(at(2000, 1650), green);  // triangle (1500,1500) (2500,1500) (2000,1900)
+  EXPECT_EQ(at(1550, 1650), white);
+  EXPECT_EQ(at(2000, 1950), white);
+}
+
+TEST_F(PsDeviceTest, FileErrorsAreReported) {
+  PsDevice unopenable;
+  EXPECT_EQ(unopenable.open(default_page("/nonexistent-dir-skytrak/plot.ps")).status, 36);
+  unopenable.move_draw(1, 1, kDraw);  // ignored, no crash
+  EXPECT_EQ(unopenable.close(), 0);
+
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  PsDevice full;
+  ASSERT_EQ(full.open(default_page("/dev/full")).status, 0);
+  full.move_draw(1, 1, kMove);
+  full.move_draw(2, 2, kDraw);
+  EXPECT_EQ(full.close(), 36);  // a cut file is never reported as written
+}
+
+}  // namespace
+}  // namespace devices
