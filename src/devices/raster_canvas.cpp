@@ -1,0 +1,350 @@
+// RasterCanvas: pixel storage, colour selection, lines, rectangles, triangles and
+// polygons drawn by direct byte writes.
+#include "devices/raster_canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace devices {
+namespace {
+
+// The background mode of a white page.
+constexpr int kLightBackground = 2;
+
+// Largest canvas we try to allocate: keeps width * height * 4 far from overflow.
+constexpr long long kMaxPixels = 1LL << 28;
+
+bool is_direct_colour(int value) { return (value >> 24) == 1; }
+
+// Index values are taken modulo 256; a negative remainder is folded into 0..255
+// so that no value can address outside the table.
+int table_index(int value) {
+  int index = value % 256;
+  return index < 0 ? index + 256 : index;
+}
+
+int table_last_index(int ipaltyp) {
+  if (ipaltyp == kTableSmall) return 8;
+  if (ipaltyp == kTableVga) return 15;
+  return 255;
+}
+
+}  // namespace
+
+int RasterCanvas::qqvini(int width, int height, bool landscape, int window_mode,
+                         int background_mode, bool true_colour) {
+  qqvfin();
+  if (window_mode == 0) {
+    width = landscape ? kDefaultLongSide : kDefaultShortSide;
+    height = landscape ? kDefaultShortSide : kDefaultLongSide;
+  }
+  if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) {
+    return 53;
+  }
+  width_ = width;
+  height_ = height;
+  itruecol_ = true_colour;
+  iscrmode_ = background_mode;
+  nrowbytes_ = itruecol_ ? 4 * width_ : width_;
+  try {
+    pixels_.assign(static_cast<std::size_t>(nrowbytes_) * height_, 0);
+  } catch (const std::bad_alloc&) {
+    width_ = height_ = nrowbytes_ = 0;
+    return 53;
+  }
+  clip_x1_ = 0;
+  clip_y1_ = 0;
+  clip_x2_ = width_ - 1;
+  clip_y2_ = height_ - 1;
+  qqvers();
+  return 0;
+}
+
+void RasterCanvas::qqvfin() {
+  std::vector<std::uint8_t>().swap(pixels_);
+  width_ = height_ = nrowbytes_ = 0;
+  clip_x2_ = clip_y2_ = -1;
+}
+
+int RasterCanvas::palette_entry(int i) const {
+  const Rgb& e = palette_[table_index(i)];
+  return (e.r << 16) | (e.g << 8) | e.b;
+}
+
+void RasterCanvas::qqvvlt(int ipaltyp, const int* npal) {
+  ipaltyp_ = ipaltyp;
+  int count = 256;
+  if (ipaltyp == kTableSmall) count = 9;
+  if (ipaltyp == kTableVga) count = 16;
+  for (int i = 0; i < count; ++i) {
+    palette_[i].r = static_cast<std::uint8_t>((npal[i] >> 16) & 0xFF);
+    palette_[i].g = static_cast<std::uint8_t>((npal[i] >> 8) & 0xFF);
+    palette_[i].b = static_cast<std::uint8_t>(npal[i] & 0xFF);
+  }
+}
+
+int RasterCanvas::qqgind(int r, int g, int b) const {
+  const int n = table_last_index(ipaltyp_);
+  auto equals = [&](int i, int v) {
+    return palette_[i].r == v && palette_[i].g == v && palette_[i].b == v;
+  };
+  for (int grey : {0, 255}) {
+    if (r == grey && g == grey && b == grey) {
+      if (equals(0, grey)) return 0;
+      if (equals(n, grey)) return n;
+    }
+  }
+  int best = 1000;
+  int best_index = 0;
+  const int first = b > 0 ? 0 : n;
+  const int step = b > 0 ? 1 : -1;
+  for (int i = first; i >= 0 && i <= n; i += step) {
+    const int d = std::abs(r - palette_[i].r) + std::abs(g - palette_[i].g) +
+                  std::abs(b - palette_[i].b);
+    if (d < best) {
+      best = d;
+      best_index = i;
+      if (d == 0) break;
+    }
+  }
+  return best_index;
+}
+
+void RasterCanvas::resolve_colour(int value, Rgb& rgb, int& index) const {
+  if (is_direct_colour(value)) {
+    rgb.r = static_cast<std::uint8_t>(value & 0xFF);
+    rgb.g = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+    rgb.b = static_cast<std::uint8_t>((value >> 16) & 0xFF);
+    if (itruecol_) {
+      index = 0;
+      return;
+    }
+    index = qqgind(rgb.r, rgb.g, rgb.b);
+  } else {
+    index = table_index(value);
+  }
+  rgb = palette_[index];
+}
+
+void RasterCanvas::qqvclr(int value) {
+  Rgb rgb;
+  resolve_colour(value, rgb, colour_index_);
+  colour_[0] = rgb.r;
+  colour_[1] = rgb.g;
+  colour_[2] = rgb.b;
+}
+
+void RasterCanvas::save_colour(int& index, Rgb& rgb) const {
+  index = colour_index_;
+  rgb = {colour_[0], colour_[1], colour_[2]};
+}
+
+void RasterCanvas::restore_colour(int index, const Rgb& rgb) {
+  colour_index_ = index;
+  colour_[0] = rgb.r;
+  colour_[1] = rgb.g;
+  colour_[2] = rgb.b;
+}
+
+void RasterCanvas::put_pixel(std::uint8_t* p) const {
+  if (itruecol_) {
+    std::memcpy(p, colour_, 4);
+  } else {
+    *p = static_cast<std::uint8_t>(colour_index_);
+  }
+}
+
+void RasterCanvas::set_pixel_clipped(int x, int y) {
+  if (inside(x, y)) put_pixel(pixel_address(x, y));
+}
+
+void RasterCanvas::fill_span(int y, int x1, int x2) {
+  if (y < clip_y1_ || y > clip_y2_) return;
+  x1 = std::max(x1, clip_x1_);
+  x2 = std::min(x2, clip_x2_);
+  if (x1 > x2) return;
+  std::uint8_t* p = pixel_address(x1, y);
+  if (!itruecol_) {
+    std::memset(p, colour_index_, static_cast<std::size_t>(x2 - x1 + 1));
+    return;
+  }
+  for (int x = x1; x <= x2; ++x, p += 4) std::memcpy(p, colour_, 4);
+}
+
+void RasterCanvas::qqvlin(int x1, int y1, int x2, int y2) {
+  if (y1 == y2) {
+    fill_span(y1, std::min(x1, x2), std::max(x1, x2));
+    return;
+  }
+  const int dx = std::abs(x2 - x1);
+  const int dy = std::abs(y2 - y1);
+  const int sx = x2 >= x1 ? 1 : -1;
+  const int sy = y2 >= y1 ? 1 : -1;
+  // The fast path steps a pointer; a line with an end outside the canvas is drawn
+  // pixel by pixel with a bounds test so it can never write outside the pixels.
+  if (inside(x1, y1) && inside(x2, y2)) {
+    std::uint8_t* p = pixel_address(x1, y1);
+    const std::ptrdiff_t step_x = sx * bytes_per_pixel();
+    const std::ptrdiff_t step_y = sy * static_cast<std::ptrdiff_t>(nrowbytes_);
+    const std::ptrdiff_t major = dy < dx ? step_x : step_y;
+    const std::ptrdiff_t minor = dy < dx ? step_y : step_x;
+    const int n_major = std::max(dx, dy);
+    const int n_minor = std::min(dx, dy);
+    put_pixel(p);
+    int e = -n_major / 2;
+    for (int i = 0; i < n_major; ++i) {
+      p += major;
+      e += n_minor;
+      if (e > 0) {
+        e -= n_major;
+        p += minor;
+      }
+      put_pixel(p);
+    }
+    return;
+  }
+  int x = x1;
+  int y = y1;
+  set_pixel_clipped(x, y);
+  if (dy < dx) {
+    int e = -dx / 2;
+    for (int i = 0; i < dx; ++i) {
+      x += sx;
+      e += dy;
+      if (e > 0) {
+        e -= dx;
+        y += sy;
+      }
+      set_pixel_clipped(x, y);
+    }
+  } else {
+    int e = -dy / 2;
+    for (int i = 0; i < dy; ++i) {
+      y += sy;
+      e += dx;
+      if (e > 0) {
+        e -= dy;
+        x += sx;
+      }
+      set_pixel_clipped(x, y);
+    }
+  }
+}
+
+// The fills draw in the colour they are given and then give the current colour
+// back, so that lines drawn after a fill keep the colour the caller last set.
+void RasterCanvas::qqvfll(int x1, int y1, int x2, int y2, int value) {
+  int saved_index;
+  Rgb saved_rgb;
+  save_colour(saved_index, saved_rgb);
+  qqvclr(value);
+  for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
+    fill_span(y, std::min(x1, x2), std::max(x1, x2));
+  }
+  restore_colour(saved_index, saved_rgb);
+}
+
+void RasterCanvas::walk_rows(int y_from, int y_to, double& left, double left_step,
+                             double& right, double right_step) {
+  // Rows below the canvas are never visible; rows above still advance the edges.
+  for (int y = y_from; y <= std::min(y_to, clip_y2_); ++y) {
+    const int a = static_cast<int>(left + 0.5);
+    const int b = static_cast<int>(right + 0.5);
+    fill_span(y, std::min(a, b), std::max(a, b));
+    left += left_step;
+    right += right_step;
+  }
+}
+
+void RasterCanvas::qqvftr(const int xs[3], const int ys[3], int value) {
+  int saved_index;
+  Rgb saved_rgb;
+  save_colour(saved_index, saved_rgb);
+  qqvclr(value);
+  qqvlin(xs[0], ys[0], xs[1], ys[1]);
+  qqvlin(xs[0], ys[0], xs[2], ys[2]);
+  qqvlin(xs[2], ys[2], xs[1], ys[1]);
+
+  int order[3] = {0, 1, 2};
+  std::stable_sort(order, order + 3, [&](int i, int j) { return ys[i] < ys[j]; });
+  const double xt = xs[order[0]], xm = xs[order[1]], xb = xs[order[2]];
+  const int yt = ys[order[0]], ym = ys[order[1]], yb = ys[order[2]];
+
+  if (yt == yb) {
+    fill_span(yt, std::min({xs[0], xs[1], xs[2]}), std::max({xs[0], xs[1], xs[2]}));
+  } else if (yt == ym) {
+    double left = xm;
+    double right = xt;
+    walk_rows(ym, yb, left, (xb - xm) / (yb - ym), right, (xb - xt) / (yb - yt));
+  } else {
+    double left = xt;
+    double right = xt;
+    const double long_step = (xb - xt) / (yb - yt);
+    walk_rows(yt, ym, left, (xm - xt) / (ym - yt), right, long_step);
+    if (yb > ym) {
+      // The short edge goes on from the middle vertex; the row after the middle
+      // row is one step along it.
+      const double lower_step = (xb - xm) / (yb - ym);
+      left = xm + lower_step;
+      walk_rows(ym + 1, yb, left, lower_step, right, long_step);
+    }
+  }
+  restore_colour(saved_index, saved_rgb);
+}
+
+void RasterCanvas::fill_polygon(const int* xs, const int* ys, int n) {
+  if (n <= 0) return;
+  const int y_min = std::max(*std::min_element(ys, ys + n), clip_y1_);
+  const int y_max = std::min(*std::max_element(ys, ys + n), clip_y2_);
+  std::vector<double> crossings;
+  for (int y = y_min; y <= y_max; ++y) {
+    crossings.clear();
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+      // Half-open in y, so a vertex shared by two edges counts once.
+      if ((ys[i] <= y && y < ys[j]) || (ys[j] <= y && y < ys[i])) {
+        crossings.push_back(xs[i] + static_cast<double>(y - ys[i]) * (xs[j] - xs[i]) /
+                                        (ys[j] - ys[i]));
+      }
+    }
+    std::sort(crossings.begin(), crossings.end());
+    for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
+      fill_span(y, static_cast<int>(crossings[k] + 0.5), static_cast<int>(crossings[k + 1] + 0.5));
+    }
+  }
+  for (int i = 0, j = n - 1; i < n; j = i++) qqvlin(xs[j], ys[j], xs[i], ys[i]);
+}
+
+void RasterCanvas::qqvers() {
+  if (itruecol_ && iscrmode_ == kLightBackground) {
+    static constexpr std::uint8_t kWhite[4] = {255, 255, 255, 0};
+    for (std::size_t i = 0; i < pixels_.size(); i += 4) std::memcpy(&pixels_[i], kWhite, 4);
+  } else {
+    std::fill(pixels_.begin(), pixels_.end(), std::uint8_t{0});
+  }
+}
+
+bool RasterCanvas::qqvrdr(int x, int y, int w, int h, bool rgb, std::uint8_t* buffer) const {
+  if (x < 0 || y < 0 || w < 0 || h < 0 || x > width_ - w || y > height_ - h) return false;
+  for (int row_y = y; row_y < y + h; ++row_y) {
+    const std::uint8_t* p = row(row_y) + static_cast<std::size_t>(x) * bytes_per_pixel();
+    for (int i = 0; i < w; ++i, p += bytes_per_pixel()) {
+      if (itruecol_ && rgb) {
+        buffer = std::copy(p, p + 3, buffer);
+      } else if (itruecol_) {
+        *buffer++ = static_cast<std::uint8_t>(qqgind(p[0], p[1], p[2]));
+      } else if (rgb) {
+        const Rgb& e = palette_[*p];
+        *buffer++ = e.r;
+        *buffer++ = e.g;
+        *buffer++ = e.b;
+      } else {
+        *buffer++ = *p;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace devices

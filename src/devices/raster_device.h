@@ -1,0 +1,43 @@
+// RasterDevice: the raster image formats over a RasterCanvas: BMP (606), written
+// when the plot closes, and the memory-only canvas (603), which writes nothing.
+#pragma once
+
+#include "devices/byte_sink.h"
+#include "devices/device.h"
+#include "devices/raster_canvas.h"
+
+namespace devices {
+
+inline constexpr int kDeviceCodeMemoryCanvas = 603;
+inline constexpr int kDeviceCodeBmp = 606;
+
+class RasterDevice : public Device {
+ public:
+  DeviceOpenResult open(const DeviceOpenParams& params) override;
+  // Writes the BMP (606) and frees the canvas. 36 when the file could not be
+  // written completely or closed, 53 when the writer ran out of memory.
+  int close() override;
+
+  void move_draw(double x, double y, int code) override;
+  void set_colour_value(int value) override;
+  void fill_triangle(const double xs[3], const double ys[3], int value, int r, int g,
+                     int b) override;
+  void fill_rectangle(double x1, double y1, double x2, double y2, int value, int r, int g,
+                      int b) override;
+  void load_colour_table(int ipaltyp, const int* npal) override;
+  void erase() override;
+
+  const RasterCanvas& canvas() const { return canvas_; }
+  // Why the last open or close failed, for the message the library prints.
+  const std::string& error() const { return error_; }
+
+ private:
+  int idev_ = 0;
+  RasterCanvas canvas_;
+  ByteSink file_;
+  int last_x_ = 0;
+  int last_y_ = 0;
+  std::string error_;
+};
+
+}  // namespace devices
