@@ -1,0 +1,127 @@
+// Kepler's equation, in absolute form (solkep) and in differences (keprel).
+#include "dynamics/kepler.h"
+
+#include <cmath>
+
+#include "dynamics/constants.h"
+
+namespace dynamics {
+namespace {
+
+constexpr double kTolerance = 1e-14;
+
+// Walks from -2 pi in three passes of steps 2pi/10, 2pi/100 and 2pi/1000 to the first
+// point past the sign change of F, each pass starting from the near side of the
+// change found by the previous one. Returns false, leaving `point` untouched, when a
+// pass needs more than 100 steps.
+template <class Function>
+bool bracket_root(const Function& F, double& point) {
+  double lo = -kTwoPi;
+  double hi = lo;
+  for (int pass = 0; pass < 3; ++pass) {
+    const double step = (kTwoPi / 10.0) / std::pow(10.0, pass);
+    int steps = 0;
+    for (;;) {
+      hi = lo + step;
+      if (++steps > 100) return false;
+      if (F(lo) * F(hi) > 0.0) {
+        lo = hi;
+      } else {
+        break;
+      }
+    }
+  }
+  point = hi;
+  return true;
+}
+
+// One correction of keprel's iteration at x; the trigonometric terms and rho are
+// those at x, before the correction.
+struct KeprelIteration {
+  double delta, cos_x, sin_x, rho;
+};
+
+KeprelIteration keprel_iteration(double s0, double c0, double target, double x) {
+  const double sin_x = std::sin(x);
+  const double cos_x = std::cos(x);
+  const double F = x - c0 * sin_x + s0 * (1.0 - cos_x) - target;
+  const double F1 = 1.0 - c0 * cos_x + s0 * sin_x;
+  const double F2 = c0 * sin_x + s0 * cos_x;
+  const double F3 = c0 * cos_x - s0 * sin_x;
+  const double delta1 = -F / (F1 - 0.5 * (F / F1) * F2);
+  const double delta = -F / (F1 + 0.5 * delta1 * F2 + delta1 * delta1 * F3 / 6.0);
+  return {delta, cos_x, sin_x, F1};
+}
+
+}  // namespace
+
+void solkep(double e, double& M, double& E) {
+  M = std::fmod(M, kTwoPi);
+  E = M;
+  for (int count = 1;; ++count) {
+    const double delta = (E - e * std::sin(E) - M) / (1.0 - e * std::cos(E));
+    const double next = 0.5 * ((E - delta / (1.0 - e * std::sin(E) * delta)) + (E - delta));
+    const bool settled = std::fabs(next - E) <= kTolerance;
+    E = next;
+    if (count > 20) break;
+    if (settled) return;
+  }
+  const double mean = M;
+  const auto F = [e, mean](double x) { return x - e * std::sin(x) - mean; };
+  const double newton = E;
+  if (!bracket_root(F, E)) return;  // E keeps the last Newton value
+  // The bracket's point is only good to 2 pi / 1000, which on a very eccentric orbit
+  // near perihelion is a visibly wrong position: polish it with plain Newton steps.
+  // Close to e = 1 the iterations stall at the rounding level above the tolerance
+  // while already on the root, so keep whichever value satisfies the equation best.
+  double polished = E;
+  for (int iteration = 0; iteration < 5; ++iteration) {
+    const double step = F(polished) / (1.0 - e * std::cos(polished));
+    polished -= step;
+    if (std::fabs(step) <= kTolerance) break;
+  }
+  for (const double candidate : {polished, newton}) {
+    if (std::fabs(F(candidate)) < std::fabs(F(E))) E = candidate;
+  }
+}
+
+void keprel(double s0, double c0, double n, double dt, double& dE, double& cos_dE,
+            double& sin_dE, double& rho) {
+  const double target = n * dt;
+  double x = target;
+  const auto iterate = [&]() {
+    const KeprelIteration it = keprel_iteration(s0, c0, target, x);
+    x += it.delta;
+    dE = x;
+    cos_dE = it.cos_x;
+    sin_dE = it.sin_x;
+    rho = it.rho;
+    return std::fabs(it.delta) <= kTolerance;
+  };
+  // The counter is tested before convergence: the sixth iteration hands over to the
+  // bracketing search whatever it found.
+  for (int count = 1;; ++count) {
+    const bool settled = iterate();
+    if (count == 6) break;
+    if (settled) return;
+  }
+  const auto F = [s0, c0, target](double y) {
+    return y - c0 * std::sin(y) + s0 * (1.0 - std::cos(y)) - target;
+  };
+  // Out of the bracket's reach the last iterate stands.
+  if (!bracket_root(F, x)) return;
+  const double bracketed = x;
+  for (int polish = 0; polish < 5; ++polish) {
+    if (iterate()) return;
+  }
+  // Polishing did not meet the tolerance. Near e = 1 (tiny n) it stalls at the
+  // rounding level while already on the root, and the bracketed point is only good to
+  // 2 pi / 1000: keep the polished value when it satisfies the equation better.
+  if (std::fabs(F(dE)) < std::fabs(F(bracketed))) return;
+  dE = bracketed;
+  cos_dE = std::cos(bracketed);
+  sin_dE = std::sin(bracketed);
+  rho = 1.0 - c0 * cos_dE + s0 * sin_dE;
+}
+
+}  // namespace dynamics
