@@ -1,0 +1,57 @@
+// The catalogue file, opened for one search or one listing and read line by line.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace app {
+
+// The catalogue's name, and the name the dialogue gives it (used when only that exists).
+inline constexpr const char* kCatalogueName = "nea.dat";
+inline constexpr const char* kCatalogueUpperName = "NEA.DAT";
+
+// A catalogue that cannot be read, or a record whose numbers cannot be read. The message
+// is "<what went wrong> (<file>, line <n>)" or "<what went wrong> (<file>)".
+class CatalogueError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Streams the lines of the catalogue without holding the file: each line is handed out
+// without its line end (LF or CR LF) and stays valid until the next call.
+class CatalogueFile {
+ public:
+  // Opens nea.dat in `folder`; when it is missing, NEA.DAT there; when both are missing,
+  // creates an empty nea.dat and writes one hint naming the folder on `hints`.
+  CatalogueFile(const std::filesystem::path& folder, std::ostream& hints);
+  ~CatalogueFile();
+  CatalogueFile(const CatalogueFile&) = delete;
+  CatalogueFile& operator=(const CatalogueFile&) = delete;
+
+  // The next line, or false at the end of the file.
+  bool next_line(std::string_view& line);
+
+  long line_number() const { return line_number_; }
+  // "<file>, line <n>": where the last line handed out came from.
+  std::string where() const;
+  // The error for the last line handed out, whose numbers in `columns` cannot be read.
+  CatalogueError unreadable_record(const std::string& columns) const;
+
+ private:
+  bool fill();
+
+  std::FILE* file_ = nullptr;
+  std::string name_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;  // first unread byte in buffer_
+  std::size_t end_ = 0;    // one past the last valid byte in buffer_
+  bool at_eof_ = false;
+  long line_number_ = 0;
+};
+
+}  // namespace app

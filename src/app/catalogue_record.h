@@ -1,0 +1,36 @@
+// One record of the catalogue: a line of the one-line MPC orbit format.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/run_state.h"
+
+namespace app {
+
+// Width of the packed designation in columns 1-7.
+inline constexpr std::size_t kDesignationWidth = 7;
+
+// The fields of a record the program uses.
+struct CatalogueRecord {
+  std::string designation;  // columns 1-7, as in the file
+  char century = ' ';       // packed epoch: century letter, two-digit year, month, day codes
+  int year = 0;
+  char month = ' ';
+  char day = ' ';
+  Elements elements;
+  std::string name28;  // columns 167-194, the readable designation
+};
+
+// Reads a record laid out as (A7,2F6.2,1X,A1,I2,2A1,F10.5,3F11.5,F11.7,F12.8,F12.7,A3,A60,A28,A8).
+// Columns past the end of a short line read as blanks. Returns false when a numeric
+// field cannot be read; failed_columns then names its columns ("26-35").
+bool parse_catalogue_record(std::string_view line, CatalogueRecord& record, std::string& failed_columns);
+
+// True when columns 1-7 of the line (blank-filled when shorter) equal `name7` byte for byte.
+bool designation_matches(std::string_view line, std::string_view name7);
+
+// Julian date at 0 h of the record's packed epoch.
+double epoch_julian_date(const CatalogueRecord& record);
+
+}  // namespace app

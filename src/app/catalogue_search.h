@@ -1,0 +1,17 @@
+// Search of the catalogue by packed designation.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/console.h"
+#include "app/run_state.h"
+
+namespace app {
+
+// Reads the whole catalogue; every record whose columns 1-7 equal state.name7 writes its
+// summary and sets the elements, name28 and blocks.julito, so the last match wins. The
+// elements are left alone when nothing matches.
+void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints);
+
+}  // namespace app

@@ -1,0 +1,45 @@
+// The cycle of stages after the start of the dialogue, as a state machine whose stages
+// are functions handed in by the caller.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/console.h"
+#include "app/run_state.h"
+
+namespace app {
+
+// The stages of one cycle. Each receives the run state and returns when its work is
+// done; the cycle decides what comes next. A stage that needs the console captures it.
+struct Stages {
+  // Object choice: sets name7, name28, the elements and blocks.julito.
+  std::function<void(RunState&)> choose_object;
+  // Integration class of the chosen object: sets dtmin, mu0 and i0.
+  std::function<void(RunState&)> classify;
+  // Time-span dialogue and integration run: sets span, dt, h; writes the result files.
+  std::function<void(RunState&)> run_span;
+  // Reads the coordinates file back: points, axis box; sets anim = 'Y', kstart = 1.
+  std::function<void(RunState&)> read_back;
+  // View dialogue: sets view and anim.
+  std::function<void(RunState&)> view_dialogue;
+  // Draws the picture. iopt 1..4 saves it as BMP, PDF, PS or WMF (anim is already 'N');
+  // any other value draws on the screen.
+  std::function<void(RunState&, int iopt)> plot;
+};
+
+enum class Stage { choose_object, classify, run_span, read_back, view_dialogue, plot, menu, end };
+
+// The stage that follows `stage`; after the menu it depends on the answer in state.iopt.
+Stage next_stage(Stage stage, const RunState& state);
+
+// A stage the cycle reached but that no function was given for.
+class MissingStage : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Runs the cycle from the object choice until the menu ends the program.
+void run_cycle(Console& console, RunState& state, const Stages& stages);
+
+}  // namespace app

@@ -1,0 +1,89 @@
+// The run state: everything the dialogue keeps from one stage to the next, owned by the
+// driver for the whole life of the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "dynamics/constants.h"
+
+namespace app {
+
+// Most points a run writes: T = 0, one per output step up to 40001, and possibly one
+// step beyond the end of the span.
+inline constexpr int kMaxPoints = 40003;
+
+inline constexpr std::size_t kName7Width = 7;
+inline constexpr std::size_t kName28Width = 28;
+inline constexpr std::size_t kSysnameWidth = 20;
+
+// Osculating elements of the object (AU and degrees).
+struct Elements {
+  double a = 0.0;     // semimajor axis, AU
+  double e = 0.0;     // eccentricity
+  double i = 0.0;     // inclination
+  double node = 0.0;  // longitude of the ascending node
+  double peri = 0.0;  // argument of perihelion
+  double m = 0.0;     // mean anomaly
+};
+
+// Limits of the 3D box, sized at read-back: X from xa to xe (first label xo0), and so on;
+// the box lengths are ixy/100, ixy/100 and iz/100.
+struct AxisBox {
+  float xa = 0, xe = 0, xo0 = 0;
+  float ya = 0, ye = 0, yo0 = 0;
+  float za = 0, ze = 0, zo0 = 0;
+  int ixy = 0;
+  int iz = 0;
+};
+
+// The view chosen in the view dialogue, and what follows from it.
+struct View {
+  char focus = 'S';                  // S(un), P(lanet) or A(steroid)
+  float xobs = 0, yobs = 0, zobs = 0;  // observer, relative units
+  float xf = 0, yf = 0, zf = 0;      // focus point
+  float dpl = 0;                     // observer to planet
+  float dsun = 0;                    // observer to Sun
+};
+
+struct RunState {
+  // Reference planet, 1 (Mercury) .. 9 (Pluto); set once at start-up.
+  int ipl = 0;
+  // "System : Sun-" and the planet's 7-character name: title line 2.
+  std::string sysname;
+
+  // The object: short name (stem of the output file names), title, elements.
+  std::string name7 = std::string(kName7Width, ' ');
+  std::string name28 = std::string(kName28Width, ' ');
+  Elements elements;
+
+  // The shared blocks of the dynamics; blocks.julito holds the epoch of the elements
+  // (Julian date, time 0 of every run).
+  dynamics::SharedBlocks blocks;
+
+  // Integration class, set after each object choice.
+  double dtmin = 0.0;  // basic step, years
+  double mu0 = 0.0;    // central mass, solar masses
+  int i0 = 0;          // first planet integrated
+
+  // Time span, output step and signed integration step, years.
+  double span = 0.0;
+  double dt = 0.0;
+  double h = 0.0;
+
+  // The path in the rotating frame, as read back from the coordinates file; entries
+  // 0..npts-1 are used.
+  std::vector<float> x = std::vector<float>(kMaxPoints);
+  std::vector<float> y = std::vector<float>(kMaxPoints);
+  std::vector<float> z = std::vector<float>(kMaxPoints);
+  int npts = 0;
+  AxisBox axes;
+
+  View view;
+  char anim = 'Y';  // animation key: "Y" after every read-back, "N" after a save
+  int kstart = 1;   // points in the first frame: 1 animated, npts still
+
+  int iopt = 0;  // last menu answer
+};
+
+}  // namespace app
