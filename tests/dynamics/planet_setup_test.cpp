@@ -1,0 +1,156 @@
+// Tests of the integration class, the initial states of a run and lleva.
+#include "dynamics/planet_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "reference_nbody.h"
+
+namespace {
+
+using namespace dynamics;
+
+TEST(IntegrationClass, RulesByPerihelionAndReferencePlanet) {
+  struct Case { double q; int ipl; int i0; double mu0; double dtmin; };
+  const Case cases[] = {
+      {1.3, 3, 2, 1.000000166, 0.01},  {1.3, 2, 1, 1.0, 0.005},
+      {1.2, 3, 1, 1.0, 0.005},         {0.5, 9, 1, 1.0, 0.005},
+      {5.0, 3, 2, 1.000000166, 0.01},  {5.0, 5, 5, 1.000005976, 0.05},
+      {3.5, 4, 2, 1.000000166, 0.02},  {4.5, 4, 2, 1.000000166, 0.02},
+      {7.0, 5, 5, 1.000005976, 0.1},   {12.0, 6, 5, 1.000005976, 0.2},
+      {12.0, 5, 5, 1.000005976, 0.1},  {12.0, 9, 5, 1.000005976, 0.2},
+  };
+  for (const Case& c : cases) {
+    const IntegrationClass k = integration_class(c.q, c.ipl);
+    EXPECT_EQ(k.i0, c.i0) << c.q << " " << c.ipl;
+    EXPECT_EQ(k.mu0, c.mu0) << c.q << " " << c.ipl;
+    EXPECT_EQ(k.dtmin, c.dtmin) << c.q << " " << c.ipl;
+  }
+}
+
+struct SetUpRun {
+  SharedBlocks blocks;
+  Bodies bodies;
+};
+
+SetUpRun set_up(int ipl, const SmallBodyElements& object, double epoch_jd) {
+  SetUpRun run;
+  const IntegrationClass klass = integration_class(object.a * (1.0 - object.e), ipl);
+  store_constants(run.blocks, klass.mu0);
+  run.blocks.julito = epoch_jd;
+  setup_bodies(run.blocks, run.bodies, klass, object);
+  return run;
+}
+
+// Heliocentric ecliptic longitude in degrees, 0..360.
+double longitude_deg(const Vec3& x) {
+  const double l = std::atan2(x[1], x[0]) * 180.0 / kPi;
+  return l < 0.0 ? l + 360.0 : l;
+}
+
+TEST(SetupBodies, SlotsBlocksAndTableStates) {
+  // Apophis-like object, q = 0.75: all nine planets, Earth in slot 3.
+  const SmallBodyElements apophis{0.9225169, 0.1914724, 3.33690, 204.05444, 126.67983, 236.64021};
+  const SetUpRun run = set_up(3, apophis, kPlanetEpochJd);
+  const SharedBlocks& b = run.blocks;
+  ASSERT_EQ(b.unir.npla, 9);
+  ASSERT_EQ(b.unir.ntot, 10);
+  for (int k = 1; k <= 9; ++k) {
+    EXPECT_EQ(b.nplaini[k], k);
+    EXPECT_DOUBLE_EQ(b.pmass[k], kGaussK2 * s[k - 1].mass);
+    EXPECT_DOUBLE_EQ(run.bodies.radius[k], s[k - 1].radius_km * 6.6845871222684464e-9);
+    EXPECT_EQ(run.bodies.epoch[k], 2451400.5);
+    EXPECT_DOUBLE_EQ(run.bodies.r[k], norm(run.bodies.x[k]));
+  }
+  EXPECT_EQ(b.nplaini[10], 10);
+  EXPECT_EQ(b.pmass[10], 0.0);
+  EXPECT_EQ(run.bodies.radius[10], 0.0);
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(b.primor[k], k);
+  // At the total eclipse of 1999 August 11, 11 h UT, the Sun stood at ecliptic
+  // longitude 138.35 degrees; 1.46 days earlier the Earth's heliocentric longitude was
+  // about 138.35 + 180 - 1.44 = 316.9 degrees, at 1.0135 AU.
+  EXPECT_NEAR(longitude_deg(run.bodies.x[3]), 316.9, 0.15);
+  EXPECT_NEAR(run.bodies.r[3], 1.0135, 0.001);
+  // Jupiter was at opposition on 1999 October 23 (heliocentric longitude 29.6 degrees,
+  // opposite the Sun); moving 0.083 degrees a day it stood near 23.5 on August 10.
+  EXPECT_NEAR(longitude_deg(run.bodies.x[5]), 23.5, 1.0);
+  // Each planet's state reproduces its table elements (an independent Kepler solution
+  // for the mean anomaly by bisection).
+  for (int k = 1; k <= 9; ++k) {
+    const PlanetRow& row = s[k - 1];
+    const double M = std::remainder(row.m * kDegToRad, kTwoPi);
+    double lo = M - 1.0, hi = M + 1.0;
+    for (int it = 0; it < 200; ++it) {
+      const double mid = 0.5 * (lo + hi);
+      (mid - row.e * std::sin(mid) - M < 0.0 ? lo : hi) = mid;
+    }
+    const double r_expected = row.a * (1.0 - row.e * std::cos(0.5 * (lo + hi)));
+    EXPECT_NEAR(run.bodies.r[k], r_expected, 1e-10 * row.a) << k;
+    const Vec3 h = cross(run.bodies.x[k], run.bodies.v[k]);
+    EXPECT_NEAR(std::atan2(std::hypot(h[0], h[1]), h[2]), row.i * kDegToRad, 1e-12) << k;
+  }
+}
+
+TEST(SetupBodies, ClassDecidesThePlanetSlots) {
+  // q = 7 with Jupiter as reference: Jupiter to Pluto in slots 1..5.
+  const SmallBodyElements far{9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0};
+  const SetUpRun run = set_up(5, far, 2451000.5);
+  EXPECT_EQ(run.blocks.unir.npla, 5);
+  EXPECT_EQ(run.blocks.unir.ntot, 6);
+  EXPECT_EQ(run.blocks.nplaini[1], 5);
+  EXPECT_EQ(run.blocks.nplaini[5], 9);
+  EXPECT_EQ(run.blocks.nplaini[6], 10);
+  EXPECT_DOUBLE_EQ(run.blocks.cte.gm_central, 1.000005976 * kGaussK2);
+  EXPECT_EQ(run.bodies.epoch[6], 2451000.5);
+}
+
+TEST(SetupBodies, ZeroInclinationIsRaisedToATinyTilt) {
+  const SmallBodyElements flat{1.5, 0.1, 0.0, 40.0, 50.0, 60.0};
+  const SetUpRun run = set_up(3, flat, 2458000.5);
+  const int k = run.blocks.unir.ntot;
+  const Vec3 h = cross(run.bodies.x[k], run.bodies.v[k]);
+  EXPECT_NEAR(std::atan2(std::hypot(h[0], h[1]), h[2]) * 180.0 / kPi, 0.00001, 1e-12);
+}
+
+TEST(Lleva, PlanetEpochLeavesTheTableStates) {
+  const SmallBodyElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
+  SetUpRun run = set_up(3, object, kPlanetEpochJd);
+  const Bodies before = run.bodies;
+  lleva(run.blocks, run.bodies, kPlanetEpochJd);
+  for (int k = 1; k <= run.blocks.unir.ntot; ++k)
+    for (int c = 0; c < 3; ++c) {
+      // Ten drifts of zero length: only rounding may move them.
+      EXPECT_NEAR(run.bodies.x[k][c], before.x[k][c], 1e-14 * run.bodies.r[k]) << k;
+      EXPECT_NEAR(run.bodies.v[k][c], before.v[k][c], 1e-14 * norm(before.v[k])) << k;
+    }
+}
+
+// Forwards and backwards by 1000 days against an independent fine RK4 integration of
+// the same planets (the small body must not move at all). The transfer is a
+// first-order drift-then-kick splitting with steps of about a day, so it drifts off
+// by about (h/2) x (planetary pull) x time: measured at most 1.06e-5 AU (Saturn).
+TEST(Lleva, CarriesPlanetsLikeAnIndependentIntegration) {
+  for (double days : {1000.0, -1000.0}) {
+    const SmallBodyElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
+    SetUpRun run = set_up(3, object, kPlanetEpochJd + days);
+    const Vec3 object_x = run.bodies.x[9];
+    std::vector<reference::Body> ref;
+    for (int k = 1; k <= 8; ++k) {
+      const Vec3& x = run.bodies.x[k];
+      const Vec3& v = run.bodies.v[k];
+      ref.push_back({run.blocks.pmass[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
+    }
+    reference::rk4(run.blocks.cte.gm_central, ref, days / 365.25, 40000);
+    lleva(run.blocks, run.bodies, kPlanetEpochJd);
+    EXPECT_EQ(run.bodies.x[9], object_x);
+    for (int k = 1; k <= 8; ++k) {
+      for (int c = 0; c < 3; ++c)
+        EXPECT_NEAR(run.bodies.x[k][c], ref[k - 1].x[c], 1.5e-5) << "planet " << k + 1 << " days " << days;
+      EXPECT_DOUBLE_EQ(run.bodies.r[k], norm(run.bodies.x[k]));
+    }
+  }
+}
+
+}  // namespace
