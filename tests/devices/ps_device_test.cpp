@@ -42,7 +42,9 @@ class PsDeviceTest : public ::testing::Test {
            ("skytrak_ps_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override {
+    if (!std::getenv("SKYTRAK_KEEP_TEST_FILES")) fs::remove_all(dir_);
+  }
 
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
