@@ -6,6 +6,11 @@
 
 namespace plotix {
 
+// Clipping modes of the 3D move/draw primitives (iclp3).
+inline constexpr int kClipBox = 0;
+inline constexpr int kClipViewVolume = 1;
+inline constexpr int kClipNone = 2;
+
 // Number of coordinates of a lying beyond +-len/2 of their axis.
 int chkvl3(const float len[3], const Point3& a);
 
