@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "devices/file_version.h"
+
 namespace devices {
 
 namespace {
@@ -34,7 +36,13 @@ DeviceOpenResult WmfDevice::open(const DeviceOpenParams& params) {
   peak_objects_ = 0;
   pen_made_ = false;
   polygon_.clear();
-  if (!sink_.open(params.file_name)) {
+  // This writer names its own file: an existing picture is never overwritten.
+  result.file_name = free_file_name(params.file_name);
+  if (result.file_name.empty()) {
+    result.status = 170;
+    return result;
+  }
+  if (!sink_.open(result.file_name)) {
     result.status = 36;
     return result;
   }

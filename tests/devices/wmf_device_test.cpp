@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 
 #include "outside_readers.h"
 #include "wmf_reader.h"
@@ -265,18 +269,44 @@ TEST_F(WmfDeviceTest, LibwmfRendersTheLinesAndFills) {
   EXPECT_GT(dark_left, picture.height / 3);
 }
 
+TEST_F(WmfDeviceTest, AnExistingFileGetsAVersionName) {
+  std::ofstream(path("plot.wmf")) << "an older picture";
+  WmfDevice wmf;
+  const auto result = wmf.open(default_page(path("plot.wmf ")));  // blank-padded name
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.file_name, path("plot_1.wmf"));
+  wmf.set_colour_rgb(0, 0, 0);
+  wmf.move_draw(0, 0, kMove);
+  wmf.move_draw(10, 10, kDraw);
+  ASSERT_EQ(wmf.close(), 0);
+  EXPECT_EQ(read_file(path("plot.wmf")), "an older picture");
+  check(path("plot_1.wmf"));
+}
+
 TEST_F(WmfDeviceTest, FileErrorsAreReported) {
   WmfDevice unopenable;
   EXPECT_EQ(unopenable.open(default_page("/nonexistent-dir-skytrak/plot.wmf")).status, 36);
   unopenable.move_draw(1, 1, kDraw);
   EXPECT_EQ(unopenable.close(), 0);
 
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  // A disk that fills up under the writer: a file-size limit makes the writes fail
+  // (with the limit's signal ignored, as a full disk would).
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   WmfDevice full;
-  ASSERT_EQ(full.open(default_page("/dev/full")).status, 0);
+  const int open_status = full.open(default_page(path("full.wmf"))).status;
   full.set_colour_rgb(0, 0, 0);
   full.move_draw(2, 2, kDraw);
-  EXPECT_EQ(full.close(), 36);
+  const int close_status = full.close();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(open_status, 0);
+  EXPECT_EQ(close_status, 36);
+  EXPECT_EQ(fs::file_size(path("full.wmf")), 64u);  // what reached the disk is cut
 }
 
 }  // namespace
