@@ -1,0 +1,220 @@
+// The screen device in a real window under Xvfb: title while drawing and while
+// waiting, drawing-area size, pixels on the screen, which buttons and keys dismiss
+// the window, and a window manager's close request.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "devices/screen_device.h"
+#include "raster_test_support.h"
+#include "x_close_request.h"
+
+namespace {
+
+using raster_test::run_command;
+using namespace std::chrono_literals;
+
+// A private X server for the test, started and stopped by it.
+class XvfbServer {
+ public:
+  XvfbServer() {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(fds[0]);
+      const std::string fd = std::to_string(fds[1]);
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[1]);
+    // The display number comes once the server is ready, ended by a line feed that
+    // may arrive in a write of its own; the pipe stays open until it has.
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    if (!number.empty()) display_ = ":" + number;
+  }
+  ~XvfbServer() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  const std::string& display() const { return display_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+// The window's side of the test, in a child process: opens an 800 x 600 window,
+// draws an asymmetric picture, shows it, then waits for the parent's word before
+// closing (which waits for the user). Exits 0 once the window was dismissed.
+[[noreturn]] void run_window(const std::string& display, int ready_fd, int go_fd) {
+  setenv("DISPLAY", display.c_str(), 1);
+  setenv("SDL_VIDEODRIVER", "x11", 1);
+  devices::ScreenDevice device;
+  devices::DeviceOpenParams p;
+  p.idev = devices::kDeviceCodeScreen;
+  p.window_mode = 2;
+  p.width = 800;
+  p.height = 600;
+  if (device.open(p).status != 0 || !device.has_window()) _exit(2);
+  device.fill_rectangle(100, 100, 139, 499, 0x010000FF, 255, 0, 0);  // stem, red
+  device.fill_rectangle(140, 100, 399, 149, 0x010000FF, 255, 0, 0);  // top bar, red
+  device.fill_rectangle(140, 280, 299, 319, 0x0100FF00, 0, 255, 0);  // middle bar, green
+  device.set_colour_value(0x01FF00FF);
+  device.move_draw(500, 550, devices::kMove);
+  device.move_draw(700, 550, devices::kDraw);
+  device.update();
+  char byte = 'r';
+  if (write(ready_fd, &byte, 1) != 1 || read(go_fd, &byte, 1) != 1) _exit(3);
+  device.close();
+  _exit(0);
+}
+
+struct WindowProcess {
+  pid_t pid = -1;
+  int ready_fd = -1;
+  int go_fd = -1;
+
+  explicit WindowProcess(const std::string& display) {
+    int ready[2], go[2];
+    if (pipe(ready) != 0 || pipe(go) != 0) return;
+    pid = fork();
+    if (pid == 0) run_window(display, ready[1], go[0]);
+    close(ready[1]);
+    close(go[0]);
+    ready_fd = ready[0];
+    go_fd = go[1];
+  }
+  ~WindowProcess() {
+    if (pid > 0 && !finished()) {
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+    }
+    close(ready_fd);
+    close(go_fd);
+  }
+  bool wait_ready() {
+    char byte;
+    return read(ready_fd, &byte, 1) == 1;
+  }
+  void go() {
+    const char byte = 'g';
+    ASSERT_EQ(write(go_fd, &byte, 1), 1);
+  }
+  bool finished() {
+    if (pid <= 0 || exit_status >= 0) return true;
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) != pid) return false;
+    exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+    return true;
+  }
+  // True when the child ended within the time, with exit_status set.
+  bool ends_within(std::chrono::milliseconds limit) {
+    for (auto waited = 0ms; waited < limit; waited += 20ms) {
+      if (finished()) return true;
+      std::this_thread::sleep_for(20ms);
+    }
+    return finished();
+  }
+  int exit_status = -1;
+};
+
+std::string x_command(const std::string& display, const std::string& command) {
+  return run_command("DISPLAY=" + display + " " + command);
+}
+
+std::string trimmed(std::string s) {
+  while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
+  return s;
+}
+
+// The id of the window whose title is exactly title, waiting up to 10 s for it.
+std::string find_window(const std::string& display, const std::string& title) {
+  for (int i = 0; i < 200; ++i) {
+    const std::string ids = x_command(display, "xdotool search --name 'PLOTIX'");
+    for (std::size_t at = 0; at < ids.size();) {
+      const std::size_t end = ids.find('\n', at);
+      const std::string id = ids.substr(at, end - at);
+      if (!id.empty() && trimmed(x_command(display, "xdotool getwindowname " + id)) == title) return id;
+      if (end == std::string::npos) break;
+      at = end + 1;
+    }
+    std::this_thread::sleep_for(50ms);
+  }
+  return "";
+}
+
+// The colour of pixel (x, y) of the window as #RRGGBB, once it equals expected or
+// after 2 s of trying (the server may still be drawing).
+std::string window_pixel(const std::string& display, const std::string& id, int x, int y,
+                         const std::string& expected) {
+  std::string colour;
+  for (int i = 0; i < 20; ++i) {
+    const std::string out = x_command(
+        display, "import -window " + id + " png:- | convert png:- -crop 1x1+" + std::to_string(x) +
+                     "+" + std::to_string(y) + " +repage -depth 8 txt:- | tail -1");
+    const auto hash = out.find('#');
+    colour = hash == std::string::npos ? out : out.substr(hash, 7);
+    if (colour == expected) break;
+    std::this_thread::sleep_for(100ms);
+  }
+  return colour;
+}
+
+TEST(ScreenWindow, ShowsThePlotAndWaitsForTheRightButton) {
+  XvfbServer server;
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  const std::string& display = server.display();
+  WindowProcess window(display);
+  ASSERT_TRUE(window.wait_ready());
+
+  const std::string working = find_window(display, "PLOTIX 1 / Working");
+  ASSERT_FALSE(working.empty());
+  const std::string geometry = x_command(display, "xwininfo -id " + working);
+  EXPECT_NE(geometry.find("Width: 800\n"), std::string::npos) << geometry;
+  EXPECT_NE(geometry.find("Height: 600\n"), std::string::npos) << geometry;
+  // The update while drawing already shows the picture, unflipped.
+  EXPECT_EQ(window_pixel(display, working, 120, 480, "#FF0000"), "#FF0000");
+  EXPECT_EQ(window_pixel(display, working, 380, 120, "#FF0000"), "#FF0000");
+  EXPECT_EQ(window_pixel(display, working, 200, 300, "#00FF00"), "#00FF00");
+  EXPECT_EQ(window_pixel(display, working, 600, 550, "#FF00FF"), "#FF00FF");
+  EXPECT_EQ(window_pixel(display, working, 380, 480, "#000000"), "#000000");
+
+  window.go();
+  const std::string waiting = find_window(display, "PLOTIX 1 / Click MB2 to continue ...");
+  ASSERT_EQ(waiting, working);
+  x_command(display, "xdotool mousemove --window " + waiting + " 400 300 click 1 click 2");
+  x_command(display, "xdotool windowfocus --sync " + waiting + " key Return Escape space");
+  EXPECT_FALSE(window.ends_within(500ms)) << "dismissed by a left or middle click or a key";
+  x_command(display, "xdotool mousemove --window " + waiting + " 400 300 click 3");
+  ASSERT_TRUE(window.ends_within(5000ms)) << "the right button did not dismiss the window";
+  EXPECT_EQ(window.exit_status, 0);
+}
+
+TEST(ScreenWindow, CloseRequestEndsTheWait) {
+  XvfbServer server;
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  const std::string& display = server.display();
+  WindowProcess window(display);
+  ASSERT_TRUE(window.wait_ready());
+  window.go();
+  const std::string waiting = find_window(display, "PLOTIX 1 / Click MB2 to continue ...");
+  ASSERT_FALSE(waiting.empty());
+  ASSERT_TRUE(window_test::send_close_request(display, std::stoul(waiting)));
+  ASSERT_TRUE(window.ends_within(5000ms)) << "the close request did not end the wait";
+  EXPECT_EQ(window.exit_status, 0);
+}
+
+}  // namespace
