@@ -31,6 +31,19 @@ int table_last_index(int ipaltyp) {
   return 255;
 }
 
+// The stepping rule of a line: n_major steps along the longer axis, the error term
+// starting at -n_major/2; step(true) when a step also moves along the shorter axis.
+template <class Step>
+void walk_line(int n_major, int n_minor, Step step) {
+  int e = -n_major / 2;
+  for (int i = 0; i < n_major; ++i) {
+    e += n_minor;
+    const bool minor_step = e > 0;
+    if (minor_step) e -= n_major;
+    step(minor_step);
+  }
+}
+
 }  // namespace
 
 int RasterCanvas::qqvini(int width, int height, bool landscape, int window_mode,
@@ -182,55 +195,38 @@ void RasterCanvas::qqvlin(int x1, int y1, int x2, int y2) {
   const int dy = std::abs(y2 - y1);
   const int sx = x2 >= x1 ? 1 : -1;
   const int sy = y2 >= y1 ? 1 : -1;
+  // Step along the longer axis; the error term decides the steps along the other.
+  const bool x_major = dy < dx;
+  const int n_major = x_major ? dx : dy;
+  const int n_minor = x_major ? dy : dx;
   // The fast path steps a pointer; a line with an end outside the canvas is drawn
   // pixel by pixel with a bounds test so it can never write outside the pixels.
   if (inside(x1, y1) && inside(x2, y2)) {
     std::uint8_t* p = pixel_address(x1, y1);
     const std::ptrdiff_t step_x = sx * bytes_per_pixel();
     const std::ptrdiff_t step_y = sy * static_cast<std::ptrdiff_t>(nrowbytes_);
-    const std::ptrdiff_t major = dy < dx ? step_x : step_y;
-    const std::ptrdiff_t minor = dy < dx ? step_y : step_x;
-    const int n_major = std::max(dx, dy);
-    const int n_minor = std::min(dx, dy);
+    const std::ptrdiff_t major = x_major ? step_x : step_y;
+    const std::ptrdiff_t minor = x_major ? step_y : step_x;
     put_pixel(p);
-    int e = -n_major / 2;
-    for (int i = 0; i < n_major; ++i) {
+    walk_line(n_major, n_minor, [&](bool minor_step) {
       p += major;
-      e += n_minor;
-      if (e > 0) {
-        e -= n_major;
-        p += minor;
-      }
+      if (minor_step) p += minor;
       put_pixel(p);
-    }
+    });
     return;
   }
   int x = x1;
   int y = y1;
+  int& major = x_major ? x : y;
+  int& minor = x_major ? y : x;
+  const int major_step = x_major ? sx : sy;
+  const int minor_step_size = x_major ? sy : sx;
   set_pixel_clipped(x, y);
-  if (dy < dx) {
-    int e = -dx / 2;
-    for (int i = 0; i < dx; ++i) {
-      x += sx;
-      e += dy;
-      if (e > 0) {
-        e -= dx;
-        y += sy;
-      }
-      set_pixel_clipped(x, y);
-    }
-  } else {
-    int e = -dy / 2;
-    for (int i = 0; i < dy; ++i) {
-      y += sy;
-      e += dx;
-      if (e > 0) {
-        e -= dy;
-        x += sx;
-      }
-      set_pixel_clipped(x, y);
-    }
-  }
+  walk_line(n_major, n_minor, [&](bool minor_step) {
+    major += major_step;
+    if (minor_step) minor += minor_step_size;
+    set_pixel_clipped(x, y);
+  });
 }
 
 // The fills draw in the colour they are given and then give the current colour
