@@ -1,0 +1,87 @@
+// Streaming the catalogue line by line, and reading its records.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/catalogue_file.h"
+#include "app/catalogue_record.h"
+#include "dialogue_support.h"
+
+namespace {
+
+using dialogue_test::TempFolder;
+
+std::vector<std::string> all_lines(const TempFolder& folder) {
+  std::ostringstream hints;
+  app::CatalogueFile file(folder.path(), hints);
+  std::vector<std::string> lines;
+  std::string_view line;
+  while (file.next_line(line)) lines.emplace_back(line);
+  EXPECT_EQ(file.line_number(), static_cast<long>(lines.size()));
+  EXPECT_EQ(hints.str(), "");
+  return lines;
+}
+
+TEST(CatalogueFile, LinesAcrossChunksAndVeryLongLines) {
+  // Lines of 1..300 characters, repeated past several 1 MiB chunks, then one line of
+  // 3 MiB, an empty line, and a last line without a line end.
+  std::vector<std::string> expected;
+  std::string content;
+  for (int n = 0; content.size() < (5u << 20); ++n) {
+    std::string line(static_cast<std::size_t>(n % 300), static_cast<char>('a' + n % 26));
+    line += std::to_string(n);
+    content += line + (n % 7 == 0 ? "\r\n" : "\n");
+    expected.push_back(line);
+  }
+  expected.push_back(std::string(3u << 20, 'L'));
+  expected.push_back("");
+  expected.push_back("last");
+  content += expected[expected.size() - 3] + "\n\nlast";
+  TempFolder folder;
+  folder.write("nea.dat", content);
+  const std::vector<std::string> lines = all_lines(folder);
+  ASSERT_EQ(lines.size(), expected.size());
+  for (std::size_t k = 0; k < lines.size(); ++k) ASSERT_EQ(lines[k], expected[k]) << "line " << k + 1;
+}
+
+TEST(CatalogueFile, EmptyFileHasNoLines) {
+  TempFolder folder;
+  folder.write("nea.dat", "");
+  EXPECT_TRUE(all_lines(folder).empty());
+}
+
+TEST(CatalogueRecord, DesignationMatchIsExactOverSevenColumns) {
+  EXPECT_TRUE(app::designation_matches("00433   11.16", "00433  "));
+  EXPECT_FALSE(app::designation_matches(" 00433  11.16", "00433  "));
+  EXPECT_FALSE(app::designation_matches("k9219   24.3", "K9219  "));
+  EXPECT_TRUE(app::designation_matches("00433", "00433  "));  // a short line is blank-filled
+  EXPECT_FALSE(app::designation_matches("00433", "0043   "));
+  EXPECT_TRUE(app::designation_matches("", "       "));
+}
+
+// Every record of the published catalogue reads, with elements in their ranges and an
+// epoch of 2019-07-02 (JD 2458666.5).
+TEST(CatalogueRecord, WholePublishedCatalogueReads) {
+  const std::filesystem::path full = std::filesystem::path(SKYTRAK_SHARED_DATA) / "NEA-2019-07-02.txt";
+  if (!std::filesystem::exists(full)) GTEST_SKIP() << "no shared catalogue at " << full;
+  std::ifstream in(full);
+  std::string line, failed;
+  app::CatalogueRecord record;
+  int count = 0, in_range = 0;
+  while (std::getline(in, line)) {
+    ++count;
+    ASSERT_TRUE(app::parse_catalogue_record(line, record, failed)) << "line " << count << " columns " << failed;
+    const app::Elements& el = record.elements;
+    ASSERT_GT(el.a, 0.5) << line;
+    ASSERT_TRUE(el.e >= 0 && el.e < 1) << line;
+    ASSERT_TRUE(el.i >= 0 && el.i <= 180) << line;
+    ASSERT_TRUE(el.m >= 0 && el.m < 360 && el.node >= 0 && el.node < 360 && el.peri >= 0 && el.peri < 360) << line;
+    ASSERT_EQ(app::epoch_julian_date(record), 2458666.5) << line;
+    if (el.a >= 0.9 && el.a <= 1.1) ++in_range;
+  }
+  EXPECT_EQ(count, 20060);
+  EXPECT_EQ(in_range, 1711);
+}
+
+}  // namespace
