@@ -1,0 +1,27 @@
+// Slot lists and the start-of-run state of the encounter bookkeeping.
+#include "dynamics/encounter_lists.h"
+
+#include <algorithm>
+
+namespace dynamics {
+
+bool SlotList::contains(int value) const {
+  return std::find(item.begin(), item.begin() + count, value) != item.begin() + count;
+}
+
+void SlotList::append(int value) {
+  if (count < kListCapacity) item[static_cast<size_t>(count++)] = value;
+}
+
+void SlotList::clear() { count = 0; }
+
+void start_run(Encounters& encounters) {
+  encounters.flags.fill(-1);
+  encounters.removal.clear();
+  encounters.collision_pairs.clear();
+  encounters.encounter.clear();
+  encounters.carry_over.clear();
+  encounters.approaches.clear();
+}
+
+}  // namespace dynamics

@@ -1,0 +1,49 @@
+// The lists and flags the integrator passes from routine to routine and from step to
+// step, and the close-approach records it hands back to the caller.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "dynamics/constants.h"
+
+namespace dynamics {
+
+inline constexpr int kListCapacity = 100;
+
+// A short list of slot numbers with its count.
+struct SlotList {
+  int count = 0;
+  std::array<int, kListCapacity> item{};
+
+  bool contains(int value) const;
+  // Appends while there is room; a run of at most ten bodies never fills a list.
+  void append(int value);
+  void clear();
+};
+
+// One close approach to a planet, as found by the encounter integration.
+struct CloseApproach {
+  double jd = 0.0;          // Julian date of the closest approach
+  double dmin_rplan = 0.0;  // pericentre distance over the planet's radius
+  double vp_kms = 0.0;      // speed at pericentre relative to the planet, km/s (<= 99.99)
+  double energy = 0.0;      // planetocentric energy, AU^2/yr^2 (clamped beyond +-99.9)
+  int planet = 0;           // planet number 1..9
+  bool collision = false;   // pericentre inside the planet: the body is lost
+};
+
+struct Encounters {
+  // Per start-up slot, for the whole run: -1 = was approaching its planet at the last
+  // encounter check, +1 = was receding.
+  SlotInts flags{};
+  SlotList removal;          // body slots to remove at the end of the step
+  SlotList collision_pairs;  // planet slot, body slot, planet slot, body slot, ...
+  SlotList encounter;        // start-up slots whose step ended in an encounter integration
+  SlotList carry_over;       // start-up slots still within 2 Hill radii after it
+  std::vector<CloseApproach> approaches;  // records of the current step, in order
+};
+
+// Fresh lists for a new run: every flag -1, every list empty.
+void start_run(Encounters& encounters);
+
+}  // namespace dynamics

@@ -1,0 +1,93 @@
+// Modified midpoint rule with polynomial extrapolation for planetary encounters.
+#include "dynamics/extrapolation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dynamics {
+
+void deriv(const SharedBlocks& blocks, double /*t*/, const EncounterState& y, EncounterState& dydt,
+           double& distance) {
+  const double mu = blocks.cte.gm_central;
+  const double m = blocks.a;
+  const double* P = &y[0];
+  const double* B = &y[6];
+  double delta[3];
+  for (int c = 0; c < 3; ++c) delta[c] = P[c] - B[c];
+  const double d = std::sqrt(delta[0] * delta[0] + delta[1] * delta[1] + delta[2] * delta[2]);
+  const double rp = std::sqrt(P[0] * P[0] + P[1] * P[1] + P[2] * P[2]);
+  const double rb = std::sqrt(B[0] * B[0] + B[1] * B[1] + B[2] * B[2]);
+  const double d3 = d * d * d, rp3 = rp * rp * rp, rb3 = rb * rb * rb;
+  for (int c = 0; c < 3; ++c) {
+    dydt[c] = y[3 + c];
+    dydt[3 + c] = -mu * P[c] / rp3;
+    dydt[6 + c] = y[9 + c];
+    dydt[9 + c] = m * delta[c] / d3 - mu * B[c] / rb3 - m * P[c] / rp3;
+  }
+  distance = d;
+}
+
+void smidpt(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
+            EncounterState& out, double& distance) {
+  const double half = h / 2.0;
+  EncounterState previous = y0;  // z_{n-1}
+  EncounterState current;        // z_n
+  EncounterState f;
+  deriv(blocks, t, y0, f, distance);
+  for (int i = 0; i < kEncounterVariables; ++i) current[i] = y0[i] + half * f[i];
+  double time = t + half;
+  for (int n = 1; n < 2 * m; ++n) {
+    deriv(blocks, time, current, f, distance);
+    for (int i = 0; i < kEncounterVariables; ++i) {
+      const double next = previous[i] + h * f[i];
+      previous[i] = current[i];
+      current[i] = next;
+    }
+    time += half;
+  }
+  deriv(blocks, time, current, f, distance);
+  for (int i = 0; i < kEncounterVariables; ++i) out[i] = 0.5 * (current[i] + previous[i] + half * f[i]);
+}
+
+void sextra(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
+            double& distance) {
+  // Latest entry of each extrapolation column, per variable (rows 1..stages+1).
+  constexpr int kRows = 20;
+  std::array<EncounterState, kRows + 1> table;
+  const double first_divisor = std::ldexp(1.0, blocks.param.first_divisor_exp);
+  const double growth = std::ldexp(1.0, blocks.param.growth_exp);
+  double h = H;
+  int m = 1;
+  int last_row = 1;
+  for (int k = 0; k <= blocks.param.max_stage; ++k) {
+    EncounterState estimate;
+    smidpt(blocks, m, h, t, y, estimate, distance);
+    if (k == 0) {
+      table[1] = estimate;
+    } else {
+      const int columns = std::min(k, blocks.param.max_column);
+      double error = 0.0;
+      for (int i = 0; i < kEncounterVariables; ++i) {
+        double C = estimate[i];
+        table[k + 1][i] = C;
+        double D = first_divisor;
+        double change = 0.0;
+        for (int j = 1; j <= columns; ++j) {
+          change = (C - table[k + 1 - j][i]) / (D - 1.0);
+          C += change;
+          table[k + 1 - j][i] = C;
+          D *= growth;
+        }
+        error = std::max(error, std::fabs(change));
+      }
+      last_row = k + 1 - columns;
+      if (error <= tolerance) break;
+    }
+    h /= 2.0;
+    m *= 2;
+  }
+  t += H;
+  y = table[last_row];
+}
+
+}  // namespace dynamics

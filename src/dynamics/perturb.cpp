@@ -1,0 +1,168 @@
+// The kick of the drift-kick-drift step and the encounter integration of the small body.
+#include "dynamics/perturb.h"
+
+#include <cmath>
+
+#include "dynamics/extrapolation.h"
+
+namespace dynamics {
+namespace {
+
+constexpr double kEncounterTolerance = 1e-10;
+// A pericentre within this many Hill radii is a close approach worth a record.
+constexpr double kRecordHillRadii = 2.1;
+// Single-precision limits of the record fields.
+constexpr double kMaxSpeed = static_cast<double>(99.99f);
+constexpr double kEnergyLimit = static_cast<double>(99.9f);
+constexpr double kEnergyClamp = static_cast<double>(99.999f);
+
+struct PlanetTerms {
+  double mass;       // GM of the planet
+  double hill;       // Hill radius, AU
+  Vec3 indirect;     // m x / r^3, the pull of the planet on the Sun
+};
+
+// Radial velocity of a pair from its separation, relative velocity and distance,
+// positive when separating in the direction of the integration.
+double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, double d, double dt) {
+  const double u = dot(separation, relative_velocity) / d;
+  return dt < 0.0 ? -u : u;
+}
+
+// Pericentre of the planetocentric two-body orbit and the record of the approach.
+void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, const PlanetTerms& pt,
+                     const Vec3& rho, const Vec3& w, double d, double jd, Encounters& encounters,
+                     bool& collided) {
+  double energy = dot(w, w) / 2.0 - pt.mass / d;
+  const Vec3 l = cross(rho, w);
+  const double l2 = dot(l, l);
+  // At exactly zero energy the formula is 0/0; its limit is the parabola's L^2 / 2m.
+  const double q_min = energy == 0.0
+                           ? l2 / (2.0 * pt.mass)
+                           : (std::sqrt(pt.mass * pt.mass + 2.0 * energy * l2) - pt.mass) / (2.0 * energy);
+  collided = false;
+  if (q_min > kRecordHillRadii * pt.hill) return;
+  double vp = std::sqrt(2.0 * (energy + pt.mass / q_min)) / blocks.cte.auyr_per_kms;
+  if (vp > kMaxSpeed) vp = kMaxSpeed;
+  if (energy < -kEnergyLimit) energy = -kEnergyClamp;
+  if (energy > kEnergyLimit) energy = kEnergyClamp;
+  CloseApproach record;
+  record.jd = jd;
+  record.dmin_rplan = q_min / bodies.radius[p];
+  record.vp_kms = vp;
+  record.energy = energy;
+  record.planet = blocks.nplaini[blocks.primor[p]];
+  collided = q_min < bodies.radius[p];
+  record.collision = collided;
+  encounters.approaches.push_back(record);
+}
+
+// Integrates body j together with planet p over the whole step from their states at
+// its start. Adds the body's end velocity to dv and sets its end position, unless a
+// repeated collision leaves it alone. Returns true when the end state was stored.
+bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters,
+                         int p, int j, const PlanetTerms& pt, double dt, double T, Vec3& dv,
+                         Vec3& end_position) {
+  EncounterState y;
+  for (int c = 0; c < 3; ++c) {
+    y[c] = bodies.x0[p][c];
+    y[3 + c] = bodies.v0[p][c];
+    y[6 + c] = bodies.x0[j][c];
+    y[9 + c] = bodies.v0[j][c];
+  }
+  int& flag = encounters.flags[blocks.primor[j]];
+  double tau = 0.0;
+  double H = dt / 10.0;
+  double distance = 0.0;
+  for (;;) {
+    sextra(blocks, H, kEncounterTolerance, tau, y, distance);
+    Vec3 rho, w;
+    for (int c = 0; c < 3; ++c) {
+      rho[c] = y[6 + c] - y[c];
+      w[c] = y[9 + c] - y[3 + c];
+    }
+    const double d = norm(rho);
+    const double u = radial_velocity(rho, w, d, dt);
+    if (flag == -1 && u >= 0.0) {
+      // Closest approach just passed. The date lies one substep after the state seen.
+      const double jd = (T - dt + tau + H) * kDaysPerYear + blocks.julito;
+      bool collided = false;
+      record_approach(blocks, bodies, p, pt, rho, w, d, jd, encounters, collided);
+      if (collided) {
+        SlotList& pairs = encounters.collision_pairs;
+        if (pairs.contains(p) || pairs.contains(j)) return false;
+        pairs.append(p);
+        pairs.append(j);
+        break;
+      }
+    }
+    flag = u < 0.0 ? -1 : 1;
+    H = (d / bodies.r[p]) * dt;
+    if (std::fabs(tau + H) < std::fabs(dt)) continue;
+    H = dt - tau;
+    sextra(blocks, H, kEncounterTolerance, tau, y, distance);
+    if (distance < 2.0 * pt.hill) encounters.carry_over.append(blocks.primor[j]);
+    break;
+  }
+  for (int c = 0; c < 3; ++c) {
+    end_position[c] = y[6 + c];
+    dv[c] += y[9 + c];
+  }
+  return true;
+}
+
+}  // namespace
+
+void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+  encounters.collision_pairs.clear();
+  encounters.encounter.clear();
+  encounters.carry_over.clear();
+  const int npla = blocks.unir.npla;
+  const int ntot = blocks.unir.ntot;
+  SlotVectors dv{};
+  SlotVectors end_position{};
+  std::array<PlanetTerms, kMaxBodies + 1> planet{};
+  for (int p = 1; p <= npla; ++p) {
+    PlanetTerms& pt = planet[p];
+    pt.mass = blocks.pmass[p];
+    blocks.a = pt.mass;
+    pt.hill = bodies.r[p] * std::pow(pt.mass / (3.0 * blocks.cte.gm_central), 0.3333333333333);
+    const double r3 = bodies.r[p] * bodies.r[p] * bodies.r[p];
+    for (int c = 0; c < 3; ++c) pt.indirect[c] = pt.mass * bodies.x[p][c] / r3;
+    for (int j = npla + 1; j <= ntot; ++j) {
+      if (encounters.removal.contains(j)) continue;
+      const Vec3 sep = diff(bodies.x[p], bodies.x[j]);
+      const double d = norm(sep);
+      const double d0 = norm(diff(bodies.x0[p], bodies.x0[j]));
+      const double u = radial_velocity(sep, diff(bodies.v[p], bodies.v[j]), d, dt);
+      if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
+        const double d3 = d * d * d;
+        for (int c = 0; c < 3; ++c) dv[j][c] += dt * (pt.mass * sep[c] / d3 - pt.indirect[c]);
+      } else if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j],
+                                     end_position[j])) {
+        bodies.r[j] = norm(end_position[j]);
+        encounters.encounter.append(blocks.primor[j]);
+      }
+    }
+  }
+  for (int j = npla + 1; j <= ntot; ++j) {
+    for (int c = 0; c < 3; ++c) bodies.v[j][c] += dv[j][c];
+    if (encounters.encounter.contains(blocks.primor[j])) {
+      bodies.v[j] = dv[j];
+      bodies.x[j] = end_position[j];
+    }
+  }
+  for (int p = 1; p <= npla; ++p) {
+    for (int q = p + 1; q <= npla; ++q) {
+      const Vec3 D = diff(bodies.x[p], bodies.x[q]);
+      const double dist = norm(D);
+      const double d3 = dist * dist * dist;
+      for (int c = 0; c < 3; ++c) {
+        bodies.v[q][c] += dt * (planet[p].mass * D[c] / d3 - planet[p].indirect[c]);
+        bodies.v[p][c] += dt * (-planet[q].mass * D[c] / d3 - planet[q].indirect[c]);
+      }
+    }
+  }
+}
+
+}  // namespace dynamics

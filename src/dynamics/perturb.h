@@ -1,0 +1,18 @@
+// `perturb`: the kick of one step (planetary pulls with the indirect terms), with the
+// small body's close encounters integrated apart, close-approach records and
+// collisions.
+#pragma once
+
+#include "dynamics/bodies.h"
+#include "dynamics/constants.h"
+#include "dynamics/encounter_lists.h"
+
+namespace dynamics {
+
+// Kick over the full step dt (signed); T is the clock at the end of the step (years).
+// Empties the collision pair, encounter and carry-over lists on entry. Appends one
+// record to encounters.approaches per close approach found (collision set when the
+// pericentre lies inside the planet, the pair then going to collision_pairs).
+void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T);
+
+}  // namespace dynamics
