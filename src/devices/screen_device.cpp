@@ -329,9 +329,10 @@ void ScreenDevice::load_colour_table(int ipaltyp, const int* npal) {
   canvas_.qqvvlt(ipaltyp, npal);
 }
 
+// The screen's background is whatever colour value 0 shows in the loaded table.
 void ScreenDevice::erase() {
   batch_.flush();
-  canvas_.qqvers();
+  canvas_.qqvfll(0, 0, canvas_.width() - 1, canvas_.height() - 1, 0);
   mark_all_changed();
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -115,6 +116,11 @@ TEST(ScreenDeviceNoDisplay, LightBackgroundAndDefaultSize) {
   EXPECT_EQ(raster_test::rgb_at(device.canvas(), 9, 9), 0x000000);
   device.erase();
   EXPECT_EQ(raster_test::rgb_at(device.canvas(), 9, 9), 0xFFFFFF);
+  std::array<int, 256> table{};
+  table[0] = 0x123456;  // erasing shows colour value 0 of the table now loaded
+  device.load_colour_table(1, table.data());
+  device.erase();
+  EXPECT_EQ(raster_test::rgb_at(device.canvas(), 852, 602), 0x123456);
   EXPECT_EQ(device.close(), 0);
 }
 
