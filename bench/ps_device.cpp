@@ -1,6 +1,7 @@
 // Speed of the PostScript writer: the longest path a run produces (40,003 points) as
 // one polyline, written to a file; reports points per second and the file size.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -12,7 +13,8 @@ namespace {
 constexpr int kPathPoints = 40003;
 
 void BM_PsPolyline40003(benchmark::State& state) {
-  const auto file = std::filesystem::temp_directory_path() / "skytrak_bench.ps";
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("skytrak_bench_" + std::to_string(::getpid()) + ".ps");
   devices::DeviceOpenParams params;
   params.idev = 504;
   params.file_name = file.string();

@@ -1,6 +1,7 @@
 // Speed of the WMF writer: saving a path of 40,003 points (one record per segment)
 // with a few colour changes and filled triangles; reports the time and file size.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -12,7 +13,8 @@ namespace {
 constexpr int kPathPoints = 40003;
 
 void BM_WmfSave40003(benchmark::State& state) {
-  const auto file = std::filesystem::temp_directory_path() / "skytrak_bench.wmf";
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("skytrak_bench_" + std::to_string(::getpid()) + ".wmf");
   devices::DeviceOpenParams params;
   params.idev = 221;
   params.file_name = file.string();

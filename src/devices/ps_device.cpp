@@ -85,6 +85,7 @@ DeviceOpenResult PsDevice::open(const DeviceOpenParams& params) {
   params_ = params;
   line_.clear();
   npage_ = 1;
+  colour_r_ = colour_g_ = colour_b_ = -1;
   DeviceOpenResult result;
   result.colour_depth = 24;
   if (!sink_.open(params.file_name)) {
@@ -218,6 +219,9 @@ void PsDevice::set_colour_rgb(int r, int g, int b) {
   if (!is_open_) return;
   move_draw(0, 0, kFinishPath);
   command("%3d %3d %3d f ", r, g, b);
+  colour_r_ = r;
+  colour_g_ = g;
+  colour_b_ = b;
 }
 
 void PsDevice::set_line_width(double width, bool integer_form) {
@@ -232,9 +236,10 @@ void PsDevice::set_line_width(double width, bool integer_form) {
 
 // Fills finish the pending path first so that lines drawn before a fill are not
 // written after it (and painted over it).
-void PsDevice::fill_triangle(const double xs[3], const double ys[3], int /*value*/, int /*r*/,
-                             int /*g*/, int /*b*/) {
+void PsDevice::fill_triangle(const double xs[3], const double ys[3], int /*value*/, int r, int g,
+                             int b) {
   if (!is_open_) return;
+  if (r != colour_r_ || g != colour_g_ || b != colour_b_) set_colour_rgb(r, g, b);
   move_draw(0, 0, kFinishPath);
   command("%5d %5d %5d %5d %5d %5d tri ", to_unit(xs[0]), to_unit(ys[0]), to_unit(xs[1]),
           to_unit(ys[1]), to_unit(xs[2]), to_unit(ys[2]));

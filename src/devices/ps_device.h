@@ -20,8 +20,8 @@ class PsDevice final : public Device {
   void move_draw(double x, double y, int code) override;
   void set_colour_rgb(int r, int g, int b) override;
   void set_line_width(double width, bool integer_form) override;
-  // The colour of a triangle is set beforehand through set_colour_rgb: "tri" fills in
-  // the current colour.
+  // "tri" fills in the current colour; the library sets it through set_colour_rgb just
+  // before, and only a different r, g, b here writes a colour command of its own.
   void fill_triangle(const double xs[3], const double ys[3], int value, int r, int g,
                      int b) override;
   void begin_polygon(int n) override;
@@ -60,6 +60,9 @@ class PsDevice final : public Device {
   int polygon_first_y_ = 0;
   bool polygon_started_ = false;
   int npage_ = 1;
+  int colour_r_ = -1;  // colour of the last "f" command; -1 before the first
+  int colour_g_ = -1;
+  int colour_b_ = -1;
 };
 
 }  // namespace devices

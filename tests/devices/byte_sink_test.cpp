@@ -3,6 +3,7 @@
 #include "devices/byte_sink.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +18,8 @@ std::string read_file(const std::filesystem::path& path) {
 }
 
 TEST(ByteSink, WritesEverythingInOrderAndCountsPosition) {
-  const auto path = std::filesystem::temp_directory_path() / "skytrak_sink_test.bin";
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("skytrak_sink_test_" + std::to_string(::getpid()) + ".bin");
   ByteSink sink;
   ASSERT_TRUE(sink.open(path.string()));
   sink.write("abc");

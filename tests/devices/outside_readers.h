@@ -2,6 +2,8 @@
 // (Ghostscript, ImageMagick, libwmf) and looking at the pictures they render.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -20,8 +22,9 @@ struct CommandResult {
 
 // Runs a shell command with stdout and stderr captured into one text.
 inline CommandResult run_command(const std::string& command) {
+  static int serial = 0;  // one log per command, unique across processes
   const auto log = std::filesystem::temp_directory_path() /
-                   ("skytrak_cmd_" + std::to_string(std::rand()) + ".log");
+                   ("skytrak_cmd_" + std::to_string(::getpid()) + "_" + std::to_string(++serial) + ".log");
   const int raw = std::system((command + " >'" + log.string() + "' 2>&1").c_str());
   CommandResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -3,6 +3,7 @@
 #include "devices/ps_device.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -39,7 +40,8 @@ class PsDeviceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("skytrak_ps_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("skytrak_ps_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+            std::to_string(::getpid()));
     fs::create_directories(dir_);
   }
   void TearDown() override {
@@ -212,6 +214,7 @@ TEST_F(PsDeviceTest, WidthColourAndFillCommands) {
   ps.polygon_point(750, 800);
   ps.end_polygon();
   ps.fill_rectangle(1000, 1000, 1200, 1100, 0x0100FF00, 0, 255, 0);
+  ps.fill_triangle(xs, ys, 0x010000FF, 255, 0, 0);  // not the current colour: set first
   ps.close();
   const std::string text = read_file(path("cmds.ps"));
   // Joined over the line ends, which fall where the 80 characters run out.
@@ -220,7 +223,7 @@ TEST_F(PsDeviceTest, WidthColourAndFillCommands) {
   EXPECT_NE(body.find("setlinewidth1.00 cm setlinewidth 12 cm setlinewidth 100 100 u 200 100 d p "
                       "0 128 255 f 300 300 400 300 351 400 tri 500 500 u 600 500 d p "
                       "700 700 u 800 700 d 750 800 d 700 700 d eofill "
-                      "1000 1000 1200 1100 0 255 0 e gsave"),
+                      "1000 1000 1200 1100 0 255 0 e 255 0 0 f 300 300 400 300 351 400 tri gsave"),
             std::string::npos)
       << body;
   check_and_render(path("cmds.ps"));

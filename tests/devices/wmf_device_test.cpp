@@ -3,6 +3,7 @@
 #include "devices/wmf_device.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sys/resource.h>
 
@@ -38,7 +39,8 @@ class WmfDeviceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("skytrak_wmf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("skytrak_wmf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+            std::to_string(::getpid()));
     fs::create_directories(dir_);
   }
   void TearDown() override {
