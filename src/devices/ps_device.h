@@ -30,11 +30,6 @@ class PsDevice final : public Device {
   void fill_rectangle(double x1, double y1, double x2, double y2, int value, int r, int g,
                       int b) override;
 
-  // Command text in the word assembly of the output lines (qpsbuf): words up to and
-  // including a blank, single-blank words dropped, lines of at most 80 characters.
-  void qpsbuf(std::string_view text);
-  void end_line();
-
  private:
   static constexpr int kPathCapacity = 50;
   static constexpr std::size_t kLineLength = 80;
@@ -43,6 +38,10 @@ class PsDevice final : public Device {
   void write_header();
   void write_trailer();
   void header_line(std::string_view text);
+  // Command text in the word assembly of the output lines (qpsbuf): words up to and
+  // including a blank, single-blank words dropped, lines of at most 80 characters.
+  void qpsbuf(std::string_view text);
+  void end_line();
   void add_word(std::string_view word);
   void write_pending_path();
   void command(const char* format, ...) __attribute__((format(printf, 2, 3)));
