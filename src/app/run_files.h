@@ -1,0 +1,57 @@
+// The two result files of an integration run: the coordinates file name7.xyz and the
+// close-approach file name7.clo, with their headings and record layouts.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "dynamics/encounter_lists.h"
+#include "dynamics/rotan.h"
+
+namespace app {
+
+// A result file that cannot be created or written; the message names the file.
+class OutputFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Both files of one run, each overwritten when opened. Every write is checked; a
+// failure throws OutputFileError.
+class RunFiles {
+ public:
+  // Names both files from name7, all 7 characters with blanks kept ("00433  " gives
+  // "00433  .xyz"), and opens the coordinates file with its heading.
+  RunFiles(const std::filesystem::path& folder, const std::string& name7);
+  // Opens the close-approach file with its heading.
+  void open_close_approaches();
+
+  // The coordinates record "(F14.3,4E14.6)" of one output point.
+  void write_point(double jd, const dynamics::RotatingPoint& point);
+  // The close-approach record "(F14.2,F10.1,F10.2,F12.4,I5)".
+  void write_approach(const dynamics::CloseApproach& approach);
+  // The two collision lines, in free format.
+  void write_collision(int planet);
+
+  // Flushes and closes both files, checking that everything reached them.
+  void close();
+
+ private:
+  void check(std::ofstream& file, const std::filesystem::path& path);
+
+  std::filesystem::path xyz_path_;
+  std::filesystem::path clo_path_;
+  std::ofstream xyz_;
+  std::ofstream clo_;
+};
+
+// The coordinates record of one point, without its line end.
+std::string coordinates_record(double jd, const dynamics::RotatingPoint& point);
+// The close-approach record of one approach, without its line end.
+std::string approach_record(const dynamics::CloseApproach& approach);
+// The two collision lines, each with its line end, as console and file receive them.
+std::string collision_lines(int planet);
+
+}  // namespace app

@@ -1,0 +1,144 @@
+// Integration class, time-span dialogue and the step loop of a run.
+#include "app/run_stage.h"
+
+#include <cmath>
+#include <memory>
+
+#include "app/run_files.h"
+#include "app/run_progress.h"
+#include "dynamics/planet_setup.h"
+#include "dynamics/rotan.h"
+#include "dynamics/step.h"
+
+namespace app {
+namespace {
+
+constexpr const char* kSpanLines[] = {
+    "NUMERICAL INTEGRATION >>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>",
+    "                     T=0 corresponds to JD=",
+    "                 time is in Julian years (365.25 days)",
+    "please indicate in one line:",
+    "-> time span to plot in years (negative for backwards)",
+    "-> output timestep in years",
+    "example: -100,0.02",
+};
+constexpr const char* kTooManyPoints = "       TOO MANY POINTS TO PLOT!!!!!  try again ...";
+constexpr const char* kGoingOn = "...numerical integration going on with output ";
+constexpr const char* kYears = " years";
+constexpr const char* kEliminated = "  *** THE ASTEROID WAS ELIMINATED ***";
+
+constexpr double kMaxPointsPerSpan = 40001.0;
+// An output point is due when the time since the last one matches dt this closely.
+constexpr double kOutputMatch = 1e-5;
+
+// True while T lies strictly before the end of the span in the direction of h.
+bool before_end(double T, double span, double h) { return h >= 0.0 ? T < span : T > span; }
+// True once T lies strictly beyond the end of the span in the direction of h.
+bool beyond_end(double T, double span, double h) { return h >= 0.0 ? T > span : T < span; }
+
+struct RunBodies {
+  dynamics::Bodies bodies;
+  dynamics::Encounters encounters;
+};
+
+void write_point(RunFiles& files, const RunState& state, const dynamics::Bodies& bodies, double T) {
+  const int planet = state.ipl - state.i0 + 1;
+  const int object = 10 - state.i0 + 1;
+  const dynamics::PlanetRow& row = dynamics::s[static_cast<size_t>(state.ipl - 1)];
+  const dynamics::Vec3& xp = bodies.x[planet];
+  const dynamics::Vec3& xo = bodies.x[object];
+  const dynamics::RotatingPoint point = dynamics::rotan(xp[0], xp[1], xp[2], xo[0], xo[1], xo[2],
+                                                        row.node * dynamics::kDegToRad, row.i * dynamics::kDegToRad,
+                                                        bodies.r[planet]);
+  files.write_point(state.blocks.julito + dynamics::kDaysPerYear * T, point);
+}
+
+void report_approaches(Console& console, RunFiles& files, const dynamics::Encounters& encounters) {
+  for (const dynamics::CloseApproach& approach : encounters.approaches) {
+    files.write_approach(approach);
+    if (approach.collision) {
+      console.out() << collision_lines(approach.planet);
+      files.write_collision(approach.planet);
+    }
+  }
+}
+
+}  // namespace
+
+void classify(RunState& state) {
+  const dynamics::IntegrationClass klass =
+      dynamics::integration_class(state.elements.a * (1.0 - state.elements.e), state.ipl);
+  state.i0 = klass.i0;
+  state.mu0 = klass.mu0;
+  state.dtmin = klass.dtmin;
+}
+
+void ask_time_span(Console& console, RunState& state) {
+  for (;;) {
+    console.empty_line();
+    console.line({kSpanLines[0]});
+    console.line({kSpanLines[1], state.blocks.julito});
+    for (int n = 2; n < 7; ++n) console.line({kSpanLines[n]});
+    console.read(kSpanLines[3], {&state.span, &state.dt});
+    if (state.dtmin <= state.dt) {
+      state.h = state.dtmin;
+      state.dt = std::round(state.dt / state.dtmin) * state.dtmin;
+    } else {
+      state.h = state.dt;
+    }
+    if (!(std::fabs(state.span) / state.dt > kMaxPointsPerSpan || state.dt == 0.0)) return;
+    console.line({kTooManyPoints});
+  }
+}
+
+void integrate(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream* progress) {
+  RunFiles files(folder, state.name7);
+  dynamics::SharedBlocks& blocks = state.blocks;
+  dynamics::store_constants(blocks, state.mu0);
+  // Bodies and lists of a run are large; keep them off the stack.
+  auto run = std::make_unique<RunBodies>();
+  dynamics::start_run(run->encounters);
+  double T = 0.0;
+  console.line({kGoingOn, state.dt, kYears});
+  if (state.span < 0.0) state.h = -state.h;
+  files.open_close_approaches();
+
+  const dynamics::IntegrationClass klass{state.i0, state.mu0, state.dtmin};
+  const Elements& el = state.elements;
+  dynamics::setup_bodies(blocks, run->bodies, klass, {el.a, el.e, el.i, el.node, el.peri, el.m});
+  dynamics::lleva(blocks, run->bodies, dynamics::kPlanetEpochJd);
+  write_point(files, state, run->bodies, T);
+
+  RunProgress bar(progress != nullptr ? *progress : console.out(), progress != nullptr);
+  const int bodies_with_object = 10 - state.i0 + 1;
+  double tacc = 0.0;
+  for (;;) {
+    tacc += state.h;
+    dynamics::take_step(blocks, run->bodies, run->encounters, T, state.h);
+    report_approaches(console, files, run->encounters);
+    // Tested on every step, output steps included: a lost object has no position
+    // left to write (its slot only keeps its last state).
+    if (blocks.unir.ntot < bodies_with_object) {
+      console.line({kEliminated});
+      break;
+    }
+    if (std::fabs(std::fabs(tacc) - std::fabs(state.dt)) < kOutputMatch) {
+      write_point(files, state, run->bodies, T);
+      tacc = 0.0;
+      if (beyond_end(T, state.span, state.h)) break;
+    } else if (!before_end(T, state.span, state.h)) {
+      break;
+    }
+    bar.update(state.span != 0.0 ? T / state.span : 1.0);
+  }
+  bar.finish();
+  files.close();
+}
+
+void run_span(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& err,
+              bool is_terminal) {
+  ask_time_span(console, state);
+  integrate(console, state, folder, is_terminal ? &err : nullptr);
+}
+
+}  // namespace app

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Whole-program checks of the integration against published close approaches to the
+# Earth, from the 2019-07-02 catalogue records: 1997 XF11 on 2028-10-26, 2005 YU55
+# (integrated backwards) on 2011-11-08, and Phaethon's closest distance near
+# 2017-12-16. Skipped, with a message, when the catalogue is not available.
+set -euo pipefail
+
+catalogue="${SKYTRAK_SHARED_DATA:-/work/shared/data}/NEA-2019-07-02.txt"
+if [ ! -r "$catalogue" ]; then
+  echo "SKIPPED: $catalogue is not available"
+  exit 0
+fi
+: "${SKYTRAK3D:?path of the program}"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$catalogue" "$work/nea.dat"
+cd "$work"
+
+# Answers: Earth, the object, span and output step; the program stops after the run
+# when the input ends, the result files being complete by then.
+run() {
+  printf '3\n%s\n%s\n' "$1" "$2" | "$SKYTRAK3D" >"$1.out" 2>"$1.err" || true
+  grep -q 'numerical integration going on' "$1.out" || { echo "no run for $1"; cat "$1.err"; exit 1; }
+}
+
+fail=0
+# Expect one close-approach record with its date within `days` of jd and a distance
+# (Dmin/Rplan times the Earth's radius of 6371 km) within 10% of the published one.
+check_record() {  # file jd days km
+  awk -v jd="$2" -v days="$3" -v km="$4" -v f="$1" '
+    NR > 1 && $5 == 3 {
+      n++; d = $1 - jd; if (d < 0) d = -d; dist = $2 * 6371.0; rel = (dist - km) / km; if (rel < 0) rel = -rel
+      printf "%s: JD %.2f (%+.2f d), %.0f km (%.1f%% off)\n", f, $1, $1 - jd, dist, 100 * rel
+      if (d > days || rel > 0.10) bad = 1
+    }
+    END { if (n != 1) { printf "%s: %d Earth records, expected 1\n", f, n; bad = 1 } exit bad }' "$1" || fail=1
+}
+
+run 35396 9.4,0.01
+check_record "35396  .clo" 2462070.78 1.0 929228
+
+run U8635 -7.7,0.01
+# Published for the day 2011-11-08 (time not given): JD 2455873.5 to 2455874.5.
+check_record "U8635  .clo" 2455874.0 0.5 324900
+
+# Phaethon passes at 0.0689 AU, beyond the 2.1 Hill radii of a record: the minimum of
+# DELTA in the coordinates file with an output step of 0.001 yr, near 2017-12-16.
+run 03200 -1.6,0.001
+awk 'NR > 1 { if (min == "" || $5 < min) { min = $5; jd = $1 } }
+  END {
+    rel = (min - 0.0689317) / 0.0689317; if (rel < 0) rel = -rel
+    printf "03200  .xyz: minimum DELTA %.6f AU at JD %.3f (%.2f%% off)\n", min, jd, 100 * rel
+    if (rel > 0.05 || jd < 2458102.5 || jd > 2458106.5) exit 1
+  }' "03200  .xyz" || fail=1
+
+exit $fail
