@@ -8,17 +8,22 @@ namespace {
 
 using namespace dialogue_test;
 
-// The summary the search writes for the record of 2002 AA29 (epoch 2019-07-02 = JD 2458666.5).
+// The nine summary lines of a search match: the labels, then the designation, the name
+// and the seven numbers as free-format items.
+std::string summary(const std::string& designation, const std::string& name28, const std::vector<std::string>& numbers) {
+  const char* labels[] = {"       a:", "       e:", "       i:", "long nod:", "arg perh:", "       M:", "   epoch:"};
+  std::string text = " ASTEROID:" + designation + "\n     NAME:" + name28 + "\n";
+  for (std::size_t k = 0; k < numbers.size(); ++k) text += std::string(" ") + labels[k] + "  " + numbers[k] + "\n";
+  return text;
+}
+
+// 2002 AA29; the epoch 2019-07-02 is JD 2458666.5.
 const std::string kSummaryAA29 =
-    " ASTEROID:K02A29A\n"
-    "     NAME:         2002 AA29          \n"
-    "        a:  0.9925136\n"
-    "        e:  0.0130049\n"
-    "        i:  10.74814\n"
-    " long nod:  106.36602\n"
-    " arg perh:  101.77468\n"
-    "        M:  132.20267\n"
-    "    epoch:  2458666.5\n";
+    summary("K02A29A", "         2002 AA29          ",
+            {"0.9925136", "0.0130049", "10.74814", "106.36602", "101.77468", "132.20267", "2458666.5"});
+const std::string kSummaryEros =
+    summary("00433  ", "   (433) Eros               ",
+            {"1.4581823", "0.2227385", "10.82858", "304.30424", "178.83549", "84.1719", "2458666.5"});
 
 class CatalogueDialogue : public ::testing::Test {
  protected:
@@ -50,18 +55,8 @@ TEST_F(CatalogueDialogue, ColumnsOneToSevenCountExactly) {
   // found; an empty answer searches for seven blanks. Then "00433" and further text.
   const Transcript t = run("3\n 00433\nk9219\n\n00433  Eros\n8\n");
   ASSERT_EQ(t.status, 0) << t.err;
-  const std::string eros =
-      " ASTEROID:00433  \n"
-      "     NAME:   (433) Eros               \n"
-      "        a:  1.4581823\n"
-      "        e:  0.2227385\n"
-      "        i:  10.82858\n"
-      " long nod:  304.30424\n"
-      " arg perh:  178.83549\n"
-      "        M:  84.1719\n"
-      "    epoch:  2458666.5\n";
   EXPECT_EQ(t.out, kStartEarth + kNamePrompt + kNotFound + kNamePrompt + kNotFound + kNamePrompt + kNotFound +
-                       kNamePrompt + eros + kMenu);
+                       kNamePrompt + kSummaryEros + kMenu);
   EXPECT_EQ(chosen().name7, "00433  ");
 }
 
@@ -74,9 +69,9 @@ TEST_F(CatalogueDialogue, SameDesignationTwiceKeepsTheLast) {
   folder.write("nea.dat", catalogue + second + "\n");
   const Transcript t = run("3\nK02A29A\n8\n");
   ASSERT_EQ(t.status, 0) << t.err;
-  std::string second_summary = kSummaryAA29;
-  second_summary.replace(second_summary.find("         2002 AA29          "), 28, "second copy                 ");
-  second_summary.replace(second_summary.find("0.9925136"), 9, "0.99");
+  const std::string second_summary =
+      summary("K02A29A", "second copy                 ",
+              {"0.99", "0.0130049", "10.74814", "106.36602", "101.77468", "132.20267", "2458666.5"});
   EXPECT_EQ(t.out, kStartEarth + kNamePrompt + kSummaryAA29 + second_summary + kMenu);
   EXPECT_EQ(chosen().elements.a, 0.99);
   EXPECT_EQ(chosen().name28, "second copy                 ");
@@ -246,9 +241,7 @@ TEST(CatalogueFiles, WindowsLineEndsAndShortLines) {
   std::vector<Record> calls;
   Transcript t = run_with_catalogue("3\nK02A29A\n8\n", folder.path(), calls);
   ASSERT_EQ(t.status, 0) << t.err;
-  std::string summary = kSummaryAA29;
-  summary.replace(summary.find("         2002 AA29          "), 28, "         2002 AA29          ");
-  EXPECT_EQ(t.out, kStartEarth + kNamePrompt + summary + kMenu);
+  EXPECT_EQ(t.out, kStartEarth + kNamePrompt + kSummaryAA29 + kMenu);
   EXPECT_EQ(calls.at(0).state.name28, "         2002 AA29          ");
 
   // Both Eros lines match. The short one reads its missing name as blanks; the bare
@@ -257,19 +250,10 @@ TEST(CatalogueFiles, WindowsLineEndsAndShortLines) {
   calls.clear();
   t = run_with_catalogue("3\n00433\n", folder.path(), calls);
   EXPECT_EQ(t.status, 1);
-  const std::string eros_short =
-      " ASTEROID:00433  \n"
-      "     NAME:                            \n"
-      "        a:  1.4581823\n"
-      "        e:  0.2227385\n"
-      "        i:  10.82858\n"
-      " long nod:  304.30424\n"
-      " arg perh:  178.83549\n"
-      "        M:  84.1719\n"
-      "    epoch:  2458666.5\n";
-  const std::string bare =
-      " ASTEROID:00433  \n     NAME:                            \n        a:  0.\n        e:  0.\n"
-      "        i:  0.\n long nod:  0.\n arg perh:  0.\n        M:  0.\n    epoch:  1721027.5\n";
+  const std::string eros_short = summary("00433  ", std::string(28, ' '),
+                                         {"1.4581823", "0.2227385", "10.82858", "304.30424", "178.83549", "84.1719",
+                                          "2458666.5"});
+  const std::string bare = summary("00433  ", std::string(28, ' '), {"0.", "0.", "0.", "0.", "0.", "0.", "1721027.5"});
   EXPECT_EQ(t.out, kStartEarth + kNamePrompt + eros_short + bare + kNotFound + kNamePrompt);
 }
 

@@ -63,14 +63,10 @@ struct Record {
   int iopt = -1;
 };
 
-// The real object choice on `folder`, stand-ins for the later stages.
-inline app::Stages stand_in_stages(app::Console& console, std::vector<Record>& calls, const std::filesystem::path& folder,
-                                   std::ostream& hints) {
+// Stand-ins for the stages after the object choice: each records its call; the
+// read-back and the view dialogue set the animation key as an answer "Y" would.
+inline app::Stages recording_stages(std::vector<Record>& calls) {
   app::Stages s;
-  s.choose_object = [&console, &folder, &hints, &calls](app::RunState& st) {
-    app::choose_object(console, st, folder, hints);
-    calls.push_back({"choose_object", st, -1});
-  };
   s.classify = [&calls](app::RunState& st) { calls.push_back({"classify", st, -1}); };
   s.run_span = [&calls](app::RunState& st) { calls.push_back({"run_span", st, -1}); };
   s.read_back = [&calls](app::RunState& st) {
@@ -78,8 +74,22 @@ inline app::Stages stand_in_stages(app::Console& console, std::vector<Record>& c
     st.kstart = 1;
     calls.push_back({"read_back", st, -1});
   };
-  s.view_dialogue = [&calls](app::RunState& st) { calls.push_back({"view_dialogue", st, -1}); };
+  s.view_dialogue = [&calls](app::RunState& st) {
+    st.anim = 'Y';
+    calls.push_back({"view_dialogue", st, -1});
+  };
   s.plot = [&calls](app::RunState& st, int iopt) { calls.push_back({"plot", st, iopt}); };
+  return s;
+}
+
+// The real object choice on `folder`, stand-ins for the later stages.
+inline app::Stages stand_in_stages(app::Console& console, std::vector<Record>& calls, const std::filesystem::path& folder,
+                                   std::ostream& hints) {
+  app::Stages s = recording_stages(calls);
+  s.choose_object = [&console, &folder, &hints, &calls](app::RunState& st) {
+    app::choose_object(console, st, folder, hints);
+    calls.push_back({"choose_object", st, -1});
+  };
   return s;
 }
 

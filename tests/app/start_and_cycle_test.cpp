@@ -11,24 +11,12 @@ using app::Stage;
 
 // Stand-ins for every stage, choosing a fixed object without any input.
 app::Stages all_stand_ins(std::vector<Record>& calls) {
-  app::Stages s;
+  app::Stages s = recording_stages(calls);
   s.choose_object = [&calls](app::RunState& st) {
     st.name7 = "TEST   ";
     st.elements.a = 1.0;
     calls.push_back({"choose_object", st, -1});
   };
-  s.classify = [&calls](app::RunState& st) { calls.push_back({"classify", st, -1}); };
-  s.run_span = [&calls](app::RunState& st) { calls.push_back({"run_span", st, -1}); };
-  s.read_back = [&calls](app::RunState& st) {
-    st.anim = 'Y';
-    st.kstart = 1;
-    calls.push_back({"read_back", st, -1});
-  };
-  s.view_dialogue = [&calls](app::RunState& st) {
-    st.anim = 'Y';
-    calls.push_back({"view_dialogue", st, -1});
-  };
-  s.plot = [&calls](app::RunState& st, int iopt) { calls.push_back({"plot", st, iopt}); };
   return s;
 }
 
