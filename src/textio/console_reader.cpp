@@ -1,7 +1,6 @@
 // Free-format and column reading of console lines.
 #include "textio/console_reader.h"
 
-#include <cmath>
 #include <string_view>
 
 #include "textio/number_syntax.h"
@@ -43,16 +42,13 @@ ReadResult store(const FreeTarget& target, const Token& token) {
     const NumberStatus status = token.was_quoted ? NumberStatus::not_a_number : parse_integer(token.text, **integer);
     return status == NumberStatus::ok ? ReadResult{} : number_problem(status, token.text, "an integer");
   }
-  double value = 0.0;
-  const NumberStatus status = token.was_quoted ? NumberStatus::not_a_number : parse_real(token.text, value);
-  if (status != NumberStatus::ok) return number_problem(status, token.text, "a number");
   if (auto* single = std::get_if<float*>(&target)) {
-    if (std::isinf(static_cast<float>(value))) return number_problem(NumberStatus::out_of_range, token.text, "");
-    **single = static_cast<float>(value);
-  } else {
-    *std::get<double*>(target) = value;
+    const NumberStatus status = token.was_quoted ? NumberStatus::not_a_number : parse_single(token.text, **single);
+    return status == NumberStatus::ok ? ReadResult{} : number_problem(status, token.text, "a number");
   }
-  return {};
+  const NumberStatus status =
+      token.was_quoted ? NumberStatus::not_a_number : parse_real(token.text, *std::get<double*>(target));
+  return status == NumberStatus::ok ? ReadResult{} : number_problem(status, token.text, "a number");
 }
 
 // Reads the quoted text that starts at line[pos]; pos ends after the closing quote.

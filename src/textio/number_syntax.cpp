@@ -40,18 +40,28 @@ bool scan_real(std::string_view text, std::size_t& mantissa_end, bool& point_see
   return pos > exponent_start && pos == text.size();
 }
 
-NumberStatus parse_real(std::string_view text, double& value) {
+namespace {
+
+// Checks the syntax and converts with `convert` (strtod or strtof), which want a
+// terminated string and know no D exponent.
+template <typename Number>
+NumberStatus convert_real(std::string_view text, Number& value, Number (*convert)(const char*, char**)) {
   std::size_t mantissa_end = 0;
   bool point_seen = false;
   if (!scan_real(text, mantissa_end, point_seen)) return NumberStatus::not_a_number;
-  // strtod wants a terminated string and knows no D exponent.
   std::string buffer(text);
   if (mantissa_end < buffer.size()) buffer[mantissa_end] = 'E';
-  const double result = std::strtod(buffer.c_str(), nullptr);
+  const Number result = convert(buffer.c_str(), nullptr);
   if (std::isinf(result)) return NumberStatus::out_of_range;
   value = result;
   return NumberStatus::ok;
 }
+
+}  // namespace
+
+NumberStatus parse_real(std::string_view text, double& value) { return convert_real(text, value, std::strtod); }
+
+NumberStatus parse_single(std::string_view text, float& value) { return convert_real(text, value, std::strtof); }
 
 NumberStatus parse_integer(std::string_view text, int& value) {
   std::size_t pos = 0;

@@ -13,6 +13,9 @@ enum class NumberStatus { ok, not_a_number, out_of_range };
 // value too small becomes zero or a subnormal.
 NumberStatus parse_real(std::string_view text, double& value);
 
+// The same syntax, converted straight to single precision (one rounding, not two).
+NumberStatus parse_single(std::string_view text, float& value);
+
 // An integer: optional sign and digits, within the range of int.
 NumberStatus parse_integer(std::string_view text, int& value);
 

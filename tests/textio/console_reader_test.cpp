@@ -94,6 +94,16 @@ TEST(FreeRead, NumberForms) {
   EXPECT_EQ(f, 0);
 }
 
+TEST(FreeRead, SinglePrecisionIsRoundedOnce) {
+  // Just above the midpoint between 1 and the next float: by way of a double it would
+  // round to the midpoint and then, ties to even, down to 1.
+  std::istringstream in("1.0000000596046448\n");
+  ConsoleReader reader(in);
+  float f = 0;
+  ASSERT_TRUE(reader.read_free({&f}).ok());
+  EXPECT_EQ(f, 1.0f + 0x1p-23f);
+}
+
 ReadResult read_one_int(const std::string& text) {
   std::istringstream in(text);
   ConsoleReader reader(in);
