@@ -2,7 +2,8 @@
 // with BMP, PostScript, PDF, WMF), and the settings a device receives when it opens.
 // Devices know nothing of the plotting library: everything they need comes in
 // DeviceOpenParams or as arguments. Coordinates are device coordinates, already
-// mapped by the library (integral values for the screen, raster and WMF).
+// mapped by the library (integral values for the screen, raster and WMF; floats for
+// PostScript, which rounds them as it writes them, and PDF).
 #pragma once
 
 #include <string>
@@ -61,13 +62,16 @@ class Device {
 
   // Colour as a colour value (index 0-255 or direct 0x01BBGGRR): screen and raster.
   virtual void set_colour_value(int /*value*/) {}
-  // Colour as resolved r, g, b (0-255): PS, PDF, WMF.
+  // Colour as resolved r, g, b (0-255): PS, PDF, WMF. A device that buffers its
+  // path (PS, PDF) finishes it first, so every path has one colour; the same holds
+  // for set_line_width.
   virtual void set_colour_rgb(int /*r*/, int /*g*/, int /*b*/) {}
   // Native line width in device units; integer_form selects the "%5d" rather than
   // the "%8.2f" writing where the device writes the number as text.
   virtual void set_line_width(double /*width*/, bool /*integer_form*/) {}
 
-  // Filled triangle at device coordinates with a colour value (its r, g, b resolved too).
+  // Filled triangle at device coordinates with a colour value (its r, g, b resolved
+  // too). PS has already received the colour; PDF sets r, g, b as its fill colour only.
   virtual void fill_triangle(const double /*xs*/[3], const double /*ys*/[3], int /*value*/,
                              int /*r*/, int /*g*/, int /*b*/) {}
   // Filled polygon in the current colour: begin with the point count, one call per point, end.

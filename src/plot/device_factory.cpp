@@ -1,0 +1,24 @@
+// Which device object serves which device code. Each output device of the
+// program adds its one line here; a code without a line has no device.
+#include "plot/device_factory.h"
+
+namespace plotix {
+namespace {
+
+DeviceMaker& installed_maker() {
+  static DeviceMaker maker;
+  return maker;
+}
+
+}  // namespace
+
+std::unique_ptr<devices::Device> make_device(int idev) {
+  if (installed_maker()) return installed_maker()(idev);
+  // One line per device of this program, e.g.
+  //   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
+  return nullptr;
+}
+
+void set_device_maker(DeviceMaker maker) { installed_maker() = std::move(maker); }
+
+}  // namespace plotix
