@@ -2,6 +2,10 @@
 // program adds its one line here; a code without a line has no device.
 #include "plot/device_factory.h"
 
+#include "devices/raster_device.h"
+#include "devices/screen_device.h"
+#include "plot/output_format.h"
+
 namespace plotix {
 namespace {
 
@@ -16,6 +20,9 @@ std::unique_ptr<devices::Device> make_device(int idev) {
   if (installed_maker()) return installed_maker()(idev);
   // One line per device of this program, e.g.
   //   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
+  if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
+  if (idev == devices::kDeviceCodeBmp || idev == devices::kDeviceCodeMemoryCanvas)
+    return std::make_unique<devices::RasterDevice>();
   return nullptr;
 }
 

@@ -1,0 +1,107 @@
+// From disini to the picture: the BMP file and the memory canvas through the real
+// raster device, and a screen plot without a display that returns at disfin.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "plot/global_state.h"
+#include "plot/plotix.h"
+
+namespace {
+
+std::string run_command(const std::string& command) {
+  std::string out;
+  if (std::FILE* p = popen((command + " 2>&1").c_str(), "r")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
+    pclose(p);
+  }
+  return out;
+}
+
+// The colour-table index stored at (x, y) of an 8-bit BMP of the given size.
+int bmp_index(const std::vector<unsigned char>& bmp, int width, int height, int x, int y) {
+  const int row_size = (width + 3) / 4 * 4;
+  return bmp.at(1078 + static_cast<std::size_t>(height - 1 - y) * row_size + x);
+}
+
+class RasterScreenPath : public ::testing::Test {
+ protected:
+  void SetUp() override { plotix::qqfreeglb(); }
+  void TearDown() override { plotix::qqfreeglb(); }
+
+  // A plot of the page border in magenta, the protocol on stdout swallowed.
+  void plot_border() {
+    testing::internal::CaptureStdout();
+    plotix::disini();
+    plotix::color("MAGENTA");
+    plotix::pagera();
+    plotix::disfin();
+    testing::internal::GetCapturedStdout();
+  }
+};
+
+TEST_F(RasterScreenPath, BmpFromDisiniToTheFile) {
+  const std::string dir = "raster_path_bmp";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directory(dir);
+  const std::string name = dir + "/border.bmp";
+  plotix::setfil(name);
+  plotix::metafl("BMP");
+  plotix::winsiz(1600, 1200);
+  plot_border();
+  ASSERT_TRUE(std::filesystem::exists(name));
+  EXPECT_EQ(run_command("identify -format '%m %wx%h %z %[type]' " + name), "BMP3 1600x1200 8 Palette");
+
+  std::ifstream in(name, std::ios::binary);
+  const std::vector<unsigned char> bmp{std::istreambuf_iterator<char>(in), {}};
+  ASSERT_EQ(bmp.size(), 1921078u);
+  // The page of 2969 x 2099 plot units scaled by min(1599/2969, 1199/2099): its
+  // border runs along x = 0, x = 1599, y = 0 and y = int(2099 * 1599/2969 + 0.5) = 1130.
+  const int border = bmp_index(bmp, 1600, 1200, 800, 0);
+  EXPECT_NE(border, 0);
+  EXPECT_EQ(bmp_index(bmp, 1600, 1200, 0, 500), border);
+  EXPECT_EQ(bmp_index(bmp, 1600, 1200, 1599, 500), border);
+  EXPECT_EQ(bmp_index(bmp, 1600, 1200, 800, 1130), border);
+  EXPECT_EQ(bmp_index(bmp, 1600, 1200, 800, 1131), 0);
+  EXPECT_EQ(bmp_index(bmp, 1600, 1200, 800, 500), 0);
+  // Index 0 of the table is black: the background.
+  EXPECT_EQ(bmp[54] + bmp[55] + bmp[56], 0);
+
+  // The same name again: a version name, the first picture kept.
+  plot_border();
+  EXPECT_TRUE(std::filesystem::exists(dir + "/border_1.bmp"));
+  EXPECT_EQ(std::filesystem::file_size(name), 1921078u);
+}
+
+TEST_F(RasterScreenPath, MemoryCanvasWritesNothing) {
+  // In a folder of its own, so that files of other tests running beside it don't count.
+  const auto home = std::filesystem::current_path();
+  std::filesystem::remove_all("raster_path_virt");
+  std::filesystem::create_directory("raster_path_virt");
+  std::filesystem::current_path("raster_path_virt");
+  plotix::metafl("VIRT");
+  plot_border();
+  EXPECT_TRUE(std::filesystem::is_empty("."));
+  std::filesystem::current_path(home);
+}
+
+TEST_F(RasterScreenPath, ScreenWithoutDisplayReturnsAtDisfin) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  plotix::metafl("CONS");
+  plotix::winsiz(800, 600);
+  testing::internal::CaptureStderr();
+  plot_border();
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("cannot be shown"), std::string::npos) << err;
+  EXPECT_NE(err.find("save answers still work"), std::string::npos) << err;
+}
+
+}  // namespace
