@@ -56,10 +56,11 @@ class XvfbServer {
   std::string display_;
 };
 
-// The window's side of the test, in a child process: opens an 800 x 600 window,
-// draws an asymmetric picture, shows it, then waits for the parent's word before
-// closing (which waits for the user). Exits 0 once the window was dismissed.
-[[noreturn]] void run_window(const std::string& display, int ready_fd, int go_fd) {
+// The window's side of the test, in a child process: plots times, opens an
+// 800 x 600 window, draws an asymmetric picture, shows it, then waits for the
+// parent's word before closing (which waits for the user). Exits 0 once the last
+// window was dismissed.
+[[noreturn]] void run_window(const std::string& display, int ready_fd, int go_fd, int plots) {
   setenv("DISPLAY", display.c_str(), 1);
   setenv("SDL_VIDEODRIVER", "x11", 1);
   devices::ScreenDevice device;
@@ -68,17 +69,19 @@ class XvfbServer {
   p.window_mode = 2;
   p.width = 800;
   p.height = 600;
-  if (device.open(p).status != 0 || !device.has_window()) _exit(2);
-  device.fill_rectangle(100, 100, 139, 499, 0x010000FF, 255, 0, 0);  // stem, red
-  device.fill_rectangle(140, 100, 399, 149, 0x010000FF, 255, 0, 0);  // top bar, red
-  device.fill_rectangle(140, 280, 299, 319, 0x0100FF00, 0, 255, 0);  // middle bar, green
-  device.set_colour_value(0x01FF00FF);
-  device.move_draw(500, 550, devices::kMove);
-  device.move_draw(700, 550, devices::kDraw);
-  device.update();
-  char byte = 'r';
-  if (write(ready_fd, &byte, 1) != 1 || read(go_fd, &byte, 1) != 1) _exit(3);
-  device.close();
+  for (int plot = 0; plot < plots; ++plot) {
+    if (device.open(p).status != 0 || !device.has_window()) _exit(2);
+    device.fill_rectangle(100, 100, 139, 499, 0x010000FF, 255, 0, 0);  // stem, red
+    device.fill_rectangle(140, 100, 399, 149, 0x010000FF, 255, 0, 0);  // top bar, red
+    device.fill_rectangle(140, 280, 299, 319, 0x0100FF00, 0, 255, 0);  // middle bar, green
+    device.set_colour_value(0x01FF00FF);
+    device.move_draw(500, 550, devices::kMove);
+    device.move_draw(700, 550, devices::kDraw);
+    device.update();
+    char byte = 'r';
+    if (write(ready_fd, &byte, 1) != 1 || read(go_fd, &byte, 1) != 1) _exit(3);
+    device.close();
+  }
   _exit(0);
 }
 
@@ -87,11 +90,11 @@ struct WindowProcess {
   int ready_fd = -1;
   int go_fd = -1;
 
-  explicit WindowProcess(const std::string& display) {
+  explicit WindowProcess(const std::string& display, int plots = 1) {
     int ready[2], go[2];
     if (pipe(ready) != 0 || pipe(go) != 0) return;
     pid = fork();
-    if (pid == 0) run_window(display, ready[1], go[0]);
+    if (pid == 0) run_window(display, ready[1], go[0], plots);
     close(ready[1]);
     close(go[0]);
     ready_fd = ready[0];
@@ -203,17 +206,26 @@ TEST(ScreenWindow, ShowsThePlotAndWaitsForTheRightButton) {
   EXPECT_EQ(window.exit_status, 0);
 }
 
-TEST(ScreenWindow, CloseRequestEndsTheWait) {
+TEST(ScreenWindow, CloseRequestEndsTheWaitAndTheNextPlotGetsANewWindow) {
   XvfbServer server;
   ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
   const std::string& display = server.display();
-  WindowProcess window(display);
+  WindowProcess window(display, 2);
   ASSERT_TRUE(window.wait_ready());
   window.go();
-  const std::string waiting = find_window(display, "PLOTIX 1 / Click MB2 to continue ...");
-  ASSERT_FALSE(waiting.empty());
-  ASSERT_TRUE(window_test::send_close_request(display, std::stoul(waiting)));
-  ASSERT_TRUE(window.ends_within(5000ms)) << "the close request did not end the wait";
+  const std::string first = find_window(display, "PLOTIX 1 / Click MB2 to continue ...");
+  ASSERT_FALSE(first.empty());
+  ASSERT_TRUE(window_test::send_close_request(display, std::stoul(first)));
+
+  // The second plot of the same process opens a window of its own.
+  ASSERT_TRUE(window.wait_ready()) << "the close request did not end the wait";
+  const std::string second = find_window(display, "PLOTIX 1 / Working");
+  ASSERT_FALSE(second.empty());
+  EXPECT_EQ(window_pixel(display, second, 120, 480, "#FF0000"), "#FF0000");
+  window.go();
+  ASSERT_EQ(find_window(display, "PLOTIX 1 / Click MB2 to continue ..."), second);
+  x_command(display, "xdotool mousemove --window " + second + " 400 300 click 3");
+  ASSERT_TRUE(window.ends_within(5000ms)) << "the right button did not dismiss the second window";
   EXPECT_EQ(window.exit_status, 0);
 }
 
