@@ -2,32 +2,19 @@
 // raster device, and a screen plot without a display that returns at disfin.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "plot/global_state.h"
 #include "plot/plotix.h"
+#include "../devices/raster_test_support.h"
 
 namespace {
 
-std::string run_command(const std::string& command) {
-  std::string out;
-  if (std::FILE* p = popen((command + " 2>&1").c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    pclose(p);
-  }
-  return out;
-}
-
 // The colour-table index stored at (x, y) of an 8-bit BMP of the given size.
-int bmp_index(const std::vector<unsigned char>& bmp, int width, int height, int x, int y) {
+int bmp_index(const std::vector<std::uint8_t>& bmp, int width, int height, int x, int y) {
   const int row_size = (width + 3) / 4 * 4;
   return bmp.at(1078 + static_cast<std::size_t>(height - 1 - y) * row_size + x);
 }
@@ -58,10 +45,9 @@ TEST_F(RasterScreenPath, BmpFromDisiniToTheFile) {
   plotix::winsiz(1600, 1200);
   plot_border();
   ASSERT_TRUE(std::filesystem::exists(name));
-  EXPECT_EQ(run_command("identify -format '%m %wx%h %z %[type]' " + name), "BMP3 1600x1200 8 Palette");
+  EXPECT_EQ(raster_test::run_command("identify -format '%m %wx%h %z %[type]' " + name), "BMP3 1600x1200 8 Palette");
 
-  std::ifstream in(name, std::ios::binary);
-  const std::vector<unsigned char> bmp{std::istreambuf_iterator<char>(in), {}};
+  const std::vector<std::uint8_t> bmp = raster_test::read_file(name);
   ASSERT_EQ(bmp.size(), 1921078u);
   // The page of 2969 x 2099 plot units scaled by min(1599/2969, 1199/2099): its
   // border runs along x = 0, x = 1599, y = 0 and y = int(2099 * 1599/2969 + 0.5) = 1130.
