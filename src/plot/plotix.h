@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "plot/text.h"
+
 namespace plotix {
 
 // Life cycle.
