@@ -127,7 +127,7 @@ TEST_F(Axis3dSystem, AngleViewAndBadSettings) {
   vfoc3d(1, 2, 3, "ANGL");
   EXPECT_EQ(::testing::internal::GetCapturedStdout(),
             " <<<< Warning   2: Incorrect parameter in axis3d!\n"
-            " <<<< Warning   2: Incorrect parameter in view3d!   (XYZ )\n"
+            " <<<< Warning   2: Incorrect parameter in view3d!   (XYZ)\n"
             " <<<< Warning   2: Incorrect parameter in vfoc3d!   (ANGL)\n");
   EXPECT_FLOAT_EQ(s.axis3d.ax3len[0], 2.0f);
   EXPECT_EQ(s.axis3d.ifoc3, 0);

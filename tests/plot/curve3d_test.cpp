@@ -1,4 +1,5 @@
 // curv3d: argument checks, log-axis check, pattern restart and thick copies.
+#include <cmath>
 #include <string>
 
 #include "plot/lines.h"
