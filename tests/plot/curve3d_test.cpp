@@ -5,23 +5,12 @@
 #include "plot/lines.h"
 #include "plot/plot3d.h"
 #include "plot/projection3d.h"
-#include "plot_fixture.h"
+#include "graf3d_fixture.h"
 
 namespace plotix {
 namespace {
 
-class Curve3d : public test::PlotTest {
- protected:
-  PlotState& open_box() {
-    PlotState& s = open_unit_screen();
-    ::testing::internal::CaptureStdout();
-    graf3d(-1, 1, -1, 1, -1, 1, -1, 1, -1, 1, -1, 1);
-    ::testing::internal::GetCapturedStdout();
-    qqstrk(s);
-    log_->calls.clear();
-    return s;
-  }
-};
+using Curve3d = test::Graf3dTest;
 
 TEST_F(Curve3d, OnePointDrawsNothing) {
   PlotState& s = open_box();

@@ -34,13 +34,24 @@ struct Image {
   }
 };
 
+// Next header field of a PPM, skipping comment lines.
+std::string ppm_field(std::ifstream& in) {
+  std::string field;
+  while (in >> field && field[0] == '#') {
+    std::string rest;
+    std::getline(in, rest);
+  }
+  return field;
+}
+
 // Reads a binary PPM (P6, maxval 255).
 Image read_ppm(const fs::path& file) {
   Image img;
   std::ifstream in(file, std::ios::binary);
-  std::string magic;
-  int maxval = 0;
-  in >> magic >> img.width >> img.height >> maxval;
+  const std::string magic = ppm_field(in);
+  img.width = std::atoi(ppm_field(in).c_str());
+  img.height = std::atoi(ppm_field(in).c_str());
+  const int maxval = std::atoi(ppm_field(in).c_str());
   in.get();
   if (magic != "P6" || maxval != 255) return {};
   img.rgb.resize(static_cast<size_t>(img.width) * img.height * 3);

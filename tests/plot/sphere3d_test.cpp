@@ -6,23 +6,13 @@
 #include "plot/plot3d.h"
 #include "plot/projection3d.h"
 #include "plot/sphere_patches.h"
-#include "plot_fixture.h"
+#include "graf3d_fixture.h"
 
 namespace plotix {
 namespace {
 
-class Sphere3d : public test::PlotTest {
+class Sphere3d : public test::Graf3dTest {
  protected:
-  PlotState& open_box(float vx = 0, float vy = 0, float vz = 0) {
-    PlotState& s = open_unit_screen();
-    if (vx != 0 || vy != 0 || vz != 0) view3d(vx, vy, vz, "ABS");
-    ::testing::internal::CaptureStdout();
-    graf3d(-1, 1, -1, 1, -1, 1, -1, 1, -1, 1, -1, 1);
-    ::testing::internal::GetCapturedStdout();
-    qqstrk(s);
-    log_->calls.clear();
-    return s;
-  }
   int triangles() const { return log_->count(devices::CallKind::kFillTriangle); }
 };
 
