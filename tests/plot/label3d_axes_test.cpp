@@ -245,5 +245,26 @@ TEST_F(Label3d, DefaultViewDropsFirstNumbersOfYAndZ) {
   EXPECT_GT(z_first[1], z_first[0] + 4);
 }
 
+TEST_F(Label3d, ViewFromBelowMirrorsTheFloorAxes) {
+  PlotState& s = open_unit_screen();
+  view3d(4, -5, -4.5f, "ABS");  // z below the full length: row 18, x and y mirrored
+  graf3d(-1, 1, -1, 1, -1, 1, -1, 1, -1, 1, -1, 1);
+  qqstrk(s);
+  const auto pts = points();
+  ASSERT_GE(pts.size(), 4u);
+  // Row 18 puts x on corners 4, 3, 2; drawn along the far long edge of the axis
+  // area it lands on the front edge from corner 1 to corner 2 ...
+  auto expect_near = [](const DevicePoint& p, const PagePoint& q, const char* what) {
+    EXPECT_NEAR(p.x, q.x, 0.51) << what;
+    EXPECT_NEAR(p.y, q.y, 0.51) << what;
+  };
+  expect_near(pts[0], abs3pt(s, {-1, -1, -1}), "axis start");
+  expect_near(pts[1], abs3pt(s, {1, -1, -1}), "axis end");
+  // ... and its first tick, 24 units of the axis area long, points out of the
+  // box (towards -y), not into it.
+  expect_near(pts[2], abs3pt(s, {-1, -1, -1}), "tick start");
+  expect_near(pts[3], abs3pt(s, {-1, -1 - 24 * 2.0f / 1399, -1}), "tick end");
+}
+
 }  // namespace
 }  // namespace plotix
