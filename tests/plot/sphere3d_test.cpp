@@ -136,5 +136,25 @@ TEST_F(Sphere3d, RadiusFollowsTheXScaling) {
   EXPECT_NEAR(xmin, 1484 - 70, 1.0);
 }
 
+TEST_F(Sphere3d, PatchesCrossingThePageBorderAreHatched) {
+  PlotState& s = open_box(0, 0, 1.6f);  // just above the box, close to the sphere
+  s.line.ncolor = 0x010000FF;
+  sphe3d(0, 0, 0, 0.9f, 10, 10);
+  // Triangles inside the page go to the device's fill; those crossing the border
+  // become horizontal hatch lines clipped at the page.
+  EXPECT_GT(triangles(), 0);
+  int hatch_draws = 0;
+  for (const auto& p : points()) {
+    if (p.code != 2) continue;
+    ++hatch_draws;
+    EXPECT_GE(p.x, 0);
+    EXPECT_LE(p.x, 2969);
+    EXPECT_GE(p.y, 0);
+    EXPECT_LE(p.y, 2099);
+  }
+  EXPECT_GT(hatch_draws, 500);
+  EXPECT_EQ(s.line.ncolor, 0x010000FF);
+}
+
 }  // namespace
 }  // namespace plotix
