@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "plot/plot3d.h"  // 3D axis system, axis labelling, curves and spheres
+
 namespace plotix {
 
 // Life cycle.
