@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "plot/plot3d.h"  // 3D axis system, axis labelling, curves and spheres
 #include "plot/text.h"
 
 namespace plotix {

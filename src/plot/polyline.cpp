@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "plot/lines.h"
+#include "plot/plane3d.h"
 #include "plot/thick_lines.h"
 
 namespace plotix {
@@ -9,8 +10,13 @@ namespace {
 
 // Stores one point of the pending polyline; a full buffer is stroked and the
 // next polyline starts at its last point, so long curves have no gaps.
-// (A 2D drawing plane in 3D space maps the point here before it is stored.)
+// While a 2D drawing plane in 3D space is active, the point is mapped onto it first.
 void store_point(PlotState& st, float x, float y) {
+  if (st.axis3d.iplane3 == 1) {
+    const PagePoint p = proj3d(st, x, y);
+    x = p.x;
+    y = p.y;
+  }
   LineState& ln = st.line;
   ln.xpoly[ln.npoly] = x;
   ln.ypoly[ln.npoly] = y;
