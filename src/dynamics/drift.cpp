@@ -2,9 +2,11 @@
 // movrel for every body in the step loop.
 #include "dynamics/drift.h"
 
+#include <array>
 #include <cmath>
 
 #include "dynamics/conic.h"
+#include "dynamics/constants.h"
 #include "dynamics/kepler.h"
 
 namespace dynamics {
@@ -52,39 +54,100 @@ void fyg(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, int& flag,
   r = r_new;
 }
 
-void movrel(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
-            int& flag, double gm_body) {
-  const double mu = gm_central + gm_body;
-  flag = 0;
-  const double a = 1.0 / (2.0 / r - dot(V, V) / mu);
+namespace {
+
+// What the drift of one lane needs once its anomaly equation is solved.
+struct FAndGDrift {
+  double a = 0.0, n = 0.0;
+  KeprelSolution anomaly;
+};
+
+// The first half of movrel: the orbit, and the route it takes. Returns false when the
+// lane is finished already (refused, or moved along the conic near e = 1).
+bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drift) {
+  const double mu = gm_central + lane.gm_body;
+  lane.flag = 0;
+  const double a = 1.0 / (2.0 / lane.r - dot(lane.V, lane.V) / mu);
   if (a < 0.0) {
-    flag = 1;
-    return;
+    lane.flag = 1;
+    return false;
   }
-  const double c0 = 1.0 - r / a;
+  const double c0 = 1.0 - lane.r / a;
   const double n = std::sqrt(mu / (a * a * a));
-  const double s0 = dot(X, V) / (a * a * n);
-  e = std::sqrt(c0 * c0 + s0 * s0);
-  q = (1.0 - e) * a;
-  if (std::fabs(e - 1.0) < 1e-6) {
+  const double s0 = dot(lane.X, lane.V) / (a * a * n);
+  lane.e = std::sqrt(c0 * c0 + s0 * s0);
+  lane.q = (1.0 - lane.e) * a;
+  if (std::fabs(lane.e - 1.0) < 1e-6) {
     // So close to a parabola the difference equation loses its digits: go through
     // the conic itself, with the time of perihelion counted from now.
     Conic conic;
-    elem(gm_central, 0.0, X, V, conic, gm_body);
-    e = conic.e;
-    q = conic.q;
-    ephem1(gm_central, conic, dt, X, V, gm_body);
-    r = norm(X);
-    return;
+    elem(gm_central, 0.0, lane.X, lane.V, conic, lane.gm_body);
+    lane.e = conic.e;
+    lane.q = conic.q;
+    ephem1(gm_central, conic, dt, lane.X, lane.V, lane.gm_body);
+    lane.r = norm(lane.X);
+    return false;
   }
-  double dE = 0.0, cos_dE = 1.0, sin_dE = 0.0, rho = 1.0;
-  keprel(s0, c0, n, dt, dE, cos_dE, sin_dE, rho);
-  const double f = 1.0 + (a / r) * (cos_dE - 1.0);
-  const double g = dt + (sin_dE - dE) / n;
-  const double fdot = -a * n * sin_dE / (r * rho);
-  const double gdot = 1.0 + (cos_dE - 1.0) / rho;
-  apply_f_and_g(X, V, f, g, fdot, gdot);
-  r = norm(X);
+  drift.a = a;
+  drift.n = n;
+  keprel_start(s0, c0, n, dt, drift.anomaly);
+  return true;
+}
+
+void finish_drift(double dt, const FAndGDrift& drift, DriftLane& lane) {
+  const KeprelSolution& k = drift.anomaly;
+  const double a = drift.a, n = drift.n, r = lane.r;
+  const double f = 1.0 + (a / r) * (k.cos_dE - 1.0);
+  const double g = dt + (k.sin_dE - k.dE) / n;
+  const double fdot = -a * n * k.sin_dE / (r * k.rho);
+  const double gdot = 1.0 + (k.cos_dE - 1.0) / k.rho;
+  apply_f_and_g(lane.X, lane.V, f, g, fdot, gdot);
+  lane.r = norm(lane.X);
+}
+
+}  // namespace
+
+void movrel_lanes(double gm_central, double dt, DriftLane* lanes, int count) {
+  std::array<FAndGDrift, kMaxBodies> drifts;
+  std::array<int, kMaxBodies> solving;  // lanes whose anomaly equation is open
+  int open = 0;
+  for (int l = 0; l < count; ++l) {
+    if (start_drift(gm_central, dt, lanes[l], drifts[static_cast<size_t>(l)])) solving[static_cast<size_t>(open++)] = l;
+  }
+  std::array<int, kMaxBodies> finishing = solving;
+  const int drifting = open;
+  // One iteration of every open equation per round; a lane leaves when it converges or
+  // has to fall back to the bracketing search.
+  while (open > 0) {
+    int still_open = 0;
+    for (int o = 0; o < open; ++o) {
+      const int l = solving[static_cast<size_t>(o)];
+      KeprelSolution& k = drifts[static_cast<size_t>(l)].anomaly;
+      if (keprel_advance(k)) {
+        solving[static_cast<size_t>(still_open++)] = l;
+      } else if (!k.settled) {
+        keprel_finish(k);
+      }
+    }
+    open = still_open;
+  }
+  for (int o = 0; o < drifting; ++o) {
+    const int l = finishing[static_cast<size_t>(o)];
+    finish_drift(dt, drifts[static_cast<size_t>(l)], lanes[l]);
+  }
+}
+
+void movrel(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
+            int& flag, double gm_body) {
+  DriftLane lane{X, V, r, e, q, 0, gm_body};
+  movrel_lanes(gm_central, dt, &lane, 1);
+  flag = lane.flag;
+  if (flag != 0) return;
+  X = lane.X;
+  V = lane.V;
+  r = lane.r;
+  e = lane.e;
+  q = lane.q;
 }
 
 }  // namespace dynamics

@@ -19,4 +19,18 @@ void fyg(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, int& flag,
 void movrel(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
             int& flag, double gm_body);
 
+// One body's movrel drift: its state in, its state and results out.
+struct DriftLane {
+  Vec3 X{}, V{};
+  double r = 0.0;
+  double e = 0.0;
+  double q = 0.0;
+  int flag = 0;
+  double gm_body = 0.0;
+};
+
+// movrel for several bodies by the same dt, their anomaly equations solved side by
+// side; each lane ends exactly as movrel would leave it. At most kMaxBodies lanes.
+void movrel_lanes(double gm_central, double dt, DriftLane* lanes, int count);
+
 }  // namespace dynamics

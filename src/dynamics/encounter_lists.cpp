@@ -22,6 +22,7 @@ void start_run(Encounters& encounters) {
   encounters.encounter.clear();
   encounters.carry_over.clear();
   encounters.approaches.clear();
+  encounters.hill_factor.fill(0.0);
 }
 
 }  // namespace dynamics

@@ -41,9 +41,12 @@ struct Encounters {
   SlotList encounter;        // start-up slots whose step ended in an encounter integration
   SlotList carry_over;       // start-up slots still within 2 Hill radii after it
   std::vector<CloseApproach> approaches;  // records of the current step, in order
+  // Per start-up slot: (m / 3 cte(2))^(1/3), the Hill radius over the distance, filled
+  // at the first kick of the run (0 = not yet).
+  SlotDoubles hill_factor{};
 };
 
-// Fresh lists for a new run: every flag -1, every list empty.
+// Fresh lists for a new run: every flag -1, every list empty, no Hill factor yet.
 void start_run(Encounters& encounters);
 
 }  // namespace dynamics

@@ -85,43 +85,72 @@ void solkep(double e, double& M, double& E) {
   }
 }
 
-void keprel(double s0, double c0, double n, double dt, double& dE, double& cos_dE,
-            double& sin_dE, double& rho) {
-  const double target = n * dt;
-  double x = target;
-  const auto iterate = [&]() {
-    const KeprelIteration it = keprel_iteration(s0, c0, target, x);
-    x += it.delta;
-    dE = x;
-    cos_dE = it.cos_x;
-    sin_dE = it.sin_x;
-    rho = it.rho;
-    return std::fabs(it.delta) <= kTolerance;
-  };
+void keprel_start(double s0, double c0, double n, double dt, KeprelSolution& solution) {
+  solution = KeprelSolution{};
+  solution.s0 = s0;
+  solution.c0 = c0;
+  solution.target = n * dt;
+  solution.dE = solution.target;
+}
+
+namespace {
+
+// One iteration from the current dE; returns whether it met the tolerance.
+bool iterate(KeprelSolution& k) {
+  const KeprelIteration it = keprel_iteration(k.s0, k.c0, k.target, k.dE);
+  k.dE += it.delta;
+  k.cos_dE = it.cos_x;
+  k.sin_dE = it.sin_x;
+  k.rho = it.rho;
+  return std::fabs(it.delta) <= kTolerance;
+}
+
+}  // namespace
+
+bool keprel_advance(KeprelSolution& k) {
   // The counter is tested before convergence: the sixth iteration hands over to the
   // bracketing search whatever it found.
-  for (int count = 1;; ++count) {
-    const bool settled = iterate();
-    if (count == 6) break;
-    if (settled) return;
-  }
+  const bool settled = iterate(k);
+  ++k.count;
+  if (k.count == 6) return false;
+  k.settled = settled;
+  return !settled;
+}
+
+void keprel_finish(KeprelSolution& k) {
+  const double s0 = k.s0, c0 = k.c0, target = k.target;
   const auto F = [s0, c0, target](double y) {
     return y - c0 * std::sin(y) + s0 * (1.0 - std::cos(y)) - target;
   };
+  k.settled = true;
   // Out of the bracket's reach the last iterate stands.
-  if (!bracket_root(F, x)) return;
-  const double bracketed = x;
+  double bracketed = 0.0;
+  if (!bracket_root(F, bracketed)) return;
+  k.dE = bracketed;
   for (int polish = 0; polish < 5; ++polish) {
-    if (iterate()) return;
+    if (iterate(k)) return;
   }
   // Polishing did not meet the tolerance. Near e = 1 (tiny n) it stalls at the
   // rounding level while already on the root, and the bracketed point is only good to
   // 2 pi / 1000: keep the polished value when it satisfies the equation better.
-  if (std::fabs(F(dE)) < std::fabs(F(bracketed))) return;
-  dE = bracketed;
-  cos_dE = std::cos(bracketed);
-  sin_dE = std::sin(bracketed);
-  rho = 1.0 - c0 * cos_dE + s0 * sin_dE;
+  if (std::fabs(F(k.dE)) < std::fabs(F(bracketed))) return;
+  k.dE = bracketed;
+  k.cos_dE = std::cos(bracketed);
+  k.sin_dE = std::sin(bracketed);
+  k.rho = 1.0 - c0 * k.cos_dE + s0 * k.sin_dE;
+}
+
+void keprel(double s0, double c0, double n, double dt, double& dE, double& cos_dE,
+            double& sin_dE, double& rho) {
+  KeprelSolution k;
+  keprel_start(s0, c0, n, dt, k);
+  while (keprel_advance(k)) {
+  }
+  if (!k.settled) keprel_finish(k);
+  dE = k.dE;
+  cos_dE = k.cos_dE;
+  sin_dE = k.sin_dE;
+  rho = k.rho;
 }
 
 }  // namespace dynamics

@@ -15,4 +15,21 @@ void solkep(double e, double& M, double& E);
 void keprel(double s0, double c0, double n, double dt, double& dE, double& cos_dE,
             double& sin_dE, double& rho);
 
+// keprel's iteration as a state that advances one iteration at a time, so that the
+// drifts of several bodies can be solved side by side (their independent chains of
+// divisions then overlap in the processor). Results are those of keprel bit for bit.
+struct KeprelSolution {
+  double s0 = 0.0, c0 = 0.0, target = 0.0;  // the equation: target = n dt
+  double dE = 0.0, cos_dE = 1.0, sin_dE = 0.0, rho = 1.0;
+  int count = 0;        // iterations done
+  bool settled = false;  // converged: the outputs are final
+};
+
+void keprel_start(double s0, double c0, double n, double dt, KeprelSolution& solution);
+// One iteration. Returns true while the solution needs more; after the sixth
+// iteration without convergence call keprel_finish.
+bool keprel_advance(KeprelSolution& solution);
+// Completes a solution that keprel_advance gave up on (the bracketing fallback).
+void keprel_finish(KeprelSolution& solution);
+
 }  // namespace dynamics

@@ -1,6 +1,8 @@
 // Half-step heliocentric Kepler drift of all bodies with the removal tests.
 #include "dynamics/movikep.h"
 
+#include <array>
+
 #include "dynamics/drift.h"
 
 namespace dynamics {
@@ -9,41 +11,57 @@ namespace {
 // Below this semimajor axis (AU), every hyperbola included, a body is given up.
 constexpr double kMinSemimajor = 5e-6;
 
+enum class Fate { skipped, lost, drifted };
+
 }  // namespace
 
 void movikep(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
              int mode) {
   const double gm_central = blocks.cte.gm_central;
-  for (int i = 1; i <= blocks.unir.ntot; ++i) {
+  const int ntot = blocks.unir.ntot;
+  // First the tests that need no drift; the drifts themselves then run side by side
+  // (movrel_lanes), and the outcomes are taken in slot order.
+  std::array<Fate, kMaxBodies + 1> fate;
+  std::array<double, kMaxBodies + 1> semimajor;
+  std::array<DriftLane, kMaxBodies> lanes;
+  std::array<int, kMaxBodies + 1> lane_of;
+  int count = 0;
+  for (int i = 1; i <= ntot; ++i) {
+    fate[i] = Fate::skipped;
     if (encounters.removal.contains(i)) continue;
     if (mode == kBeforeKick && encounters.carry_over.contains(blocks.primor[i])) continue;
     if (mode == kAfterKick && encounters.encounter.contains(blocks.primor[i])) continue;
-    Vec3& x = bodies.x[i];
-    Vec3& v = bodies.v[i];
     const double r = bodies.r[i];
-    const double a = 1.0 / (2.0 / r - dot(v, v) / (gm_central + blocks.pmass[i]));
+    const double a = 1.0 / (2.0 / r - dot(bodies.v[i], bodies.v[i]) / (gm_central + blocks.pmass[i]));
+    semimajor[i] = a;
     if (a < kMinSemimajor || r < blocks.radiosol.capture) {
-      blocks.elpla.a[i] = a;
-      encounters.removal.append(i);
+      fate[i] = Fate::lost;  // hyperbolic or nearly so, or fallen into the Sun
     } else if (a <= blocks.codigo.max_semimajor || r <= blocks.codigo.max_distance) {
-      Vec3 X = x, V = v;
-      double r_new = r, e = blocks.elpla.e[i], q = 0.0;
-      int flag = 0;
-      movrel(gm_central, half_dt, X, V, r_new, e, q, flag, blocks.pmass[i]);
-      q = (1.0 - e) * a;
-      bodies.r[i] = r_new;
-      blocks.elpla.e[i] = e;
-      if (flag != 0 || (q < blocks.radiosol.capture && r_new < blocks.radiosol.close)) {
-        encounters.removal.append(i);
-      } else {
-        blocks.elpla.a[i] = a;
-        x = X;
-        v = V;
-      }
+      fate[i] = Fate::drifted;
+      lane_of[i] = count;
+      lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, blocks.elpla.e[i], 0.0, 0, blocks.pmass[i]};
     } else {
-      // Ejected beyond the planetary region.
-      blocks.elpla.a[i] = a;
+      fate[i] = Fate::lost;  // ejected beyond the planetary region
+    }
+  }
+  movrel_lanes(gm_central, half_dt, lanes.data(), count);
+  for (int i = 1; i <= ntot; ++i) {
+    if (fate[i] == Fate::skipped) continue;
+    if (fate[i] == Fate::lost) {
+      blocks.elpla.a[i] = semimajor[i];
       encounters.removal.append(i);
+      continue;
+    }
+    const DriftLane& lane = lanes[static_cast<size_t>(lane_of[i])];
+    const double q = (1.0 - lane.e) * semimajor[i];
+    bodies.r[i] = lane.r;
+    blocks.elpla.e[i] = lane.e;
+    if (lane.flag != 0 || (q < blocks.radiosol.capture && lane.r < blocks.radiosol.close)) {
+      encounters.removal.append(i);
+    } else {
+      blocks.elpla.a[i] = semimajor[i];
+      bodies.x[i] = lane.X;
+      bodies.v[i] = lane.V;
     }
   }
 }

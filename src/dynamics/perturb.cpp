@@ -119,14 +119,20 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   encounters.carry_over.clear();
   const int npla = blocks.unir.npla;
   const int ntot = blocks.unir.ntot;
-  SlotVectors dv{};
-  SlotVectors end_position{};
-  std::array<PlanetTerms, kMaxBodies + 1> planet{};
+  // Only the small bodies' entries of dv are read; end positions only of bodies whose
+  // encounter stored one; planet terms only of slots 1..npla.
+  SlotVectors dv;
+  for (int j = npla + 1; j <= ntot; ++j) dv[j] = {0.0, 0.0, 0.0};
+  SlotVectors end_position;
+  std::array<PlanetTerms, kMaxBodies + 1> planet;
   for (int p = 1; p <= npla; ++p) {
     PlanetTerms& pt = planet[p];
     pt.mass = blocks.pmass[p];
     blocks.a = pt.mass;
-    pt.hill = bodies.r[p] * std::pow(pt.mass / (3.0 * blocks.cte.gm_central), 0.3333333333333);
+    // The cube root of the mass ratio is the same at every step: computed once per run.
+    double& hill_factor = encounters.hill_factor[blocks.primor[p]];
+    if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.cte.gm_central), 0.3333333333333);
+    pt.hill = bodies.r[p] * hill_factor;
     const double r3 = bodies.r[p] * bodies.r[p] * bodies.r[p];
     for (int c = 0; c < 3; ++c) pt.indirect[c] = pt.mass * bodies.x[p][c] / r3;
     for (int j = npla + 1; j <= ntot; ++j) {
