@@ -2,8 +2,10 @@
 // program adds its one line here; a code without a line has no device.
 #include "plot/device_factory.h"
 
+#include "devices/ps_device.h"
 #include "devices/raster_device.h"
 #include "devices/screen_device.h"
+#include "devices/wmf_device.h"
 #include "plot/output_format.h"
 
 namespace plotix {
@@ -23,6 +25,8 @@ std::unique_ptr<devices::Device> make_device(int idev) {
   if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
   if (idev == devices::kDeviceCodeBmp || idev == devices::kDeviceCodeMemoryCanvas)
     return std::make_unique<devices::RasterDevice>();
+  if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
+  if (is_wmf(idev)) return std::make_unique<devices::WmfDevice>();
   return nullptr;
 }
 
