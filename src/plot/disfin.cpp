@@ -29,10 +29,10 @@ void disfin() {
     st.core.fp_errfil = stdout;
     st.core.errfil_open = false;
     file_written += 10;
-    if (st.core.imsgmode == 17) {
-      st.core.imsgmode = 6;
-      st.core.fp_msg = stdout;
-    }
+    // The messages come back to the console whatever the message mode was: the
+    // stream they went to is closed now.
+    if (st.core.imsgmode == 17) st.core.imsgmode = 6;
+    st.core.fp_msg = stdout;
   }
   dprcol(st, file_written);
 }

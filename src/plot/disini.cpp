@@ -9,7 +9,7 @@
 #include "plot/clock.h"
 #include "plot/device_factory.h"
 #include "plot/device_scale.h"
-#include "plot/file_naming.h"
+#include "devices/file_version.h"
 #include "plot/levels.h"
 #include "plot/lifecycle.h"
 #include "plot/output_format.h"
@@ -62,13 +62,17 @@ std::string output_file_name(PlotState& st) {
   } else {
     std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "plotix.%s", format_extension(pg.idev));
   }
-  std::string name = trim_trailing_blanks(pg.cfilnam);
-  if (pg.ifilmode == 0 && file_exists(name)) {
-    name = version_name(name);
-    if (name.empty()) {
-      qqerror(st, 170, "More than 9999 file versions");
-      end_program();
-    }
+  // Trailing blanks never reach the disk; inner blanks stay.
+  std::string name(pg.cfilnam);
+  name.erase(name.find_last_not_of(' ') + 1);
+  if (name.empty()) {
+    warnc1(st, 37, pg.cfilnam);
+    end_program();
+  }
+  name = devices::free_file_name(name);
+  if (name.empty()) {
+    qqerror(st, 170, "More than 9999 file versions");
+    end_program();
   }
   std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", name.c_str());
   return name;

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "plot/file_naming.h"
+#include "devices/file_version.h"
 
 namespace plotix {
 namespace {
@@ -117,8 +117,8 @@ void qqserr(PlotState& st, const char* text) {
 void qqerrfil(PlotState& st) {
   if (!st.core.ioutstd || st.core.level == 0 || st.core.errfil_open) return;
   std::string name = st.core.cerrfil[0] != '\0' ? st.core.cerrfil : "plotix.err";
-  if (name != "/dev/null" && file_exists(name)) {
-    name = version_name(name);
+  if (name != "/dev/null") {
+    name = devices::free_file_name(name);
     if (name.empty()) return;  // no free version: messages stay where they are
   }
   std::FILE* file = std::fopen(name.c_str(), "w");

@@ -21,7 +21,6 @@ struct PageState {
   char cfilnam[257] = "";        // output file name (after disini: the name written)
   char cfilsav[257] = "";        // the name given by setfil, without version suffix
   int ifilset = 0;               // 0 no name, 1 set by setfil and unused, 2 reuse cfilsav
-  int ifilmode = 0;              // existing file: 0 make a version name
   int nwsizw = 0, nwsizh = 0;    // size requested by winsiz, pixels
   float xsclfac = 1.0f;          // user scale factor of the page
   bool inoscale = false;         // false: device scale limited to the natural page size
