@@ -57,14 +57,41 @@ void default_size(const DeviceOpenParams& params, const SDL_Rect& usable, int& w
   w = std::max(1, static_cast<int>(std::lround(h / aspect)));
 }
 
+// Starts SDL's video subsystem unless it runs already, and tells whether it can show
+// windows; when it cannot, says so on stderr. Once up with a real display it stays up
+// until the process ends: one connection serves every plot, and a bare X server,
+// which resets itself when its last client leaves, is never left without one
+// between two plots.
+bool video_ready() {
+  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+  // Ctrl-C on the console must still end the program while a window waits, and
+  // closing a plot's window must not end the session.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    report_no_display(SDL_GetError());
+    return false;
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+      std::strcmp(driver, "dummy") == 0) {
+    // SDL falls back to these when there is no screen; their windows are never seen
+    // and never get a click, so waiting on one would hang the session.
+    report_no_display(std::string("video driver ") + (driver ? driver : "none"));
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 struct ScreenDevice::Window {
-  // Created only once the video subsystem is up; it takes it down again.
   Window() = default;
   ~Window() {
-    if (sdl != nullptr) SDL_DestroyWindow(sdl);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (sdl == nullptr) return;
+    SDL_DestroyWindow(sdl);
+    SDL_PumpEvents();  // sends the request on, so the window goes at once
   }
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
@@ -166,18 +193,10 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
   int height = params.height;
   int window_mode = params.window_mode;
 
-  // Ctrl-C on the console must still end the program while a window waits.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    report_no_display(SDL_GetError());
-  } else if (const char* driver = SDL_GetCurrentVideoDriver();
-             driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
-             std::strcmp(driver, "dummy") == 0) {
-    // SDL falls back to these when there is no screen; their windows are never seen
-    // and never get a click, so waiting on one would hang the session.
-    report_no_display(std::string("video driver ") + (driver ? driver : "none"));
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  } else {
+  if (video_ready()) {
+    // Whatever is still queued belongs to windows of earlier plots.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     auto window = std::make_unique<Window>();
     window->number = params.window_number;
     SDL_Rect usable{0, 0, 1024, 768};

@@ -219,6 +219,8 @@ TEST(ScreenWindow, CloseRequestEndsTheWaitAndTheNextPlotGetsANewWindow) {
 
   // The second plot of the same process opens a window of its own.
   ASSERT_TRUE(window.wait_ready()) << "the close request did not end the wait";
+  EXPECT_NE(x_command(display, "xwininfo -id " + first).find("Bad Drawable"), std::string::npos)
+      << "the dismissed window is still there";
   const std::string second = find_window(display, "PLOTIX 1 / Working");
   ASSERT_FALSE(second.empty());
   EXPECT_EQ(window_pixel(display, second, 120, 480, "#FF0000"), "#FF0000");
