@@ -42,16 +42,24 @@ bool scan_real(std::string_view text, std::size_t& mantissa_end, bool& point_see
 
 namespace {
 
-// Checks the syntax and converts with `convert` (strtod or strtof), which want a
-// terminated string and know no D exponent.
+// Checks the syntax, then converts with from_chars, which knows neither a "+" sign nor
+// a D exponent. Values beyond its range go to strtod or strtof, which tell overflow
+// (refused) from underflow (zero or a subnormal).
 template <typename Number>
-NumberStatus convert_real(std::string_view text, Number& value, Number (*convert)(const char*, char**)) {
+NumberStatus convert_real(std::string_view text, Number& value, Number (*fallback)(const char*, char**)) {
   std::size_t mantissa_end = 0;
   bool point_seen = false;
   if (!scan_real(text, mantissa_end, point_seen)) return NumberStatus::not_a_number;
-  std::string buffer(text);
+  std::string buffer(text);  // short fields stay within the string's own storage
   if (mantissa_end < buffer.size()) buffer[mantissa_end] = 'E';
-  const Number result = convert(buffer.c_str(), nullptr);
+  const std::size_t first = buffer[0] == '+' ? 1 : 0;
+  Number result{};
+  const auto [end, ec] = std::from_chars(buffer.data() + first, buffer.data() + buffer.size(), result);
+  if (ec == std::errc::result_out_of_range) {
+    result = fallback(buffer.c_str(), nullptr);
+  } else if (ec != std::errc{} || end != buffer.data() + buffer.size()) {
+    return NumberStatus::not_a_number;
+  }
   if (std::isinf(result)) return NumberStatus::out_of_range;
   value = result;
   return NumberStatus::ok;

@@ -104,6 +104,17 @@ TEST(FreeRead, SinglePrecisionIsRoundedOnce) {
   EXPECT_EQ(f, 1.0f + 0x1p-23f);
 }
 
+TEST(FreeRead, TinyValuesUnderflowQuietly) {
+  std::istringstream in("1e-400 -1d-310 1e-50\n");
+  ConsoleReader reader(in);
+  double zero = 1, subnormal = 0;
+  float single_zero = 1;
+  ASSERT_TRUE(reader.read_free({&zero, &subnormal, &single_zero}).ok());
+  EXPECT_EQ(zero, 0.0);
+  EXPECT_EQ(subnormal, -1e-310);
+  EXPECT_EQ(single_zero, 0.0f);
+}
+
 ReadResult read_one_int(const std::string& text) {
   std::istringstream in(text);
   ConsoleReader reader(in);
