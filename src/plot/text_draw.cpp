@@ -68,6 +68,20 @@ void qqsang(PlotState& st, int degrees) {
   st.text.xcos = std::cos(radians);
 }
 
+TemporaryTextSettings::TemporaryTextSettings(PlotState& st, int angle_degrees, int h)
+    : st_(st), angle_(st.text.nangle), sin_(st.text.xsin), cos_(st.text.xcos),
+      height_(st.text.nhchar) {
+  qqsang(st, angle_degrees);
+  st.text.nhchar = h;
+}
+
+TemporaryTextSettings::~TemporaryTextSettings() {
+  st_.text.nangle = angle_;
+  st_.text.xsin = sin_;
+  st_.text.xcos = cos_;
+  st_.text.nhchar = height_;
+}
+
 void alfcha(PlotState& st, unsigned char code) {
   const Alphabet& alphabet = alphabet1();
   const CharacterScale s = character_scale(st, alphabet);
@@ -108,17 +122,8 @@ void qqmess(PlotState& st, std::string_view text, int x, int y) {
 }
 
 void dtext(PlotState& st, std::string_view text, int x, int y, int angle_degrees, int h) {
-  const int saved_angle = st.text.nangle;
-  const float saved_sin = st.text.xsin;
-  const float saved_cos = st.text.xcos;
-  const int saved_height = st.text.nhchar;
-  qqsang(st, angle_degrees);
-  st.text.nhchar = h;
+  const TemporaryTextSettings settings(st, angle_degrees, h);
   qqmess(st, text, x, y);
-  st.text.nangle = saved_angle;
-  st.text.xsin = saved_sin;
-  st.text.xcos = saved_cos;
-  st.text.nhchar = saved_height;
 }
 
 int nlmess(const PlotState& st, std::string_view text) {

@@ -17,6 +17,23 @@ inline constexpr std::size_t kMaxTextLength = 256;
 // Sets the text angle (degrees, counter-clockwise) with its sine and cosine.
 void qqsang(PlotState& st, int degrees);
 
+// Sets the text angle and height for its lifetime and then restores the previous
+// ones (dtext, title and paghdr draw in their own angle and height).
+class TemporaryTextSettings {
+ public:
+  TemporaryTextSettings(PlotState& st, int angle_degrees, int h);
+  ~TemporaryTextSettings();
+  TemporaryTextSettings(const TemporaryTextSettings&) = delete;
+  TemporaryTextSettings& operator=(const TemporaryTextSettings&) = delete;
+
+ private:
+  PlotState& st_;
+  int angle_;
+  float sin_;
+  float cos_;
+  int height_;
+};
+
 // Draws one character at the pen in the current height, angle and alphabet and
 // advances the pen; codes below 32 and codes beyond the alphabet are blanks.
 void alfcha(PlotState& st, unsigned char code);

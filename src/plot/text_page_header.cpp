@@ -34,15 +34,9 @@ void paghdr(std::string_view cstr1, std::string_view cstr2, int iopt, int idir) 
   const std::string date = dddate();
   const std::string text = compose_page_header(cstr1, cstr2, date, ddtime());
 
-  const int saved_angle = st.text.nangle;
-  const int saved_height = st.text.nhchar;
-  if (idir == 0) {
-    qqsang(st, 0);
-  } else {
-    qqsang(st, iopt == 1 || iopt == 4 ? 90 : 270);
-  }
+  const int direction = idir == 0 ? 0 : (iopt == 1 || iopt == 4 ? 90 : 270);
   const int g = static_cast<int>(0.6f * static_cast<float>(st.text.nhchar));
-  st.text.nhchar = g;
+  const TemporaryTextSettings settings(st, direction, g);
   const int length = nlmess(st, text);
   const int w = st.page.nxpage;
   const int h = st.page.nypage;
@@ -67,8 +61,6 @@ void paghdr(std::string_view cstr1, std::string_view cstr2, int iopt, int idir) 
       break;
   }
   qqmess(st, text, x, y);
-  qqsang(st, saved_angle);
-  st.text.nhchar = saved_height;
 }
 
 }  // namespace plotix

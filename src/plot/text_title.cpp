@@ -11,10 +11,7 @@ void title() {
   if (found == nullptr) return;
   PlotState& st = *found;
   const int h = st.text.nthgt != 0 ? st.text.nthgt : st.text.nhchar;
-  const int saved_angle = st.text.nangle;
-  const int saved_height = st.text.nhchar;
-  qqsang(st, 0);
-  st.text.nhchar = h;
+  const TemporaryTextSettings settings(st, 0, h);
   for (int i = 1; i <= kTitleLines; ++i) {
     const std::string& text = st.text.ctitle[i - 1];
     const int length = nlmess(st, text);
@@ -37,8 +34,6 @@ void title() {
       connqq(st, static_cast<float>(x + length + h / 2), static_cast<float>(yu));
     }
   }
-  qqsang(st, saved_angle);
-  st.text.nhchar = saved_height;
 }
 
 }  // namespace plotix
