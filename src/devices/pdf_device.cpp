@@ -301,7 +301,11 @@ void PdfWriter::close_and_fill() {
 void PdfWriter::move_draw(double x, double y, int code) {
   switch (code) {
     case kDraw: line_to(x, y); break;
-    case kMove: move_to(x, y); break;
+    case kMove:
+      // The path may be a polygon, which fills in the current colour.
+      restore_fill_colour();
+      move_to(x, y);
+      break;
     case kCloseFill: close_and_fill(); break;
     case kLineWidth: write_line_width(x); break;
     case kLineJoin:
@@ -357,10 +361,14 @@ void PdfWriter::fill_triangle(const double xs[3], const double ys[3], int /*valu
   close_and_fill();
 }
 
-void PdfWriter::begin_polygon(int /*n*/) {
-  // Polygons fill in the current colour, which a triangle or rectangle in another
-  // colour may have replaced as the fill colour.
+void PdfWriter::restore_fill_colour() {
+  // A triangle or rectangle in another colour replaces the fill colour; polygons fill
+  // in the current colour.
   if (fill_colour_ != colour_ && colour_ != Rgb{}) set_fill_colour(colour_);
+}
+
+void PdfWriter::begin_polygon(int /*n*/) {
+  restore_fill_colour();
   polygon_started_ = false;
 }
 

@@ -66,6 +66,7 @@ class PdfWriter final : public Device {
   void close_and_fill();
   void write_colour(const Rgb& c, const char* op);
   void set_fill_colour(const Rgb& c);
+  void restore_fill_colour();
   void write_line_width(double points);
   void write_rectangle(double x, double y, double width, double height);  // filled in the fill colour
 

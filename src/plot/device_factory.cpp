@@ -2,6 +2,7 @@
 // program adds its one line here; a code without a line has no device.
 #include "plot/device_factory.h"
 
+#include "devices/pdf_device.h"
 #include "devices/ps_device.h"
 #include "devices/raster_device.h"
 #include "devices/screen_device.h"
@@ -27,6 +28,7 @@ std::unique_ptr<devices::Device> make_device(int idev) {
     return std::make_unique<devices::RasterDevice>();
   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
   if (is_wmf(idev)) return std::make_unique<devices::WmfDevice>();
+  if (is_pdf(idev)) return std::make_unique<devices::PdfWriter>();
   return nullptr;
 }
 

@@ -109,9 +109,17 @@ TEST(PdfContent, PolygonFillsInTheCurrentColourAfterATriangleInAnother) {
                          p.begin_polygon(1);  // one point: nothing to fill
                          p.polygon_point(4, 4);
                          p.end_polygon();
+                         // The same as path codes, the way the library hands PDF a polygon.
+                         p.fill_triangle(xs, ys, 0x010000FF, 255, 0, 0);
+                         p.move_draw(1, 1, devices::kMove);
+                         p.move_draw(9, 1, devices::kDraw);
+                         p.move_draw(5, 9, devices::kDraw);
+                         p.move_draw(1, 1, devices::kCloseFill);
                        }),
             "0 0 1 RG\n0 0 1 rg\n1 0 0 rg\n10.00 10.00 m\n20.00 10.00 l\n15.00 30.00 l\nh\nf*\n"
-            "0 0 1 rg\n1.00 1.00 m\n9.00 1.00 l\n9.00 9.00 l\n1.00 9.00 l\nh\nf*\n");
+            "0 0 1 rg\n1.00 1.00 m\n9.00 1.00 l\n9.00 9.00 l\n1.00 9.00 l\nh\nf*\n"
+            "1 0 0 rg\n10.00 10.00 m\n20.00 10.00 l\n15.00 30.00 l\nh\nf*\n"
+            "0 0 1 rg\n1.00 1.00 m\n9.00 1.00 l\n5.00 9.00 l\nh\nf*\n");
 }
 
 TEST(PdfContent, RectangleInTheFillColour) {
