@@ -18,14 +18,15 @@ constexpr const char* kNotFound = "I did not find that object, try again...";
 constexpr const char* kHandEntryAnswer = "1      ";
 constexpr const char* kListingAnswer = "2      ";
 
-}  // namespace
-
+// Only a-z change; everything else, leading blanks included, stays as typed.
 std::string upper_case_name(std::string answer) {
   for (char& c : answer) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return answer;
 }
+
+}  // namespace
 
 void choose_object(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
   for (;;) {

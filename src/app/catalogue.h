@@ -19,7 +19,4 @@ inline constexpr double kNotFoundMarker = static_cast<double>(-999999.9f);
 // blocks.julito hold the object.
 void choose_object(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints);
 
-// The answer to the name prompt: the first 7 columns of the line, a-z turned into A-Z.
-std::string upper_case_name(std::string answer);
-
 }  // namespace app
