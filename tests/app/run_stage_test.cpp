@@ -103,6 +103,15 @@ TEST(TimeSpan, TooManyPointsAsksAgain) {
   EXPECT_EQ(a.out, kSpanDialogue);
 }
 
+// The bodies of the run of `state` at its epoch, set up as the run sets them up.
+void bodies_at_epoch(const app::RunState& state, dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies) {
+  dynamics::store_constants(blocks, state.mu0);
+  blocks.julito = state.blocks.julito;
+  const app::Elements& el = state.elements;
+  dynamics::setup_bodies(blocks, bodies, {state.i0, state.mu0, state.dtmin}, {el.a, el.e, el.i, el.node, el.peri, el.m});
+  dynamics::lleva(blocks, bodies, dynamics::kPlanetEpochJd);
+}
+
 struct Integration {
   std::string out;
   std::vector<std::string> xyz;
@@ -150,12 +159,8 @@ TEST(Integrate, FirstPointInTheRotatingFrame) {
   const Integration run = integrate(state, 0.001, 0.02, folder);
   ASSERT_EQ(run.xyz.size(), 2u);  // a span shorter than dtmin: the point at T = 0 only
   dynamics::SharedBlocks blocks;
-  dynamics::store_constants(blocks, state.mu0);
-  blocks.julito = state.blocks.julito;
   dynamics::Bodies bodies;
-  const app::Elements& el = state.elements;
-  dynamics::setup_bodies(blocks, bodies, {state.i0, state.mu0, state.dtmin}, {el.a, el.e, el.i, el.node, el.peri, el.m});
-  dynamics::lleva(blocks, bodies, dynamics::kPlanetEpochJd);
+  bodies_at_epoch(state, blocks, bodies);
   const dynamics::Vec3& earth = bodies.x[2];
   const dynamics::Vec3& object = bodies.x[9];
   // Earth's plane is practically the ecliptic (i = 0.0001213 deg): the frame's X axis
@@ -222,12 +227,8 @@ TEST(Integrate, CollisionWithTheEarth) {
   TempFolder folder;
   app::RunState state = object_state(1.0, 0.3, 3);  // all nine planets, Earth in slot 3
   dynamics::SharedBlocks blocks;
-  dynamics::store_constants(blocks, state.mu0);
-  blocks.julito = state.blocks.julito;
   dynamics::Bodies bodies;
-  const app::Elements& el = state.elements;
-  dynamics::setup_bodies(blocks, bodies, {state.i0, state.mu0, state.dtmin}, {el.a, el.e, el.i, el.node, el.peri, el.m});
-  dynamics::lleva(blocks, bodies, dynamics::kPlanetEpochJd);
+  bodies_at_epoch(state, blocks, bodies);
   const dynamics::Vec3 dir = {0.48, 0.64, 0.6};
   const double speed = 10.0 * dynamics::kAuYrPerKmS;
   dynamics::Vec3 X, V;

@@ -203,6 +203,18 @@ TEST(Encounter, WidePassageWritesNoRecord) {
   EXPECT_GT(encounter_steps, 0);
 }
 
+// The flags start at -1: a body already receding from the Earth at its first check
+// gets its record, and only that one.
+TEST(Encounter, RecedingAtTheFirstCheckIsRecorded) {
+  TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
+  place_near(run, 3, {0.0, 0.002, 0.0}, {0.3, 1.5, 0.0});
+  const std::vector<CloseApproach> records = run_steps(run, 0.005, 10);
+  ASSERT_EQ(records.size(), 1u);
+  const Hyperbola expected = two_body(run.blocks.pmass[3], {0.0, 0.002, 0.0}, {0.3, 1.5, 0.0});
+  EXPECT_NEAR(records[0].dmin_rplan * run.bodies.radius[3], expected.q, 0.03 * expected.q);
+  EXPECT_NEAR(records[0].jd, 2458800.5 + 0.0005 * 365.25 * 2.0, 1e-6);
+}
+
 // perturb alone, Sun and Jupiter only: a fast flyby clamps speed and energy.
 TEST(Perturb, RecordFieldsAreClamped) {
   TestRun run = make_run({5, 1.000005976, 0.1}, {9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0}, 2458800.5);
