@@ -23,7 +23,9 @@ void state_from_elements(const SharedBlocks& blocks, double a, double e, double 
                          double node_deg, double peri_deg, double m_deg, double n,
                          double epoch_jd, double gm_body, Vec3& X, Vec3& V) {
   Conic conic;
-  conic.q = a * (1.0 - e);
+  // Given a semiaxis a > 0 with e > 1 (typed by hand), a(1 - e) would be a negative
+  // perihelion distance and every coordinate NaN: take the hyperbola of semiaxis a.
+  conic.q = e > 1.0 ? a * (e - 1.0) : a * (1.0 - e);
   conic.e = e;
   conic.i = i_deg * kDegToRad;
   conic.node = node_deg * kDegToRad;

@@ -221,6 +221,24 @@ TEST(Integrate, ObjectInsideTheSunIsEliminated) {
   }
 }
 
+// A hand-entered hyperbola (a > 0, e > 1) starts where that hyperbola puts it and is
+// eliminated at the first step, the files holding the point at T = 0.
+TEST(Integrate, HyperbolaIsEliminatedAtTheFirstStep) {
+  TempFolder folder;
+  app::RunState state = object_state(1.5, 1.2, 3);
+  state.elements.m = 0.0;  // at perihelion, q = 1.5 x 0.2 = 0.3 AU
+  const Integration run = integrate(state, 1.0, 0.02, folder);
+  EXPECT_EQ(run.out.substr(run.out.size() - 39), "   *** THE ASTEROID WAS ELIMINATED ***\n");
+  ASSERT_EQ(run.xyz.size(), 2u);
+  std::istringstream fields(run.xyz[1]);
+  double jd, x, y, z, delta;
+  fields >> jd >> x >> y >> z >> delta;
+  ASSERT_FALSE(fields.fail()) << run.xyz[1];
+  // 0.3 AU from the Sun, so between 0.7 and 1.3 AU from the Earth.
+  EXPECT_GT(delta, 0.68);
+  EXPECT_LT(delta, 1.32);
+}
+
 // An object aimed at the Earth's centre from 0.01 AU: the record, the two collision
 // lines on the console and in the file, the elimination.
 TEST(Integrate, CollisionWithTheEarth) {
