@@ -3,6 +3,7 @@
 // the benchmark. The path is a made-up orbit in the planet's rotating frame.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
