@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "../tests/plot/program_picture.h"
 #include "devices/ps_device.h"
 #include "devices/recording_device.h"
@@ -46,7 +48,7 @@ BENCHMARK(BM_FrameIntoRecordingDevice)->Unit(benchmark::kMillisecond);
 void BM_SaveAsPostScript(benchmark::State& state) {
   const test::ProgramPicture picture(kPathPoints);
   set_device_maker([](int) { return std::make_unique<devices::PsDevice>(); });
-  const std::string file = "/tmp/skytrak_bench_picture3d.ps";
+  const std::string file = "/tmp/skytrak_bench_picture3d_" + std::to_string(getpid()) + ".ps";
   for (auto _ : state) {
     std::remove(file.c_str());
     setfil(file);

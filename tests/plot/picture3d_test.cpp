@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "devices/ps_device.h"
 #include "plot/device_factory.h"
 #include "plot/global_state.h"
@@ -76,7 +78,8 @@ class Picture3d : public ::testing::Test {
 };
 
 TEST_F(Picture3d, PostScriptMatchesTheReference) {
-  const fs::path dir = test::fresh_directory("picture3d");
+  // Other checkouts on this machine run the same test: the folder is per process.
+  const fs::path dir = test::fresh_directory("picture3d_" + std::to_string(getpid()));
   const fs::path ps = dir / "picture.ps";
   test::ProgramPicture picture(2001);
   picture.sphere_scale = 10;  // big enough for their colours to be checked
@@ -147,6 +150,7 @@ TEST_F(Picture3d, PostScriptMatchesTheReference) {
   }
   // A few pixels may move with rounding; a moved label or a lost sphere would not fit.
   EXPECT_LE(differing, 40) << "pixels differing from the reference";
+  fs::remove_all(dir);
 }
 
 }  // namespace
