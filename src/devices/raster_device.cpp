@@ -2,6 +2,8 @@
 // the BMP file opened at open and written at close.
 #include "devices/raster_device.h"
 
+#include <cstdio>
+
 #include "devices/bmp_writer.h"
 #include "devices/pixel_coordinate.h"
 
@@ -22,7 +24,11 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   if (result.status != 0) {
     error_ = "no memory for a raster image of " + std::to_string(params.width) + " x " +
              std::to_string(params.height) + " pixels";
-    file_.close();
+    // No picture will come: the empty file just created is not left behind.
+    if (file_.is_open()) {
+      file_.close();
+      std::remove(params.file_name.c_str());
+    }
     return result;
   }
   result.colour_depth = params.true_colour ? 24 : 8;

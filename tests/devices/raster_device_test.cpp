@@ -77,11 +77,19 @@ TEST(RasterDevice, DefaultSizeTrueColourAndMemoryCanvas) {
   EXPECT_FALSE(device.canvas().is_open());
 }
 
-TEST(RasterDevice, FileErrorsAreReported) {
+TEST(RasterDevice, FileAndMemoryErrorsAreReported) {
   RasterDevice unopened;
   const auto result = unopened.open(bmp_params("no_such_folder/x/plot.bmp"));
   EXPECT_EQ(result.status, 36);
   EXPECT_NE(unopened.error().find("plot.bmp"), std::string::npos);
+
+  const std::string dir = raster_test::scratch_dir("device_no_memory");
+  RasterDevice too_big;
+  auto p = bmp_params(dir + "/huge.bmp");
+  p.width = 1 << 20;
+  p.height = 1 << 20;
+  EXPECT_EQ(too_big.open(p).status, 53);
+  EXPECT_FALSE(std::filesystem::exists(dir + "/huge.bmp"));
 
   // A full disk: the picture cannot be written completely, and close says so.
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
@@ -89,13 +97,6 @@ TEST(RasterDevice, FileErrorsAreReported) {
   ASSERT_EQ(full.open(bmp_params("/dev/full")).status, 0);
   EXPECT_EQ(full.close(), 36);
   EXPECT_NE(full.error().find("No space left"), std::string::npos);
-
-  RasterDevice too_big;
-  auto p = bmp_params("");
-  p.idev = devices::kDeviceCodeMemoryCanvas;
-  p.width = 1 << 20;
-  p.height = 1 << 20;
-  EXPECT_EQ(too_big.open(p).status, 53);
 }
 
 }  // namespace
