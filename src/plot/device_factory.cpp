@@ -21,8 +21,7 @@ DeviceMaker& installed_maker() {
 
 std::unique_ptr<devices::Device> make_device(int idev) {
   if (installed_maker()) return installed_maker()(idev);
-  // One line per device of this program, e.g.
-  //   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
+  // One line per device of this program.
   if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
   if (idev == devices::kDeviceCodeBmp || idev == devices::kDeviceCodeMemoryCanvas)
     return std::make_unique<devices::RasterDevice>();
