@@ -2,6 +2,7 @@
 #include "devices/file_version.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,8 @@ namespace fs = std::filesystem;
 class FileVersion : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / "file_version_test";
+    // One folder per process: several test runs share this machine's temp folder.
+    dir_ = fs::temp_directory_path() / ("file_version_test_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
