@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -31,9 +32,11 @@ inline std::string read_file(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// A fresh folder per test under the system's temporary folder.
+// A fresh folder per test under the system's temporary folder, one per process:
+// several test runs share this machine's temp folder.
 inline fs::path fresh_dir(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("skytrak_pdf_" + name);
+  const fs::path dir =
+      fs::temp_directory_path() / ("skytrak_pdf_" + name + "_" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
