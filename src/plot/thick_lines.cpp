@@ -31,14 +31,18 @@ Vec unit(Vec a, Vec b) {
 }
 Vec normal(Vec d) { return {-d.y, d.x}; }
 
-// One side of the outline along points p[0..n-1] (distinct neighbours), at
-// half-width h, ending with the cap around p[n-1].
-void side_and_cap(const PlotState& st, PathStroker& path, const Vec* p, int n, float h) {
-  const LineState& ln = st.line;
+// Where the left side of the outline along p starts (the cap extension included).
+Vec side_start(const PlotState& st, const Vec* p, float h) {
   Vec d0 = unit(p[0], p[1]);
   Vec start = p[0] + h * normal(d0);
-  if (ln.ilincap == 2) start = start - h * d0;
-  path.point(start.x, start.y);
+  return st.line.ilincap == 2 ? start - h * d0 : start;
+}
+
+// One side of the outline along points p[0..n-1] (distinct neighbours), at
+// half-width h, after its start point: the joins, then the cap around p[n-1]
+// ending where the other side starts.
+void side_and_cap(const PlotState& st, PathStroker& path, const Vec* p, int n, float h) {
+  const LineState& ln = st.line;
   for (int i = 1; i + 1 < n; ++i) {
     Vec n1 = normal(unit(p[i - 1], p[i]));
     Vec n2 = normal(unit(p[i], p[i + 1]));
@@ -95,12 +99,10 @@ void qqthick(PlotState& st) {
     float half = j == outlines ? static_cast<float>(b) / 2.0f : 1.5f * static_cast<float>(j);
     half /= st.page.xunit;
     PathStroker path(st);
+    Vec start = side_start(st, forward, half);
+    path.point(start.x, start.y);
     side_and_cap(st, path, forward, n, half);
-    side_and_cap(st, path, backward, n, half);
-    Vec d0 = unit(forward[0], forward[1]);
-    Vec close = forward[0] + half * normal(d0);
-    if (ln.ilincap == 2) close = close - half * d0;
-    path.point(close.x, close.y);
+    side_and_cap(st, path, backward, n, half);  // ends back at the start
   }
 }
 
