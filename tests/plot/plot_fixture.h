@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -80,9 +81,11 @@ class PlotTest : public ::testing::Test {
   std::shared_ptr<devices::DeviceLog> log_;
 };
 
-// A fresh empty directory under the system's temporary folder.
+// A fresh empty directory under the system's temporary folder, unique to this
+// process (several test runs may share the machine).
 inline std::filesystem::path fresh_directory(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() / ("skytrak_plot_" + name);
+  auto dir = std::filesystem::temp_directory_path() /
+             ("skytrak_plot_" + std::to_string(::getpid()) + "_" + name);
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
