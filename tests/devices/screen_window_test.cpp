@@ -78,6 +78,9 @@ class XvfbServer {
     device.move_draw(500, 550, devices::kMove);
     device.move_draw(700, 550, devices::kDraw);
     device.update();
+    // Right after a copy: this update may be held back, and the close must still show it.
+    device.fill_rectangle(600, 100, 699, 199, 0x01FF0000, 0, 0, 255);
+    device.update();
     char byte = 'r';
     if (write(ready_fd, &byte, 1) != 1 || read(go_fd, &byte, 1) != 1) _exit(3);
     device.close();
@@ -198,6 +201,7 @@ TEST(ScreenWindow, ShowsThePlotAndWaitsForTheRightButton) {
   window.go();
   const std::string waiting = find_window(display, "PLOTIX 1 / Click MB2 to continue ...");
   ASSERT_EQ(waiting, working);
+  EXPECT_EQ(window_pixel(display, waiting, 650, 150, "#0000FF"), "#0000FF");
   x_command(display, "xdotool mousemove --window " + waiting + " 400 300 click 1 click 2");
   x_command(display, "xdotool windowfocus --sync " + waiting + " key Return Escape space");
   EXPECT_FALSE(window.ends_within(500ms)) << "dismissed by a left or middle click or a key";
