@@ -156,5 +156,22 @@ TEST_F(Sphere3d, PatchesCrossingThePageBorderAreHatched) {
   EXPECT_EQ(s.line.ncolor, 0x010000FF);
 }
 
+TEST_F(Sphere3d, ViewVolumeClippingSkipsWholePatches) {
+  PlotState& s = open_box();
+  s.axis3d.iclp3 = 1;
+  s.draw3d.ibackface = 0;
+  sphe3d(0, 0, 0, 0.5f, 10, 10);  // wholly in the view volume
+  EXPECT_EQ(triangles(), 200);
+  log_->calls.clear();
+  // Centred 1.2 units in front of the viewpoint with radius 0.5: the patches
+  // reaching closer than the near distance (1 unit) are left out whole.
+  const float f = static_cast<float>(1.0 - 1.2 / std::sqrt(57.0));
+  sphe3d(4 * f, -5 * f, 4 * f, 0.5f, 10, 10);
+  EXPECT_GT(triangles(), 0);
+  EXPECT_LT(triangles(), 200);
+  EXPECT_EQ(triangles() % 2, 0);  // whole quads only, never a cut polygon
+  EXPECT_EQ(s.axis3d.iclp3, 1);
+}
+
 }  // namespace
 }  // namespace plotix
