@@ -44,7 +44,7 @@ class Line {
   char* end_ = buf_;
 };
 
-// printf into a string, for the structural lines (few, and their formats are the spec of the file).
+// printf into a string, for the structural lines: few, and written in the layout of the file format.
 __attribute__((format(printf, 1, 2))) std::string format(const char* fmt, ...) {
   char buf[256];
   va_list args;

@@ -48,9 +48,9 @@ TEST(PdfDeflateFailure, StreamIsWrittenRawWithItsTrueLength) {
   const std::string content = "0.709 w\n2 J\n2 j\n1 0.502 0 RG\n1 0.502 0 rg\n10.00 10.00 m\n500.00 700.00 l\nS\n";
   EXPECT_EQ(pdf.dictionary(3), "<< /Length " + std::to_string(content.size()) + " >>\n");
   EXPECT_EQ(pdf.raw_stream(3), content);
-  const Picture pic = render(file);
-  EXPECT_EQ(pic.status, 0);
-  EXPECT_EQ(pic.err, "");
+  const Rendering rendering = render(file);
+  EXPECT_EQ(rendering.run.status, 0);
+  EXPECT_EQ(rendering.run.output, "");
 }
 
 }  // namespace

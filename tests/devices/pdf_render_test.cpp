@@ -2,8 +2,6 @@
 // the default landscape page show up at the expected pixels, with nothing on stderr.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "devices/pdf_device.h"
 #include "pdf_test_support.h"
 
@@ -19,7 +17,6 @@ struct Turned {
   double Y(double x, double) const { return x * s; }
 };
 
-using Rgb = std::array<int, 3>;
 const Rgb kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kOrange{255, 128, 0};
 
 TEST(PdfRender, DrawingLandsWherePlotUnitsSay) {
@@ -48,14 +45,15 @@ TEST(PdfRender, DrawingLandsWherePlotUnitsSay) {
   }
   expect_qpdf_accepts(file);
 
-  const ToolRun png = run_tool("pdftoppm -png -r 72 -singlefile '" + file.string() + "' '" +
-                                   (dir / "render_png").string() + "'", dir);
+  const CommandResult png = run_command("pdftoppm -png -r 72 -singlefile '" + file.string() + "' '" +
+                                        (dir / "render_png").string() + "'");
   EXPECT_EQ(png.status, 0);
-  EXPECT_EQ(png.err, "");
+  EXPECT_EQ(png.output, "");  // nothing on stderr
   EXPECT_TRUE(fs::exists(dir / "render_png.png"));
 
-  const Picture pic = render(file);
-  EXPECT_EQ(pic.err, "");
+  const Rendering rendering = render(file);
+  EXPECT_EQ(rendering.run.output, "");
+  const Picture& pic = rendering.picture;
   // Shown turned back: 782 x 553 pixels, plot (x, y) at pixel (x s, y s).
   ASSERT_EQ(pic.width, 782);
   ASSERT_EQ(pic.height, 553);
@@ -81,8 +79,9 @@ TEST(PdfRender, DarkBackgroundCoversTheWholePage) {
   ASSERT_EQ(pdf.open(params).status, 0);
   pdf.set_colour_rgb(255, 255, 255);
   ASSERT_EQ(pdf.close(), 0);
-  const Picture pic = render(file);
-  EXPECT_EQ(pic.err, "");
+  const Rendering rendering = render(file);
+  EXPECT_EQ(rendering.run.output, "");
+  const Picture& pic = rendering.picture;
   ASSERT_EQ(pic.width, 782);
   for (auto [x, y] : {std::pair{0, 0}, {781, 0}, {0, 551}, {780, 551}, {391, 276}})
     EXPECT_EQ(pic.at(x, y), (Rgb{0, 0, 0})) << x << "," << y;

@@ -56,10 +56,10 @@ TEST(PdfStructure, EmptyDefaultPage) {
   EXPECT_EQ(pdf.dictionary(2), "<< /Type /Pages /Kids [\n4 0 R\n] /Count 1\n>>\n");
   EXPECT_EQ(pdf.bytes().substr(pdf.bytes().size() - 6), "%%EOF\n");
 
-  const ToolRun info = run_tool("pdfinfo '" + file.string() + "'", dir);
-  EXPECT_TRUE(std::regex_search(info.out, std::regex("PDF version: +1\\.3\n"))) << info.out;
-  EXPECT_TRUE(std::regex_search(info.out, std::regex("Producer: +PLOTIX 9\\.2\n"))) << info.out;
-  EXPECT_TRUE(std::regex_search(info.out, std::regex("Page rot: +90\n"))) << info.out;
+  const CommandResult info = run_command("pdfinfo '" + file.string() + "'");
+  EXPECT_TRUE(std::regex_search(info.output, std::regex("PDF version: +1\\.3\n"))) << info.output;
+  EXPECT_TRUE(std::regex_search(info.output, std::regex("Producer: +PLOTIX 9\\.2\n"))) << info.output;
+  EXPECT_TRUE(std::regex_search(info.output, std::regex("Page rot: +90\n"))) << info.output;
 }
 
 TEST(PdfStructure, PortraitPageIsNotRotated) {
@@ -133,9 +133,9 @@ TEST(PdfStructure, PageOverOneBufferGetsAContentsArray) {
     } else {
       EXPECT_EQ(contents, std::vector<int>{3});  // written straight to the file: one stream
     }
-    const Picture pic = render(file);
-    EXPECT_EQ(pic.status, 0);
-    EXPECT_EQ(pic.err, "");
+    const Rendering rendering = render(file);
+    EXPECT_EQ(rendering.run.status, 0);
+    EXPECT_EQ(rendering.run.output, "");
   }
 }
 

@@ -1,36 +1,33 @@
 // Test support for the PDF writer: a small reader of our own that checks the file
 // structure (cross-reference offsets, startxref, stream lengths) and decodes content
-// streams with zlib's inflate; running the outside readers (qpdf, pdftoppm); the
-// default page's open parameters.
+// streams with zlib's inflate; qpdf's check and poppler's rendering; the default
+// page's open parameters.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "devices/device.h"
+#include "outside_readers.h"
 
 namespace pdf_test {
 
 namespace fs = std::filesystem;
-
-inline std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using devices::testing::CommandResult;
+using devices::testing::Picture;
+using devices::testing::read_file;
+using devices::testing::read_ppm;
+using devices::testing::Rgb;
+using devices::testing::run_command;
 
 // A fresh folder per test under the system's temporary folder, one per process:
 // several test runs share this machine's temp folder.
@@ -64,28 +61,11 @@ inline devices::DeviceOpenParams default_params(const fs::path& file) {
   return p;
 }
 
-struct ToolRun {
-  int status = -1;
-  std::string out, err;
-};
-
-// Runs a shell command, keeping its standard output and error apart.
-inline ToolRun run_tool(const std::string& command, const fs::path& scratch) {
-  const fs::path out = scratch / "tool.out", err = scratch / "tool.err";
-  const std::string full = command + " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int raw = std::system(full.c_str());
-  ToolRun run;
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = read_file(out);
-  run.err = read_file(err);
-  return run;
-}
-
 // qpdf's own check of syntax, cross-reference table and stream encodings.
 inline void expect_qpdf_accepts(const fs::path& pdf) {
-  const ToolRun run = run_tool("qpdf --check '" + pdf.string() + "'", pdf.parent_path());
-  EXPECT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("No syntax or stream encoding errors found"), std::string::npos) << run.out;
+  const CommandResult run = run_command("qpdf --check '" + pdf.string() + "'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("No syntax or stream encoding errors found"), std::string::npos) << run.output;
 }
 
 // The structure of a file as our own reader sees it; every inconsistency goes to errors.
@@ -229,34 +209,20 @@ class PdfReader {
   std::string bytes_;
 };
 
-// A picture rendered by pdftoppm at 72 dpi without anti-aliasing, read as PPM.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<unsigned char> rgb;
-  std::string err;  // what the renderer said on stderr
-  int status = -1;
-
-  std::array<int, 3> at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-  }
+// The page rendered by pdftoppm at 72 dpi without anti-aliasing, and what pdftoppm
+// said (it exits 0 on damaged files, so its messages are the check).
+struct Rendering {
+  Picture picture;
+  CommandResult run;
 };
 
-inline Picture render(const fs::path& pdf) {
+inline Rendering render(const fs::path& pdf) {
   const fs::path stem = pdf.parent_path() / (pdf.stem().string() + "_render");
-  const ToolRun run = run_tool("pdftoppm -r 72 -aa no -aaVector no -singlefile '" + pdf.string() + "' '" +
-                                   stem.string() + "'", pdf.parent_path());
-  Picture pic;
-  pic.err = run.err;
-  pic.status = run.status;
-  const std::string ppm = read_file(stem.string() + ".ppm");
-  int maxval = 0, used = 0;
-  if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &pic.width, &pic.height, &maxval, &used) == 3 && maxval == 255) {
-    const std::size_t start = static_cast<std::size_t>(used) + 1;
-    pic.rgb.assign(ppm.begin() + static_cast<long>(start), ppm.end());
-  }
-  if (pic.rgb.size() != static_cast<std::size_t>(pic.width) * pic.height * 3) pic.width = pic.height = 0;
-  return pic;
+  Rendering r;
+  r.run = run_command("pdftoppm -r 72 -aa no -aaVector no -singlefile '" + pdf.string() + "' '" +
+                      stem.string() + "'");
+  r.picture = read_ppm(stem.string() + ".ppm");
+  return r;
 }
 
 }  // namespace pdf_test
