@@ -321,6 +321,45 @@ TEST_F(ColourTest, PolygonsUseTheDevicesNativePaths) {
   finish();
 }
 
+TEST_F(ColourTest, RasterFormatsReceiveColourValues) {
+  open_file("BMP", "v.bmp");
+  color("MAGENTA");
+  EXPECT_EQ(last(CallKind::kColourValue).v[0], 0x01FF00FF);
+  EXPECT_EQ(log_->count(CallKind::kColourRgb), 0);
+  EXPECT_EQ(log_->count(CallKind::kLoadColourTable), 1);
+  finish();
+}
+
+TEST_F(ColourTest, OwnDashPatternsAndStyleNumbers) {
+  PlotState& st = open_unit_screen();
+  const int pattern[3] = {5, 2, 8};
+  myline(pattern, 3);
+  EXPECT_EQ(st.line.ndash, 3);
+  EXPECT_EQ(st.line.idash[2], 8);
+  EXPECT_FLOAT_EQ(st.line.xdashrem, 5.0f);
+  const int bad[3] = {5, 0, 8};
+  CaptureStdout();
+  myline(bad, 3);
+  myline(pattern, 11);
+  lintyp(8);
+  EXPECT_EQ(GetCapturedStdout(),
+            " <<<< Warning   2: Incorrect parameter in myline!   (   0)\n"
+            " <<<< Warning   2: Incorrect parameter in myline!   (  11)\n"
+            " <<<< Warning   2: Incorrect parameter in lintyp!   (   8)\n");
+  EXPECT_EQ(st.line.idash[1], 2);  // the rejected patterns changed nothing
+  lintyp(7);  // dashm: 30, 20
+  EXPECT_EQ(st.line.ltyp, 7);
+  EXPECT_EQ(st.line.ndash, 2);
+  EXPECT_EQ(st.line.idash[0], 30);
+  EXPECT_EQ(st.line.idash[1], 20);
+  st.page.xunit = 4.0f;  // pattern values shrink with the unit, never below 1
+  dot();
+  EXPECT_EQ(st.line.idash[0], 1);   // 1/4 + 0.5 truncates to 0, taken as 1
+  EXPECT_EQ(st.line.idash[1], 3);   // 10/4 + 0.5
+  st.page.xunit = 1.0f;
+  finish();
+}
+
 TEST_F(ColourTest, RectanglesGoToTheDeviceWithTheirColour) {
   PlotState& st = open_unit_screen();
   log_->calls.clear();
