@@ -4,8 +4,11 @@
 #include <iostream>
 
 #include "app/catalogue.h"
+#include "app/plot_stage.h"
 #include "app/program.h"
+#include "app/read_back.h"
 #include "app/run_stage.h"
+#include "app/view_dialogue.h"
 
 int main() {
   return app::run_main(std::cin, std::cout, std::cerr, [](app::Console& console) {
@@ -15,6 +18,9 @@ int main() {
     stages.run_span = [&console](app::RunState& state) {
       app::run_span(console, state, ".", std::cerr, ::isatty(STDERR_FILENO) != 0);
     };
+    stages.read_back = [](app::RunState& state) { app::read_back(state, state.name7 + ".xyz"); };
+    stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
+    stages.plot = [](app::RunState& state, int iopt) { app::plot_picture(state, app::plot_output(iopt)); };
     return stages;
   });
 }

@@ -13,6 +13,9 @@ namespace app {
 // step beyond the end of the span.
 inline constexpr int kMaxPoints = 40003;
 
+// Points of the circle drawn around the Earth (the Moon's orbit).
+inline constexpr int kEarthCirclePoints = 201;
+
 inline constexpr std::size_t kName7Width = 7;
 inline constexpr std::size_t kName28Width = 28;
 inline constexpr std::size_t kSysnameWidth = 20;
@@ -78,6 +81,10 @@ struct RunState {
   std::vector<float> z = std::vector<float>(kMaxPoints);
   int npts = 0;
   AxisBox axes;
+  // The Moon's orbit around the Earth (reference planet 3 only), filled at read-back.
+  std::vector<float> xc = std::vector<float>(kEarthCirclePoints);
+  std::vector<float> yc = std::vector<float>(kEarthCirclePoints);
+  std::vector<float> zc = std::vector<float>(kEarthCirclePoints);
 
   View view;
   char anim = 'Y';  // animation key: "Y" after every read-back, "N" after a save

@@ -1,0 +1,111 @@
+// The plot: output settings, the page, the 3D box, titles, the path, the Sun and the
+// planet (or the Moon's orbit around the Earth), frame by frame.
+#include "app/plot_stage.h"
+
+#include "plot/plotix.h"
+
+namespace app {
+
+namespace {
+
+void choose_output(const RunState& state, PlotOutput output) {
+  switch (output) {
+    case PlotOutput::screen:
+      plotix::metafl("CONS");
+      plotix::winsiz(800, 600);
+      break;
+    case PlotOutput::bmp:
+      plotix::setfil(picture_file_name(state.name7, output).c_str());
+      plotix::metafl("BMP");
+      plotix::winsiz(1600, 1200);
+      break;
+    case PlotOutput::pdf:
+      plotix::setfil(picture_file_name(state.name7, output).c_str());
+      plotix::metafl("PDF");
+      break;
+    case PlotOutput::ps:
+      plotix::setfil(picture_file_name(state.name7, output).c_str());
+      plotix::metafl("PS");
+      break;
+    case PlotOutput::wmf:
+      plotix::setfil(picture_file_name(state.name7, output).c_str());
+      plotix::metafl("WMF");
+      break;
+  }
+}
+
+void set_up_page(const RunState& state) {
+  plotix::labdig(-1, "XYZ");
+  plotix::noclip();
+  plotix::paghdr("SKYTRAK3D (", ")", 1, 1);
+  plotix::hname(26);
+  plotix::name("X", "X");
+  plotix::name("Y", "Y");
+  plotix::name("Z", "Z");
+  plotix::titlin(state.name28.c_str(), 1);
+  plotix::titlin(state.sysname.c_str(), 2);
+  plotix::flab3d();
+  plotix::height(26);
+  plotix::pagera();
+  const float len_xy = static_cast<float>(state.axes.ixy) / 100.0f;
+  plotix::axis3d(len_xy, len_xy, static_cast<float>(state.axes.iz) / 100.0f);
+  plotix::view3d(state.view.xobs, state.view.yobs, state.view.zobs, "USER");
+  plotix::vfoc3d(state.view.xf, state.view.yf, state.view.zf, "USER");
+}
+
+// One frame: the whole picture with the first `k` points of the path.
+void draw_frame(const RunState& state, int k) {
+  const AxisBox& b = state.axes;
+  plotix::color("MAGENTA");
+  plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
+  plotix::dash();
+  plotix::penwid(0.2f);
+  plotix::box3d();
+  plotix::linwid(1);
+  plotix::solid();
+  plotix::color("WHITE");
+  plotix::title();
+  plotix::color("GREEN");
+  plotix::curv3d(state.x.data(), state.y.data(), state.z.data(), k);
+  // On paper the name WHITE draws black, so saved pages show the Sun in black.
+  const bool paper = state.iopt == 2 || state.iopt == 3 || state.iopt == 4;
+  plotix::color(paper ? "WHITE" : "YELLOW");
+  const float rsun = state.ipl == 3 ? 0.0046f : 0.002f * state.view.dsun;
+  plotix::sphe3d(-1.0f, 0.0f, 0.0f, rsun, 10, 10);
+  plotix::color("red");
+  if (state.ipl == 3) {
+    plotix::curv3d(state.xc.data(), state.yc.data(), state.zc.data(), kEarthCirclePoints);
+  } else {
+    plotix::sphe3d(0.0f, 0.0f, 0.0f, 0.0015f * state.view.dpl, 10, 10);
+  }
+  plotix::endgrf();
+}
+
+}  // namespace
+
+PlotOutput plot_output(int iopt) {
+  return iopt >= 1 && iopt <= 4 ? static_cast<PlotOutput>(iopt) : PlotOutput::screen;
+}
+
+std::string picture_file_name(const std::string& name7, PlotOutput output) {
+  switch (output) {
+    case PlotOutput::bmp: return name7 + ".bmp";
+    case PlotOutput::pdf: return name7 + ".pdf";
+    case PlotOutput::ps: return name7 + ".ps ";
+    case PlotOutput::wmf: return name7 + ".wmf";
+    case PlotOutput::screen: break;
+  }
+  return {};
+}
+
+void plot_picture(RunState& state, PlotOutput output) {
+  choose_output(state, output);
+  plotix::disini();
+  set_up_page(state);
+  if (state.anim == 'N' || state.anim == 'n') state.kstart = state.npts;
+  if (state.anim == 'Y' || state.anim == 'y') state.kstart = 1;
+  for (int k = state.kstart; k <= state.npts; ++k) draw_frame(state, k);
+  plotix::disfin();
+}
+
+}  // namespace app

@@ -1,0 +1,25 @@
+// Drawing the picture of the last run through PLOTIX: on the screen, or saved as a
+// BMP, PDF, PostScript or WMF file named after the object.
+#pragma once
+
+#include <string>
+
+#include "app/run_state.h"
+
+namespace app {
+
+// Where a plot goes: the screen (menu 0 and after a view dialogue) or a file.
+enum class PlotOutput { screen = 0, bmp = 1, pdf = 2, ps = 3, wmf = 4 };
+
+// The output of a menu answer: 1..4 save as BMP, PDF, PS, WMF; anything else is the screen.
+PlotOutput plot_output(int iopt);
+
+// The 11-character file name handed to the library for a save: name7, a point and the
+// extension, with one blank after "ps" so that every name has the same length.
+std::string picture_file_name(const std::string& name7, PlotOutput output);
+
+// Makes the output settings for `output`, then draws: one frame per point from
+// kstart to npts (kstart from the animation key), each ended by endgrf; then disfin.
+void plot_picture(RunState& state, PlotOutput output);
+
+}  // namespace app

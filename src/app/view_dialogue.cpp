@@ -1,0 +1,38 @@
+// The view dialogue and the focus point and distances that follow from its answers.
+#include "app/view_dialogue.h"
+
+#include <cmath>
+
+namespace app {
+
+void view_dialogue(Console& console, RunState& state) {
+  console.empty_line();
+  console.line({"3D VIEW OPTIONS >>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>"});
+  console.line({"                   plane XY = Planet's orbital plane"});
+  console.line({"                            Sun's position: (-1,0,0)"});
+  console.line({"                          Planet's position: (0,0,0)"});
+  console.line({"please indicate in one line:"});
+  console.line({"-> view's focus: Sun (S), Planet (P) or Asteroid (A)"});
+  console.line({"-> observer's position in relative units: x,y,z"});
+  console.line({"-> animated plot key (Y or N)"});
+  console.line({"example: P,3,-3,1.5,Y"});
+  console.line({"from above the Sun: S,-1,0,5,Y"});
+  View& view = state.view;
+  console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &state.anim});
+
+  if (view.focus == 'P' || view.focus == 'p') {
+    view.xf = view.yf = view.zf = 0.0f;
+  } else if ((view.focus == 'A' || view.focus == 'a') && state.npts > 0) {
+    view.xf = state.x[state.npts - 1];
+    view.yf = state.y[state.npts - 1];
+    view.zf = state.z[state.npts - 1];
+  } else {
+    view.xf = -1.0f;
+    view.yf = 0.0f;
+    view.zf = 0.0f;
+  }
+  view.dpl = std::sqrt(view.xobs * view.xobs + view.yobs * view.yobs + view.zobs * view.zobs);
+  view.dsun = std::sqrt((1.0f + view.xobs) * (1.0f + view.xobs) + view.yobs * view.yobs + view.zobs * view.zobs);
+}
+
+}  // namespace app
