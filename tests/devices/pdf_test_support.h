@@ -29,11 +29,16 @@ using devices::testing::read_ppm;
 using devices::testing::Rgb;
 using devices::testing::run_command;
 
-// A fresh folder per test under the system's temporary folder, one per process:
-// several test runs share this machine's temp folder.
+// A fresh folder per test under the system's temporary folder. The folders of one
+// test process live in a folder of its own, removed when the process ends: several
+// test runs share this machine's temp folder.
 inline fs::path fresh_dir(const std::string& name) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("skytrak_pdf_" + name + "_" + std::to_string(::getpid()));
+  struct ProcessFolder {
+    fs::path path = fs::temp_directory_path() / ("skytrak_pdf_" + std::to_string(::getpid()));
+    ~ProcessFolder() { fs::remove_all(path); }
+  };
+  static const ProcessFolder process_folder;
+  const fs::path dir = process_folder.path / name;
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;

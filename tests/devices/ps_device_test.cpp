@@ -38,17 +38,7 @@ DeviceOpenParams default_page(const std::string& file, int idev = 504) {
 
 class PsDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("skytrak_ps_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-            std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    if (!std::getenv("SKYTRAK_KEEP_TEST_FILES")) fs::remove_all(dir_);
-  }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return folder_.path(name); }
 
   // Every file a test writes: no line over 80 characters, and Ghostscript renders it
   // silently. Returns the path of the PNG.
@@ -67,7 +57,8 @@ class PsDeviceTest : public ::testing::Test {
     return png;
   }
 
-  fs::path dir_;
+  testing::TestFolder folder_{"skytrak_ps_"};
+  const fs::path& dir_ = folder_.dir();
 };
 
 // The words of the drawing part: everything after the header line that sets the caps.

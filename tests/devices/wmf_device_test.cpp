@@ -37,16 +37,7 @@ DeviceOpenParams default_page(const std::string& file) {
 
 class WmfDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("skytrak_wmf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-            std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    if (!std::getenv("SKYTRAK_KEEP_TEST_FILES")) fs::remove_all(dir_);
-  }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return folder_.path(name); }
 
   // Reads a written file back: every structural rule must hold, and libwmf must
   // accept it too (libwmf sizes its picture by what is drawn, so it refuses files
@@ -61,7 +52,8 @@ class WmfDeviceTest : public ::testing::Test {
     return wmf;
   }
 
-  fs::path dir_;
+  testing::TestFolder folder_{"skytrak_wmf_"};
+  const fs::path& dir_ = folder_.dir();
 };
 
 std::vector<testing::WmfRecord> records_of(const WmfFile& wmf, std::uint16_t function) {

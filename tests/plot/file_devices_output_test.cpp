@@ -24,21 +24,14 @@ using devices::testing::split_lines;
 
 class FileDevicesOutput : public ::testing::Test {
  protected:
-  void SetUp() override {
-    qqfreeglb();
-    dir_ = fs::temp_directory_path() /
-           ("skytrak_out_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-            "_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    qqfreeglb();
-    if (!std::getenv("SKYTRAK_KEEP_TEST_FILES")) fs::remove_all(dir_);
-  }
+  void SetUp() override { qqfreeglb(); }
+  void TearDown() override { qqfreeglb(); }
+  std::string path(const std::string& name) const { return folder_.path(name); }
 
-  // Opens a plot of the given format into dir_/name (the protocol on stdout dropped).
+  // Opens a plot of the given format into the test's folder (the protocol on stdout
+  // dropped).
   PlotState& open(const char* format, const std::string& name) {
-    setfil((dir_ / name).string());
+    setfil(path(name));
     metafl(format);
     ::testing::internal::CaptureStdout();
     disini();
@@ -50,9 +43,9 @@ class FileDevicesOutput : public ::testing::Test {
     disfin();
     ::testing::internal::GetCapturedStdout();
   }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-  fs::path dir_;
+  devices::testing::TestFolder folder_{"skytrak_out_"};
+  const fs::path& dir_ = folder_.dir();
 };
 
 // The drawing part of a PS file, joined over its line ends.
