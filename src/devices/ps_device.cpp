@@ -15,6 +15,7 @@ constexpr int kSheetOriginX = 150;               // margin of the page on the sh
 constexpr int kSheetOriginY = 200;               // and 10 mm
 constexpr double kVersion = 9.3;
 constexpr int kEps = 503;
+constexpr int kResetPath = 0;           // path code at the header: empty buffer, last point (0, 0)
 constexpr int kFinishAndRelease = 999;  // path code at the trailer
 
 // Device coordinates to the integer units of the file: + 0.5 and truncation.
@@ -94,7 +95,7 @@ DeviceOpenResult PsDevice::open(const DeviceOpenParams& params) {
   }
   is_open_ = true;
   write_header();
-  move_draw(0, 0, 0);
+  move_draw(0, 0, kResetPath);
   return result;
 }
 
@@ -128,10 +129,11 @@ void PsDevice::write_header() {
   const bool black_page = (params_.idev == 502 || params_.idev == 503 || params_.idev == 504) &&
                           params_.background_mode != 2;
   if (black_page) {
-    const int height_units = to_unit(params_.nypage * s);
-    const int width_units = to_unit(params_.nxpage * s);
+    // Page height and width in device units: the corners of the page on the sheet.
+    const int nypage_units = to_unit(params_.nypage * s);
+    const int nxpage_units = to_unit(params_.nxpage * s);
     header_line(format_line(turned() ? "0 0 %d %d 0 0 0 e " : "0 %d %d 0 0 0 0 e ",
-                            height_units, width_units));
+                            nypage_units, nxpage_units));
   } else {
     header_line("erasepage");
   }
@@ -182,7 +184,7 @@ void PsDevice::move_draw(double x, double y, int code) {
   const int ix = to_unit(x);
   const int iy = to_unit(y);
   switch (code) {
-    case 0:
+    case kResetPath:
       path_count_ = 0;
       last_x_ = 0;
       last_y_ = 0;
