@@ -23,6 +23,13 @@ struct DevicePoint {
   int code;
 };
 
+// A fresh library state for every case, with the program's real devices.
+class RealDeviceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { qqfreeglb(); }
+  void TearDown() override { qqfreeglb(); }
+};
+
 class PlotTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -41,11 +41,7 @@ bool near(const Picture& picture, SheetPixel p, int radius, Test test) {
   return false;
 }
 
-class PostScriptPipelineTest : public ::testing::Test {
- protected:
-  void SetUp() override { qqfreeglb(); }
-  void TearDown() override { qqfreeglb(); }
-};
+using PostScriptPipelineTest = RealDeviceTest;
 
 TEST_F(PostScriptPipelineTest, BorderAndColouredLinesAppearWhereThePageMapsThem) {
   if (!devices::testing::tool_available("gs")) GTEST_SKIP() << "Ghostscript missing";

@@ -17,11 +17,7 @@ namespace {
 using devices::testing::Picture;
 using devices::testing::Rgb;
 
-class RasterPipelineTest : public ::testing::Test {
- protected:
-  void SetUp() override { qqfreeglb(); }
-  void TearDown() override { qqfreeglb(); }
-};
+using RasterPipelineTest = RealDeviceTest;
 
 TEST_F(RasterPipelineTest, ClippedTriangleIsFilledSolidAndWideLinesAreWide) {
   if (!devices::testing::tool_available("convert")) GTEST_SKIP() << "ImageMagick missing";
