@@ -8,15 +8,10 @@
 namespace plotix {
 namespace {
 
-// Stores one point of the pending polyline; a full buffer is stroked and the
-// next polyline starts at its last point, so long curves have no gaps.
-// While a 2D drawing plane in 3D space is active, the point is mapped onto it first.
-void store_point(PlotState& st, float x, float y) {
-  if (st.axis3d.iplane3 == 1) {
-    const PagePoint p = proj3d(st, x, y);
-    x = p.x;
-    y = p.y;
-  }
+// Appends a point (already on the page) to the pending polyline; a full buffer
+// is stroked and the next polyline starts at its last point, so long curves have
+// no gaps.
+void append_point(PlotState& st, float x, float y) {
   LineState& ln = st.line;
   ln.xpoly[ln.npoly] = x;
   ln.ypoly[ln.npoly] = y;
@@ -27,6 +22,17 @@ void store_point(PlotState& st, float x, float y) {
     ln.ypoly[0] = y;
     ln.npoly = 1;
   }
+}
+
+// Stores one point given to the line routines; while a 2D drawing plane in 3D
+// space is active, the point is mapped onto it first.
+void store_point(PlotState& st, float x, float y) {
+  if (st.axis3d.iplane3 == 1) {
+    const PagePoint p = proj3d(st, x, y);
+    x = p.x;
+    y = p.y;
+  }
+  append_point(st, x, y);
 }
 
 // Runs the dash pattern from the current point to (x, y); its phase carries on
@@ -80,7 +86,8 @@ void PathStroker::point(float x, float y) {
 void qqdraw(PlotState& st, float x, float y) {
   // A draw right after a stroke that a colour or width change forced goes on from
   // where the stroked line ended, so no segment is lost.
-  if (st.line.npoly == 0 && st.line.ilast) store_point(st, st.line.xlast, st.line.ylast);
+  // (That point is on the page already and is not mapped again.)
+  if (st.line.npoly == 0 && st.line.ilast) append_point(st, st.line.xlast, st.line.ylast);
   store_point(st, x, y);
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "plot/lines.h"
+#include "plot/plane3d.h"
+#include "plot/plot3d.h"
 #include "plot_fixture.h"
 
 namespace plotix::test {
@@ -259,6 +261,39 @@ TEST_F(PlotTest, OriginOffsetMovesStartAndContinuePoints) {
   EXPECT_EQ(p[0].x, 100.0);
   EXPECT_EQ(p[0].y, 50.0);
   EXPECT_EQ(p[1].x, 110.0);
+  finish();
+}
+
+}  // namespace
+}  // namespace plotix::test
+
+namespace plotix::test {
+namespace {
+
+TEST_F(PlotTest, LineOnA3dPlaneGoesOnFromItsMappedPointAfterAColourChange) {
+  PlotState& st = open_unit_screen();
+  graf3d(-1, 1, -1, 1, -1, 1, -1, 1, -1, 1, -1, 1);
+  qqstrk(st);
+  grfini(st, Point3{-1, -1, -1}, Point3{1, -1, -1}, Point3{1, 1, -1});
+  log_->calls.clear();
+  strtqq(st, 600.0f, 1500.0f);
+  connqq(st, 1500.0f, 1000.0f);
+  color("RED");
+  connqq(st, 2000.0f, 600.0f);
+  qqstrk(st);
+  const PagePoint b = proj3d(st, 1500.0f, 1000.0f);
+  const PagePoint c = proj3d(st, 2000.0f, 600.0f);
+  grffin(st);
+  std::vector<DevicePoint> p = points();
+  ASSERT_EQ(p.size(), 4u);
+  // The second piece starts where the first ended on the page, mapped once.
+  EXPECT_EQ(p[2].code, 3);
+  EXPECT_EQ(p[2].x, p[1].x);
+  EXPECT_EQ(p[2].y, p[1].y);
+  EXPECT_EQ(p[1].x, static_cast<int>(b.x + 0.5f));
+  EXPECT_EQ(p[1].y, static_cast<int>(b.y + 0.5f));
+  EXPECT_EQ(p[3].x, static_cast<int>(c.x + 0.5f));
+  EXPECT_EQ(p[3].y, static_cast<int>(c.y + 0.5f));
   finish();
 }
 
