@@ -43,6 +43,7 @@ void endgrf() {
   PlotState& st = *found;
   qqstrk(st);
   if (is_screen(st.page.idev) && st.page.device) st.page.device->update();
+  st.axis3d.iaxsys = 0;  // the axis system is closed
   st.core.level = 1;
 }
 

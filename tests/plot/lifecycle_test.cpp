@@ -234,11 +234,13 @@ TEST_F(PlotTest, AFailedCloseIsReportedNamingTheFile) {
 TEST_F(PlotTest, EndgrfStrokesUpdatesTheScreenAndReturnsToLevelOne) {
   PlotState& st = open("CONS");
   st.core.level = 3;
+  st.axis3d.iaxsys = 3;
   strtqq(st, 10.0f, 10.0f);
   connqq(st, 20.0f, 10.0f);
   log_->calls.clear();
   endgrf();
   EXPECT_EQ(st.core.level, 1);
+  EXPECT_EQ(st.axis3d.iaxsys, 0);
   ASSERT_EQ(log_->calls.size(), 3u);
   EXPECT_EQ(log_->calls[2].kind, devices::CallKind::kUpdate);
   finish();
