@@ -12,49 +12,16 @@
 #include <thread>
 
 #include "devices/screen_device.h"
-#include "raster_test_support.h"
 #include "x_close_request.h"
+#include "x_window_tools.h"
 
 namespace {
 
-using raster_test::run_command;
 using namespace std::chrono_literals;
-
-// A private X server for the test, started and stopped by it.
-class XvfbServer {
- public:
-  XvfbServer() {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(fds[0]);
-      const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    // The display number comes once the server is ready, ended by a line feed that
-    // may arrive in a write of its own; the pipe stays open until it has.
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    if (!number.empty()) display_ = ":" + number;
-  }
-  ~XvfbServer() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  const std::string& display() const { return display_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string display_;
-};
+using window_test::find_window;
+using window_test::window_pixel;
+using window_test::x_command;
+using window_test::XvfbServer;
 
 // The window's side of the test, in a child process: plots times, opens an
 // 800 x 600 window, draws an asymmetric picture, shows it, then waits for the
@@ -136,48 +103,6 @@ struct WindowProcess {
   }
   int exit_status = -1;
 };
-
-std::string x_command(const std::string& display, const std::string& command) {
-  return run_command("DISPLAY=" + display + " " + command);
-}
-
-std::string trimmed(std::string s) {
-  while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
-  return s;
-}
-
-// The id of the window whose title is exactly title, waiting up to 10 s for it.
-std::string find_window(const std::string& display, const std::string& title) {
-  for (int i = 0; i < 200; ++i) {
-    const std::string ids = x_command(display, "xdotool search --name 'PLOTIX'");
-    for (std::size_t at = 0; at < ids.size();) {
-      const std::size_t end = ids.find('\n', at);
-      const std::string id = ids.substr(at, end - at);
-      if (!id.empty() && trimmed(x_command(display, "xdotool getwindowname " + id)) == title) return id;
-      if (end == std::string::npos) break;
-      at = end + 1;
-    }
-    std::this_thread::sleep_for(50ms);
-  }
-  return "";
-}
-
-// The colour of pixel (x, y) of the window as #RRGGBB, once it equals expected or
-// after 2 s of trying (the server may still be drawing).
-std::string window_pixel(const std::string& display, const std::string& id, int x, int y,
-                         const std::string& expected) {
-  std::string colour;
-  for (int i = 0; i < 20; ++i) {
-    const std::string out = x_command(
-        display, "import -window " + id + " png:- | convert png:- -crop 1x1+" + std::to_string(x) +
-                     "+" + std::to_string(y) + " +repage -depth 8 txt:- | tail -1");
-    const auto hash = out.find('#');
-    colour = hash == std::string::npos ? out : out.substr(hash, 7);
-    if (colour == expected) break;
-    std::this_thread::sleep_for(100ms);
-  }
-  return colour;
-}
 
 TEST(ScreenWindow, ShowsThePlotAndWaitsForTheRightButton) {
   XvfbServer server;

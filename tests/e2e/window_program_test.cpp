@@ -1,0 +1,365 @@
+// The whole program with a real window under Xvfb: the dialogue fed answer by
+// answer on a real catalogue object, the picture on the screen checked against
+// where the box, the path and the Sun must land for the chosen view, the buttons
+// and keys that do or do not end the wait, a second plot closed by a window
+// manager's close request, and the Working title while an animation draws.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../devices/x_close_request.h"
+#include "../devices/x_window_tools.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using window_test::find_window;
+using window_test::grab_window;
+using window_test::WindowPicture;
+using window_test::x_command;
+using window_test::XvfbServer;
+
+constexpr char kWaitingTitle[] = "PLOTIX 1 / Click MB2 to continue ...";
+constexpr char kWorkingTitle[] = "PLOTIX 1 / Working";
+constexpr char kMenuHead[] = "CHOOSE AN OPTION";
+constexpr int kMagenta = 0xFF00FF, kGreen = 0x00FF00, kYellow = 0xFFFF00, kRed = 0xFF0000;
+
+// Generous limits: the machine may be busy; when it is idle every wait ends early.
+constexpr auto kLongWait = 60s;
+
+bool tools_present() {
+  return std::system("{ command -v Xvfb && command -v xdotool && command -v xwininfo && "
+                     "command -v import; } >/dev/null 2>&1") == 0;
+}
+
+// The program in a scratch folder with the sample catalogue, on the given display,
+// its answers written to a pipe one at a time, its output kept in files.
+class ProgramSession {
+ public:
+  explicit ProgramSession(const std::string& display) {
+    char pattern[] = "/tmp/skytrak_window_XXXXXX";
+    if (mkdtemp(pattern) == nullptr) return;
+    folder_ = pattern;
+    std::filesystem::copy_file(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", folder_ / "nea.dat");
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(fds[1]);
+      dup2(fds[0], 0);
+      const int out = open((folder_ / "out.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      const int err = open((folder_ / "err.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(out, 1);
+      dup2(err, 2);
+      if (chdir(folder_.c_str()) != 0) _exit(126);
+      setenv("DISPLAY", display.c_str(), 1);
+      setenv("SDL_VIDEODRIVER", "x11", 1);
+      const std::string program = std::string(SKYTRAK_BIN_DIR) + "/skytrak3d";
+      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[0]);
+    input_ = fds[1];
+  }
+  ~ProgramSession() {
+    if (pid_ > 0 && status_ < 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    if (input_ >= 0) close(input_);
+    if (!folder_.empty()) std::filesystem::remove_all(folder_);
+  }
+  ProgramSession(const ProgramSession&) = delete;
+  ProgramSession& operator=(const ProgramSession&) = delete;
+
+  bool started() const { return pid_ > 0; }
+  pid_t pid() const { return pid_; }
+  const std::filesystem::path& folder() const { return folder_; }
+
+  void answer(const std::string& line) {
+    const std::string text = line + "\n";
+    ASSERT_EQ(write(input_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+  std::string file(const std::string& name) const {
+    std::ifstream in(folder_ / name);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  int count(const std::string& text) const {
+    const std::string out = file("out.txt");
+    int n = 0;
+    for (auto at = out.find(text); at != std::string::npos; at = out.find(text, at + 1)) ++n;
+    return n;
+  }
+  // True once `text` stands `times` times in the output, false after `limit` or
+  // when the program ended first.
+  bool wait_for(const std::string& text, int times, std::chrono::milliseconds limit = kLongWait) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (count(text) < times) {
+      if (ended() || std::chrono::steady_clock::now() > until) return count(text) >= times;
+      std::this_thread::sleep_for(20ms);
+    }
+    return true;
+  }
+  bool ended() {
+    if (status_ >= 0) return true;
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) != pid_) return false;
+    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return true;
+  }
+  // The exit status, or -1 when the program still runs after `limit`.
+  int exit_status(std::chrono::milliseconds limit = kLongWait) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!ended() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(20ms);
+    return status_;
+  }
+
+ private:
+  std::filesystem::path folder_;
+  pid_t pid_ = -1;
+  int input_ = -1;
+  int status_ = -1;
+};
+
+struct Point3 {
+  double x, y, z;
+};
+
+// The path of the coordinates file (date, X, Y, Z, DELTA after a heading line).
+std::vector<Point3> read_path(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::string heading;
+  std::getline(in, heading);
+  std::vector<Point3> path;
+  double date, x, y, z, delta;
+  while (in >> date >> x >> y >> z >> delta) path.push_back({x, y, z});
+  return path;
+}
+
+// Where a point of the rotating frame lands in the 800 x 600 window for the view
+// straight down from (-1, 0, zobs) onto the Sun, worked out from the definitions:
+// the box is centred on the Sun in X and on 0 in Y and Z and spans twice its edge
+// length in relative units, so box units are half relative units; a vertical line
+// of sight keeps x and y as they are; the view cone's half angle has tangent 0.25
+// and fills 700 page units around the page point (1484, 1099); the window shows
+// the 2969 x 2099 page at min(799 / 2969, 599 / 2099) pixels per unit.
+struct VerticalView {
+  double zobs;
+
+  void pixel(const Point3& p, int& px, int& py) const {
+    const double x = 0.5 * (p.x + 1), y = 0.5 * p.y, depth = 0.5 * (zobs - p.z);
+    const double w = 0.25 * depth;
+    const double page_x = 1484 + 700 * x / w, page_y = 1099 - 700 * y / w;
+    const double s = std::min(799.0 / 2969.0, 599.0 / 2099.0);
+    px = static_cast<int>(page_x * s + 0.5);
+    py = static_cast<int>(page_y * s + 0.5);
+  }
+};
+
+// Share of the points along the middle four fifths of the segment a-b (in the
+// window) that have a pixel of `colour` within one pixel; for a dashed edge.
+double share_along(const WindowPicture& picture, const VerticalView& view, const Point3& a,
+                   const Point3& b, int colour) {
+  int ax, ay, bx, by;
+  view.pixel(a, ax, ay);
+  view.pixel(b, bx, by);
+  int hits = 0;
+  const int samples = 60;
+  for (int i = 0; i < samples; ++i) {
+    const double t = 0.1 + 0.8 * i / (samples - 1);
+    const int x = static_cast<int>(std::lround(ax + t * (bx - ax)));
+    const int y = static_cast<int>(std::lround(ay + t * (by - ay)));
+    hits += picture.has_near(x, y, 1, colour);
+  }
+  return static_cast<double>(hits) / samples;
+}
+
+// The box of the run sized as the read-back sizes it: half-widths in relative units
+// of (largest |1 + X| or |Y|, at least 1, in hundredths, plus 0.05) and likewise for |Z|.
+void box_half_widths(const std::vector<Point3>& path, double& hxy, double& hz) {
+  double xymax = -999, zmax = -999;
+  for (const Point3& p : path) {
+    xymax = std::max({xymax, std::fabs(1 + p.x), std::fabs(p.y)});
+    zmax = std::max(zmax, std::fabs(p.z));
+  }
+  xymax = std::max(xymax, 1.0);
+  hxy = (std::floor(100 * xymax) + 5) / 100;
+  hz = (std::floor(100 * zmax) + 5) / 100;
+}
+
+void expect_still_picture(const WindowPicture& picture, const std::vector<Point3>& path,
+                          const VerticalView& view) {
+  ASSERT_EQ(picture.width, 800);
+  ASSERT_EQ(picture.height, 600);
+
+  // The Sun, drawn over everything else, is a small yellow disc on the line of sight.
+  int sx, sy;
+  view.pixel({-1, 0, 0}, sx, sy);
+  EXPECT_TRUE(picture.has_near(sx, sy, 2, kYellow)) << "no Sun at " << sx << "," << sy;
+  int yellow_near = 0;
+  for (int j = sy - 4; j <= sy + 4; ++j)
+    for (int i = sx - 4; i <= sx + 4; ++i) yellow_near += picture.at(i, j) == kYellow;
+  EXPECT_EQ(picture.count(kYellow), yellow_near) << "yellow away from the Sun";
+  // The Moon's orbit around the Earth, red, at the origin.
+  int ex, ey;
+  view.pixel({0, 0, 0}, ex, ey);
+  EXPECT_TRUE(picture.has_near(ex, ey, 2, kRed)) << "no Earth circle at " << ex << "," << ey;
+
+  // The path: green through the projection of its points.
+  int missed = 0, sampled = 0;
+  for (std::size_t k = 0; k < path.size(); k += 5, ++sampled) {
+    int px, py;
+    view.pixel(path[k], px, py);
+    if (!picture.has_near(px, py, 2, kGreen)) {
+      ++missed;
+      ADD_FAILURE() << "no path near point " << k << " at " << px << "," << py;
+      if (missed > 3) break;
+    }
+  }
+  EXPECT_GT(sampled, 10);
+
+  // The magenta box: the dashed edges of its top and bottom faces where they fall
+  // on the page (the library clips lines at the page's edge, which is 2099 units, 565
+  // pixels, down; the window below it stays empty).
+  double hxy, hz;
+  box_half_widths(path, hxy, hz);
+  int edges = 0;
+  for (double z : {hz, -hz}) {
+    const Point3 c[4] = {{-1 - hxy, -hxy, z}, {-1 + hxy, -hxy, z}, {-1 + hxy, hxy, z}, {-1 - hxy, hxy, z}};
+    for (int i = 0; i < 4; ++i) {
+      const Point3& a = c[i];
+      const Point3& b = c[(i + 1) % 4];
+      int ax, ay, bx, by;
+      view.pixel(a, ax, ay);
+      view.pixel(b, bx, by);
+      if (std::min({ax, ay, bx, by}) < 0 || std::max(ax, bx) >= 800 || std::max(ay, by) >= 565) continue;
+      ++edges;
+      EXPECT_GT(share_along(picture, view, a, b, kMagenta), 0.3)
+          << "box edge " << ax << "," << ay << " - " << bx << "," << by;
+    }
+  }
+  EXPECT_GE(edges, 4);
+  // Nothing of the box or the path right of the box's labels.
+  int stray = 0;
+  for (int j = 0; j < 600; ++j)
+    for (int i = 740; i < 800; ++i) stray += picture.at(i, j) == kMagenta || picture.at(i, j) == kGreen;
+  EXPECT_EQ(stray, 0);
+}
+
+class WindowProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!tools_present()) {
+      GTEST_SKIP() << "Xvfb, xdotool, xwininfo or ImageMagick's import is missing "
+                      "(scripts/setup-deps installs them)";
+    }
+  }
+};
+
+// Eros around the Earth for a year, seen from straight above the Sun: the picture,
+// the wait, the right button, a replot closed by the window manager, quit.
+TEST_F(WindowProgram, StillViewOfACatalogueObject) {
+  XvfbServer server;
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  const std::string& display = server.display();
+  ProgramSession program(display);
+  ASSERT_TRUE(program.started());
+
+  program.answer("3");
+  program.answer("00433");
+  program.answer("1,0.01");
+  ASSERT_TRUE(program.wait_for("from above the Sun", 1)) << program.file("err.txt");
+  const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
+  ASSERT_EQ(path.size(), 101u);
+  program.answer("S,-1,0,5,N");
+  const VerticalView view{5.0};
+
+  const std::string first = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_FALSE(first.empty()) << program.file("err.txt");
+  const std::string geometry = x_command(display, "xwininfo -id " + first);
+  EXPECT_NE(geometry.find("Width: 800\n"), std::string::npos) << geometry;
+  EXPECT_NE(geometry.find("Height: 600\n"), std::string::npos) << geometry;
+  expect_still_picture(grab_window(display, first), path, view);
+
+  // Neither the left button nor Return ends the wait.
+  x_command(display, "xdotool mousemove --window " + first + " 400 300 click 1");
+  x_command(display, "xdotool windowfocus --sync " + first + " key Return");
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(program.ended());
+  EXPECT_EQ(program.count(kMenuHead), 0);
+  EXPECT_EQ(window_test::trimmed(x_command(display, "xdotool getwindowname " + first)), kWaitingTitle);
+
+  // The right button does, and the menu comes back.
+  x_command(display, "xdotool mousemove --window " + first + " 400 300 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 1)) << "the right button did not end the wait";
+  EXPECT_NE(x_command(display, "xwininfo -id " + first).find("Bad"), std::string::npos)
+      << "the dismissed window is still there";
+
+  // REPLOT: a new window with the same still picture, closed by a close request.
+  program.answer("0");
+  const std::string second = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_FALSE(second.empty());
+  EXPECT_NE(second, first);
+  expect_still_picture(grab_window(display, second), path, view);
+  ASSERT_TRUE(window_test::send_close_request(display, std::stoul(second)));
+  ASSERT_TRUE(program.wait_for(kMenuHead, 2)) << "the close request did not end the wait";
+
+  program.answer("8");
+  EXPECT_EQ(program.exit_status(), 0);
+  EXPECT_EQ(program.file("err.txt"), "");
+}
+
+// An animated view of three years: while the frames are drawn the window is titled
+// Working and shows part of the path; at the end it waits with the whole path.
+TEST_F(WindowProgram, AnimatedViewShowsThePathGrowing) {
+  XvfbServer server;
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+  const std::string& display = server.display();
+  ProgramSession program(display);
+  ASSERT_TRUE(program.started());
+
+  program.answer("3");
+  program.answer("00433");
+  program.answer("3,0.001");
+  ASSERT_TRUE(program.wait_for("from above the Sun", 1)) << program.file("err.txt");
+  program.answer("S,-1,0,5,Y");
+
+  // Found while drawing, the program is held still to look at the window.
+  const std::string working = find_window(display, kWorkingTitle, kLongWait);
+  ASSERT_FALSE(working.empty()) << "no Working title seen";
+  kill(program.pid(), SIGSTOP);
+  const std::string title = window_test::trimmed(x_command(display, "xdotool getwindowname " + working));
+  const int green_while_drawing = grab_window(display, working).count(kGreen);
+  kill(program.pid(), SIGCONT);
+  EXPECT_EQ(title, kWorkingTitle) << "the animation had ended before the window was found";
+
+  const std::string waiting = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_EQ(waiting, working);
+  const int green_at_end = grab_window(display, waiting).count(kGreen);
+  EXPECT_GT(green_at_end, green_while_drawing);
+  EXPECT_GT(green_at_end, 500);
+
+  x_command(display, "xdotool mousemove --window " + waiting + " 400 300 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+  program.answer("8");
+  EXPECT_EQ(program.exit_status(), 0);
+  EXPECT_EQ(program.file("err.txt"), "");
+}
+
+}  // namespace
