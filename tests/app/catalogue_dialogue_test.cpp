@@ -31,7 +31,7 @@ class CatalogueDialogue : public ::testing::Test {
   Transcript run(const std::string& input) { return run_with_catalogue(input, folder.path(), calls); }
   const app::RunState& chosen() const { return calls.at(0).state; }
 
-  TempFolder folder;
+  TempDir folder;
   std::vector<Record> calls;
 };
 
@@ -206,7 +206,7 @@ TEST_F(CatalogueDialogue, UnreadableAnswersEndTheProgram) {
 }
 
 TEST(CatalogueFiles, MissingCatalogueIsCreatedEmptyWithOneHint) {
-  TempFolder folder;
+  TempDir folder;
   std::vector<Record> calls;
   const Transcript t = run_with_catalogue("3\n00433\n2\n0,10\n", folder.path(), calls);
   EXPECT_EQ(t.status, 1);
@@ -220,7 +220,7 @@ TEST(CatalogueFiles, MissingCatalogueIsCreatedEmptyWithOneHint) {
 }
 
 TEST(CatalogueFiles, UpperCaseNameIsReadWhenTheOtherIsMissing) {
-  TempFolder folder;
+  TempDir folder;
   folder.write("NEA.DAT", sample_catalogue());
   std::vector<Record> calls;
   const Transcript t = run_with_catalogue("3\nk02a29a\n8\n", folder.path(), calls);
@@ -233,7 +233,7 @@ TEST(CatalogueFiles, WindowsLineEndsAndShortLines) {
   const std::string all = sample_catalogue();
   const std::string aa29 = all.substr(all.find("K02A29A"), 202);
   const std::string eros = all.substr(0, 202);
-  TempFolder folder;
+  TempDir folder;
   // Eros cut after its semimajor axis (column 103); 2002 AA29 cut inside its name field
   // (column 185), so a CR left in the line would land in the name; both with CR LF. The
   // last line, without any line end, is Eros' designation alone.
@@ -261,7 +261,7 @@ TEST(CatalogueFiles, UnreadableNumbersNameTheFileAndLine) {
   std::string catalogue = sample_catalogue();
   // Line 2 (99942 Apophis): a letter in the mean anomaly, columns 26-35.
   catalogue[203 + 30] = 'x';
-  TempFolder folder;
+  TempDir folder;
   folder.write("nea.dat", catalogue);
   std::vector<Record> calls;
   const std::string message = "skytrak3d: cannot read the numbers in columns 26-35 (nea.dat, line 2)\n";

@@ -10,9 +10,9 @@
 
 namespace {
 
-using dialogue_test::TempFolder;
+using dialogue_test::TempDir;
 
-std::vector<std::string> all_lines(const TempFolder& folder) {
+std::vector<std::string> all_lines(const TempDir& folder) {
   std::ostringstream hints;
   app::CatalogueFile file(folder.path(), hints);
   std::vector<std::string> lines;
@@ -38,7 +38,7 @@ TEST(CatalogueFile, LinesAcrossChunksAndVeryLongLines) {
   expected.push_back("");
   expected.push_back("last");
   content += expected[expected.size() - 3] + "\n\nlast";
-  TempFolder folder;
+  TempDir folder;
   folder.write("nea.dat", content);
   const std::vector<std::string> lines = all_lines(folder);
   ASSERT_EQ(lines.size(), expected.size());
@@ -46,7 +46,7 @@ TEST(CatalogueFile, LinesAcrossChunksAndVeryLongLines) {
 }
 
 TEST(CatalogueFile, EmptyFileHasNoLines) {
-  TempFolder folder;
+  TempDir folder;
   folder.write("nea.dat", "");
   EXPECT_TRUE(all_lines(folder).empty());
 }

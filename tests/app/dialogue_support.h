@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,8 +12,11 @@
 
 #include "app/catalogue.h"
 #include "app/program.h"
+#include "test_support/temp_dir.h"
 
 namespace dialogue_test {
+
+using test_support::TempDir;
 
 struct Transcript {
   std::string out;
@@ -31,23 +33,6 @@ inline Transcript run_dialogue(const std::string& input, const std::function<app
   t.err = err.str();
   return t;
 }
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "skytrak3d-test-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path& path() const { return path_; }
-  void write(const std::string& name, const std::string& content) const {
-    std::ofstream(path_ / name, std::ios::binary) << content;
-  }
-
- private:
-  std::filesystem::path path_;
-};
 
 inline std::string sample_catalogue() {
   std::ifstream in(std::filesystem::path(SKYTRAK_SOURCE_DIR) / "data" / "nea.dat", std::ios::binary);

@@ -17,7 +17,7 @@
 
 namespace {
 
-using dialogue_test::TempFolder;
+using dialogue_test::TempDir;
 
 std::vector<std::string> lines_of(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -119,7 +119,7 @@ struct Integration {
   app::RunState state;
 };
 
-Integration integrate(app::RunState state, double span, double dt, const TempFolder& folder) {
+Integration integrate(app::RunState state, double span, double dt, const TempDir& folder) {
   std::ostringstream answer;
   answer << span << ',' << dt << '\n';
   std::istringstream in(answer.str());
@@ -136,7 +136,7 @@ const char* kCloHeading = "   JDclose      Dmin/Rplan   Vp(K/s)    energy  Plane
 // -100,0.02 with dtmin 0.005: backwards with h = -0.005, a point every fourth step,
 // 5001 points, the last 36525 days before the epoch.
 TEST(Integrate, HundredYearsBackwards) {
-  TempFolder folder;
+  TempDir folder;
   const Integration run = integrate(object_state(2.2, 0.1, 3 - 1), -100.0, 0.02, folder);
   ASSERT_EQ(run.state.dtmin, 0.005);
   EXPECT_EQ(run.state.h, -0.005);
@@ -154,7 +154,7 @@ TEST(Integrate, HundredYearsBackwards) {
 // The point at T = 0 in the reference planet's frame, against a hand computation from
 // the planet's and the object's states.
 TEST(Integrate, FirstPointInTheRotatingFrame) {
-  TempFolder folder;
+  TempDir folder;
   app::RunState state = object_state(2.2, 0.1, 3);
   const Integration run = integrate(state, 0.001, 0.02, folder);
   ASSERT_EQ(run.xyz.size(), 2u);  // a span shorter than dtmin: the point at T = 0 only
@@ -184,7 +184,7 @@ TEST(Integrate, FirstPointInTheRotatingFrame) {
 }
 
 TEST(Integrate, ShortSpansAndSmallSteps) {
-  TempFolder folder;
+  TempDir folder;
   const app::RunState state = object_state(2.2, 0.1, 3);  // q = 1.98: dtmin 0.01
   // A span shorter than dtmin with dt of two steps: only the point at T = 0. (With dt
   // equal to dtmin every step is an output step, so the first step writes too.)
@@ -199,7 +199,7 @@ TEST(Integrate, ShortSpansAndSmallSteps) {
 }
 
 TEST(Integrate, NameKeepsItsBlanks) {
-  TempFolder folder;
+  TempDir folder;
   app::RunState state = object_state(1.4581823, 0.2227385, 3);
   state.name7 = "00433  ";
   integrate(state, 0.1, 0.05, folder);
@@ -211,7 +211,7 @@ TEST(Integrate, NameKeepsItsBlanks) {
 // hold the point at T = 0 whether or not that step was due to write a point.
 TEST(Integrate, ObjectInsideTheSunIsEliminated) {
   for (double dt : {0.02, 0.005}) {
-    TempFolder folder;
+    TempDir folder;
     app::RunState state = object_state(1.0, 0.999, 3);
     state.elements.m = 0.0;  // at perihelion, 0.001 AU from the Sun
     const Integration run = integrate(state, 1.0, dt, folder);
@@ -224,7 +224,7 @@ TEST(Integrate, ObjectInsideTheSunIsEliminated) {
 // A hand-entered hyperbola (a > 0, e > 1) starts where that hyperbola puts it and is
 // eliminated at the first step, the files holding the point at T = 0.
 TEST(Integrate, HyperbolaIsEliminatedAtTheFirstStep) {
-  TempFolder folder;
+  TempDir folder;
   app::RunState state = object_state(1.5, 1.2, 3);
   state.elements.m = 0.0;  // at perihelion, q = 1.5 x 0.2 = 0.3 AU
   const Integration run = integrate(state, 1.0, 0.02, folder);
@@ -242,7 +242,7 @@ TEST(Integrate, HyperbolaIsEliminatedAtTheFirstStep) {
 // An object aimed at the Earth's centre from 0.01 AU: the record, the two collision
 // lines on the console and in the file, the elimination.
 TEST(Integrate, CollisionWithTheEarth) {
-  TempFolder folder;
+  TempDir folder;
   app::RunState state = object_state(1.0, 0.3, 3);  // all nine planets, Earth in slot 3
   dynamics::SharedBlocks blocks;
   dynamics::Bodies bodies;
@@ -297,7 +297,7 @@ TEST(RunFiles, RecordLayouts) {
 }
 
 TEST(RunFiles, UnwritableFilesEndTheProgram) {
-  TempFolder folder;
+  TempDir folder;
   // A folder that does not exist: the file cannot be created.
   EXPECT_THROW(app::RunFiles(folder.path() / "missing", "TEST   "), app::OutputFileError);
   // A full disk: the coordinates file is the full device.

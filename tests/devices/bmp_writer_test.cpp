@@ -47,7 +47,7 @@ std::string pixel_colour(const std::string& file, int x, int y) {
 }
 
 TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {
-  const std::string dir = raster_test::scratch_dir("index_header");
+  const std::string dir = raster_test::fresh_folder("index_header").string();
   RasterCanvas c = rainbow_canvas(1600, 1200, false);
   draw_f(c);  // a picture of a few colours, so the reader sees a palette image
   const auto bytes = write_bmp(c, dir + "/big.bmp");
@@ -81,7 +81,7 @@ TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {
 }
 
 TEST(BmpWriter, RowsArePaddedAndStoredBottomUp) {
-  const std::string dir = raster_test::scratch_dir("padding");
+  const std::string dir = raster_test::fresh_folder("padding").string();
   RasterCanvas c = rainbow_canvas(1601, 3, false);
   c.qqvclr(5);
   c.qqvlin(0, 0, 1600, 0);  // top row
@@ -104,7 +104,7 @@ TEST(BmpWriter, RowsArePaddedAndStoredBottomUp) {
 }
 
 TEST(BmpWriter, TrueColourIsWrittenBlueGreenRed) {
-  const std::string dir = raster_test::scratch_dir("true_colour");
+  const std::string dir = raster_test::fresh_folder("true_colour").string();
   RasterCanvas c = rainbow_canvas(3, 2, true);
   c.qqvclr(0x01332211);  // r 0x11, g 0x22, b 0x33
   c.qqvlin(0, 0, 0, 0);
@@ -122,7 +122,7 @@ TEST(BmpWriter, TrueColourIsWrittenBlueGreenRed) {
 }
 
 TEST(BmpWriter, AsymmetricPictureReadsBackUnflipped) {
-  const std::string dir = raster_test::scratch_dir("letter_f");
+  const std::string dir = raster_test::fresh_folder("letter_f").string();
   for (bool true_colour : {false, true}) {
     RasterCanvas c = rainbow_canvas(48, 50, true_colour);
     draw_f(c);

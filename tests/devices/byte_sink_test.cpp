@@ -3,11 +3,12 @@
 #include "devices/byte_sink.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "test_support/temp_dir.h"
 
 namespace devices {
 namespace {
@@ -18,10 +19,10 @@ std::string read_file(const std::filesystem::path& path) {
 }
 
 TEST(ByteSink, WritesEverythingInOrderAndCountsPosition) {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("skytrak_sink_test_" + std::to_string(::getpid()) + ".bin");
+  const test_support::TempDir folder;
+  const std::string path = folder.path("sink.bin");
   ByteSink sink;
-  ASSERT_TRUE(sink.open(path.string()));
+  ASSERT_TRUE(sink.open(path));
   sink.write("abc");
   sink.put('\n');
   const std::uint8_t raw[] = {0x00, 0xFF};
@@ -41,7 +42,6 @@ TEST(ByteSink, WritesEverythingInOrderAndCountsPosition) {
   EXPECT_EQ(back.substr(6, 200000), big);
   EXPECT_EQ(back.substr(200006, 12), "012345678901");
   EXPECT_EQ(back.back(), '9');
-  std::filesystem::remove(path);
 }
 
 TEST(ByteSink, ReportsOpenAndWriteFailures) {

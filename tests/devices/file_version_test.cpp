@@ -2,10 +2,10 @@
 #include "devices/file_version.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
+
+#include "test_support/temp_dir.h"
 
 namespace {
 
@@ -13,17 +13,11 @@ namespace fs = std::filesystem;
 
 class FileVersion : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // One folder per process: several test runs share this machine's temp folder.
-    dir_ = fs::temp_directory_path() / ("file_version_test_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  void touch(const std::string& name) const { std::ofstream(dir_ / name) << "x"; }
+  std::string path(const std::string& name) const { return folder_.path(name); }
+  void touch(const std::string& name) const { folder_.write(name, "x"); }
 
-  fs::path dir_;
+  test_support::TempDir folder_;
+  const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(FileVersion, FreeNameIsKeptWithoutTrailingBlanks) {

@@ -2,7 +2,6 @@
 // (Ghostscript, ImageMagick, libwmf) and looking at the pictures they render.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -34,30 +33,6 @@ inline CommandResult run_command(const std::string& command) {
   std::filesystem::remove(log);
   return result;
 }
-
-// A folder of files for the test that is running, fresh and unique to this process
-// (several test runs share the machine's temp folder). Removed at the end of the
-// test unless SKYTRAK_KEEP_TEST_FILES is set, to look at the pictures afterwards.
-class TestFolder {
- public:
-  explicit TestFolder(const std::string& prefix)
-      : dir_(std::filesystem::temp_directory_path() /
-             (prefix + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
-              std::to_string(::getpid()))) {
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  ~TestFolder() {
-    if (!std::getenv("SKYTRAK_KEEP_TEST_FILES")) std::filesystem::remove_all(dir_);
-  }
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-  const std::filesystem::path& dir() const { return dir_; }
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
- private:
-  std::filesystem::path dir_;
-};
 
 inline bool tool_available(const std::string& name) {
   return run_command("command -v " + name).status == 0;

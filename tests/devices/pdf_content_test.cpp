@@ -18,7 +18,7 @@ const std::string kOpening = "0.709 w\n2 J\n2 j\n";
 // The drawing the calls produce, after the opening lines.
 std::string drawing_of(const std::string& name, const std::function<void(devices::PdfWriter&)>& draw,
                        devices::DeviceOpenParams params = {}) {
-  const fs::path file = fresh_dir(name) / (name + ".pdf");
+  const fs::path file = fresh_folder(name) / (name + ".pdf");
   if (params.file_name.empty()) params = default_params(file);
   params.file_name = file.string();
   devices::PdfWriter writer;

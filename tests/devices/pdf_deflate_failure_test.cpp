@@ -31,7 +31,7 @@ namespace {
 using namespace pdf_test;
 
 TEST(PdfDeflateFailure, StreamIsWrittenRawWithItsTrueLength) {
-  const fs::path file = fresh_dir("deflate_fails") / "raw.pdf";
+  const fs::path file = fresh_folder("deflate_fails") / "raw.pdf";
   devices::PdfWriter writer;
   ASSERT_EQ(writer.open(default_params(file)).status, 0);
   writer.set_colour_rgb(255, 128, 0);

@@ -20,7 +20,7 @@ struct Turned {
 const Rgb kWhite{255, 255, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kOrange{255, 128, 0};
 
 TEST(PdfRender, DrawingLandsWherePlotUnitsSay) {
-  const fs::path dir = fresh_dir("render");
+  const fs::path dir = fresh_folder("render");
   const fs::path file = dir / "render.pdf";
   const Turned m;
   {
@@ -72,7 +72,7 @@ TEST(PdfRender, DrawingLandsWherePlotUnitsSay) {
 }
 
 TEST(PdfRender, DarkBackgroundCoversTheWholePage) {
-  const fs::path file = fresh_dir("dark_render") / "dark.pdf";
+  const fs::path file = fresh_folder("dark_render") / "dark.pdf";
   devices::DeviceOpenParams params = default_params(file);
   params.background_mode = 0;
   devices::PdfWriter pdf;

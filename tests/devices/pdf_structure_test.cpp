@@ -28,7 +28,7 @@ std::string write_empty_page(const devices::DeviceOpenParams& params) {
 }
 
 TEST(PdfStructure, EmptyDefaultPage) {
-  const fs::path dir = fresh_dir("empty");
+  const fs::path dir = fresh_folder("empty");
   const fs::path file = dir / "empty.pdf";
   PdfReader pdf(write_empty_page(default_params(file)));
   EXPECT_TRUE(pdf.errors.empty()) << pdf.errors.front();
@@ -63,7 +63,7 @@ TEST(PdfStructure, EmptyDefaultPage) {
 }
 
 TEST(PdfStructure, PortraitPageIsNotRotated) {
-  const fs::path file = fresh_dir("portrait") / "portrait.pdf";
+  const fs::path file = fresh_folder("portrait") / "portrait.pdf";
   devices::DeviceOpenParams params = default_params(file);
   params.nxpage = 2099;
   params.nypage = 2969;
@@ -77,7 +77,7 @@ TEST(PdfStructure, PortraitPageIsNotRotated) {
 }
 
 TEST(PdfStructure, UncompressedStreamHasItsLengthInTheNextObject) {
-  const fs::path file = fresh_dir("plain") / "plain.pdf";
+  const fs::path file = fresh_folder("plain") / "plain.pdf";
   devices::DeviceOpenParams params = default_params(file);
   params.compress = false;
   PdfReader pdf(write_empty_page(params));
@@ -108,7 +108,7 @@ std::string draw_zigzag(devices::PdfWriter& pdf, int n) {
 }
 
 TEST(PdfStructure, PageOverOneBufferGetsAContentsArray) {
-  const fs::path file = fresh_dir("large") / "large.pdf";
+  const fs::path file = fresh_folder("large") / "large.pdf";
   for (bool compress : {true, false}) {
     devices::DeviceOpenParams params = default_params(file);
     params.compress = compress;
@@ -140,7 +140,7 @@ TEST(PdfStructure, PageOverOneBufferGetsAContentsArray) {
 }
 
 TEST(PdfStructure, ExistingFileGetsAVersionName) {
-  const fs::path dir = fresh_dir("version");
+  const fs::path dir = fresh_folder("version");
   std::ofstream(dir / "A1B2C3D.pdf") << "keep me";
   devices::PdfWriter pdf;
   const devices::DeviceOpenResult first = pdf.open(default_params(dir / "A1B2C3D.pdf"));
@@ -167,7 +167,7 @@ TEST(PdfStructure, UnwritableFileIsAFileError) {
 TEST(PdfStructure, ShortWriteIsReportedAtClose) {
   // A file size limit cuts the file; the writer must say so instead of leaving a
   // truncated PDF behind. Run in a child so the limit stays there.
-  const fs::path file = fresh_dir("short") / "short.pdf";
+  const fs::path file = fresh_folder("short") / "short.pdf";
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -18,6 +17,7 @@
 
 #include "devices/device.h"
 #include "outside_readers.h"
+#include "test_support/temp_dir.h"
 
 namespace pdf_test {
 
@@ -29,20 +29,7 @@ using devices::testing::read_ppm;
 using devices::testing::Rgb;
 using devices::testing::run_command;
 
-// A fresh folder per test under the system's temporary folder. The folders of one
-// test process live in a folder of its own, removed when the process ends: several
-// test runs share this machine's temp folder.
-inline fs::path fresh_dir(const std::string& name) {
-  struct ProcessFolder {
-    fs::path path = fs::temp_directory_path() / ("skytrak_pdf_" + std::to_string(::getpid()));
-    ~ProcessFolder() { fs::remove_all(path); }
-  };
-  static const ProcessFolder process_folder;
-  const fs::path dir = process_folder.path / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
+using test_support::fresh_folder;
 
 // The default page DA4L (2969 x 2099 plot units) on the PDF device: the scale fits the
 // page, turned, into 552.76 x 793.70 points and never exceeds 72/254 point per unit.

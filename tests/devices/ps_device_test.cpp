@@ -3,13 +3,13 @@
 #include "devices/ps_device.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <sstream>
 
 #include "outside_readers.h"
+#include "test_support/temp_dir.h"
 
 namespace devices {
 namespace {
@@ -57,8 +57,8 @@ class PsDeviceTest : public ::testing::Test {
     return png;
   }
 
-  testing::TestFolder folder_{"skytrak_ps_"};
-  const fs::path& dir_ = folder_.dir();
+  test_support::TempDir folder_{"skytrak_ps_"};
+  const fs::path& dir_ = folder_.path();
 };
 
 // The words of the drawing part: everything after the header line that sets the caps.

@@ -25,7 +25,7 @@ DeviceOpenParams bmp_params(const std::string& file) {
 }
 
 TEST(RasterDevice, DrawsThroughTheInterfaceAndWritesTheBmpAtClose) {
-  const std::string dir = raster_test::scratch_dir("device_bmp");
+  const std::string dir = raster_test::fresh_folder("device_bmp").string();
   RasterDevice device;
   const auto opened = device.open(bmp_params(dir + "/plot.bmp"));
   ASSERT_EQ(opened.status, 0);
@@ -83,7 +83,7 @@ TEST(RasterDevice, FileAndMemoryErrorsAreReported) {
   EXPECT_EQ(result.status, 36);
   EXPECT_NE(unopened.error().find("plot.bmp"), std::string::npos);
 
-  const std::string dir = raster_test::scratch_dir("device_no_memory");
+  const std::string dir = raster_test::fresh_folder("device_no_memory").string();
   RasterDevice too_big;
   auto p = bmp_params(dir + "/huge.bmp");
   p.width = 1 << 20;

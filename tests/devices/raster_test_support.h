@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "devices/raster_canvas.h"
+#include "test_support/temp_dir.h"
 
 namespace raster_test {
 
@@ -73,11 +74,6 @@ inline std::vector<std::uint8_t> read_file(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A fresh folder of its own for one test's files.
-inline std::string scratch_dir(const std::string& name) {
-  const std::string dir = "raster_scratch_" + name;
-  std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str());
-  return dir;
-}
+using test_support::fresh_folder;
 
 }  // namespace raster_test

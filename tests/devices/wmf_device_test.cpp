@@ -3,7 +3,6 @@
 #include "devices/wmf_device.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <sys/resource.h>
 
@@ -12,6 +11,7 @@
 #include <fstream>
 
 #include "outside_readers.h"
+#include "test_support/temp_dir.h"
 #include "wmf_reader.h"
 
 namespace devices {
@@ -52,8 +52,8 @@ class WmfDeviceTest : public ::testing::Test {
     return wmf;
   }
 
-  testing::TestFolder folder_{"skytrak_wmf_"};
-  const fs::path& dir_ = folder_.dir();
+  test_support::TempDir folder_{"skytrak_wmf_"};
+  const fs::path& dir_ = folder_.path();
 };
 
 std::vector<testing::WmfRecord> records_of(const WmfFile& wmf, std::uint16_t function) {

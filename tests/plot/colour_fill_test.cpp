@@ -20,7 +20,7 @@ class ColourTest : public PlotTest {
  protected:
   // Opens a file format with its file in a fresh folder.
   PlotState& open_file(const char* format, const char* name) {
-    auto dir = fresh_directory(std::string("colour_") + name);
+    auto dir = fresh_folder(std::string("colour_") + name);
     setfil((dir / name).string());
     return open(format);
   }

@@ -2,7 +2,6 @@
 // the library's calls arrive in the file as the writers' commands and records, and
 // the files render in Ghostscript and libwmf.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -13,6 +12,7 @@
 #include "plot/global_state.h"
 #include "plot/lines.h"
 #include "plot/plotix.h"
+#include "test_support/temp_dir.h"
 
 namespace plotix {
 namespace {
@@ -44,8 +44,8 @@ class FileDevicesOutput : public ::testing::Test {
     ::testing::internal::GetCapturedStdout();
   }
 
-  devices::testing::TestFolder folder_{"skytrak_out_"};
-  const fs::path& dir_ = folder_.dir();
+  test_support::TempDir folder_{"skytrak_out_"};
+  const fs::path& dir_ = folder_.path();
 };
 
 // The drawing part of a PS file, joined over its line ends.

@@ -1,7 +1,7 @@
 // The standard stroke alphabet: the packed records given for "X", "A" and "1",
 // the well-formedness of every record, the glyph proportions, and a raster of
-// every glyph (written to font_sheet.pgm for looking at) to catch empty or
-// duplicated glyphs.
+// every glyph (written to font_sheet.pgm for looking at, kept with
+// SKYTRAK_KEEP_TEST_FILES) to catch empty or duplicated glyphs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "plot/font_alphabet.h"
+#include "test_support/temp_dir.h"
 
 namespace plotix {
 namespace {
@@ -196,7 +197,8 @@ TEST(FontAlphabet1, EveryGlyphHasInkAndNoTwoGlyphsLookAlike) {
       EXPECT_NE(cells[i], cells[j]) << "codes " << i + kFirstCode << " and " << j + kFirstCode;
     }
   }
-  std::ofstream out("font_sheet.pgm", std::ios::binary);
+  const test_support::TempDir folder;
+  std::ofstream out(folder.path("font_sheet.pgm"), std::ios::binary);
   out << "P5\n" << sheet_w << ' ' << sheet_h << "\n255\n";
   out.write(reinterpret_cast<const char*>(sheet.data()), static_cast<std::streamsize>(sheet.size()));
   EXPECT_TRUE(out.good());

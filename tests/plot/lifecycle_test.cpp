@@ -178,7 +178,7 @@ TEST_F(ClockTest, ProtocolOfAScreenPlotHasItsExactLines) {
 
 TEST_F(ClockTest, ProtocolNamesTheFileAndCountsVectorsAndWarnings) {
   setenv("SOURCE_DATE_EPOCH", "1796560496", 1);
-  auto dir = fresh_directory("protocol");
+  auto dir = fresh_folder("protocol");
   setfil((dir / "p.bmp").string());
   PlotState& st = open("BMP");
   pagera();
@@ -208,7 +208,7 @@ TEST_F(PlotTest, AFormatWithoutDeviceEndsTheProgramWithAMessage) {
 
 TEST_F(PlotTest, AFileThatCannotBeOpenedEndsTheProgramNamingIt) {
   log_->open_result.status = 36;
-  auto dir = fresh_directory("unopenable");
+  auto dir = fresh_folder("unopenable");
   setfil((dir / "plot.ps").string());
   EXPECT_EXIT(
       {
@@ -220,7 +220,7 @@ TEST_F(PlotTest, AFileThatCannotBeOpenedEndsTheProgramNamingIt) {
 }
 
 TEST_F(PlotTest, AFailedCloseIsReportedNamingTheFile) {
-  auto dir = fresh_directory("full_disk");
+  auto dir = fresh_folder("full_disk");
   setfil((dir / "plot.pdf").string());
   open("PDF");
   log_->close_status = 36;
@@ -247,7 +247,7 @@ TEST_F(PlotTest, EndgrfStrokesUpdatesTheScreenAndReturnsToLevelOne) {
 }
 
 TEST_F(PlotTest, ErrorFileTakesTheMessagesWhenThePlotGoesToStandardOutput) {
-  auto dir = fresh_directory("errfil");
+  auto dir = fresh_folder("errfil");
   PlotState& st = open("CONS");
   st.core.ioutstd = true;
   std::snprintf(st.core.cerrfil, sizeof st.core.cerrfil, "%s", (dir / "plotix.err").c_str());

@@ -70,7 +70,7 @@ TEST_F(PlotTest, WindowSizeRequestAndItsRefusal) {
   EXPECT_EQ(GetCapturedStdout(),
             " <<<< Warning   2: Incorrect parameter in winsiz!   (   0)\n"
             " <<<< Warning   2: Incorrect parameter in winsiz!   (  -3)\n");
-  auto dir = fresh_directory("winsiz");
+  auto dir = fresh_folder("winsiz");
   setfil((dir / "w.bmp").string());
   PlotState& st = open("BMP");
   EXPECT_EQ(log_->open_params.width, 1600);
@@ -102,7 +102,7 @@ TEST_F(PlotTest, ScreenScaleUsesTheDrawingAreaTheWindowReports) {
 }
 
 TEST_F(PlotTest, PaperScalesOfPostScriptPdfAndWmf) {
-  auto dir = fresh_directory("scales");
+  auto dir = fresh_folder("scales");
   setfil((dir / "a.ps").string());
   PlotState& ps = open("PS");
   EXPECT_FLOAT_EQ(ps.page.xdevfac, 3900.0f / 2099.0f);  // 1.85803, below 5600/2969
@@ -120,7 +120,7 @@ TEST_F(PlotTest, PaperScalesOfPostScriptPdfAndWmf) {
 }
 
 TEST_F(PlotTest, BackgroundIsLightOnPaperFormatsOnly) {
-  auto dir = fresh_directory("background");
+  auto dir = fresh_folder("background");
   setfil((dir / "b.ps").string());
   EXPECT_EQ(open("PS").page.iscrmode, 2);
   EXPECT_EQ(log_->open_params.background_mode, 2);
@@ -159,7 +159,7 @@ TEST_F(PlotTest, DefaultAxisAreaAndPageSize) {
 }
 
 TEST_F(PlotTest, TrailingBlanksOfTheFileNameNeverReachTheDisk) {
-  auto dir = fresh_directory("blanks");
+  auto dir = fresh_folder("blanks");
   setfil((dir / "00433  .ps ").string());
   open("PS");
   EXPECT_EQ(log_->open_params.file_name, (dir / "00433  .ps").string());
@@ -167,7 +167,7 @@ TEST_F(PlotTest, TrailingBlanksOfTheFileNameNeverReachTheDisk) {
 }
 
 TEST_F(PlotTest, ExistingFilesGetVersionNames) {
-  auto dir = fresh_directory("versions");
+  auto dir = fresh_folder("versions");
   touch(dir / "plot.ps");
   setfil((dir / "plot.ps").string());
   open("PS");
@@ -181,7 +181,7 @@ TEST_F(PlotTest, ExistingFilesGetVersionNames) {
 }
 
 TEST_F(PlotTest, RepeatedPdfPlotsWithOneNameCountUpTheirVersions) {
-  auto dir = fresh_directory("pdf_versions");
+  auto dir = fresh_folder("pdf_versions");
   touch(dir / "A1B2C3D.pdf");
   setfil((dir / "A1B2C3D.pdf").string());
   open("PDF");

@@ -26,7 +26,7 @@ class PdfOutput : public ::testing::Test {
   void SetUp() override {
     qqfreeglb();
     setenv("SOURCE_DATE_EPOCH", "1796560496", 1);  // 6 December 2026, 12:34:56 UTC
-    dir_ = fresh_dir("plot");  // short: the protocol shows 48 characters of the name
+    dir_ = fresh_folder("plot");  // short: the protocol shows 48 characters of the name
   }
   void TearDown() override {
     qqfreeglb();

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 #include "devices/ps_device.h"
 #include "plot/device_factory.h"
@@ -78,8 +77,7 @@ class Picture3d : public ::testing::Test {
 };
 
 TEST_F(Picture3d, PostScriptMatchesTheReference) {
-  // Other checkouts on this machine run the same test: the folder is per process.
-  const fs::path dir = test::fresh_directory("picture3d_" + std::to_string(getpid()));
+  const fs::path dir = test::fresh_folder("picture3d");
   const fs::path ps = dir / "picture.ps";
   test::ProgramPicture picture(2001);
   picture.sphere_scale = 10;  // big enough for their colours to be checked

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +13,7 @@
 #include "plot/device_factory.h"
 #include "plot/global_state.h"
 #include "plot/plotix.h"
+#include "test_support/temp_dir.h"
 
 namespace plotix::test {
 
@@ -88,15 +88,7 @@ class PlotTest : public ::testing::Test {
   std::shared_ptr<devices::DeviceLog> log_;
 };
 
-// A fresh empty directory under the system's temporary folder, unique to this
-// process (several test runs may share the machine).
-inline std::filesystem::path fresh_directory(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() /
-             ("skytrak_plot_" + std::to_string(::getpid()) + "_" + name);
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
-}
+using test_support::fresh_folder;
 
 inline void touch(const std::filesystem::path& file) {
   std::FILE* f = std::fopen(file.c_str(), "w");

@@ -45,7 +45,7 @@ using PostScriptPipelineTest = RealDeviceTest;
 
 TEST_F(PostScriptPipelineTest, BorderAndColouredLinesAppearWhereThePageMapsThem) {
   if (!devices::testing::tool_available("gs")) GTEST_SKIP() << "Ghostscript missing";
-  const auto dir = fresh_directory("ps_pipeline");
+  const auto dir = fresh_folder("ps_pipeline");
   const auto file = dir / "lines.ps";
   setfil(file.string() + " ");  // the trailing blank never reaches the disk
   metafl("ps");

@@ -21,7 +21,7 @@ using RasterPipelineTest = RealDeviceTest;
 
 TEST_F(RasterPipelineTest, ClippedTriangleIsFilledSolidAndWideLinesAreWide) {
   if (!devices::testing::tool_available("convert")) GTEST_SKIP() << "ImageMagick missing";
-  const auto dir = fresh_directory("raster_pipeline");
+  const auto dir = fresh_folder("raster_pipeline");
   const auto file = dir / "fill.bmp";
   setfil(file.string());
   metafl("BMP");

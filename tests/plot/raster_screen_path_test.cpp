@@ -10,6 +10,7 @@
 #include "plot/global_state.h"
 #include "plot/plotix.h"
 #include "../devices/raster_test_support.h"
+#include "test_support/temp_dir.h"
 
 namespace {
 
@@ -36,9 +37,8 @@ class RasterScreenPath : public ::testing::Test {
 };
 
 TEST_F(RasterScreenPath, BmpFromDisiniToTheFile) {
-  const std::string dir = "raster_path_bmp";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directory(dir);
+  const test_support::TempDir folder;
+  const std::string dir = folder.path().string();
   const std::string name = dir + "/border.bmp";
   plotix::setfil(name);
   plotix::metafl("BMP");
@@ -69,10 +69,9 @@ TEST_F(RasterScreenPath, BmpFromDisiniToTheFile) {
 
 TEST_F(RasterScreenPath, MemoryCanvasWritesNothing) {
   // In a folder of its own, so that files of other tests running beside it don't count.
+  const test_support::TempDir folder;
   const auto home = std::filesystem::current_path();
-  std::filesystem::remove_all("raster_path_virt");
-  std::filesystem::create_directory("raster_path_virt");
-  std::filesystem::current_path("raster_path_virt");
+  std::filesystem::current_path(folder.path());
   plotix::metafl("VIRT");
   plot_border();
   EXPECT_TRUE(std::filesystem::is_empty("."));

@@ -2,7 +2,6 @@
 // ImageMagick: the strokes of large characters land on the pixels the font and
 // the device scale say, upright and turned.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +10,7 @@
 #include "plot/global_state.h"
 #include "plot/plotix.h"
 #include "plot/text_draw.h"
+#include "test_support/temp_dir.h"
 
 namespace plotix {
 namespace {
@@ -22,15 +22,8 @@ using devices::testing::Rgb;
 
 class TextBmpOutput : public ::testing::Test {
  protected:
-  void SetUp() override {
-    qqfreeglb();
-    dir_ = fs::temp_directory_path() / ("skytrak_text_bmp_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    qqfreeglb();
-    fs::remove_all(dir_);
-  }
+  void SetUp() override { qqfreeglb(); }
+  void TearDown() override { qqfreeglb(); }
 
   // Draws with `draw` on a 1200 x 849 BMP (white strokes on black) and reads it back.
   template <class Draw>
@@ -60,7 +53,8 @@ class TextBmpOutput : public ::testing::Test {
     return false;
   }
 
-  fs::path dir_;
+  test_support::TempDir folder_;
+  const fs::path& dir_ = folder_.path();
   float scale_ = 0;
 };
 
