@@ -23,6 +23,7 @@
 
 #include "../devices/x_close_request.h"
 #include "../devices/x_window_tools.h"
+#include "test_support/temp_dir.h"
 
 namespace {
 
@@ -51,9 +52,6 @@ bool tools_present() {
 class ProgramSession {
  public:
   explicit ProgramSession(const std::string& display) {
-    char pattern[] = "/tmp/skytrak_window_XXXXXX";
-    if (mkdtemp(pattern) == nullptr) return;
-    folder_ = pattern;
     std::filesystem::copy_file(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", folder_ / "nea.dat");
     int fds[2];
     if (pipe(fds) != 0) return;
@@ -81,7 +79,6 @@ class ProgramSession {
       waitpid(pid_, nullptr, 0);
     }
     if (input_ >= 0) close(input_);
-    if (!folder_.empty()) std::filesystem::remove_all(folder_);
   }
   ProgramSession(const ProgramSession&) = delete;
   ProgramSession& operator=(const ProgramSession&) = delete;
@@ -131,7 +128,8 @@ class ProgramSession {
   }
 
  private:
-  std::filesystem::path folder_;
+  const test_support::TempDir temp_{"skytrak_window_"};
+  const std::filesystem::path& folder_ = temp_.path();
   pid_t pid_ = -1;
   int input_ = -1;
   int status_ = -1;
