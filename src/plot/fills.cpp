@@ -1,6 +1,7 @@
 // Filled triangles, polygons and rectangles (see fills.h).
 #include "plot/fills.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -96,11 +97,17 @@ void dareaf(PlotState& st, const float* xs, const float* ys, int n) {
 
 void dbox(PlotState& st, float x1, float y1, float x2, float y2, int value) {
   qqstrk(st);
-  const float ox = static_cast<float>(st.line.nxorg);
-  const float oy = static_cast<float>(st.line.nyorg);
+  const LineState& ln = st.line;
+  // The rectangle is cut to the clipping window, like every line, so no device
+  // is asked to fill outside its page.
+  const float left = std::max(std::min(x1, x2) + static_cast<float>(ln.nxorg), static_cast<float>(ln.nclpx1));
+  const float right = std::min(std::max(x1, x2) + static_cast<float>(ln.nxorg), static_cast<float>(ln.nclpx2));
+  const float top = std::max(std::min(y1, y2) + static_cast<float>(ln.nyorg), static_cast<float>(ln.nclpy1));
+  const float bottom = std::min(std::max(y1, y2) + static_cast<float>(ln.nyorg), static_cast<float>(ln.nclpy2));
+  if (left > right || top > bottom) return;
   double dx1 = 0.0, dy1 = 0.0, dx2 = 0.0, dy2 = 0.0;
-  qqdevxy(st, x1 + ox, y1 + oy, dx1, dy1);
-  qqdevxy(st, x2 + ox, y2 + oy, dx2, dy2);
+  qqdevxy(st, left, top, dx1, dy1);
+  qqdevxy(st, right, bottom, dx2, dy2);
   int r = 0;
   int g = 0;
   int b = 0;

@@ -360,7 +360,7 @@ TEST_F(ColourTest, OwnDashPatternsAndStyleNumbers) {
   finish();
 }
 
-TEST_F(ColourTest, RectanglesGoToTheDeviceWithTheirColour) {
+TEST_F(ColourTest, RectanglesGoToTheDeviceWithTheirColourCutToThePage) {
   PlotState& st = open_unit_screen();
   log_->calls.clear();
   dbox(st, 10.0f, 20.0f, 30.0f, 40.0f, 0x0100FF00);
@@ -370,6 +370,15 @@ TEST_F(ColourTest, RectanglesGoToTheDeviceWithTheirColour) {
   EXPECT_EQ(c.v[0], 10.0);
   EXPECT_EQ(c.v[3], 40.0);
   EXPECT_EQ(c.v[6], 255.0);  // green
+  // Corners in any order; the part off the page is cut away; wholly off: nothing.
+  log_->calls.clear();
+  dbox(st, 3000.0f, 2000.0f, 2900.0f, 1e30f, 0x0100FF00);
+  dbox(st, -50.0f, -40.0f, -10.0f, -5.0f, 0x0100FF00);
+  ASSERT_EQ(log_->calls.size(), 1u);
+  EXPECT_EQ(log_->calls[0].v[0], 2900.0);
+  EXPECT_EQ(log_->calls[0].v[1], 2000.0);
+  EXPECT_EQ(log_->calls[0].v[2], 2969.0);
+  EXPECT_EQ(log_->calls[0].v[3], 2099.0);
   finish();
 }
 
