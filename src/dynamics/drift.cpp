@@ -109,7 +109,7 @@ void finish_drift(double dt, const FAndGDrift& drift, DriftLane& lane) {
 
 void movrel_lanes(double gm_central, double dt, DriftLane* lanes, int count) {
   std::array<FAndGDrift, kMaxBodies> drifts;
-  std::array<int, kMaxBodies> solving;  // lanes whose anomaly equation is open
+  std::array<int, kMaxBodies> solving{};  // lanes whose anomaly equation is open
   int open = 0;
   for (int l = 0; l < count; ++l) {
     if (start_drift(gm_central, dt, lanes[l], drifts[static_cast<size_t>(l)])) solving[static_cast<size_t>(open++)] = l;
