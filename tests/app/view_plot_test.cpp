@@ -267,6 +267,20 @@ TEST_F(PlotStage, OutputSettingsOfEveryCaller) {
   EXPECT_STREQ(st.page.cfmt, "PDF ");
   EXPECT_STREQ(st.page.cfilsav, "00433  .pdf");
   EXPECT_EQ(st.page.nwsizw, 800);  // no winsiz for a PDF save
+
+  // The files themselves are written by the real devices (tests/e2e/program_saves.sh).
+  plot(s, app::PlotOutput::bmp);
+  EXPECT_STREQ(st.page.cfmt, "BMP ");
+  EXPECT_STREQ(st.page.cfilsav, "00433  .bmp");
+  EXPECT_EQ(log_->open_params.width, 1600);
+  EXPECT_EQ(log_->open_params.height, 1200);
+  plot(s, app::PlotOutput::ps);
+  EXPECT_STREQ(st.page.cfmt, "PS  ");
+  EXPECT_STREQ(st.page.cfilsav, "00433  .ps ");
+  EXPECT_EQ(st.page.nwsizw, 1600);  // the BMP's size stays in force
+  plot(s, app::PlotOutput::wmf);
+  EXPECT_STREQ(st.page.cfmt, "WMF ");
+  EXPECT_STREQ(st.page.cfilsav, "00433  .wmf");
 }
 
 }  // namespace
