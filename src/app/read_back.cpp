@@ -3,8 +3,9 @@
 
 #include <cmath>
 #include <fstream>
-
 #include <stdexcept>
+#include <string>
+
 #include "textio/console_reader.h"
 
 namespace app {
