@@ -32,25 +32,25 @@ void draw_axis(PlotState& s, int row, int j) {
   const int c1 = place.corners / 100, c2 = place.corners / 10 % 10, c3 = place.corners % 10;
   grfini(s, box_corner(a.ax3len, c1), box_corner(a.ax3len, c2), box_corner(a.ax3len, c3));
 
-  AxisSpec spec;
-  spec.slot = slot;
-  spec.start = axis_start(s, j);
-  spec.end = axis_end(s, j);
-  first_and_step(a, j, spec.first, spec.step);
+  AxisSpec axis;
+  axis.slot = slot;
+  axis.start = axis_start(s, j);
+  axis.end = axis_end(s, j);
+  first_and_step(a, j, axis.first, axis.step);
   if (place.reverse == 1) {
     // Numbers run from the end back to the start, along the plane's direction.
-    spec.first = spec.first + spec.step * std::trunc((spec.end - spec.first) / spec.step + 0.0001f);
-    spec.step = -spec.step;
-    std::swap(spec.start, spec.end);
+    axis.first = axis.first + axis.step * std::trunc((axis.end - axis.first) / axis.step + 0.0001f);
+    axis.step = -axis.step;
+    std::swap(axis.start, axis.end);
   }
-  spec.name = axis_name(a, j);
-  spec.mirrored = j != 2 && a.view3[2] < -a.ax3len[2];
-  spec.x0 = s.core.nxa;
-  spec.y0 = spec.mirrored ? s.core.nya + 1 - s.core.nyl : s.core.nya;
+  axis.name = axis_name(a, j);
+  axis.mirrored = j != 2 && a.view3[2] < -a.ax3len[2];
+  axis.x0 = s.core.nxa;
+  axis.y0 = axis.mirrored ? s.core.nya + 1 - s.core.nyl : s.core.nya;
 
   const int nlabsel = a.slot[slot].nlabsel;
   if (a.iflab3 == 1) a.slot[slot].nlabsel = place.value;
-  daxis(s, spec);
+  daxis(s, axis);
   a.slot[slot].nlabsel = nlabsel;
 
   grffin(s);
