@@ -12,6 +12,7 @@
 #include "plot/global_state.h"
 #include "plot/lines.h"
 #include "plot/plotix.h"
+#include "plot_fixture.h"
 #include "test_support/temp_dir.h"
 
 namespace plotix {
@@ -22,10 +23,8 @@ using devices::testing::read_file;
 using devices::testing::run_command;
 using devices::testing::split_lines;
 
-class FileDevicesOutput : public ::testing::Test {
+class FileDevicesOutput : public test::RealDeviceTest {
  protected:
-  void SetUp() override { qqfreeglb(); }
-  void TearDown() override { qqfreeglb(); }
   std::string path(const std::string& name) const { return folder_.path(name); }
 
   // Opens a plot of the given format into the test's folder (the protocol on stdout

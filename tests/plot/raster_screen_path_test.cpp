@@ -9,6 +9,7 @@
 
 #include "plot/global_state.h"
 #include "plot/plotix.h"
+#include "plot_fixture.h"
 #include "../devices/raster_test_support.h"
 #include "test_support/temp_dir.h"
 
@@ -20,10 +21,8 @@ int bmp_index(const std::vector<std::uint8_t>& bmp, int width, int height, int x
   return bmp.at(1078 + static_cast<std::size_t>(height - 1 - y) * row_size + x);
 }
 
-class RasterScreenPath : public ::testing::Test {
+class RasterScreenPath : public plotix::test::RealDeviceTest {
  protected:
-  void SetUp() override { plotix::qqfreeglb(); }
-  void TearDown() override { plotix::qqfreeglb(); }
 
   // A plot of the page border in magenta, the protocol on stdout swallowed.
   void plot_border() {

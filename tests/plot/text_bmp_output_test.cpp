@@ -10,6 +10,7 @@
 #include "plot/global_state.h"
 #include "plot/plotix.h"
 #include "plot/text_draw.h"
+#include "plot_fixture.h"
 #include "test_support/temp_dir.h"
 
 namespace plotix {
@@ -20,11 +21,8 @@ using devices::testing::Picture;
 using devices::testing::read_picture;
 using devices::testing::Rgb;
 
-class TextBmpOutput : public ::testing::Test {
+class TextBmpOutput : public test::RealDeviceTest {
  protected:
-  void SetUp() override { qqfreeglb(); }
-  void TearDown() override { qqfreeglb(); }
-
   // Draws with `draw` on a 1200 x 849 BMP (white strokes on black) and reads it back.
   template <class Draw>
   Picture render(Draw draw) {
