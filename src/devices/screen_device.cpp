@@ -23,6 +23,9 @@ constexpr int kLightBackground = 2;
 // than a screen can show).
 constexpr Uint64 kMinCopyIntervalMs = 15;
 
+// How often the waiting window looks for the user's answer.
+constexpr Uint32 kWaitPollMs = 10;
+
 // Room kept for a window frame when the window size follows the display.
 constexpr int kFrameAllowance = 8;
 constexpr int kCaptionAllowance = 32;
@@ -68,6 +71,10 @@ bool video_ready() {
   // closing a plot's window must not end the session.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // The picture is drawn in memory already; copying it straight into the window's
+  // own image costs less than going through a graphics-card texture, and keeps the
+  // OpenGL libraries (some 100 MB under a software renderer) out of the process.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     report_no_display(SDL_GetError());
     return false;
@@ -244,13 +251,15 @@ int ScreenDevice::close() {
   if (window_ != nullptr) {
     window_->copy_all(canvas_);
     SDL_SetWindowTitle(window_->sdl, waiting_title(window_->number).c_str());
-    SDL_Event event;
-    // A failing wait ends the loop too: nothing may keep the session waiting on a
-    // window that can no longer be dismissed.
-    while (SDL_WaitEvent(&event) != 0) {
+    // Polled rather than SDL_WaitEvent: while that waits, each new event makes SDL
+    // send a wake-up message to the window over a second X connection, and when the
+    // event dismisses the window, the server may take the window's destruction
+    // first; the X error that follows ends the process at a later plot.
+    for (;;) {
       bool repaint = false;
-      if (window_->handle(event, repaint)) break;
+      if (window_->handle_queued(repaint)) break;
       if (repaint) window_->copy_all(canvas_);
+      SDL_Delay(kWaitPollMs);
     }
     window_.reset();
   }
