@@ -271,7 +271,8 @@ class WindowProgram : public ::testing::Test {
 };
 
 // Eros around the Earth for a year, seen from straight above the Sun: the picture,
-// the wait, the right button, a replot closed by the window manager, quit.
+// the wait, the right button, a replot closed by the window manager, more replots
+// dismissed at once, quit.
 TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   XvfbServer server;
   ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
@@ -317,6 +318,20 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   expect_still_picture(grab_window(display, second), path, view);
   ASSERT_TRUE(window_test::send_close_request(display, std::stoul(second)));
   ASSERT_TRUE(program.wait_for(kMenuHead, 2)) << "the close request did not end the wait";
+
+  // Plot after plot, each dismissed at once, the session goes on (a window destroyed
+  // right after its dismissing event could end the session with an X error).
+  for (int menus = 3; menus <= 8; ++menus) {
+    program.answer("0");
+    const std::string window = find_window(display, kWaitingTitle, kLongWait);
+    ASSERT_FALSE(window.empty()) << "plot " << menus << ": " << program.file("err.txt");
+    if (menus % 2 == 0) {
+      ASSERT_TRUE(window_test::send_close_request(display, std::stoul(window)));
+    } else {
+      x_command(display, "xdotool mousemove --window " + window + " 400 300 click 3");
+    }
+    ASSERT_TRUE(program.wait_for(kMenuHead, menus)) << program.file("err.txt");
+  }
 
   program.answer("8");
   EXPECT_EQ(program.exit_status(), 0);
