@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -268,22 +269,31 @@ class WindowProgram : public ::testing::Test {
                       "(scripts/setup-deps installs them)";
     }
   }
+
+  // A private X server and the program on it, answered up to the view question:
+  // the Earth, Eros, and the span and output step `span`.
+  void start(const std::string& span) {
+    server_ = std::make_unique<XvfbServer>();
+    ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
+    program_ = std::make_unique<ProgramSession>(server_->display());
+    ASSERT_TRUE(program_->started());
+    program_->answer("3");
+    program_->answer("00433");
+    program_->answer(span);
+    ASSERT_TRUE(program_->wait_for("from above the Sun", 1)) << program_->file("err.txt");
+  }
+
+  std::unique_ptr<XvfbServer> server_;
+  std::unique_ptr<ProgramSession> program_;  // ended before the server goes
 };
 
 // Eros around the Earth for a year, seen from straight above the Sun: the picture,
 // the wait, the right button, a replot closed by the window manager, more replots
 // dismissed at once, quit.
 TEST_F(WindowProgram, StillViewOfACatalogueObject) {
-  XvfbServer server;
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  const std::string& display = server.display();
-  ProgramSession program(display);
-  ASSERT_TRUE(program.started());
-
-  program.answer("3");
-  program.answer("00433");
-  program.answer("1,0.01");
-  ASSERT_TRUE(program.wait_for("from above the Sun", 1)) << program.file("err.txt");
+  ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+  const std::string& display = server_->display();
+  ProgramSession& program = *program_;
   const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
   ASSERT_EQ(path.size(), 101u);
   program.answer("S,-1,0,5,N");
@@ -341,16 +351,9 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
 // An animated view of three years: while the frames are drawn the window is titled
 // Working and shows part of the path; at the end it waits with the whole path.
 TEST_F(WindowProgram, AnimatedViewShowsThePathGrowing) {
-  XvfbServer server;
-  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-  const std::string& display = server.display();
-  ProgramSession program(display);
-  ASSERT_TRUE(program.started());
-
-  program.answer("3");
-  program.answer("00433");
-  program.answer("3,0.001");
-  ASSERT_TRUE(program.wait_for("from above the Sun", 1)) << program.file("err.txt");
+  ASSERT_NO_FATAL_FAILURE(start("3,0.001"));
+  const std::string& display = server_->display();
+  ProgramSession& program = *program_;
   program.answer("S,-1,0,5,Y");
 
   // Found while drawing, the program is held still to look at the window.
