@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/read_back.h"
 #include "plot/plot3d.h"
 #include "plot/plotix.h"
 #include "plot/text.h"
@@ -16,13 +17,12 @@ namespace plotix::test {
 
 struct ProgramPicture {
   std::vector<float> x, y, z;
-  float xa = 0, xe = 0, xo = 0, ya = 0, ye = 0, yo = 0, za = 0, ze = 0, zo = 0;
-  int ixy = 0, iz = 0;
+  app::AxisBox box;
   float xobs = 3, yobs = -3, zobs = 1.5f;  // observer, relative units; focus on the planet
   float sphere_scale = 1;  // times the program's radii (the picture test enlarges them)
 
   // n points of a path that loops around the Sun at (-1, 0, 0) and passes the
-  // planet, and the axis box sized from them as the read-back does.
+  // planet, and the axis box sized from them by the read-back's own rule.
   explicit ProgramPicture(int n) : x(n), y(n), z(n) {
     float xymax = -999, zmax = -999;
     for (int k = 0; k < n; ++k) {
@@ -35,18 +35,7 @@ struct ProgramPicture {
       xymax = std::max({xymax, std::fabs(1 + x[k]), std::fabs(y[k])});
       zmax = std::max(zmax, std::fabs(z[k]));
     }
-    xymax = std::max(xymax, 1.0f);
-    ixy = static_cast<int>(100 * xymax) + 5;
-    iz = static_cast<int>(100 * zmax) + 5;
-    xa = -ixy / 100.0f - 1;
-    xe = ixy / 100.0f - 1;
-    xo = std::trunc(xa);
-    ya = -ixy / 100.0f;
-    ye = ixy / 100.0f;
-    yo = std::trunc(ya);
-    za = -iz / 100.0f;
-    ze = iz / 100.0f;
-    zo = std::trunc(za);
+    box = app::size_axis_box(xymax, zmax);
   }
 
   // The settings made after disini.
@@ -63,7 +52,7 @@ struct ProgramPicture {
     flab3d();
     height(26);
     pagera();
-    axis3d(ixy / 100.0f, ixy / 100.0f, iz / 100.0f);
+    axis3d(box.ixy / 100.0f, box.ixy / 100.0f, box.iz / 100.0f);
     view3d(xobs, yobs, zobs, "USER");
     vfoc3d(0, 0, 0, "USER");
   }
@@ -73,7 +62,7 @@ struct ProgramPicture {
     const float dpl = std::sqrt(xobs * xobs + yobs * yobs + zobs * zobs);
     const float dsun = std::sqrt((1 + xobs) * (1 + xobs) + yobs * yobs + zobs * zobs);
     color("MAGENTA");
-    graf3d(xa, xe, xo, 1, ya, ye, yo, 1, za, ze, zo, 1);
+    graf3d(box.xa, box.xe, box.xo0, 1, box.ya, box.ye, box.yo0, 1, box.za, box.ze, box.zo0, 1);
     dash();
     penwid(0.2f);
     box3d();
