@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "devices/recording_device.h"
-#include "plot/device_factory.h"
-#include "plot/global_state.h"
-#include "plot/lines.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/global_state.h"
+#include "plot/lines/lines.h"
 #include "plot/plotix.h"
 
 // Every heap allocation of the program is counted. (g++ cannot see that these

@@ -12,7 +12,7 @@
 
 #include "../tests/plot/program_picture.h"
 #include "devices/pdf_device.h"
-#include "plot/global_state.h"
+#include "plot/core/global_state.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "../tests/plot/program_picture.h"
 #include "devices/ps_device.h"
 #include "devices/recording_device.h"
-#include "plot/device_factory.h"
-#include "plot/global_state.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/global_state.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "devices/ps_device.h"
-#include "plot/global_state.h"
-#include "plot/lines.h"
+#include "plot/core/global_state.h"
+#include "plot/lines/lines.h"
 #include "plot/plotix.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "../tests/plot/program_picture.h"
-#include "plot/global_state.h"
+#include "plot/core/global_state.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "devices/recording_device.h"
-#include "plot/device_factory.h"
-#include "plot/global_state.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/global_state.h"
 #include "plot/plotix.h"
 #include "plot/text.h"
-#include "plot/text_draw.h"
+#include "plot/text/text_draw.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "devices/wmf_device.h"
-#include "plot/fills.h"
-#include "plot/global_state.h"
-#include "plot/lines.h"
+#include "plot/lines/fills.h"
+#include "plot/core/global_state.h"
+#include "plot/lines/lines.h"
 #include "plot/plotix.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "app/read_back.h"
 #include "app/view_dialogue.h"
 #include "devices/recording_device.h"
-#include "plot/device_factory.h"
-#include "plot/global_state.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/global_state.h"
 
 namespace {
 

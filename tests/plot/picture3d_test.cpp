@@ -14,11 +14,11 @@
 
 
 #include "devices/ps_device.h"
-#include "plot/device_factory.h"
-#include "plot/global_state.h"
-#include "plot/projection3d.h"
-#include "plot_fixture.h"
-#include "program_picture.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/global_state.h"
+#include "plot/axis3d/projection3d.h"
+#include "plot/plot_fixture.h"
+#include "plot/program_picture.h"
 
 namespace plotix {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "devices/recording_device.h"
-#include "plot/device_factory.h"
-#include "plot/global_state.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/global_state.h"
 #include "plot/plotix.h"
 #include "test_support/temp_dir.h"
 

@@ -1,0 +1,45 @@
+// Parameter routines of the 3D view: box proportions, viewpoint and focus.
+#include <string_view>
+
+#include "plot/core/levels.h"
+#include "plot/plot3d.h"
+#include "plot/core/warnings.h"
+
+namespace plotix {
+
+namespace {
+
+void store(float point[3], float x, float y, float z) {
+  point[0] = x;
+  point[1] = y;
+  point[2] = z;
+}
+
+}  // namespace
+
+void axis3d(float xlen, float ylen, float zlen) {
+  PlotState& s = chkini("axis3d");
+  if (xlen <= 0 || ylen <= 0 || zlen <= 0) {
+    warnin(s, 2);
+    return;
+  }
+  store(s.axis3d.ax3len, xlen, ylen, zlen);
+}
+
+void view3d(float x, float y, float z, std::string_view unit) {
+  PlotState& s = chkini("view3d");
+  const int kind = jqqind(s, "ABS +USER+ANGL", 3, unit);
+  if (kind == 0) return;
+  store(s.axis3d.view3, x, y, z);
+  s.axis3d.iview3 = kind;
+}
+
+void vfoc3d(float x, float y, float z, std::string_view unit) {
+  PlotState& s = chkini("vfoc3d");
+  const int kind = jqqind(s, "ABS +USER", 2, unit);
+  if (kind == 0) return;
+  store(s.axis3d.foc3, x, y, z);
+  s.axis3d.ifoc3 = kind;
+}
+
+}  // namespace plotix

@@ -1,0 +1,36 @@
+// Which device object serves which device code. Each output device of the
+// program adds its one line here; a code without a line has no device.
+#include "plot/core/device_factory.h"
+
+#include "devices/pdf_device.h"
+#include "devices/ps_device.h"
+#include "devices/raster_device.h"
+#include "devices/screen_device.h"
+#include "devices/wmf_device.h"
+#include "plot/core/output_format.h"
+
+namespace plotix {
+namespace {
+
+DeviceMaker& installed_maker() {
+  static DeviceMaker maker;
+  return maker;
+}
+
+}  // namespace
+
+std::unique_ptr<devices::Device> make_device(int idev) {
+  if (installed_maker()) return installed_maker()(idev);
+  // One line per device of this program.
+  if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
+  if (idev == devices::kDeviceCodeBmp || idev == devices::kDeviceCodeMemoryCanvas)
+    return std::make_unique<devices::RasterDevice>();
+  if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
+  if (is_wmf(idev)) return std::make_unique<devices::WmfDevice>();
+  if (is_pdf(idev)) return std::make_unique<devices::PdfWriter>();
+  return nullptr;
+}
+
+void set_device_maker(DeviceMaker maker) { installed_maker() = std::move(maker); }
+
+}  // namespace plotix

@@ -1,0 +1,34 @@
+// Level checks, argument checks and small text helpers that every public
+// routine of the library uses.
+#pragma once
+
+#include <string_view>
+
+#include "plot/core/plot_state.h"
+
+namespace plotix {
+
+// The record when its level lies in [lowest, highest]; otherwise warning 3 with
+// the level and nullptr. Creates the record on first use; copies the routine name.
+PlotState* jqqlev(int lowest, int highest, const char* routine);
+
+// The record, always (creating it); warning 3 when no plot is open, but the
+// caller's setting still takes effect.
+PlotState& chkini(const char* routine);
+
+// 0 when lowest <= value and (highest < lowest or value <= highest); otherwise
+// warning 2 with the value and 1.
+int jqqval(PlotState& st, int value, int lowest, int highest);
+
+// 1-based index of key in a list of n four-character keywords stored five
+// characters apart ("ABS +USER+ANGL"); 0 and warning 2 with the key when absent.
+int jqqind(PlotState& st, const char* list, int n, std::string_view key);
+
+// Copies at most limit characters of source (up to its terminator) into
+// destination and terminates it; returns the number copied.
+int qqcopy(char* destination, std::string_view source, int limit);
+
+// A default size in page units converted into plot units.
+int jqquni(const PlotState& st, int n);
+
+}  // namespace plotix

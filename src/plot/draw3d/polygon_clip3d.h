@@ -1,0 +1,21 @@
+// Clipping of a flat polygon (a sphere patch) at the faces of the 3D box.
+#pragma once
+
+#include "plot/axis3d/projection3d.h"
+
+namespace plotix {
+
+// Most vertices a clipped patch may have; a stage that would need more drops it.
+inline constexpr int kMaxClipVertices = 8;
+
+struct Polygon3 {
+  Point3 v[kMaxClipVertices];
+  int n = 0;
+};
+
+// Sutherland-Hodgman against the planes x = -lenx/2, x = +lenx/2, y = -leny/2,
+// y = +leny/2, z = -lenz/2, z = +lenz/2 in this order. Returns false (and an
+// empty polygon) when fewer than 3 vertices are left or a stage overflows.
+bool qqclp2(const float len[3], Polygon3& poly);
+
+}  // namespace plotix

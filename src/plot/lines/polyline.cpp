@@ -1,0 +1,139 @@
+// The pending polyline and dashing: strtqq, connqq, qqmove, qqdraw, qqstrk.
+#include <cmath>
+
+#include "plot/lines/lines.h"
+#include "plot/axis3d/plane3d.h"
+#include "plot/lines/thick_lines.h"
+
+namespace plotix {
+namespace {
+
+// Appends a point (already on the page) to the pending polyline; a full buffer
+// is stroked and the next polyline starts at its last point, so long curves have
+// no gaps.
+void append_point(PlotState& st, float x, float y) {
+  LineState& ln = st.line;
+  ln.xpoly[ln.npoly] = x;
+  ln.ypoly[ln.npoly] = y;
+  ++ln.npoly;
+  if (ln.npoly == kMaxPolyline) {
+    qqstrk(st);
+    ln.xpoly[0] = x;
+    ln.ypoly[0] = y;
+    ln.npoly = 1;
+  }
+}
+
+// Stores one point given to the line routines; while a 2D drawing plane in 3D
+// space is active, the point is mapped onto it first.
+void store_point(PlotState& st, float x, float y) {
+  if (st.axis3d.iplane3 == 1) {
+    const PagePoint p = proj3d(st, x, y);
+    x = p.x;
+    y = p.y;
+  }
+  append_point(st, x, y);
+}
+
+// Runs the dash pattern from the current point to (x, y); its phase carries on
+// into the next segment.
+void dashed_to(PlotState& st, float x, float y) {
+  LineState& ln = st.line;
+  float px = ln.xcur;
+  float py = ln.ycur;
+  const float phi = std::atan2(py - y, x - px);  // y counted upward
+  const float s = std::sin(phi);
+  const float c = std::cos(phi);
+  float length = (py != y) ? std::fabs((py - y) / s) : std::fabs(x - px);
+  while (ln.xdashrem <= length) {
+    px += c * ln.xdashrem;
+    py -= s * ln.xdashrem;
+    if (ln.ipenoff == 0) {
+      qqdraw(st, px, py);
+    } else {
+      qqmove(st, px, py);
+    }
+    ln.idashpos = ln.idashpos == ln.ndash ? 1 : ln.idashpos + 1;
+    ln.ipenoff = 1 - ln.ipenoff;
+    length -= ln.xdashrem;
+    ln.xdashrem = static_cast<float>(ln.idash[ln.idashpos - 1]);
+  }
+  if (ln.ipenoff == 0) {
+    qqdraw(st, x, y);
+  } else {
+    qqmove(st, x, y);
+  }
+  ln.xdashrem -= length;
+}
+
+}  // namespace
+
+void PathStroker::point(float x, float y) {
+  const bool inside = jqqclp(st_, x, y) == 1;
+  if (!started_) {
+    if (inside) xjdraw(st_, x, y, kCodeMove);
+    started_ = true;
+  } else if (previous_inside_ && inside) {
+    xjdraw(st_, x, y, kCodeDraw);
+  } else {
+    clip2d(st_, px_, py_, x, y);
+  }
+  px_ = x;
+  py_ = y;
+  previous_inside_ = inside;
+}
+
+void qqdraw(PlotState& st, float x, float y) {
+  // A draw right after a stroke that a colour or width change forced goes on from
+  // where the stroked line ended, so no segment is lost.
+  // (That point is on the page already and is not mapped again.)
+  if (st.line.npoly == 0 && st.line.ilast) append_point(st, st.line.xlast, st.line.ylast);
+  store_point(st, x, y);
+}
+
+void qqmove(PlotState& st, float x, float y) {
+  qqstrk(st);
+  store_point(st, x, y);
+}
+
+void strtqq(PlotState& st, float x, float y) {
+  x += static_cast<float>(st.line.nxorg);
+  y += static_cast<float>(st.line.nyorg);
+  qqmove(st, x, y);
+  st.line.xcur = x;
+  st.line.ycur = y;
+}
+
+void connqq(PlotState& st, float x, float y) {
+  x += static_cast<float>(st.line.nxorg);
+  y += static_cast<float>(st.line.nyorg);
+  if (st.line.ndash > 1) {
+    dashed_to(st, x, y);
+  } else {
+    qqdraw(st, x, y);
+  }
+  st.line.xcur = x;
+  st.line.ycur = y;
+}
+
+void qqdashrestart(PlotState& st) {
+  st.line.ipenoff = 0;
+  st.line.idashpos = 1;
+  st.line.xdashrem = static_cast<float>(st.line.idash[0]);
+}
+
+void qqstrk(PlotState& st) {
+  LineState& ln = st.line;
+  if (ln.npoly == 0) return;
+  ln.istroke = true;
+  PathStroker path(st);
+  for (int i = 0; i < ln.npoly; ++i) path.point(ln.xpoly[i], ln.ypoly[i]);
+  if (ln.nlinwid > 1) qqthick(st);
+  ln.ilast = true;
+  ln.xlast = ln.xpoly[ln.npoly - 1];
+  ln.ylast = ln.ypoly[ln.npoly - 1];
+  ln.npoly = 0;
+  ln.istroke = false;
+}
+
+}  // namespace plotix

@@ -1,0 +1,52 @@
+// disfin and endgrf: finishing a plot and closing an axis system; noclip.
+#include <cstdio>
+
+#include "plot/core/levels.h"
+#include "plot/page/lifecycle.h"
+#include "plot/lines/lines.h"
+#include "plot/core/output_format.h"
+#include "plot/plotix.h"
+#include "plot/core/warnings.h"
+
+namespace plotix {
+
+void disfin() {
+  PlotState* found = jqqlev(1, 3, "disfin");
+  if (found == nullptr) return;
+  PlotState& st = *found;
+  qqstrk(st);
+  int file_written = st.page.file_output ? 1 : 0;
+  if (st.page.device) {
+    // A file that could not be written completely (a full disk) is reported,
+    // naming it, instead of being left cut short without a word.
+    int status = st.page.device->close();
+    if (status != 0) warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
+    st.page.device.reset();
+  }
+  st.core.level = 0;
+  if (st.core.ioutstd && st.core.errfil_open) {
+    std::fclose(st.core.fp_errfil);
+    st.core.fp_errfil = stdout;
+    st.core.errfil_open = false;
+    file_written += 10;
+    // The messages come back to the console whatever the message mode was: the
+    // stream they went to is closed now.
+    if (st.core.imsgmode == 17) st.core.imsgmode = 6;
+    st.core.fp_msg = stdout;
+  }
+  dprcol(st, file_written);
+}
+
+void endgrf() {
+  PlotState* found = jqqlev(1, 3, "endgrf");
+  if (found == nullptr) return;
+  PlotState& st = *found;
+  qqstrk(st);
+  if (is_screen(st.page.idev) && st.page.device) st.page.device->update();
+  st.axis3d.iaxsys = 0;  // the axis system is closed
+  st.core.level = 1;
+}
+
+void noclip() { chkini("noclip").core.inoclip = true; }
+
+}  // namespace plotix

@@ -1,0 +1,154 @@
+// disini: opens a plot. Resolves the background mode, the page, the window or
+// image size and the output file name, opens the device, and resets every
+// parameter. A device or file that cannot be opened ends the program.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "plot/core/clock.h"
+#include "plot/core/device_factory.h"
+#include "plot/core/device_scale.h"
+#include "devices/file_version.h"
+#include "plot/core/levels.h"
+#include "plot/page/lifecycle.h"
+#include "plot/core/output_format.h"
+#include "plot/plotix.h"
+#include "plot/core/warnings.h"
+
+namespace plotix {
+namespace {
+
+// Ends the program after a fatal open error. The message has been printed as a
+// warning; the exit status says that the plot was not made.
+[[noreturn]] void end_program() {
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+void resolve_background(PlotState& st) {
+  PageState& pg = st.page;
+  pg.iscrmode = pg.iscrset;
+  if (pg.iscrset == 4) {
+    pg.iscrmode = (pg.idev == 511 || pg.idev == 503 || pg.idev == 504 || pg.idev == 801) ? 2 : 0;
+  }
+}
+
+void resolve_window_size(PlotState& st) {
+  CoreState& co = st.core;
+  co.nwinx = 0;
+  co.nwiny = 0;
+  if (co.nwinmode == 2) {
+    co.nwinw = st.page.nwsizw;
+    co.nwinh = st.page.nwsizh;
+  } else if (st.page.nxpage > st.page.nypage) {
+    co.nwinw = 853;
+    co.nwinh = 603;
+  } else {
+    co.nwinw = 603;
+    co.nwinh = 853;
+  }
+}
+
+// The name of the output file: the setfil name (kept for later plots) or the
+// default, without trailing blanks, and versioned when the file exists.
+std::string output_file_name(PlotState& st) {
+  PageState& pg = st.page;
+  if (pg.ifilset == 1) {
+    std::memcpy(pg.cfilsav, pg.cfilnam, sizeof pg.cfilsav);
+    pg.ifilset = 2;
+  } else if (pg.ifilset == 2) {
+    std::memcpy(pg.cfilnam, pg.cfilsav, sizeof pg.cfilnam);
+  } else {
+    std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "plotix.%s", format_extension(pg.idev));
+  }
+  // Trailing blanks never reach the disk; inner blanks stay.
+  std::string name(pg.cfilnam);
+  name.erase(name.find_last_not_of(' ') + 1);
+  if (name.empty()) {
+    warnc1(st, 37, pg.cfilnam);
+    end_program();
+  }
+  name = devices::free_file_name(name);
+  if (name.empty()) {
+    qqerror(st, 170, "More than 9999 file versions");
+    end_program();
+  }
+  std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", name.c_str());
+  return name;
+}
+
+// Window number of the "PLOTIX %d" titles: slot + 1, slot = code - 72 for 72..79.
+int window_number(int idev) { return (idev >= 72 && idev <= 79) ? idev - 72 + 1 : 1; }
+
+void open_device(PlotState& st) {
+  PageState& pg = st.page;
+  pg.device = make_device(pg.idev);
+  if (!pg.device) {
+    warnc1(st, 40, pg.cfmt);
+    end_program();
+  }
+  devices::DeviceOpenParams params;
+  params.idev = pg.idev;
+  // Every format that writes a file is named here, so the version rule is the
+  // same for all of them; the memory canvas and the screen write no file.
+  pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != kMemoryCanvasCode;
+  if (pg.file_output) params.file_name = output_file_name(st);
+  params.nxpage = pg.nxpage;
+  params.nypage = pg.nypage;
+  params.width = st.core.nwinw;
+  params.height = st.core.nwinh;
+  params.window_mode = st.core.nwinmode;
+  params.background_mode = pg.iscrmode;
+  params.true_colour = pg.idev == 605;
+  params.landscape = pg.nypage < pg.nxpage;
+  params.iorient = pg.iorient;
+  params.window_number = window_number(pg.idev);
+  params.date = dddate();
+  params.time = ddtime();
+  if (!is_screen_or_terminal(pg.idev)) pg.xdevfac = qqdevscale(st, st.core.nwinw, st.core.nwinh);
+  params.xdevfac = pg.xdevfac;
+
+  devices::DeviceOpenResult result = pg.device->open(params);
+  if (result.status != 0) {
+    warnc1(st, result.status, pg.file_output ? pg.cfilnam : pg.cfmt);
+    end_program();
+  }
+  st.line.ncdepth = result.colour_depth;
+  if (is_screen_or_terminal(pg.idev)) {
+    int w = result.area_width > 0 ? result.area_width : st.core.nwinw;
+    int h = result.area_height > 0 ? result.area_height : st.core.nwinh;
+    pg.xdevfac = qqdevscale(st, w, h);
+  }
+}
+
+}  // namespace
+
+void disini() {
+  PlotState* found = jqqlev(0, 0, "disini");
+  if (found == nullptr) return;
+  PlotState& st = *found;
+  st.core.level = 1;
+  st.core.nvec = 0;
+  st.core.nwarn = 0;
+  st.line.npoly = 0;
+  resolve_background(st);
+  if (st.page.idev == 0) {
+    st.page.idev = 201;
+    std::memcpy(st.page.cfmt, "GKSL", 5);
+  }
+  defvar(st);
+  resolve_window_size(st);
+  st.line.ncdepth = 8;
+  open_device(st);
+  if (!st.core.ioutstd) st.core.fp_errfil = stdout;
+  resall(st);
+  if (st.core.iscrmode_first < 0) {
+    st.core.iscrmode_first = st.page.iscrmode;
+  } else if (st.line.ncdepth > 8 && is_screen_or_terminal(st.page.idev) &&
+             st.page.iscrmode != st.core.iscrmode_first) {
+    st.page.device->erase();
+  }
+}
+
+}  // namespace plotix

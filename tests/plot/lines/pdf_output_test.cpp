@@ -1,0 +1,213 @@
+// The whole path from disini to the PDF file: the page scaled and turned, FORE black on
+// white paper, widths from penwid and linwid, named colours, the page border, version
+// names, the creation date from the library's clock; qpdf and poppler read the result,
+// and the program's picture renders like its PostScript twin.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "devices/pdf_test_support.h"
+#include "plot/core/global_state.h"
+#include "plot/lines/lines.h"
+#include "plot/plotix.h"
+#include "plot/axis3d/projection3d.h"
+#include "plot/program_picture.h"
+
+namespace plotix {
+namespace {
+
+using namespace pdf_test;
+
+class PdfOutput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qqfreeglb();
+    setenv("SOURCE_DATE_EPOCH", "1796560496", 1);  // 6 December 2026, 12:34:56 UTC
+    dir_ = fresh_folder("plot");  // short: the protocol shows 48 characters of the name
+  }
+  void TearDown() override {
+    qqfreeglb();
+    unsetenv("SOURCE_DATE_EPOCH");
+    if (std::getenv("SKYTRAK_KEEP_TEST_FILES") == nullptr) fs::remove_all(dir_);
+  }
+
+  PlotState& open(const std::string& name, const char* format = "PDF") {
+    setfil((dir_ / name).string());
+    metafl(format);
+    ::testing::internal::CaptureStdout();
+    disini();
+    ::testing::internal::GetCapturedStdout();
+    return *qqgglb();
+  }
+  std::string finish() {
+    ::testing::internal::CaptureStdout();
+    disfin();
+    return ::testing::internal::GetCapturedStdout();
+  }
+
+  fs::path dir_;
+};
+
+// A rendered page and where the page border (drawn black) lies in it: the pixel of
+// a page point follows from the border by proportion.
+struct PageImage {
+  Picture picture;
+  bool turned = false;  // page x runs up the image (PostScript sheet) instead of across
+  int left = 0, right = -1, top = 0, bottom = -1;
+
+  PageImage(Picture p, bool is_turned) : picture(std::move(p)), turned(is_turned) {
+    left = picture.width;
+    top = picture.height;
+    for (int y = 0; y < picture.height; ++y)
+      for (int x = 0; x < picture.width; ++x)
+        if (picture.at(x, y) == Rgb{0, 0, 0}) {
+          left = std::min(left, x), right = std::max(right, x);
+          top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+  }
+  std::pair<int, int> pixel(float x, float y) const {
+    if (turned)
+      return {static_cast<int>(left + y / 2099.0 * (right - left) + 0.5),
+              static_cast<int>(bottom - x / 2969.0 * (bottom - top) + 0.5)};
+    return {static_cast<int>(left + x / 2969.0 * (right - left) + 0.5),
+            static_cast<int>(top + y / 2099.0 * (bottom - top) + 0.5)};
+  }
+  Rgb at(float x, float y) const {
+    const auto [col, row] = pixel(x, y);
+    return picture.at(col, row);
+  }
+  // Whether any pixel of the colour lies in the page rectangle [x0, x1) x [y0, y1).
+  bool shows(const Rgb& colour, float x0, float y0, float x1, float y1) const {
+    const auto [ca, ra] = pixel(x0, y0);
+    const auto [cb, rb] = pixel(x1, y1);
+    for (int row = std::min(ra, rb); row < std::max(ra, rb); ++row)
+      for (int col = std::min(ca, cb); col < std::max(ca, cb); ++col)
+        if (picture.at(col, row) == colour) return true;
+    return false;
+  }
+};
+
+// "%.2f %.2f <op>\n" of plot point (x, y) on the turned landscape sheet.
+std::string point(float x, float y, const char* op) {
+  const float s = default_scale();
+  char line[64];
+  std::snprintf(line, sizeof line, "%.2f %.2f %s\n", static_cast<double>(y * s), static_cast<double>(x * s), op);
+  return line;
+}
+
+TEST_F(PdfOutput, DrawingFromDisiniToTheFile) {
+  PlotState& st = open("plot.pdf");
+  EXPECT_EQ(st.line.ncdepth, 24);
+  EXPECT_FLOAT_EQ(st.page.xdevfac, default_scale());
+  penwid(0.2f);  // the 3D box's width: 1/20 mm, 0.142 pt
+  pagera();
+  color("RED");
+  linwid(3);  // 6 units of 1/20 mm: 0.850 pt
+  strtqq(st, 100, 200);
+  connqq(st, 1000, 200);
+  color("WHITE");  // on white paper the name WHITE draws black
+  strtqq(st, 100, 400);
+  connqq(st, 1000, 400);
+  const std::string protocol = finish();
+  EXPECT_NE(protocol.find("Fileformat: PDF "), std::string::npos) << protocol;
+
+  const fs::path file = dir_ / "plot.pdf";
+  expect_qpdf_accepts(file);
+  PdfReader pdf(read_file(file));
+  ASSERT_TRUE(pdf.errors.empty()) << pdf.errors.front();
+  const std::string expected = "0.709 w\n2 J\n2 j\n0 0 0 RG\n0 0 0 rg\n0.142 w\n" + point(0, 0, "m") +
+                               point(0, 2099, "l") + point(2969, 2099, "l") + point(2969, 0, "l") +
+                               point(0, 0, "l") + "S\n1 0 0 RG\n1 0 0 rg\n0.850 w\n" + point(100, 200, "m") +
+                               point(1000, 200, "l") + "S\n0 0 0 RG\n0 0 0 rg\n" + point(100, 400, "m") +
+                               point(1000, 400, "l") + "S\n";
+  EXPECT_EQ(pdf.page_content(), expected);
+  const std::string page = pdf.dictionary(pdf.page_object());
+  EXPECT_NE(page.find("/MediaBox [0 0 553 782]\n/Parent 2 0 R\n/Rotate 90\n"), std::string::npos) << page;
+  EXPECT_EQ(pdf.dictionary(5), "<< /CreationDate (D:20261206123456)\n/Producer (PLOTIX 9.2)\n>>\n");
+
+  const Rendering rendering = render(file);
+  EXPECT_EQ(rendering.run.output, "");
+  const Picture& pic = rendering.picture;
+  ASSERT_EQ(pic.width, 782);
+  const float s = default_scale();
+  auto px = [&](float x, float y) { return pic.at(static_cast<int>(x * s), static_cast<int>(y * s)); };
+  EXPECT_EQ(px(550, 200), (Rgb{255, 0, 0}));
+  EXPECT_EQ(px(550, 400), (Rgb{0, 0, 0}));
+  EXPECT_EQ(px(550, 300), (Rgb{255, 255, 255}));
+  EXPECT_EQ(px(1500, 1000), (Rgb{255, 255, 255}));
+}
+
+TEST_F(PdfOutput, BlackDrawsWhiteAndASecondSaveGetsAVersionName) {
+  PlotState& first = open("A1B2C3D.pdf");
+  color("BLACK");
+  strtqq(first, 100, 200);
+  connqq(first, 1000, 200);
+  finish();
+  PlotState& second = open("A1B2C3D.pdf");
+  strtqq(second, 100, 200);
+  connqq(second, 1000, 200);
+  const std::string protocol = finish();
+  EXPECT_NE(protocol.find("A1B2C3_1.pdf"), std::string::npos) << protocol;
+
+  expect_qpdf_accepts(dir_ / "A1B2C3D.pdf");
+  expect_qpdf_accepts(dir_ / "A1B2C3_1.pdf");
+  PdfReader pdf(read_file(dir_ / "A1B2C3D.pdf"));
+  EXPECT_NE(pdf.page_content().find("1 1 1 RG\n1 1 1 rg\n"), std::string::npos) << pdf.page_content();
+}
+
+TEST_F(PdfOutput, ProgramPictureRendersLikeItsPostScriptTwin) {
+  test::ProgramPicture picture(2001);
+  picture.sphere_scale = 10;  // big enough for their colours to be checked
+  PagePoint sun{}, planet{};
+  for (const char* format : {"PDF", "PS"}) {
+    PlotState& st = open(std::string("picture.") + (format[1] == 'D' ? "pdf" : "ps"), format);
+    picture.settings();
+    picture.frame(2001);
+    EXPECT_EQ(st.core.nwarn, 0);
+    sun = qqrel3(st, -1, 0, 0);
+    planet = qqrel3(st, 0, 0, 0);
+    finish();
+  }
+  expect_qpdf_accepts(dir_ / "picture.pdf");
+  const Rendering rendering = render(dir_ / "picture.pdf");
+  EXPECT_EQ(rendering.run.output, "");  // poppler had nothing to complain about
+  const CommandResult gs = run_command("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r72 -o '" +
+                                       (dir_ / "picture_ps.png").string() + "' '" +
+                                       (dir_ / "picture.ps").string() + "'");
+  ASSERT_EQ(gs.status, 0) << gs.output;
+  const PageImage pdf(rendering.picture, false);
+  const PageImage ps(devices::testing::read_picture(dir_ / "picture_ps.png"), true);
+  ASSERT_EQ(pdf.picture.width, 782);
+  ASSERT_LT(pdf.left, pdf.right);
+  ASSERT_LT(ps.left, ps.right);
+
+  EXPECT_EQ(pdf.at(sun.x, sun.y), (Rgb{255, 255, 0}));
+  EXPECT_EQ(pdf.at(planet.x, planet.y), (Rgb{255, 0, 0}));
+
+  // Cell by cell over the page, the path (green), the box (magenta), the spheres and
+  // the black text show up in the same places in both renderings. The outer ring of
+  // cells is left out: the border lies on its edges, and the border fixed the mapping.
+  const Rgb colours[] = {{0, 255, 0}, {255, 0, 255}, {255, 255, 0}, {255, 0, 0}, {0, 0, 0}};
+  constexpr int kCols = 40, kRows = 28;
+  for (const Rgb& colour : colours) {
+    int in_pdf = 0, differing = 0;
+    for (int i = 1; i < kCols - 1; ++i) {
+      for (int j = 1; j < kRows - 1; ++j) {
+        const float x0 = 2969.0f * i / kCols, x1 = 2969.0f * (i + 1) / kCols;
+        const float y0 = 2099.0f * j / kRows, y1 = 2099.0f * (j + 1) / kRows;
+        const bool a = pdf.shows(colour, x0, y0, x1, y1), b = ps.shows(colour, x0, y0, x1, y1);
+        in_pdf += a;
+        differing += a != b;
+      }
+    }
+    EXPECT_GT(in_pdf, 0) << colour;
+    // Lines lying on a cell edge may fall on either side of it in the two renderers.
+    EXPECT_LE(differing, in_pdf / 10 + 2) << colour << " in " << in_pdf << " cells";
+  }
+}
+
+}  // namespace
+}  // namespace plotix
