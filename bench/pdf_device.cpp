@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/plot/program_picture.h"
+#include "../tests/app/program_picture.h"
 #include "devices/pdf_device.h"
 #include "plot/core/global_state.h"
 

@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-#include "../tests/plot/program_picture.h"
+#include "../tests/app/program_picture.h"
 #include "devices/ps_device.h"
 #include "devices/recording_device.h"
 #include "plot/core/device_factory.h"

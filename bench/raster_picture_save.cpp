@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../tests/plot/program_picture.h"
+#include "../tests/app/program_picture.h"
 #include "plot/core/global_state.h"
 
 namespace {

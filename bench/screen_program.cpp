@@ -21,7 +21,7 @@
 
 #include "../tests/devices/x_close_request.h"
 #include "../tests/devices/x_window_tools.h"
-#include "../tests/plot/program_picture.h"
+#include "../tests/app/program_picture.h"
 #include "app/plot_stage.h"
 #include "app/read_back.h"
 #include "app/run_state.h"

@@ -18,7 +18,7 @@
 #include "plot/core/global_state.h"
 #include "plot/axis3d/projection3d.h"
 #include "plot/plot_fixture.h"
-#include "plot/program_picture.h"
+#include "app/program_picture.h"
 
 namespace plotix {
 namespace {
@@ -130,7 +130,7 @@ TEST_F(Picture3d, PostScriptMatchesTheReference) {
   EXPECT_TRUE(got.is(px, py, 255, 0, 0)) << px << "," << py;
   EXPECT_TRUE(got.is(left + 5, top + 5, 255, 255, 255));  // paper inside the border corner
 
-  const fs::path reference = fs::path(SKYTRAK_SOURCE_DIR) / "tests/plot/data/picture3d.png";
+  const fs::path reference = fs::path(SKYTRAK_SOURCE_DIR) / "tests/app/data/picture3d.png";
   if (std::getenv("SKYTRAK_UPDATE_REFERENCE") != nullptr) {
     ASSERT_EQ(run("convert " + ppm.string() + " " + reference.string()), 0);
     GTEST_SKIP() << "reference rewritten: " << reference;
