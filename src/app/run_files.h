@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dynamics/encounter_lists.h"
-#include "dynamics/rotan.h"
+#include "dynamics/rotating_frame.h"
 
 namespace app {
 

@@ -1,8 +1,8 @@
 // The drift-kick-drift step as the run drives it.
 #include "dynamics/step.h"
 
-#include "dynamics/movikep.h"
-#include "dynamics/ordena.h"
+#include "dynamics/drift_bodies.h"
+#include "dynamics/remove_bodies.h"
 #include "dynamics/perturb.h"
 
 namespace dynamics {

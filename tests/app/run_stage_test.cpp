@@ -13,7 +13,7 @@
 #include "app/run_files.h"
 #include "dialogue_support.h"
 #include "dynamics/planet_setup.h"
-#include "dynamics/planorb.h"
+#include "dynamics/planet_orbit.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "dynamics/conic.h"
 #include "dynamics/constants.h"
-#include "dynamics/planorb.h"
+#include "dynamics/planet_orbit.h"
 #include "reference_nbody.h"
 
 namespace {

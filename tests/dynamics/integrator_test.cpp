@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "dynamics/movikep.h"
-#include "dynamics/ordena.h"
+#include "dynamics/drift_bodies.h"
+#include "dynamics/remove_bodies.h"
 #include "dynamics/perturb.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/step.h"

@@ -1,5 +1,5 @@
 // Osculating elements of a body slot, in degrees, for reports and checks.
-#include "dynamics/planorb.h"
+#include "dynamics/planet_orbit.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Removal of body slots from the per-slot arrays.
-#include "dynamics/ordena.h"
+#include "dynamics/remove_bodies.h"
 
 namespace dynamics {
 

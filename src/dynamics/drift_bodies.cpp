@@ -1,5 +1,5 @@
 // Half-step heliocentric Kepler drift of all bodies with the removal tests.
-#include "dynamics/movikep.h"
+#include "dynamics/drift_bodies.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // Planet-centred rotating frame of the output points.
-#include "dynamics/rotan.h"
+#include "dynamics/rotating_frame.h"
 
 #include <cmath>
 

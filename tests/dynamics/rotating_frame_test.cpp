@@ -1,5 +1,5 @@
 // Tests of the planet-centred rotating frame.
-#include "dynamics/rotan.h"
+#include "dynamics/rotating_frame.h"
 
 #include <gtest/gtest.h>
 
