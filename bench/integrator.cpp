@@ -35,13 +35,13 @@ void BM_Apophis(benchmark::State& bench) {
     state.ipl = 3;
     state.name7 = "99942  ";
     state.elements = {kApophis.a, kApophis.e, kApophis.i, kApophis.node, kApophis.peri, kApophis.m};
-    state.blocks.julito = kApophisEpoch;
+    state.blocks.epoch_jd = kApophisEpoch;
     app::classify(state);
     std::istringstream answer(std::to_string(bench.range(0)) + ",0.1\n");
     std::ostringstream out;
     app::Console console(answer, out);
     app::run_span(console, state, folder, std::cerr, false);
-    benchmark::DoNotOptimize(state.blocks.unir.ntot);
+    benchmark::DoNotOptimize(state.blocks.counts.total);
   }
   // Steps of 0.005 year.
   const double steps = static_cast<double>(bench.range(0)) / 0.005;
@@ -64,15 +64,15 @@ void BM_OneStep(benchmark::State& bench) {
   auto model = std::make_unique<Model>();
   const dynamics::IntegrationClass klass = dynamics::integration_class(kApophis.a * (1.0 - kApophis.e), 3);
   dynamics::store_constants(model->blocks, klass.mu0);
-  model->blocks.julito = kApophisEpoch;
+  model->blocks.epoch_jd = kApophisEpoch;
   dynamics::setup_bodies(model->blocks, model->bodies, klass, kApophis);
-  dynamics::lleva(model->blocks, model->bodies, dynamics::kPlanetEpochJd);
+  dynamics::carry_planets_to_epoch(model->blocks, model->bodies, dynamics::kPlanetEpochJd);
   dynamics::start_run(model->encounters);
   for (auto _ : bench) {
     dynamics::take_step(model->blocks, model->bodies, model->encounters, model->T, klass.dtmin);
     benchmark::DoNotOptimize(model->bodies.x[10]);
   }
-  bench.counters["bodies"] = model->blocks.unir.ntot;
+  bench.counters["bodies"] = model->blocks.counts.total;
 }
 BENCHMARK(BM_OneStep)->Unit(benchmark::kNanosecond);
 

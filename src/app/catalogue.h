@@ -16,7 +16,7 @@ inline constexpr double kNotFoundMarker = static_cast<double>(-999999.9f);
 
 // Runs the name prompt until an object is chosen, with the catalogue in `folder`; hints
 // about a missing catalogue go to `hints`. On return name7, name28, the elements and
-// blocks.julito hold the object.
+// blocks.epoch_jd hold the object.
 void choose_object(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints);
 
 }  // namespace app

@@ -36,8 +36,8 @@ void enter_elements_by_hand(Console& console, RunState& state) {
   ask(console, kAskPeri, el.peri);
   ask(console, kAskM, el.m);
   for (;;) {
-    ask(console, kAskEpoch, state.blocks.julito);
-    if (state.blocks.julito >= kFirstEpoch && state.blocks.julito <= kLastEpoch) break;
+    ask(console, kAskEpoch, state.blocks.epoch_jd);
+    if (state.blocks.epoch_jd >= kFirstEpoch && state.blocks.epoch_jd <= kLastEpoch) break;
     console.line({kBadEpoch});
   }
   std::string name = state.name28;  // a slash answer keeps it

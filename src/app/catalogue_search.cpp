@@ -34,8 +34,8 @@ void search_catalogue(Console& console, RunState& state, const std::filesystem::
     if (!parse_catalogue_record(line, record, failed_columns)) {
       throw catalogue.unreadable_record(failed_columns);
     }
-    state.blocks.julito = epoch_julian_date(record);
-    write_summary(console, record, state.blocks.julito);
+    state.blocks.epoch_jd = epoch_julian_date(record);
+    write_summary(console, record, state.blocks.epoch_jd);
     state.elements = record.elements;
     state.name28 = record.name28;
   }

@@ -10,7 +10,7 @@
 namespace app {
 
 // Reads the whole catalogue; every record whose columns 1-7 equal state.name7 writes its
-// summary and sets the elements, name28 and blocks.julito, so the last match wins. The
+// summary and sets the elements, name28 and blocks.epoch_jd, so the last match wins. The
 // elements are left alone when nothing matches.
 void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints);
 

@@ -14,7 +14,7 @@ namespace app {
 // The stages of one cycle. Each receives the run state and returns when its work is
 // done; the cycle decides what comes next. A stage that needs the console captures it.
 struct Stages {
-  // Object choice: sets name7, name28, the elements and blocks.julito.
+  // Object choice: sets name7, name28, the elements and blocks.epoch_jd.
   std::function<void(RunState&)> choose_object;
   // Integration class of the chosen object: sets dtmin, mu0 and i0.
   std::function<void(RunState&)> classify;

@@ -44,13 +44,13 @@ struct RunBodies {
 void write_point(RunFiles& files, const RunState& state, const dynamics::Bodies& bodies, double T) {
   const int planet = state.ipl - state.i0 + 1;
   const int object = 10 - state.i0 + 1;
-  const dynamics::PlanetRow& row = dynamics::s[static_cast<size_t>(state.ipl - 1)];
+  const dynamics::PlanetRow& row = dynamics::kPlanetTable[static_cast<size_t>(state.ipl - 1)];
   const dynamics::Vec3& xp = bodies.x[planet];
   const dynamics::Vec3& xo = bodies.x[object];
-  const dynamics::RotatingPoint point = dynamics::rotan(xp[0], xp[1], xp[2], xo[0], xo[1], xo[2],
+  const dynamics::RotatingPoint point = dynamics::to_rotating_frame(xp[0], xp[1], xp[2], xo[0], xo[1], xo[2],
                                                         row.node * dynamics::kDegToRad, row.i * dynamics::kDegToRad,
                                                         bodies.r[planet]);
-  files.write_point(state.blocks.julito + dynamics::kDaysPerYear * T, point);
+  files.write_point(state.blocks.epoch_jd + dynamics::kDaysPerYear * T, point);
 }
 
 void report_approaches(Console& console, RunFiles& files, const dynamics::Encounters& encounters) {
@@ -77,7 +77,7 @@ void ask_time_span(Console& console, RunState& state) {
   for (;;) {
     console.empty_line();
     console.line({kSpanLines[0]});
-    console.line({kSpanLines[1], state.blocks.julito});
+    console.line({kSpanLines[1], state.blocks.epoch_jd});
     for (int n = 2; n < 7; ++n) console.line({kSpanLines[n]});
     console.read(kSpanLines[3], {&state.span, &state.dt});
     if (state.dtmin <= state.dt) {
@@ -106,7 +106,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   const dynamics::IntegrationClass klass{state.i0, state.mu0, state.dtmin};
   const Elements& el = state.elements;
   dynamics::setup_bodies(blocks, run->bodies, klass, {el.a, el.e, el.i, el.node, el.peri, el.m});
-  dynamics::lleva(blocks, run->bodies, dynamics::kPlanetEpochJd);
+  dynamics::carry_planets_to_epoch(blocks, run->bodies, dynamics::kPlanetEpochJd);
   write_point(files, state, run->bodies, T);
 
   RunProgress bar(progress != nullptr ? *progress : console.out(), progress != nullptr);
@@ -118,7 +118,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
     report_approaches(console, files, run->encounters);
     // Tested on every step, output steps included: a lost object has no position
     // left to write (its slot only keeps its last state).
-    if (blocks.unir.ntot < bodies_with_object) {
+    if (blocks.counts.total < bodies_with_object) {
       console.line({kEliminated});
       break;
     }

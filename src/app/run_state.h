@@ -60,7 +60,7 @@ struct RunState {
   std::string name28 = std::string(kName28Width, ' ');
   Elements elements;
 
-  // The shared blocks of the dynamics; blocks.julito holds the epoch of the elements
+  // The shared blocks of the dynamics; blocks.epoch_jd holds the epoch of the elements
   // (Julian date, time 0 of every run).
   dynamics::SharedBlocks blocks;
 

@@ -47,7 +47,7 @@ void greet(Console& console) {
 }
 
 std::string make_sysname(int ipl) {
-  return kSysnamePrefix + std::string(dynamics::znomp[static_cast<std::size_t>(ipl - 1)]);
+  return kSysnamePrefix + std::string(dynamics::kPlanetNames[static_cast<std::size_t>(ipl - 1)]);
 }
 
 void ask_reference_planet(Console& console, RunState& state) {

@@ -1,4 +1,5 @@
-// Elements to state (ephem1) and state to elements (elem) for every kind of conic.
+// Elements to state (state_from_conic) and state to elements (conic_from_state) for every
+// kind of conic.
 #include "dynamics/conic.h"
 
 #include <algorithm>
@@ -54,8 +55,8 @@ PlaneState hyperbolic_plane(double mu, double q, double e, double elapsed) {
 
 }  // namespace
 
-void ephem1(double gm_central, const Conic& conic, double t, Vec3& X, Vec3& V,
-            double gm_body) {
+void state_from_conic(double gm_central, const Conic& conic, double t, Vec3& X, Vec3& V,
+                      double gm_body) {
   const double mu = gm_central + gm_body;
   const double elapsed = t - conic.tau;
   const double e = conic.e;
@@ -78,8 +79,8 @@ void ephem1(double gm_central, const Conic& conic, double t, Vec3& X, Vec3& V,
   }
 }
 
-void elem(double gm_central, double t, const Vec3& X, const Vec3& V, Conic& conic,
-          double gm_body) {
+void conic_from_state(double gm_central, double t, const Vec3& X, const Vec3& V, Conic& conic,
+                      double gm_body) {
   const double mu = gm_central + gm_body;
   const Vec3 h = cross(X, V);
   const double node = std::atan2(h[0], -h[1]);

@@ -1,5 +1,5 @@
-// Conic elements and state vectors: `ephem1` (elements -> state at a time, for
-// ellipse, parabola and hyperbola) and its inverse `elem`.
+// Conic elements and state vectors: `state_from_conic` (elements -> state at a time, for
+// ellipse, parabola and hyperbola) and its inverse `conic_from_state`.
 #pragma once
 
 #include "dynamics/vec3.h"
@@ -18,12 +18,12 @@ struct Conic {
 };
 
 // State at time t of the conic; mu = gm_central + gm_body.
-void ephem1(double gm_central, const Conic& conic, double t, Vec3& X, Vec3& V,
-            double gm_body);
+void state_from_conic(double gm_central, const Conic& conic, double t, Vec3& X, Vec3& V,
+                      double gm_body);
 
 // Conic of the state X, V at time t; mu = gm_central + gm_body. Eccentricities within
 // 1e-6 of one are set to exactly one (parabola).
-void elem(double gm_central, double t, const Vec3& X, const Vec3& V, Conic& conic,
-          double gm_body);
+void conic_from_state(double gm_central, double t, const Vec3& X, const Vec3& V, Conic& conic,
+                      double gm_body);
 
 }  // namespace dynamics

@@ -4,14 +4,14 @@
 namespace dynamics {
 
 void store_constants(SharedBlocks& blocks, double central_mass_factor) {
-  blocks.cte.k2 = kGaussK2;
-  blocks.cte.gm_central = central_mass_factor * kGaussK2;
-  blocks.cte.auyr_per_kms = kAuYrPerKmS;
-  blocks.codigo.max_semimajor = kEjectSemimajorAu;
-  blocks.codigo.max_distance = kEjectDistanceAu;
-  blocks.radiosol.capture = kSunRadiusKm * kSunCaptureFactor * kKmToAu;
-  blocks.radiosol.close = kSunCloseAu;
-  blocks.ddpi = kTwoPi;
+  blocks.constants.k2 = kGaussK2;
+  blocks.constants.gm_central = central_mass_factor * kGaussK2;
+  blocks.constants.auyr_per_kms = kAuYrPerKmS;
+  blocks.ejection.max_semimajor = kEjectSemimajorAu;
+  blocks.ejection.max_distance = kEjectDistanceAu;
+  blocks.sun_limits.capture = kSunRadiusKm * kSunCaptureFactor * kKmToAu;
+  blocks.sun_limits.close = kSunCloseAu;
+  blocks.two_pi = kTwoPi;
 }
 
 namespace {

@@ -39,42 +39,42 @@ inline constexpr double kSunRadiusKm = 696000.0;
 inline constexpr double kSunCaptureFactor = 1.14;
 inline constexpr double kSunCloseAu = 0.01;
 
-// cte(1..3).
-struct Cte {
-  double k2 = 0.0;            // cte(1): the Sun's GM
-  double gm_central = 0.0;    // cte(2): GM of the central body (Sun plus folded inner planets)
-  double auyr_per_kms = 0.0;  // cte(3): AU/yr in one km/s
+// Constants of the run.
+struct RunConstants {
+  double k2 = 0.0;            // the Sun's GM
+  double gm_central = 0.0;    // GM of the central body (Sun plus folded inner planets)
+  double auyr_per_kms = 0.0;  // AU/yr in one km/s
 };
 
-// codigo(1..2): beyond both limits a body counts as ejected.
-struct Codigo {
-  double max_semimajor = 0.0;  // codigo(1), AU
-  double max_distance = 0.0;   // codigo(2), AU
+// Beyond both limits a body counts as ejected.
+struct EjectionLimits {
+  double max_semimajor = 0.0;  // AU
+  double max_distance = 0.0;   // AU
 };
 
-// radiosol(1..2).
-struct Radiosol {
-  double capture = 0.0;  // radiosol(1): Sun capture radius, AU
-  double close = 0.0;    // radiosol(2): perihelion-passage distance limit, AU
+// How close to the Sun a body may come.
+struct SunLimits {
+  double capture = 0.0;  // Sun capture radius, AU
+  double close = 0.0;    // perihelion-passage distance limit, AU
 };
 
-// param(1..4): settings of the extrapolation integrator; the only block with
-// compile-time initial values.
-struct Param {
-  int first_divisor_exp = 2;  // param(1): first Richardson divisor is 2^param(1)
-  int growth_exp = 2;         // param(2): divisor grows by 2^param(2) per column
-  int max_stage = 10;         // param(3): highest step-halving stage
-  int max_column = 6;         // param(4): highest extrapolation column
+// Settings of the extrapolation integrator; the only block with compile-time initial
+// values.
+struct ExtrapolationSettings {
+  int first_divisor_exp = 2;  // first Richardson divisor is 2^first_divisor_exp
+  int growth_exp = 2;         // divisor grows by 2^growth_exp per column
+  int max_stage = 10;         // highest step-halving stage
+  int max_column = 6;         // highest extrapolation column
 };
 
-// unir(1..2).
-struct Unir {
-  int npla = 0;  // unir(1): planets in the integration
-  int ntot = 0;  // unir(2): bodies in the integration
+// How many bodies the integration holds now.
+struct BodyCounts {
+  int planets = 0;  // planets in the integration (slots 1..planets)
+  int total = 0;    // bodies in the integration (the small body, while it lasts, is last)
 };
 
-// elpla: osculating semimajor axis and eccentricity per body slot, from the last drift.
-struct Elpla {
+// Osculating semimajor axis and eccentricity per body slot, from the last drift.
+struct SlotOrbits {
   SlotDoubles a{};
   SlotDoubles e{};
 };
@@ -82,22 +82,22 @@ struct Elpla {
 // Every shared block of the dynamics, owned by the main program for the whole process
 // and handed to the routines that read or write it.
 struct SharedBlocks {
-  Cte cte;
-  Codigo codigo;
-  Radiosol radiosol;
-  double ddpi = 0.0;    // 2π
-  Param param;
-  double julito = 0.0;  // Julian date of the small body's epoch: the clock's zero
-  Unir unir;
-  Elpla elpla;
-  SlotDoubles pmass{};  // GM per body slot; 0 for the small body
-  SlotInts primor{};    // start-up slot of the body now in each slot
-  SlotInts nplaini{};   // planet number (1..9, 10 = small body) per start-up slot
-  double a = 0.0;       // GM of the planet whose encounter is being integrated
+  RunConstants constants;
+  EjectionLimits ejection;
+  SunLimits sun_limits;
+  double two_pi = 0.0;  // 2π
+  ExtrapolationSettings extrapolation;
+  double epoch_jd = 0.0;  // Julian date of the small body's epoch: the clock's zero
+  BodyCounts counts;
+  SlotOrbits orbits;
+  SlotDoubles gm{};            // GM per body slot; 0 for the small body
+  SlotInts start_slot{};       // start-up slot of the body now in each slot
+  SlotInts planet_number{};    // planet number (1..9, 10 = small body) per start-up slot
+  double encounter_planet_gm = 0.0;  // GM of the planet whose encounter is being integrated
 };
 
-// Stores the fixed constants in their blocks (cte, codigo, radiosol, ddpi) and sets
-// cte(2) = central_mass_factor × cte(1). Run before every integration.
+// Stores the fixed constants in their blocks (constants, ejection, sun_limits, two_pi)
+// and sets constants.gm_central = central_mass_factor × constants.k2. Run before every integration.
 void store_constants(SharedBlocks& blocks, double central_mass_factor);
 
 // One row of the planet table: heliocentric osculating elements referred to the ecliptic
@@ -116,7 +116,7 @@ struct PlanetRow {
 inline constexpr int kPlanetCount = 9;
 
 // Planet table, row k-1 = planet number k (1 Mercury ... 9 Pluto).
-inline constexpr std::array<PlanetRow, kPlanetCount> s{{
+inline constexpr std::array<PlanetRow, kPlanetCount> kPlanetTable{{
     {0.38709897, 0.205622188, 7.0050053, 48.3307302, 29.1239378, 303.4539666, 1.66013679e-07, 2440.0},
     {0.72333793, 0.006771606, 3.3945712, 76.6821802, 54.8201213, 178.9704486, 2.44783833e-06, 6052.0},
     {0.99998836, 0.016736826, 0.0001213, 27.6464539, 75.3942093, 215.0034486, 3.04043264e-06, 6371.0},
@@ -129,7 +129,7 @@ inline constexpr std::array<PlanetRow, kPlanetCount> s{{
 }};
 
 // Planet names as 7-character blank-padded fields, row k-1 = planet number k.
-inline constexpr std::array<std::string_view, kPlanetCount> znomp{
+inline constexpr std::array<std::string_view, kPlanetCount> kPlanetNames{
     "Mercury", "Venus  ", "Earth  ", "Mars   ", "Jupiter",
     "Saturn ", "Uranus ", "Neptune", "Pluto  "};
 

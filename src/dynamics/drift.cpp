@@ -1,5 +1,5 @@
-// The two f-and-g drifts: fyg for the planets' transfer to the object's epoch,
-// movrel for every body in the step loop.
+// The two f-and-g drifts: drift_ellipse for the planets' transfer to the object's epoch,
+// drift_orbit for every body in the step loop.
 #include "dynamics/drift.h"
 
 #include <array>
@@ -23,8 +23,8 @@ void apply_f_and_g(Vec3& X, Vec3& V, double f, double g, double fdot, double gdo
 
 }  // namespace
 
-void fyg(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, int& flag,
-         double gm_central, double gm_body) {
+void drift_ellipse(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, int& flag,
+                   double gm_central, double gm_body) {
   const double mu = gm_central + gm_body;
   const double sqrt_mu_a = std::sqrt(mu * a);
   const double c0 = 1.0 - r / a;
@@ -62,7 +62,7 @@ struct FAndGDrift {
   KeprelSolution anomaly;
 };
 
-// The first half of movrel: the orbit, and the route it takes. Returns false when the
+// The first half of drift_orbit: the orbit, and the route it takes. Returns false when the
 // lane is finished already (refused, or moved along the conic near e = 1).
 bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drift) {
   const double mu = gm_central + lane.gm_body;
@@ -81,10 +81,10 @@ bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drif
     // So close to a parabola the difference equation loses its digits: go through
     // the conic itself, with the time of perihelion counted from now.
     Conic conic;
-    elem(gm_central, 0.0, lane.X, lane.V, conic, lane.gm_body);
+    conic_from_state(gm_central, 0.0, lane.X, lane.V, conic, lane.gm_body);
     lane.e = conic.e;
     lane.q = conic.q;
-    ephem1(gm_central, conic, dt, lane.X, lane.V, lane.gm_body);
+    state_from_conic(gm_central, conic, dt, lane.X, lane.V, lane.gm_body);
     lane.r = norm(lane.X);
     return false;
   }
@@ -107,7 +107,7 @@ void finish_drift(double dt, const FAndGDrift& drift, DriftLane& lane) {
 
 }  // namespace
 
-void movrel_lanes(double gm_central, double dt, DriftLane* lanes, int count) {
+void drift_orbit_lanes(double gm_central, double dt, DriftLane* lanes, int count) {
   std::array<FAndGDrift, kMaxBodies> drifts;
   std::array<int, kMaxBodies> solving{};  // lanes whose anomaly equation is open
   int open = 0;
@@ -137,10 +137,10 @@ void movrel_lanes(double gm_central, double dt, DriftLane* lanes, int count) {
   }
 }
 
-void movrel(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
-            int& flag, double gm_body) {
+void drift_orbit(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
+                 int& flag, double gm_body) {
   DriftLane lane{X, V, r, e, q, 0, gm_body};
-  movrel_lanes(gm_central, dt, &lane, 1);
+  drift_orbit_lanes(gm_central, dt, &lane, 1);
   flag = lane.flag;
   if (flag != 0) return;
   X = lane.X;

@@ -15,12 +15,12 @@ enum class Fate { skipped, lost, drifted };
 
 }  // namespace
 
-void movikep(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
-             int mode) {
-  const double gm_central = blocks.cte.gm_central;
-  const int ntot = blocks.unir.ntot;
+void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
+                  int mode) {
+  const double gm_central = blocks.constants.gm_central;
+  const int ntot = blocks.counts.total;
   // First the tests that need no drift; the drifts themselves then run side by side
-  // (movrel_lanes), and the outcomes are taken in slot order.
+  // (drift_orbit_lanes), and the outcomes are taken in slot order.
   std::array<Fate, kMaxBodies + 1> fate;
   std::array<double, kMaxBodies + 1> semimajor;
   std::array<DriftLane, kMaxBodies> lanes;
@@ -29,37 +29,37 @@ void movikep(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   for (int i = 1; i <= ntot; ++i) {
     fate[i] = Fate::skipped;
     if (encounters.removal.contains(i)) continue;
-    if (mode == kBeforeKick && encounters.carry_over.contains(blocks.primor[i])) continue;
-    if (mode == kAfterKick && encounters.encounter.contains(blocks.primor[i])) continue;
+    if (mode == kBeforeKick && encounters.carry_over.contains(blocks.start_slot[i])) continue;
+    if (mode == kAfterKick && encounters.encounter.contains(blocks.start_slot[i])) continue;
     const double r = bodies.r[i];
-    const double a = 1.0 / (2.0 / r - dot(bodies.v[i], bodies.v[i]) / (gm_central + blocks.pmass[i]));
+    const double a = 1.0 / (2.0 / r - dot(bodies.v[i], bodies.v[i]) / (gm_central + blocks.gm[i]));
     semimajor[i] = a;
-    if (a < kMinSemimajor || r < blocks.radiosol.capture) {
+    if (a < kMinSemimajor || r < blocks.sun_limits.capture) {
       fate[i] = Fate::lost;  // hyperbolic or nearly so, or fallen into the Sun
-    } else if (a <= blocks.codigo.max_semimajor || r <= blocks.codigo.max_distance) {
+    } else if (a <= blocks.ejection.max_semimajor || r <= blocks.ejection.max_distance) {
       fate[i] = Fate::drifted;
       lane_of[i] = count;
-      lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, blocks.elpla.e[i], 0.0, 0, blocks.pmass[i]};
+      lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, blocks.orbits.e[i], 0.0, 0, blocks.gm[i]};
     } else {
       fate[i] = Fate::lost;  // ejected beyond the planetary region
     }
   }
-  movrel_lanes(gm_central, half_dt, lanes.data(), count);
+  drift_orbit_lanes(gm_central, half_dt, lanes.data(), count);
   for (int i = 1; i <= ntot; ++i) {
     if (fate[i] == Fate::skipped) continue;
     if (fate[i] == Fate::lost) {
-      blocks.elpla.a[i] = semimajor[i];
+      blocks.orbits.a[i] = semimajor[i];
       encounters.removal.append(i);
       continue;
     }
     const DriftLane& lane = lanes[static_cast<size_t>(lane_of[i])];
     const double q = (1.0 - lane.e) * semimajor[i];
     bodies.r[i] = lane.r;
-    blocks.elpla.e[i] = lane.e;
-    if (lane.flag != 0 || (q < blocks.radiosol.capture && lane.r < blocks.radiosol.close)) {
+    blocks.orbits.e[i] = lane.e;
+    if (lane.flag != 0 || (q < blocks.sun_limits.capture && lane.r < blocks.sun_limits.close)) {
       encounters.removal.append(i);
     } else {
-      blocks.elpla.a[i] = semimajor[i];
+      blocks.orbits.a[i] = semimajor[i];
       bodies.x[i] = lane.X;
       bodies.v[i] = lane.V;
     }

@@ -1,4 +1,4 @@
-// `movikep`: the half-step Kepler drift of every body, with the tests that take a
+// `drift_bodies`: the half-step Kepler drift of every body, with the tests that take a
 // body out of the run (hyperbolic or nearly so, fallen into the Sun, ejected).
 #pragma once
 
@@ -14,8 +14,8 @@ inline constexpr int kAfterKick = 2;
 // Drifts slots 1..ntot by half_dt. Skips slots already in the removal list, and in
 // mode kBeforeKick the bodies of the carry-over list, in mode kAfterKick those of the
 // encounter list (their whole step comes from the encounter integration). Updates r
-// and the elpla arrays; appends lost bodies to the removal list without moving them.
-void movikep(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
-             int mode);
+// and the orbits arrays; appends lost bodies to the removal list without moving them.
+void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
+                  int mode);
 
 }  // namespace dynamics

@@ -41,8 +41,8 @@ struct Encounters {
   SlotList encounter;        // start-up slots whose step ended in an encounter integration
   SlotList carry_over;       // start-up slots still within 2 Hill radii after it
   std::vector<CloseApproach> approaches;  // records of the current step, in order
-  // Per start-up slot: (m / 3 cte(2))^(1/3), the Hill radius over the distance, filled
-  // at the first kick of the run (0 = not yet).
+  // Per start-up slot: (m / 3 constants.gm_central)^(1/3), the Hill radius over the
+  // distance, filled at the first kick of the run (0 = not yet).
   SlotDoubles hill_factor{};
 };
 

@@ -6,10 +6,10 @@
 
 namespace dynamics {
 
-void deriv(const SharedBlocks& blocks, double /*t*/, const EncounterState& y, EncounterState& dydt,
-           double& distance) {
-  const double mu = blocks.cte.gm_central;
-  const double m = blocks.a;
+void accelerations(const SharedBlocks& blocks, double /*t*/, const EncounterState& y, EncounterState& dydt,
+                   double& distance) {
+  const double mu = blocks.constants.gm_central;
+  const double m = blocks.encounter_planet_gm;
   const double* P = &y[0];
   const double* B = &y[6];
   double delta[3];
@@ -27,17 +27,17 @@ void deriv(const SharedBlocks& blocks, double /*t*/, const EncounterState& y, En
   distance = d;
 }
 
-void smidpt(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
-            EncounterState& out, double& distance) {
+void modified_midpoint(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
+                       EncounterState& out, double& distance) {
   const double half = h / 2.0;
   EncounterState previous = y0;  // z_{n-1}
   EncounterState current;        // z_n
   EncounterState f;
-  deriv(blocks, t, y0, f, distance);
+  accelerations(blocks, t, y0, f, distance);
   for (int i = 0; i < kEncounterVariables; ++i) current[i] = y0[i] + half * f[i];
   double time = t + half;
   for (int n = 1; n < 2 * m; ++n) {
-    deriv(blocks, time, current, f, distance);
+    accelerations(blocks, time, current, f, distance);
     for (int i = 0; i < kEncounterVariables; ++i) {
       const double next = previous[i] + h * f[i];
       previous[i] = current[i];
@@ -45,27 +45,27 @@ void smidpt(const SharedBlocks& blocks, int m, double h, double t, const Encount
     }
     time += half;
   }
-  deriv(blocks, time, current, f, distance);
+  accelerations(blocks, time, current, f, distance);
   for (int i = 0; i < kEncounterVariables; ++i) out[i] = 0.5 * (current[i] + previous[i] + half * f[i]);
 }
 
-void sextra(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
-            double& distance) {
+void extrapolation_step(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
+                        double& distance) {
   // Latest entry of each extrapolation column, per variable (rows 1..stages+1).
   constexpr int kRows = 20;
   std::array<EncounterState, kRows + 1> table;
-  const double first_divisor = std::ldexp(1.0, blocks.param.first_divisor_exp);
-  const double growth = std::ldexp(1.0, blocks.param.growth_exp);
+  const double first_divisor = std::ldexp(1.0, blocks.extrapolation.first_divisor_exp);
+  const double growth = std::ldexp(1.0, blocks.extrapolation.growth_exp);
   double h = H;
   int m = 1;
   int last_row = 1;
-  for (int k = 0; k <= blocks.param.max_stage; ++k) {
+  for (int k = 0; k <= blocks.extrapolation.max_stage; ++k) {
     EncounterState estimate;
-    smidpt(blocks, m, h, t, y, estimate, distance);
+    modified_midpoint(blocks, m, h, t, y, estimate, distance);
     if (k == 0) {
       table[1] = estimate;
     } else {
-      const int columns = std::min(k, blocks.param.max_column);
+      const int columns = std::min(k, blocks.extrapolation.max_column);
       double error = 0.0;
       for (int i = 0; i < kEncounterVariables; ++i) {
         double C = estimate[i];

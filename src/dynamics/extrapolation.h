@@ -1,6 +1,6 @@
-// The encounter integrator: a planet and the small body moved together over a substep
-// by the modified midpoint rule (`smidpt`) with Richardson extrapolation (`sextra`),
-// under the forces of `deriv`.
+// The encounter integrator: a planet and the small body moved together over a substep by the
+// modified midpoint rule (`modified_midpoint`) with Richardson extrapolation
+// (`extrapolation_step`), under the forces of `accelerations`.
 #pragma once
 
 #include <array>
@@ -14,21 +14,21 @@ inline constexpr int kEncounterVariables = 12;
 // Heliocentric planet position, planet velocity, body position, body velocity.
 using EncounterState = std::array<double, kEncounterVariables>;
 
-// Time derivative of the state: the planet feels the central mass only (cte(2)); the
-// body feels the central mass, the planet (GM in the shared block `a`) and the
+// Time derivative of the state: the planet feels the central mass only (constants.gm_central); the
+// body feels the central mass, the planet (GM in blocks.encounter_planet_gm) and the
 // indirect term of that planet. distance = planet-body distance. Time is not used.
-void deriv(const SharedBlocks& blocks, double t, const EncounterState& y, EncounterState& dydt,
-           double& distance);
+void accelerations(const SharedBlocks& blocks, double t, const EncounterState& y, EncounterState& dydt,
+                   double& distance);
 
 // 2m midpoint substeps of size h/2 from y0 (covering m h); distance is that of the
 // last force evaluation.
-void smidpt(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
-            EncounterState& out, double& distance);
+void modified_midpoint(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
+                       EncounterState& out, double& distance);
 
 // One extrapolated substep H: y advanced in place, t advanced by H. Stages halve the
-// midpoint step up to param(3) times until the last extrapolation column changes no
+// midpoint step up to extrapolation.max_stage times until the last extrapolation column changes no
 // variable by more than tolerance; the last stage is accepted if none does.
-void sextra(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
-            double& distance);
+void extrapolation_step(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
+                        double& distance);
 
 }  // namespace dynamics

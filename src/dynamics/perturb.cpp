@@ -42,7 +42,7 @@ void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, co
                            : (std::sqrt(pt.mass * pt.mass + 2.0 * energy * l2) - pt.mass) / (2.0 * energy);
   collided = false;
   if (q_min > kRecordHillRadii * pt.hill) return;
-  double vp = std::sqrt(2.0 * (energy + pt.mass / q_min)) / blocks.cte.auyr_per_kms;
+  double vp = std::sqrt(2.0 * (energy + pt.mass / q_min)) / blocks.constants.auyr_per_kms;
   if (vp > kMaxSpeed) vp = kMaxSpeed;
   if (energy < -kEnergyLimit) energy = -kEnergyClamp;
   if (energy > kEnergyLimit) energy = kEnergyClamp;
@@ -51,7 +51,7 @@ void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, co
   record.dmin_rplan = q_min / bodies.radius[p];
   record.vp_kms = vp;
   record.energy = energy;
-  record.planet = blocks.nplaini[blocks.primor[p]];
+  record.planet = blocks.planet_number[blocks.start_slot[p]];
   collided = q_min < bodies.radius[p];
   record.collision = collided;
   encounters.approaches.push_back(record);
@@ -70,12 +70,12 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
     y[6 + c] = bodies.x0[j][c];
     y[9 + c] = bodies.v0[j][c];
   }
-  int& flag = encounters.flags[blocks.primor[j]];
+  int& flag = encounters.flags[blocks.start_slot[j]];
   double tau = 0.0;
   double H = dt / 10.0;
   double distance = 0.0;
   for (;;) {
-    sextra(blocks, H, kEncounterTolerance, tau, y, distance);
+    extrapolation_step(blocks, H, kEncounterTolerance, tau, y, distance);
     Vec3 rho, w;
     for (int c = 0; c < 3; ++c) {
       rho[c] = y[6 + c] - y[c];
@@ -85,7 +85,7 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
     const double u = radial_velocity(rho, w, d, dt);
     if (flag == -1 && u >= 0.0) {
       // Closest approach just passed. The date lies one substep after the state seen.
-      const double jd = (T - dt + tau + H) * kDaysPerYear + blocks.julito;
+      const double jd = (T - dt + tau + H) * kDaysPerYear + blocks.epoch_jd;
       bool collided = false;
       record_approach(blocks, bodies, p, pt, rho, w, d, jd, encounters, collided);
       if (collided) {
@@ -100,8 +100,8 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
     H = (d / bodies.r[p]) * dt;
     if (std::fabs(tau + H) < std::fabs(dt)) continue;
     H = dt - tau;
-    sextra(blocks, H, kEncounterTolerance, tau, y, distance);
-    if (distance < 2.0 * pt.hill) encounters.carry_over.append(blocks.primor[j]);
+    extrapolation_step(blocks, H, kEncounterTolerance, tau, y, distance);
+    if (distance < 2.0 * pt.hill) encounters.carry_over.append(blocks.start_slot[j]);
     break;
   }
   for (int c = 0; c < 3; ++c) {
@@ -117,8 +117,8 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   encounters.collision_pairs.clear();
   encounters.encounter.clear();
   encounters.carry_over.clear();
-  const int npla = blocks.unir.npla;
-  const int ntot = blocks.unir.ntot;
+  const int npla = blocks.counts.planets;
+  const int ntot = blocks.counts.total;
   // Only the small bodies' entries of dv are read; end positions only of bodies whose
   // encounter stored one; planet terms only of slots 1..npla.
   SlotVectors dv;
@@ -127,11 +127,11 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   std::array<PlanetTerms, kMaxBodies + 1> planet;
   for (int p = 1; p <= npla; ++p) {
     PlanetTerms& pt = planet[p];
-    pt.mass = blocks.pmass[p];
-    blocks.a = pt.mass;
+    pt.mass = blocks.gm[p];
+    blocks.encounter_planet_gm = pt.mass;
     // The cube root of the mass ratio is the same at every step: computed once per run.
-    double& hill_factor = encounters.hill_factor[blocks.primor[p]];
-    if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.cte.gm_central), 0.3333333333333);
+    double& hill_factor = encounters.hill_factor[blocks.start_slot[p]];
+    if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.constants.gm_central), 0.3333333333333);
     pt.hill = bodies.r[p] * hill_factor;
     const double r3 = bodies.r[p] * bodies.r[p] * bodies.r[p];
     for (int c = 0; c < 3; ++c) pt.indirect[c] = pt.mass * bodies.x[p][c] / r3;
@@ -147,13 +147,13 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
       } else if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j],
                                      end_position[j])) {
         bodies.r[j] = norm(end_position[j]);
-        encounters.encounter.append(blocks.primor[j]);
+        encounters.encounter.append(blocks.start_slot[j]);
       }
     }
   }
   for (int j = npla + 1; j <= ntot; ++j) {
     for (int c = 0; c < 3; ++c) bodies.v[j][c] += dv[j][c];
-    if (encounters.encounter.contains(blocks.primor[j])) {
+    if (encounters.encounter.contains(blocks.start_slot[j])) {
       bodies.v[j] = dv[j];
       bodies.x[j] = end_position[j];
     }

@@ -5,8 +5,8 @@
 
 namespace dynamics {
 
-void planorb(const Vec3& X, const Vec3& V, double two_pi, double gm_central, double gm_body,
-             OsculatingElements& out) {
+void planet_orbit(const Vec3& X, const Vec3& V, double two_pi, double gm_central, double gm_body,
+                  OsculatingElements& out) {
   const double mu = gm_central + gm_body;
   const double r = norm(X);
   const Vec3 h = cross(X, V);

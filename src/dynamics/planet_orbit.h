@@ -1,4 +1,4 @@
-// Osculating elements of one body from its heliocentric state (`planorb`).
+// Osculating elements of one body from its heliocentric state (`planet_orbit`).
 #pragma once
 
 #include "dynamics/vec3.h"
@@ -17,7 +17,7 @@ struct OsculatingElements {
 };
 
 // mu = gm_central + gm_body; two_pi is the shared 2 pi.
-void planorb(const Vec3& X, const Vec3& V, double two_pi, double gm_central, double gm_body,
-             OsculatingElements& out);
+void planet_orbit(const Vec3& X, const Vec3& V, double two_pi, double gm_central, double gm_body,
+                  OsculatingElements& out);
 
 }  // namespace dynamics

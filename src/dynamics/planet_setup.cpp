@@ -13,7 +13,7 @@ namespace {
 // Central mass factors: the Sun with Mercury, and the Sun with Mercury to Mars.
 constexpr double kSunAndMercury = 1.000000166;
 constexpr double kSunAndInnerPlanets = 1.000005976;
-// The small body's number in nplaini.
+// The small body's number in planet_number.
 constexpr int kSmallBodyNumber = 10;
 constexpr double kMinInclinationDeg = 0.00001;
 
@@ -31,7 +31,7 @@ void state_from_elements(const SharedBlocks& blocks, double a, double e, double 
   conic.node = node_deg * kDegToRad;
   conic.peri = peri_deg * kDegToRad;
   conic.tau = (epoch_jd - kDaysPerYear * (m_deg * kDegToRad) / n) / kDaysPerYear;
-  ephem1(blocks.cte.gm_central, conic, epoch_jd / kDaysPerYear, X, V, gm_body);
+  state_from_conic(blocks.constants.gm_central, conic, epoch_jd / kDaysPerYear, X, V, gm_body);
 }
 
 }  // namespace
@@ -49,34 +49,34 @@ void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& 
                   const SmallBodyElements& object) {
   const int npla = 10 - klass.i0;
   for (int u = 1; u <= npla; ++u) {
-    const PlanetRow& row = s[static_cast<size_t>(klass.i0 + u - 2)];
-    blocks.nplaini[u] = klass.i0 + u - 1;
+    const PlanetRow& row = kPlanetTable[static_cast<size_t>(klass.i0 + u - 2)];
+    blocks.planet_number[u] = klass.i0 + u - 1;
     const double reciprocal_mass = 1.0 / row.mass;
-    blocks.pmass[u] = blocks.cte.k2 / reciprocal_mass;
+    blocks.gm[u] = blocks.constants.k2 / reciprocal_mass;
     bodies.radius[u] = row.radius_km * kKmToAu;
     bodies.epoch[u] = kPlanetEpochJd;
-    const double n = std::sqrt((klass.mu0 + row.mass) * blocks.cte.k2 / (row.a * row.a * row.a));
+    const double n = std::sqrt((klass.mu0 + row.mass) * blocks.constants.k2 / (row.a * row.a * row.a));
     state_from_elements(blocks, row.a, row.e, row.i, row.node, row.peri, row.m, n, kPlanetEpochJd,
-                        blocks.pmass[u], bodies.x[u], bodies.v[u]);
+                        blocks.gm[u], bodies.x[u], bodies.v[u]);
     bodies.r[u] = norm(bodies.x[u]);
   }
   const int k = npla + 1;
-  blocks.nplaini[k] = kSmallBodyNumber;
-  bodies.epoch[k] = blocks.julito;
+  blocks.planet_number[k] = kSmallBodyNumber;
+  bodies.epoch[k] = blocks.epoch_jd;
   const double incl = object.i < kMinInclinationDeg ? kMinInclinationDeg : object.i;
-  const double n = std::sqrt(blocks.cte.gm_central / (object.a * object.a * object.a));
+  const double n = std::sqrt(blocks.constants.gm_central / (object.a * object.a * object.a));
   state_from_elements(blocks, object.a, object.e, incl, object.node, object.peri, object.m, n,
-                      blocks.julito, 0.0, bodies.x[k], bodies.v[k]);
+                      blocks.epoch_jd, 0.0, bodies.x[k], bodies.v[k]);
   bodies.r[k] = norm(bodies.x[k]);
-  blocks.pmass[k] = 0.0;
+  blocks.gm[k] = 0.0;
   bodies.radius[k] = 0.0;
-  blocks.unir.npla = npla;
-  blocks.unir.ntot = npla + 1;
-  for (int slot = 1; slot <= kMaxBodies; ++slot) blocks.primor[slot] = slot;
+  blocks.counts.planets = npla;
+  blocks.counts.total = npla + 1;
+  for (int slot = 1; slot <= kMaxBodies; ++slot) blocks.start_slot[slot] = slot;
 }
 
-void lleva(SharedBlocks& blocks, Bodies& bodies, double planet_epoch) {
-  const int npla = blocks.unir.npla;
+void carry_planets_to_epoch(SharedBlocks& blocks, Bodies& bodies, double planet_epoch) {
+  const int npla = blocks.counts.planets;
   const double delta_jd = bodies.epoch[npla + 1] - planet_epoch;
   const long steps = static_cast<long>(std::fabs(delta_jd)) + 10;
   const double h = (delta_jd / kDaysPerYear) / static_cast<double>(steps);
@@ -84,11 +84,11 @@ void lleva(SharedBlocks& blocks, Bodies& bodies, double planet_epoch) {
   for (long step = 0; step < steps; ++step) {
     for (int k = 1; k <= npla; ++k) {
       const double a = 1.0 / (2.0 / bodies.r[k] -
-                              dot(bodies.v[k], bodies.v[k]) / (blocks.cte.gm_central + blocks.pmass[k]));
+                              dot(bodies.v[k], bodies.v[k]) / (blocks.constants.gm_central + blocks.gm[k]));
       double e = 0.0;
       int refused = 0;  // planets never reach the refusal limit; ignored as designed
-      fyg(bodies.x[k], bodies.v[k], h, bodies.r[k], a, e, refused, blocks.cte.gm_central,
-          blocks.pmass[k]);
+      drift_ellipse(bodies.x[k], bodies.v[k], h, bodies.r[k], a, e, refused, blocks.constants.gm_central,
+                    blocks.gm[k]);
     }
     for (int j = 1; j <= npla; ++j) {
       const double r3 = bodies.r[j] * bodies.r[j] * bodies.r[j];
@@ -100,7 +100,7 @@ void lleva(SharedBlocks& blocks, Bodies& bodies, double planet_epoch) {
         if (j == k) continue;
         const Vec3 d = diff(bodies.x[k], bodies.x[j]);
         const double d3 = std::pow(dot(d, d), 1.5);
-        for (int c = 0; c < 3; ++c) sum[c] += blocks.pmass[j] * (-d[c] / d3 + indirect[j][c]);
+        for (int c = 0; c < 3; ++c) sum[c] += blocks.gm[j] * (-d[c] / d3 + indirect[j][c]);
       }
       for (int c = 0; c < 3; ++c) bodies.v[k][c] += h * sum[c];
     }

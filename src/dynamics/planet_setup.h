@@ -1,6 +1,7 @@
-// The bodies of a run: which planets take part, the central mass and the step
-// (the integration class), the planets' and the small body's initial states, and
-// `lleva`, which carries the planets from the table epoch to the small body's epoch.
+// The bodies of a run: which planets take part, the central mass and the step (the
+// integration class), the planets' and the small body's initial states, and
+// `carry_planets_to_epoch`, which carries the planets from the table epoch to the small
+// body's epoch.
 #pragma once
 
 #include "dynamics/bodies.h"
@@ -27,14 +28,14 @@ struct SmallBodyElements {
   double m = 0.0;
 };
 
-// Fills the slots: planets i0..9 at their table states of JD 2451400.5, the small body
-// at blocks.julito; sets unir, pmass, primor, nplaini. blocks.cte must already hold the
-// run's constants (store_constants with the class's mu0).
+// Fills the slots: planets i0..9 at their table states of JD 2451400.5, the small body at
+// blocks.epoch_jd; sets counts, gm, start_slot, planet_number. blocks.constants must already
+// hold the run's constants (store_constants with the class's mu0).
 void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass,
                   const SmallBodyElements& object);
 
 // Carries planet slots 1..npla from planet_epoch (JD) to the epoch of slot npla + 1 with
 // a drift-kick scheme of steps a little under one day. The small body is not moved.
-void lleva(SharedBlocks& blocks, Bodies& bodies, double planet_epoch);
+void carry_planets_to_epoch(SharedBlocks& blocks, Bodies& bodies, double planet_epoch);
 
 }  // namespace dynamics

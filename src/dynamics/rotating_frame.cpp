@@ -5,8 +5,8 @@
 
 namespace dynamics {
 
-RotatingPoint rotan(double xp, double yp, double zp, double x, double y, double z, double node,
-                    double incl, double rp) {
+RotatingPoint to_rotating_frame(double xp, double yp, double zp, double x, double y, double z, double node,
+                                double incl, double rp) {
   const double cn = std::cos(node), sn = std::sin(node);
   const double ci = std::cos(incl), si = std::sin(incl);
   // Into the planet's orbital plane, x axis toward the ascending node.

@@ -1,4 +1,4 @@
-// `rotan`: a heliocentric position seen in the frame that turns with the reference
+// `to_rotating_frame`: a heliocentric position seen in the frame that turns with the reference
 // planet (planet at the origin, Sun near (-1, 0, 0), unit = the planet's distance).
 #pragma once
 
@@ -12,7 +12,7 @@ struct RotatingPoint {
 // xp, yp, zp: the planet's heliocentric position; x, y, z: the body's; node and incl:
 // the planet's table node and inclination (radians); rp: the planet's heliocentric
 // distance.
-RotatingPoint rotan(double xp, double yp, double zp, double x, double y, double z, double node,
-                    double incl, double rp);
+RotatingPoint to_rotating_frame(double xp, double yp, double zp, double x, double y, double z, double node,
+                                double incl, double rp);
 
 }  // namespace dynamics

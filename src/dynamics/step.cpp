@@ -10,17 +10,17 @@ void take_step(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, dou
   T += h;
   encounters.removal.clear();
   encounters.approaches.clear();
-  for (int k = 1; k <= blocks.unir.ntot; ++k) {
+  for (int k = 1; k <= blocks.counts.total; ++k) {
     bodies.x0[k] = bodies.x[k];
     bodies.v0[k] = bodies.v[k];
   }
-  movikep(blocks, bodies, encounters, h / 2.0, kBeforeKick);
+  drift_bodies(blocks, bodies, encounters, h / 2.0, kBeforeKick);
   perturb(blocks, bodies, encounters, h, T);
-  movikep(blocks, bodies, encounters, h / 2.0, kAfterKick);
+  drift_bodies(blocks, bodies, encounters, h / 2.0, kAfterKick);
   for (int n = 1; n < encounters.collision_pairs.count; n += 2) {
     encounters.removal.append(encounters.collision_pairs.item[static_cast<size_t>(n)]);
   }
-  remove_listed(blocks, bodies, encounters.removal);
+  remove_flagged_bodies(blocks, bodies, encounters.removal);
 }
 
 }  // namespace dynamics

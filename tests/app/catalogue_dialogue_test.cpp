@@ -47,7 +47,7 @@ TEST_F(CatalogueDialogue, LowerCaseAnswerFindsThePackedDesignation) {
   EXPECT_EQ(chosen().elements.node, 106.36602);
   EXPECT_EQ(chosen().elements.peri, 101.77468);
   EXPECT_EQ(chosen().elements.m, 132.20267);
-  EXPECT_EQ(chosen().blocks.julito, 2458666.5);
+  EXPECT_EQ(chosen().blocks.epoch_jd, 2458666.5);
 }
 
 TEST_F(CatalogueDialogue, ColumnsOneToSevenCountExactly) {
@@ -158,14 +158,14 @@ TEST_F(CatalogueDialogue, HandEntryChecksEccentricityAndEpoch) {
   EXPECT_EQ(first.elements.node, 10.0);
   EXPECT_EQ(first.elements.peri, 20.0);
   EXPECT_EQ(first.elements.m, 30.0);
-  EXPECT_EQ(first.blocks.julito, 2400000.0);
+  EXPECT_EQ(first.blocks.epoch_jd, 2400000.0);
   EXPECT_EQ(first.name28, "2004 MN4                    ");
   EXPECT_EQ(first.name7, "2004 MN");
   const app::RunState& second = calls[6].state;
   EXPECT_EQ(calls[6].stage, "choose_object");
   EXPECT_EQ(second.ipl, 3);  // menu 7 keeps the reference planet
   EXPECT_EQ(second.elements.a, 1.3);
-  EXPECT_EQ(second.blocks.julito, 2480000.0);
+  EXPECT_EQ(second.blocks.epoch_jd, 2480000.0);
   EXPECT_EQ(second.name28, "2004                        ");
   EXPECT_EQ(second.name7, "2004   ");
 }

@@ -42,7 +42,7 @@ app::RunState object_state(double a, double e, int ipl) {
   state.ipl = ipl;
   state.name7 = "TEST   ";
   state.elements = {a, e, 5.0, 40.0, 50.0, 60.0};
-  state.blocks.julito = 2458666.5;
+  state.blocks.epoch_jd = 2458666.5;
   app::classify(state);
   return state;
 }
@@ -106,10 +106,10 @@ TEST(TimeSpan, TooManyPointsAsksAgain) {
 // The bodies of the run of `state` at its epoch, set up as the run sets them up.
 void bodies_at_epoch(const app::RunState& state, dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies) {
   dynamics::store_constants(blocks, state.mu0);
-  blocks.julito = state.blocks.julito;
+  blocks.epoch_jd = state.blocks.epoch_jd;
   const app::Elements& el = state.elements;
   dynamics::setup_bodies(blocks, bodies, {state.i0, state.mu0, state.dtmin}, {el.a, el.e, el.i, el.node, el.peri, el.m});
-  dynamics::lleva(blocks, bodies, dynamics::kPlanetEpochJd);
+  dynamics::carry_planets_to_epoch(blocks, bodies, dynamics::kPlanetEpochJd);
 }
 
 struct Integration {
@@ -255,7 +255,7 @@ TEST(Integrate, CollisionWithTheEarth) {
     V[c] = bodies.v[3][c] + speed * dir[c];
   }
   dynamics::OsculatingElements osc;
-  dynamics::planorb(X, V, dynamics::kTwoPi, blocks.cte.gm_central, 0.0, osc);
+  dynamics::planet_orbit(X, V, dynamics::kTwoPi, blocks.constants.gm_central, 0.0, osc);
   state.elements = {osc.a, osc.e, osc.i, osc.node, osc.peri, osc.mean_anomaly};
   app::classify(state);
   ASSERT_EQ(state.i0, 1);

@@ -1,4 +1,4 @@
-// Tests of ephem1 and elem: hand-computed positions on each kind of conic and
+// Tests of state_from_conic and conic_from_state: hand-computed positions on each kind of conic and
 // elements -> state -> elements round trips.
 #include "dynamics/conic.h"
 
@@ -22,7 +22,7 @@ TEST(Ephem1, CircleAQuarterPeriodOn) {
   const Conic circle{1.0, 0.0, 0.0, 0.0, 0.0, 0.0};
   const double quarter = (kTwoPi / std::sqrt(kMu)) / 4.0;
   Vec3 X, V;
-  ephem1(kMu, circle, quarter, X, V, 0.0);
+  state_from_conic(kMu, circle, quarter, X, V, 0.0);
   EXPECT_NEAR(X[0], 0.0, 1e-12);
   EXPECT_NEAR(X[1], 1.0, 1e-12);
   EXPECT_NEAR(X[2], 0.0, 1e-15);
@@ -37,7 +37,7 @@ TEST(Ephem1, ParabolaAtRightAngleFromPerihelion) {
   const double elapsed = W / std::sqrt(kMu / (2.0 * q * q * q));
   const Conic parabola{q, 1.0, 0.0, 0.0, 0.0, 10.0};
   Vec3 X, V;
-  ephem1(kMu, parabola, 10.0 + elapsed, X, V, 0.0);
+  state_from_conic(kMu, parabola, 10.0 + elapsed, X, V, 0.0);
   EXPECT_NEAR(X[0], 0.0, 1e-12);
   EXPECT_NEAR(X[1], 2.0 * q, 1e-12);
   // Parabolic speed sqrt(2 mu / r), heading at 45 degrees between -x and +y.
@@ -51,7 +51,7 @@ TEST(Ephem1, HyperbolaKeepsEnergyAndAngularMomentum) {
   const Conic hyperbola{q, e, 0.4, 1.0, 2.0, 0.0};
   for (double t : {-0.7, -0.05, 0.0, 0.3, 2.0}) {
     Vec3 X, V;
-    ephem1(kMu, hyperbola, t, X, V, 0.0);
+    state_from_conic(kMu, hyperbola, t, X, V, 0.0);
     EXPECT_NEAR(dot(V, V) / 2.0 - kMu / norm(X), kMu / (2.0 * a), 1e-9) << t;
     EXPECT_NEAR(norm(cross(X, V)), std::sqrt(kMu * a * (e * e - 1.0)), 1e-10) << t;
     EXPECT_EQ(dot(X, V) >= 0.0, t >= 0.0) << t;
@@ -60,9 +60,9 @@ TEST(Ephem1, HyperbolaKeepsEnergyAndAngularMomentum) {
 
 void expect_round_trip(const Conic& in, double t, double gm_body, double tol_tau) {
   Vec3 X, V;
-  ephem1(kMu, in, t, X, V, gm_body);
+  state_from_conic(kMu, in, t, X, V, gm_body);
   Conic out;
-  elem(kMu, t, X, V, out, gm_body);
+  conic_from_state(kMu, t, X, V, out, gm_body);
   EXPECT_NEAR(out.q, in.q, 1e-12 * in.q);
   EXPECT_NEAR(out.e, in.e, 1e-12);
   EXPECT_NEAR(out.i, in.i, 1e-12);
@@ -91,9 +91,9 @@ TEST(Elem, RoundTripHyperbola) {
 TEST(Elem, ParabolaAtPerihelionStaysFinite) {
   const Conic parabola{0.3, 1.0, 0.5, 0.5, 0.5, 0.0};
   Vec3 X, V;
-  ephem1(kMu, parabola, 0.0, X, V, 0.0);
+  state_from_conic(kMu, parabola, 0.0, X, V, 0.0);
   Conic out;
-  elem(kMu, 0.0, X, V, out, 0.0);
+  conic_from_state(kMu, 0.0, X, V, out, 0.0);
   EXPECT_EQ(out.e, 1.0);
   EXPECT_NEAR(out.tau, 0.0, 1e-12);
   EXPECT_NEAR(wrap(out.peri - 0.5), 0.0, 1e-7);

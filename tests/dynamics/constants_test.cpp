@@ -76,43 +76,43 @@ TEST(Constants, DerivedValues) {
 
 TEST(Constants, StoredInBlocks) {
   SharedBlocks b;
-  // param is the one block with initial values before anything is stored.
-  EXPECT_EQ(b.param.first_divisor_exp, 2);
-  EXPECT_EQ(b.param.growth_exp, 2);
-  EXPECT_EQ(b.param.max_stage, 10);
-  EXPECT_EQ(b.param.max_column, 6);
+  // extrapolation is the one block with initial values before anything is stored.
+  EXPECT_EQ(b.extrapolation.first_divisor_exp, 2);
+  EXPECT_EQ(b.extrapolation.growth_exp, 2);
+  EXPECT_EQ(b.extrapolation.max_stage, 10);
+  EXPECT_EQ(b.extrapolation.max_column, 6);
 
   store_constants(b, 1.000000166);
-  EXPECT_EQ(b.cte.k2, 39.476926421373015);
-  EXPECT_EQ(b.cte.gm_central, 1.000000166 * 39.476926421373015);
-  EXPECT_EQ(b.cte.auyr_per_kms, 0.21094952656969873);
-  EXPECT_EQ(b.codigo.max_semimajor, 9000.0);
-  EXPECT_EQ(b.codigo.max_distance, 60.0);
-  EXPECT_EQ(b.radiosol.capture, 0.005303818806292675);
-  EXPECT_EQ(b.radiosol.close, 0.01);
-  EXPECT_EQ(b.ddpi, 6.283185307179586);
+  EXPECT_EQ(b.constants.k2, 39.476926421373015);
+  EXPECT_EQ(b.constants.gm_central, 1.000000166 * 39.476926421373015);
+  EXPECT_EQ(b.constants.auyr_per_kms, 0.21094952656969873);
+  EXPECT_EQ(b.ejection.max_semimajor, 9000.0);
+  EXPECT_EQ(b.ejection.max_distance, 60.0);
+  EXPECT_EQ(b.sun_limits.capture, 0.005303818806292675);
+  EXPECT_EQ(b.sun_limits.close, 0.01);
+  EXPECT_EQ(b.two_pi, 6.283185307179586);
 }
 
 TEST(PlanetTable, RowsAndNames) {
   const char* names[] = {"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
   double previous_a = 0.0;
   for (int k = 0; k < kPlanetCount; ++k) {
-    ASSERT_EQ(znomp[k].size(), 7u);
-    std::string trimmed{znomp[k]};
+    ASSERT_EQ(kPlanetNames[k].size(), 7u);
+    std::string trimmed{kPlanetNames[k]};
     trimmed.erase(trimmed.find_last_not_of(' ') + 1);
     EXPECT_EQ(trimmed, names[k]);
-    EXPECT_GT(s[k].a, previous_a);  // rows in order of distance from the Sun
-    previous_a = s[k].a;
+    EXPECT_GT(kPlanetTable[k].a, previous_a);  // rows in order of distance from the Sun
+    previous_a = kPlanetTable[k].a;
   }
   // Spot checks of single cells against the published table.
-  EXPECT_EQ(s[0].m, 303.4539666);
-  EXPECT_EQ(s[2].i, 0.0001213);
-  EXPECT_EQ(s[2].mass, 3.04043264e-06);
-  EXPECT_EQ(s[4].mass, 0.000954791938);
-  EXPECT_EQ(s[4].radius_km, 69911.0);
-  EXPECT_EQ(s[7].peri, 259.2549938);
-  EXPECT_EQ(s[8].e, 0.245185295);
-  EXPECT_EQ(s[8].node, 110.3063101);
+  EXPECT_EQ(kPlanetTable[0].m, 303.4539666);
+  EXPECT_EQ(kPlanetTable[2].i, 0.0001213);
+  EXPECT_EQ(kPlanetTable[2].mass, 3.04043264e-06);
+  EXPECT_EQ(kPlanetTable[4].mass, 0.000954791938);
+  EXPECT_EQ(kPlanetTable[4].radius_km, 69911.0);
+  EXPECT_EQ(kPlanetTable[7].peri, 259.2549938);
+  EXPECT_EQ(kPlanetTable[8].e, 0.245185295);
+  EXPECT_EQ(kPlanetTable[8].node, 110.3063101);
 }
 
 }  // namespace

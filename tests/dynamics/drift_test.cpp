@@ -1,5 +1,5 @@
-// Tests of the f-and-g drifts fyg and movrel against an independent Runge-Kutta
-// integration, and of planorb against known elements.
+// Tests of the f-and-g drifts drift_ellipse and drift_orbit against an independent Runge-Kutta
+// integration, and of planet_orbit against known elements.
 #include "dynamics/drift.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ void expect_close(const Vec3& a, const Vec3& b, double tol) {
   for (int c = 0; c < 3; ++c) EXPECT_NEAR(a[c], b[c], tol) << "component " << c;
 }
 
-// movrel of a copy of X, V by dt (which must not be refused), and the reference result.
+// drift_orbit of a copy of X, V by dt (which must not be refused), and the reference result.
 struct Moved {
   Vec3 X, V, Xr, Vr;
   double r, e, q;
@@ -40,14 +40,14 @@ Moved move_with_reference(const Vec3& X, const Vec3& V, double dt) {
   Moved m{X, V, {}, {}, norm(X), 0.0, 0.0};
   reference_move(X, V, dt, m.Xr, m.Vr);
   int flag = -1;
-  movrel(kMu, dt, m.X, m.V, m.r, m.e, m.q, flag, 0.0);
+  drift_orbit(kMu, dt, m.X, m.V, m.r, m.e, m.q, flag, 0.0);
   EXPECT_EQ(flag, 0);
   return m;
 }
 
 // A state at true anomaly nu of a conic in a tilted plane.
 void conic_state(double q, double e, double t, Vec3& X, Vec3& V) {
-  ephem1(kMu, Conic{q, e, 0.3, 1.2, 0.4, 0.0}, t, X, V, 0.0);
+  state_from_conic(kMu, Conic{q, e, 0.3, 1.2, 0.4, 0.0}, t, X, V, 0.0);
 }
 
 TEST(Movrel, AgreesWithReferenceOnEllipses) {
@@ -71,7 +71,7 @@ TEST(Movrel, RefusesHyperbolaAndChangesNothing) {
   const Vec3 X0 = X, V0 = V;
   double r = norm(X), e = -7.0, q = -7.0;
   int flag = 0;
-  movrel(kMu, 0.01, X, V, r, e, q, flag, 0.0);
+  drift_orbit(kMu, 0.01, X, V, r, e, q, flag, 0.0);
   EXPECT_EQ(flag, 1);
   EXPECT_EQ(X, X0);
   EXPECT_EQ(V, V0);
@@ -82,7 +82,7 @@ TEST(Movrel, RefusesHyperbolaAndChangesNothing) {
 // Just inside the band |e - 1| < 1e-6 the conic route is taken (the orbit is treated as
 // an exact parabola of the same angular momentum), just outside it the f-and-g route.
 // Away from perihelion both must land close to where the orbit really goes, and on
-// each other. States are built from the true anomaly by hand, since ephem1 itself
+// each other. States are built from the true anomaly by hand, since state_from_conic itself
 // would make a state inside the band exactly parabolic.
 TEST(Movrel, ConicRouteNearParabolaMatchesFAndGRoute) {
   const double q0 = 0.4;
@@ -119,13 +119,13 @@ TEST(Fyg, RefusesHighEccentricityThatMovrelMoves) {
   double r = norm(X), e = 0.0;
   int flag = 0;
   Vec3 Xf = X, Vf = V;
-  fyg(Xf, Vf, 0.01, r, a, e, flag, kMu, 0.0);
+  drift_ellipse(Xf, Vf, 0.01, r, a, e, flag, kMu, 0.0);
   EXPECT_EQ(flag, 1);
   EXPECT_NEAR(e, 0.995, 1e-9);
   EXPECT_EQ(Xf, X);
   double rm = norm(X), em = 0.0, q = 0.0;
   int mflag = 1;
-  movrel(kMu, 0.01, X, V, rm, em, q, mflag, 0.0);
+  drift_orbit(kMu, 0.01, X, V, rm, em, q, mflag, 0.0);
   EXPECT_EQ(mflag, 0);
   EXPECT_NE(X, Xf);
 }
@@ -134,14 +134,14 @@ TEST(Fyg, AgreesWithReferenceAndMovrelOnAPlanetOrbit) {
   const double gm_jupiter = kGaussK2 * 0.000954791938;
   for (double dt : {0.0027, -0.0027, 1.3}) {
     Vec3 X, V;
-    ephem1(kMu, Conic{4.95, 0.0487, 0.02, 1.75, 4.8, 0.0}, 0.4, X, V, gm_jupiter);
+    state_from_conic(kMu, Conic{4.95, 0.0487, 0.02, 1.75, 4.8, 0.0}, 0.4, X, V, gm_jupiter);
     const double r0 = norm(X);
     const double a = 1.0 / (2.0 / r0 - dot(V, V) / (kMu + gm_jupiter));
     Vec3 Xf = X, Vf = V, Xm = X, Vm = V;
     double rf = r0, rm = r0, e = 0.0, em = 0.0, q = 0.0;
     int flag = -1, mflag = -1;
-    fyg(Xf, Vf, dt, rf, a, e, flag, kMu, gm_jupiter);
-    movrel(kMu, dt, Xm, Vm, rm, em, q, mflag, gm_jupiter);
+    drift_ellipse(Xf, Vf, dt, rf, a, e, flag, kMu, gm_jupiter);
+    drift_orbit(kMu, dt, Xm, Vm, rm, em, q, mflag, gm_jupiter);
     ASSERT_EQ(flag, 0);
     EXPECT_NEAR(e, 0.0487, 1e-9);
     expect_close(Xf, Xm, 1e-11);
@@ -156,9 +156,9 @@ TEST(Planorb, RecoversTheElementsOfAnEllipse) {
   const double a = 2.0, e = 0.25, n = std::sqrt(kMu / (a * a * a));
   const double tau = -(40.0 * deg) / n;
   Vec3 X, V;
-  ephem1(kMu, Conic{a * (1.0 - e), e, 10.0 * deg, 80.0 * deg, 300.0 * deg, tau}, 0.0, X, V, 0.0);
+  state_from_conic(kMu, Conic{a * (1.0 - e), e, 10.0 * deg, 80.0 * deg, 300.0 * deg, tau}, 0.0, X, V, 0.0);
   OsculatingElements el;
-  planorb(X, V, kTwoPi, kMu, 0.0, el);
+  planet_orbit(X, V, kTwoPi, kMu, 0.0, el);
   EXPECT_NEAR(el.a, 2.0, 1e-12);
   EXPECT_NEAR(el.e, 0.25, 1e-12);
   EXPECT_NEAR(el.i, 10.0, 1e-10);
@@ -169,10 +169,10 @@ TEST(Planorb, RecoversTheElementsOfAnEllipse) {
 
 TEST(Planorb, HyperbolaLeavesMeanAnomalyAlone) {
   Vec3 X, V;
-  ephem1(kMu, Conic{1.0, 1.3, 0.2, 0.3, 0.4, 0.0}, 0.1, X, V, 0.0);
+  state_from_conic(kMu, Conic{1.0, 1.3, 0.2, 0.3, 0.4, 0.0}, 0.1, X, V, 0.0);
   OsculatingElements el;
   el.mean_anomaly = -1.0;
-  planorb(X, V, kTwoPi, kMu, 0.0, el);
+  planet_orbit(X, V, kTwoPi, kMu, 0.0, el);
   EXPECT_LT(el.a, 0.0);
   EXPECT_NEAR(el.e, 1.3, 1e-12);
   EXPECT_EQ(el.mean_anomaly, -1.0);

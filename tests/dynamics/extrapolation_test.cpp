@@ -1,4 +1,4 @@
-// Tests of the encounter integrator (sextra over smidpt with deriv).
+// Tests of the encounter integrator (extrapolation_step over modified_midpoint with accelerations).
 #include "dynamics/extrapolation.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ using namespace dynamics;
 SharedBlocks blocks_with_planet_mass(double m) {
   SharedBlocks blocks;
   store_constants(blocks, 1.0);
-  blocks.a = m;
+  blocks.encounter_planet_gm = m;
   return blocks;
 }
 
@@ -24,8 +24,8 @@ SharedBlocks blocks_with_planet_mass(double m) {
 TEST(Sextra, MasslessPairFollowsKeplerOrbits) {
   const SharedBlocks blocks = blocks_with_planet_mass(0.0);
   Vec3 P, Vp, B, Vb;
-  ephem1(kGaussK2, Conic{0.98, 0.017, 0.0, 0.4, 1.8, 0.0}, 0.3, P, Vp, 0.0);
-  ephem1(kGaussK2, Conic{0.7, 0.45, 0.2, 1.0, 2.0, 0.1}, 0.3, B, Vb, 0.0);
+  state_from_conic(kGaussK2, Conic{0.98, 0.017, 0.0, 0.4, 1.8, 0.0}, 0.3, P, Vp, 0.0);
+  state_from_conic(kGaussK2, Conic{0.7, 0.45, 0.2, 1.0, 2.0, 0.1}, 0.3, B, Vb, 0.0);
   EncounterState y;
   for (int c = 0; c < 3; ++c) {
     y[c] = P[c];
@@ -36,13 +36,13 @@ TEST(Sextra, MasslessPairFollowsKeplerOrbits) {
   for (double H : {0.0005, -0.002, 0.01}) {
     EncounterState z = y;
     double t = 0.25, distance = 0.0;
-    sextra(blocks, H, 1e-10, t, z, distance);
+    extrapolation_step(blocks, H, 1e-10, t, z, distance);
     EXPECT_DOUBLE_EQ(t, 0.25 + H);
     Vec3 Pk = P, Vk = Vp, Bk = B, Wk = Vb;
     double rp = norm(P), rb = norm(B), e = 0.0, q = 0.0;
     int flag = 0;
-    movrel(kGaussK2, H, Pk, Vk, rp, e, q, flag, 0.0);
-    movrel(kGaussK2, H, Bk, Wk, rb, e, q, flag, 0.0);
+    drift_orbit(kGaussK2, H, Pk, Vk, rp, e, q, flag, 0.0);
+    drift_orbit(kGaussK2, H, Bk, Wk, rb, e, q, flag, 0.0);
     for (int c = 0; c < 3; ++c) {
       EXPECT_NEAR(z[c], Pk[c], 1e-11) << H;
       EXPECT_NEAR(z[3 + c], Vk[c], 1e-10) << H;
@@ -73,7 +73,7 @@ TEST(Sextra, KeepsThePlanetocentricEnergyThroughPericentre) {
   };
   const double before = energy(y);
   double t = 0.0, distance = 0.0;
-  for (int n = 0; n < 20; ++n) sextra(blocks, 0.0002, 1e-10, t, y, distance);
+  for (int n = 0; n < 20; ++n) extrapolation_step(blocks, 0.0002, 1e-10, t, y, distance);
   // Over 0.004 yr the Sun's tide on a 0.01 AU pair changes the energy by well under 1%.
   EXPECT_NEAR(energy(y), before, 0.01 * std::fabs(before));
   EXPECT_GT(y[7] - y[1], 0.005);  // well past the planet

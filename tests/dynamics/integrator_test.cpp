@@ -30,11 +30,11 @@ struct TestRun {
 TestRun make_run(const IntegrationClass& klass, const SmallBodyElements& object, double epoch_jd) {
   TestRun run;
   store_constants(run.blocks, klass.mu0);
-  run.blocks.julito = epoch_jd;
+  run.blocks.epoch_jd = epoch_jd;
   setup_bodies(run.blocks, run.bodies, klass, object);
-  lleva(run.blocks, run.bodies, kPlanetEpochJd);
+  carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
   start_run(run.encounters);
-  run.object = run.blocks.unir.ntot;
+  run.object = run.blocks.counts.total;
   return run;
 }
 
@@ -58,10 +58,10 @@ const SmallBodyElements kMainBelt{2.6, 0.08, 9.0, 80.0, 150.0, 30.0};
 TEST(Integrator, FarObjectAgreesWithIndependentRungeKutta) {
   TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
   std::vector<reference::Body> ref;
-  for (int k = 1; k <= run.blocks.unir.ntot; ++k) {
+  for (int k = 1; k <= run.blocks.counts.total; ++k) {
     const Vec3& x = run.bodies.x[k];
     const Vec3& v = run.bodies.v[k];
-    ref.push_back({run.blocks.pmass[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
+    ref.push_back({run.blocks.gm[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
   }
   const int steps = 4000;
   const double h = 0.005;
@@ -71,9 +71,9 @@ TEST(Integrator, FarObjectAgreesWithIndependentRungeKutta) {
     ASSERT_EQ(run.encounters.carry_over.count, 0);
     ASSERT_TRUE(run.encounters.approaches.empty());
   }
-  ASSERT_EQ(run.blocks.unir.ntot, 10);
+  ASSERT_EQ(run.blocks.counts.total, 10);
   EXPECT_NEAR(run.T, 20.0, 1e-9);
-  reference::rk4(run.blocks.cte.gm_central, ref, steps * h, steps * 100L);
+  reference::rk4(run.blocks.constants.gm_central, ref, steps * h, steps * 100L);
   double worst_planet = 0.0, object = 0.0;
   for (int k = 1; k <= 10; ++k) {
     double d = 0.0;
@@ -104,7 +104,7 @@ std::vector<reference::Body> reference_bodies(const TestRun& run, int count) {
   for (int k = 1; k <= count; ++k) {
     const Vec3& x = run.bodies.x[k];
     const Vec3& v = run.bodies.v[k];
-    ref.push_back({run.blocks.pmass[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
+    ref.push_back({run.blocks.gm[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
   }
   return ref;
 }
@@ -124,8 +124,8 @@ Flyby earth_flyby(double q_radii, double h) {
   const int earth = 3;
   const double lead = h > 0.0 ? 0.03 : -0.03;
   std::vector<reference::Body> ref = reference_bodies(f.run, 9);
-  reference::rk4(f.run.blocks.cte.gm_central, ref, lead, 3000);
-  const double m = f.run.blocks.pmass[earth];
+  reference::rk4(f.run.blocks.constants.gm_central, ref, lead, 3000);
+  const double m = f.run.blocks.gm[earth];
   const double q = q_radii * f.run.bodies.radius[earth];
   const double vp = 9.0 * kAuYrPerKmS;
   const Vec3 rho = {0.0, q, 0.0}, w = {0.6 * vp, 0.0, 0.8 * vp};
@@ -135,7 +135,7 @@ Flyby earth_flyby(double q_radii, double h) {
     body.v[c] = ref[earth - 1].v[c] + w[c];
   }
   ref.push_back(body);
-  reference::rk4(f.run.blocks.cte.gm_central, ref, -lead, 30000);
+  reference::rk4(f.run.blocks.constants.gm_central, ref, -lead, 30000);
   const int k = f.run.object;
   for (int c = 0; c < 3; ++c) {
     f.run.bodies.x[k][c] = ref[9].x[c];
@@ -143,13 +143,13 @@ Flyby earth_flyby(double q_radii, double h) {
   }
   f.run.bodies.r[k] = norm(f.run.bodies.x[k]);
   f.expected = two_body(m, rho, w);
-  f.pericentre_jd = f.run.blocks.julito + lead * 365.25;
+  f.pericentre_jd = f.run.blocks.epoch_jd + lead * 365.25;
   return f;
 }
 
 std::vector<CloseApproach> run_steps(TestRun& run, double h, int steps) {
   std::vector<CloseApproach> all;
-  for (int n = 0; n < steps && run.blocks.unir.ntot > run.blocks.unir.npla; ++n) {
+  for (int n = 0; n < steps && run.blocks.counts.total > run.blocks.counts.planets; ++n) {
     take_step(run.blocks, run.bodies, run.encounters, run.T, h);
     all.insert(all.end(), run.encounters.approaches.begin(), run.encounters.approaches.end());
   }
@@ -172,7 +172,7 @@ TEST(Encounter, FlybyGivesOneRecordMatchingTheHyperbola) {
     // step boundary, as here, the record comes after the first substep of the next step
     // and is dated two first substeps (2 h / 10) late.
     EXPECT_NEAR(r.jd, f.pericentre_jd + (h / 5.0) * 365.25, 0.01);
-    EXPECT_EQ(f.run.blocks.unir.ntot, 10);
+    EXPECT_EQ(f.run.blocks.counts.total, 10);
   }
 }
 
@@ -183,10 +183,10 @@ TEST(Encounter, CollisionRemovesTheBody) {
   EXPECT_TRUE(records[0].collision);
   EXPECT_LT(records[0].dmin_rplan, 1.0);
   EXPECT_EQ(records[0].planet, 3);
-  EXPECT_EQ(f.run.blocks.unir.ntot, 9);
-  EXPECT_EQ(f.run.blocks.unir.npla, 9);
+  EXPECT_EQ(f.run.blocks.counts.total, 9);
+  EXPECT_EQ(f.run.blocks.counts.planets, 9);
   // The planets were left in their slots.
-  for (int k = 1; k <= 9; ++k) EXPECT_EQ(f.run.blocks.primor[k], k);
+  for (int k = 1; k <= 9; ++k) EXPECT_EQ(f.run.blocks.start_slot[k], k);
 }
 
 // A pericentre beyond 2.1 Hill radii writes nothing, though the body is integrated
@@ -210,7 +210,7 @@ TEST(Encounter, RecedingAtTheFirstCheckIsRecorded) {
   place_near(run, 3, {0.0, 0.002, 0.0}, {0.3, 1.5, 0.0});
   const std::vector<CloseApproach> records = run_steps(run, 0.005, 10);
   ASSERT_EQ(records.size(), 1u);
-  const Hyperbola expected = two_body(run.blocks.pmass[3], {0.0, 0.002, 0.0}, {0.3, 1.5, 0.0});
+  const Hyperbola expected = two_body(run.blocks.gm[3], {0.0, 0.002, 0.0}, {0.3, 1.5, 0.0});
   EXPECT_NEAR(records[0].dmin_rplan * run.bodies.radius[3], expected.q, 0.03 * expected.q);
   EXPECT_NEAR(records[0].jd, 2458800.5 + 0.0005 * 365.25 * 2.0, 1e-6);
 }
@@ -219,8 +219,8 @@ TEST(Encounter, RecedingAtTheFirstCheckIsRecorded) {
 TEST(Perturb, RecordFieldsAreClamped) {
   TestRun run = make_run({5, 1.000005976, 0.1}, {9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0}, 2458800.5);
   // Keep Jupiter only: remove Saturn to Pluto (slots 2..5).
-  for (int n = 0; n < 4; ++n) ordena(run.blocks, run.bodies, 2);
-  ASSERT_EQ(run.blocks.unir.npla, 1);
+  for (int n = 0; n < 4; ++n) remove_slot(run.blocks, run.bodies, 2);
+  ASSERT_EQ(run.blocks.counts.planets, 1);
   run.object = 2;
   const double jupiter_radius = run.bodies.radius[1];
   // 160 km/s relative, aimed to pass at 3 Jupiter radii, starting on the way in.
@@ -237,7 +237,7 @@ TEST(Perturb, RecordFieldsAreClamped) {
   EXPECT_EQ(r.energy, static_cast<double>(99.999f));
   EXPECT_EQ(r.planet, 5);
   // Focused a little by Jupiter's pull: the two-body pericentre of the start state.
-  const Hyperbola expected = two_body(run.blocks.pmass[1], {-0.02, 3.0 * jupiter_radius, 0.0}, {v, 0.0, 0.0});
+  const Hyperbola expected = two_body(run.blocks.gm[1], {-0.02, 3.0 * jupiter_radius, 0.0}, {v, 0.0, 0.0});
   EXPECT_NEAR(r.dmin_rplan, expected.q / jupiter_radius, 0.01);
   EXPECT_EQ(run.encounters.encounter.count, 1);
 }
@@ -245,7 +245,7 @@ TEST(Perturb, RecordFieldsAreClamped) {
 TEST(Movikep, RemovalTests) {
   TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
   const int k = run.object;
-  const double mu = run.blocks.cte.gm_central;
+  const double mu = run.blocks.constants.gm_central;
   struct Case {
     const char* what;
     Vec3 x, v;
@@ -269,7 +269,7 @@ TEST(Movikep, RemovalTests) {
     run.bodies.v[k] = c.v;
     run.bodies.r[k] = norm(c.x);
     run.encounters.removal.clear();
-    movikep(run.blocks, run.bodies, run.encounters, 0.0025, kBeforeKick);
+    drift_bodies(run.blocks, run.bodies, run.encounters, 0.0025, kBeforeKick);
     EXPECT_EQ(run.encounters.removal.contains(k), c.removed);
     EXPECT_EQ(run.encounters.removal.count, c.removed ? 1 : 0);
     EXPECT_EQ(run.bodies.x[k] == c.x, c.removed);
@@ -279,13 +279,13 @@ TEST(Movikep, RemovalTests) {
 TEST(Movikep, SkipsListedBodies) {
   TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
   const Bodies before = run.bodies;
-  run.encounters.carry_over.append(run.blocks.primor[run.object]);
-  movikep(run.blocks, run.bodies, run.encounters, 0.0025, kBeforeKick);
+  run.encounters.carry_over.append(run.blocks.start_slot[run.object]);
+  drift_bodies(run.blocks, run.bodies, run.encounters, 0.0025, kBeforeKick);
   EXPECT_EQ(run.bodies.x[run.object], before.x[run.object]);
   EXPECT_NE(run.bodies.x[3], before.x[3]);
   run.encounters.encounter.append(3);
   const Vec3 earth = run.bodies.x[3];
-  movikep(run.blocks, run.bodies, run.encounters, 0.0025, kAfterKick);
+  drift_bodies(run.blocks, run.bodies, run.encounters, 0.0025, kAfterKick);
   EXPECT_EQ(run.bodies.x[3], earth);
   EXPECT_NE(run.bodies.x[run.object], before.x[run.object]);
 }
@@ -294,21 +294,21 @@ TEST(Ordena, ShiftsLaterSlotsDown) {
   TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
   const Bodies before = run.bodies;
   const SharedBlocks blocks_before = run.blocks;
-  ordena(run.blocks, run.bodies, 4);
-  EXPECT_EQ(run.blocks.unir.npla, 8);
-  EXPECT_EQ(run.blocks.unir.ntot, 9);
+  remove_slot(run.blocks, run.bodies, 4);
+  EXPECT_EQ(run.blocks.counts.planets, 8);
+  EXPECT_EQ(run.blocks.counts.total, 9);
   for (int k = 4; k <= 9; ++k) {
     EXPECT_EQ(run.bodies.x[k], before.x[k + 1]);
     EXPECT_EQ(run.bodies.radius[k], before.radius[k + 1]);
-    EXPECT_EQ(run.blocks.pmass[k], blocks_before.pmass[k + 1]);
-    EXPECT_EQ(run.blocks.primor[k], k + 1);
+    EXPECT_EQ(run.blocks.gm[k], blocks_before.gm[k + 1]);
+    EXPECT_EQ(run.blocks.start_slot[k], k + 1);
   }
   // Arrays by start-up slot stay.
-  EXPECT_EQ(run.blocks.nplaini, blocks_before.nplaini);
+  EXPECT_EQ(run.blocks.planet_number, blocks_before.planet_number);
   // Removing the small body leaves the planets alone.
-  ordena(run.blocks, run.bodies, 9);
-  EXPECT_EQ(run.blocks.unir.npla, 8);
-  EXPECT_EQ(run.blocks.unir.ntot, 8);
+  remove_slot(run.blocks, run.bodies, 9);
+  EXPECT_EQ(run.blocks.counts.planets, 8);
+  EXPECT_EQ(run.blocks.counts.total, 8);
 }
 
 // A removal list naming the small body twice (a drift test and a collision in the
@@ -319,11 +319,11 @@ TEST(Ordena, ListedTwiceIsRemovedOnce) {
   removal.append(10);
   removal.append(4);
   removal.append(10);
-  remove_listed(run.blocks, run.bodies, removal);
-  EXPECT_EQ(run.blocks.unir.npla, 8);
-  EXPECT_EQ(run.blocks.unir.ntot, 8);
+  remove_flagged_bodies(run.blocks, run.bodies, removal);
+  EXPECT_EQ(run.blocks.counts.planets, 8);
+  EXPECT_EQ(run.blocks.counts.total, 8);
   const int expected[] = {1, 2, 3, 5, 6, 7, 8, 9};
-  for (int k = 1; k <= 8; ++k) EXPECT_EQ(run.blocks.primor[k], expected[k - 1]);
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(run.blocks.start_slot[k], expected[k - 1]);
 }
 
 }  // namespace

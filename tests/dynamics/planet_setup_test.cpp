@@ -1,4 +1,4 @@
-// Tests of the integration class, the initial states of a run and lleva.
+// Tests of the integration class, the initial states of a run and carry_planets_to_epoch.
 #include "dynamics/planet_setup.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ SetUpRun set_up(int ipl, const SmallBodyElements& object, double epoch_jd) {
   SetUpRun run;
   const IntegrationClass klass = integration_class(object.a * (1.0 - object.e), ipl);
   store_constants(run.blocks, klass.mu0);
-  run.blocks.julito = epoch_jd;
+  run.blocks.epoch_jd = epoch_jd;
   setup_bodies(run.blocks, run.bodies, klass, object);
   return run;
 }
@@ -55,19 +55,19 @@ TEST(SetupBodies, SlotsBlocksAndTableStates) {
   const SmallBodyElements apophis{0.9225169, 0.1914724, 3.33690, 204.05444, 126.67983, 236.64021};
   const SetUpRun run = set_up(3, apophis, kPlanetEpochJd);
   const SharedBlocks& b = run.blocks;
-  ASSERT_EQ(b.unir.npla, 9);
-  ASSERT_EQ(b.unir.ntot, 10);
+  ASSERT_EQ(b.counts.planets, 9);
+  ASSERT_EQ(b.counts.total, 10);
   for (int k = 1; k <= 9; ++k) {
-    EXPECT_EQ(b.nplaini[k], k);
-    EXPECT_DOUBLE_EQ(b.pmass[k], kGaussK2 * s[k - 1].mass);
-    EXPECT_DOUBLE_EQ(run.bodies.radius[k], s[k - 1].radius_km * 6.6845871222684464e-9);
+    EXPECT_EQ(b.planet_number[k], k);
+    EXPECT_DOUBLE_EQ(b.gm[k], kGaussK2 * kPlanetTable[k - 1].mass);
+    EXPECT_DOUBLE_EQ(run.bodies.radius[k], kPlanetTable[k - 1].radius_km * 6.6845871222684464e-9);
     EXPECT_EQ(run.bodies.epoch[k], 2451400.5);
     EXPECT_DOUBLE_EQ(run.bodies.r[k], norm(run.bodies.x[k]));
   }
-  EXPECT_EQ(b.nplaini[10], 10);
-  EXPECT_EQ(b.pmass[10], 0.0);
+  EXPECT_EQ(b.planet_number[10], 10);
+  EXPECT_EQ(b.gm[10], 0.0);
   EXPECT_EQ(run.bodies.radius[10], 0.0);
-  for (int k = 1; k <= 20; ++k) EXPECT_EQ(b.primor[k], k);
+  for (int k = 1; k <= 20; ++k) EXPECT_EQ(b.start_slot[k], k);
   // At the total eclipse of 1999 August 11, 11 h UT, the Sun stood at ecliptic
   // longitude 138.35 degrees; 1.46 days earlier the Earth's heliocentric longitude was
   // about 138.35 + 180 - 1.44 = 316.9 degrees, at 1.0135 AU.
@@ -79,7 +79,7 @@ TEST(SetupBodies, SlotsBlocksAndTableStates) {
   // Each planet's state reproduces its table elements (an independent Kepler solution
   // for the mean anomaly by bisection).
   for (int k = 1; k <= 9; ++k) {
-    const PlanetRow& row = s[k - 1];
+    const PlanetRow& row = kPlanetTable[k - 1];
     const double M = std::remainder(row.m * kDegToRad, kTwoPi);
     double lo = M - 1.0, hi = M + 1.0;
     for (int it = 0; it < 200; ++it) {
@@ -97,19 +97,19 @@ TEST(SetupBodies, ClassDecidesThePlanetSlots) {
   // q = 7 with Jupiter as reference: Jupiter to Pluto in slots 1..5.
   const SmallBodyElements far{9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0};
   const SetUpRun run = set_up(5, far, 2451000.5);
-  EXPECT_EQ(run.blocks.unir.npla, 5);
-  EXPECT_EQ(run.blocks.unir.ntot, 6);
-  EXPECT_EQ(run.blocks.nplaini[1], 5);
-  EXPECT_EQ(run.blocks.nplaini[5], 9);
-  EXPECT_EQ(run.blocks.nplaini[6], 10);
-  EXPECT_DOUBLE_EQ(run.blocks.cte.gm_central, 1.000005976 * kGaussK2);
+  EXPECT_EQ(run.blocks.counts.planets, 5);
+  EXPECT_EQ(run.blocks.counts.total, 6);
+  EXPECT_EQ(run.blocks.planet_number[1], 5);
+  EXPECT_EQ(run.blocks.planet_number[5], 9);
+  EXPECT_EQ(run.blocks.planet_number[6], 10);
+  EXPECT_DOUBLE_EQ(run.blocks.constants.gm_central, 1.000005976 * kGaussK2);
   EXPECT_EQ(run.bodies.epoch[6], 2451000.5);
 }
 
 TEST(SetupBodies, ZeroInclinationIsRaisedToATinyTilt) {
   const SmallBodyElements flat{1.5, 0.1, 0.0, 40.0, 50.0, 60.0};
   const SetUpRun run = set_up(3, flat, 2458000.5);
-  const int k = run.blocks.unir.ntot;
+  const int k = run.blocks.counts.total;
   const Vec3 h = cross(run.bodies.x[k], run.bodies.v[k]);
   EXPECT_NEAR(std::atan2(std::hypot(h[0], h[1]), h[2]) * 180.0 / kPi, 0.00001, 1e-12);
 }
@@ -118,8 +118,8 @@ TEST(Lleva, PlanetEpochLeavesTheTableStates) {
   const SmallBodyElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
   SetUpRun run = set_up(3, object, kPlanetEpochJd);
   const Bodies before = run.bodies;
-  lleva(run.blocks, run.bodies, kPlanetEpochJd);
-  for (int k = 1; k <= run.blocks.unir.ntot; ++k)
+  carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
+  for (int k = 1; k <= run.blocks.counts.total; ++k)
     for (int c = 0; c < 3; ++c) {
       // Ten drifts of zero length: only rounding may move them.
       EXPECT_NEAR(run.bodies.x[k][c], before.x[k][c], 1e-14 * run.bodies.r[k]) << k;
@@ -140,10 +140,10 @@ TEST(Lleva, CarriesPlanetsLikeAnIndependentIntegration) {
     for (int k = 1; k <= 8; ++k) {
       const Vec3& x = run.bodies.x[k];
       const Vec3& v = run.bodies.v[k];
-      ref.push_back({run.blocks.pmass[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
+      ref.push_back({run.blocks.gm[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
     }
-    reference::rk4(run.blocks.cte.gm_central, ref, days / 365.25, 40000);
-    lleva(run.blocks, run.bodies, kPlanetEpochJd);
+    reference::rk4(run.blocks.constants.gm_central, ref, days / 365.25, 40000);
+    carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
     EXPECT_EQ(run.bodies.x[9], object_x);
     for (int k = 1; k <= 8; ++k) {
       for (int c = 0; c < 3; ++c)
