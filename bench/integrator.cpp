@@ -17,7 +17,7 @@ namespace {
 
 // (99942) Apophis from the sample catalogue: epoch K1972 (JD 2458666.5), a, e, i,
 // node, argument of perihelion, mean anomaly.
-const dynamics::SmallBodyElements kApophis{0.9225169, 0.1914724, 3.33690, 204.05444, 126.67983, 236.64021};
+const dynamics::OrbitalElements kApophis{0.9225169, 0.1914724, 3.33690, 204.05444, 126.67983, 236.64021};
 constexpr double kApophisEpoch = 2458666.5;
 
 long max_rss_kb() {
@@ -63,13 +63,13 @@ struct Model {
 void BM_OneStep(benchmark::State& bench) {
   auto model = std::make_unique<Model>();
   const dynamics::IntegrationClass klass = dynamics::integration_class(kApophis.a * (1.0 - kApophis.e), 3);
-  dynamics::store_constants(model->blocks, klass.mu0);
+  dynamics::store_constants(model->blocks, klass.central_mass);
   model->blocks.epoch_jd = kApophisEpoch;
   dynamics::setup_bodies(model->blocks, model->bodies, klass, kApophis);
   dynamics::carry_planets_to_epoch(model->blocks, model->bodies, dynamics::kPlanetEpochJd);
   dynamics::start_run(model->encounters);
   for (auto _ : bench) {
-    dynamics::take_step(model->blocks, model->bodies, model->encounters, model->T, klass.dtmin);
+    dynamics::take_step(model->blocks, model->bodies, model->encounters, model->T, klass.step);
     benchmark::DoNotOptimize(model->bodies.x[10]);
   }
   bench.counters["bodies"] = model->blocks.counts.total;

@@ -26,7 +26,7 @@ void ask(Console& console, const char* question, double& value) {
 }  // namespace
 
 void enter_elements_by_hand(Console& console, RunState& state) {
-  Elements& el = state.elements;
+  dynamics::OrbitalElements& el = state.elements;
   ask(console, kAsk_a, el.a);
   do {
     ask(console, kAsk_e, el.e);

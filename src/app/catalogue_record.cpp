@@ -15,7 +15,7 @@ bool parse_catalogue_record(std::string_view line, CatalogueRecord& record, std:
     return false;
   };
   double magnitude = 0.0, slope = 0.0, daily_motion = 0.0;  // read for the check only
-  Elements& el = record.elements;
+  dynamics::OrbitalElements& el = record.elements;
   record.designation = r.text(kDesignationWidth);
   if (!r.real(6, 2, magnitude) || !r.real(6, 2, slope)) return fail();
   r.skip(1);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/run_state.h"
+#include "dynamics/orbital_elements.h"
 
 namespace app {
 
@@ -18,7 +19,7 @@ struct CatalogueRecord {
   int year = 0;
   char month = ' ';
   char day = ' ';
-  Elements elements;
+  dynamics::OrbitalElements elements;
   std::string name28;  // columns 167-194, the readable designation
 };
 

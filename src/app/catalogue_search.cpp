@@ -9,7 +9,7 @@ namespace app {
 namespace {
 
 void write_summary(Console& console, const CatalogueRecord& record, double epoch) {
-  const Elements& el = record.elements;
+  const dynamics::OrbitalElements& el = record.elements;
   console.line({"ASTEROID:", record.designation});
   console.line({"    NAME:", record.name28});
   console.line({"       a:", el.a});

@@ -16,7 +16,7 @@ namespace app {
 struct Stages {
   // Object choice: sets name7, name28, the elements and blocks.epoch_jd.
   std::function<void(RunState&)> choose_object;
-  // Integration class of the chosen object: sets dtmin, mu0 and i0.
+  // Integration class of the chosen object: sets integration_class.
   std::function<void(RunState&)> classify;
   // Time-span dialogue and integration run: sets span, dt, h; writes the result files.
   std::function<void(RunState&)> run_span;

@@ -42,13 +42,13 @@ struct RunBodies {
 };
 
 void write_point(RunFiles& files, const RunState& state, const dynamics::Bodies& bodies, double T) {
-  const int planet = state.ipl - state.i0 + 1;
-  const int object = 10 - state.i0 + 1;
-  const dynamics::PlanetRow& row = dynamics::kPlanetTable[static_cast<size_t>(state.ipl - 1)];
+  const int planet = dynamics::planet_slot(state.integration_class, state.ipl);
+  const int object = dynamics::object_slot(state.integration_class);
+  const dynamics::OrbitalElements& orbit = dynamics::kPlanetTable[static_cast<size_t>(state.ipl - 1)].elements;
   const dynamics::Vec3& xp = bodies.x[planet];
   const dynamics::Vec3& xo = bodies.x[object];
   const dynamics::RotatingPoint point = dynamics::to_rotating_frame(xp[0], xp[1], xp[2], xo[0], xo[1], xo[2],
-                                                        row.node * dynamics::kDegToRad, row.i * dynamics::kDegToRad,
+                                                        orbit.node * dynamics::kDegToRad, orbit.i * dynamics::kDegToRad,
                                                         bodies.r[planet]);
   files.write_point(state.blocks.epoch_jd + dynamics::kDaysPerYear * T, point);
 }
@@ -66,11 +66,7 @@ void report_approaches(Console& console, RunFiles& files, const dynamics::Encoun
 }  // namespace
 
 void classify(RunState& state) {
-  const dynamics::IntegrationClass klass =
-      dynamics::integration_class(state.elements.a * (1.0 - state.elements.e), state.ipl);
-  state.i0 = klass.i0;
-  state.mu0 = klass.mu0;
-  state.dtmin = klass.dtmin;
+  state.integration_class = dynamics::integration_class(state.elements.a * (1.0 - state.elements.e), state.ipl);
 }
 
 void ask_time_span(Console& console, RunState& state) {
@@ -80,9 +76,10 @@ void ask_time_span(Console& console, RunState& state) {
     console.line({kSpanLines[1], state.blocks.epoch_jd});
     for (int n = 2; n < 7; ++n) console.line({kSpanLines[n]});
     console.read(kSpanLines[3], {&state.span, &state.dt});
-    if (state.dtmin <= state.dt) {
-      state.h = state.dtmin;
-      state.dt = std::round(state.dt / state.dtmin) * state.dtmin;
+    const double step = state.integration_class.step;
+    if (step <= state.dt) {
+      state.h = step;
+      state.dt = std::round(state.dt / step) * step;
     } else {
       state.h = state.dt;
     }
@@ -94,7 +91,7 @@ void ask_time_span(Console& console, RunState& state) {
 void integrate(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream* progress) {
   RunFiles files(folder, state.name7);
   dynamics::SharedBlocks& blocks = state.blocks;
-  dynamics::store_constants(blocks, state.mu0);
+  dynamics::store_constants(blocks, state.integration_class.central_mass);
   // Bodies and lists of a run are large; keep them off the stack.
   auto run = std::make_unique<RunBodies>();
   dynamics::start_run(run->encounters);
@@ -103,14 +100,12 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   if (state.span < 0.0) state.h = -state.h;
   files.open_close_approaches();
 
-  const dynamics::IntegrationClass klass{state.i0, state.mu0, state.dtmin};
-  const Elements& el = state.elements;
-  dynamics::setup_bodies(blocks, run->bodies, klass, {el.a, el.e, el.i, el.node, el.peri, el.m});
+  dynamics::setup_bodies(blocks, run->bodies, state.integration_class, state.elements);
   dynamics::carry_planets_to_epoch(blocks, run->bodies, dynamics::kPlanetEpochJd);
   write_point(files, state, run->bodies, T);
 
   RunProgress bar(progress != nullptr ? *progress : console.out(), progress != nullptr);
-  const int bodies_with_object = 10 - state.i0 + 1;
+  const int object_slot = dynamics::object_slot(state.integration_class);
   double tacc = 0.0;
   for (;;) {
     tacc += state.h;
@@ -118,7 +113,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
     report_approaches(console, files, run->encounters);
     // Tested on every step, output steps included: a lost object has no position
     // left to write (its slot only keeps its last state).
-    if (blocks.counts.total < bodies_with_object) {
+    if (blocks.counts.total < object_slot) {
       console.line({kEliminated});
       break;
     }

@@ -10,7 +10,7 @@
 
 namespace app {
 
-// Integration class (i0, mu0, dtmin) of the object from q = a (1 - e) and ipl.
+// Integration class (first planet, central mass, step) of the object from q = a (1 - e) and ipl.
 void classify(RunState& state);
 
 // Asks for the span and the output step until they give few enough points; sets span,

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "dynamics/constants.h"
+#include "dynamics/orbital_elements.h"
+#include "dynamics/planet_setup.h"
 
 namespace app {
 
@@ -19,16 +21,6 @@ inline constexpr int kEarthCirclePoints = 201;
 inline constexpr std::size_t kName7Width = 7;
 inline constexpr std::size_t kName28Width = 28;
 inline constexpr std::size_t kSysnameWidth = 20;
-
-// Osculating elements of the object (AU and degrees).
-struct Elements {
-  double a = 0.0;     // semimajor axis, AU
-  double e = 0.0;     // eccentricity
-  double i = 0.0;     // inclination
-  double node = 0.0;  // longitude of the ascending node
-  double peri = 0.0;  // argument of perihelion
-  double m = 0.0;     // mean anomaly
-};
 
 // Limits of the 3D box, sized at read-back: X from xa to xe (first label xo0), and so on;
 // the box lengths are ixy/100, ixy/100 and iz/100.
@@ -58,16 +50,14 @@ struct RunState {
   // The object: short name (stem of the output file names), title, elements.
   std::string name7 = std::string(kName7Width, ' ');
   std::string name28 = std::string(kName28Width, ' ');
-  Elements elements;
+  dynamics::OrbitalElements elements;
 
   // The shared blocks of the dynamics; blocks.epoch_jd holds the epoch of the elements
   // (Julian date, time 0 of every run).
   dynamics::SharedBlocks blocks;
 
   // Integration class, set after each object choice.
-  double dtmin = 0.0;  // basic step, years
-  double mu0 = 0.0;    // central mass, solar masses
-  int i0 = 0;          // first planet integrated
+  dynamics::IntegrationClass integration_class;
 
   // Time span, output step and signed integration step, years.
   double span = 0.0;

@@ -6,7 +6,7 @@
 namespace dynamics {
 
 void planet_orbit(const Vec3& X, const Vec3& V, double two_pi, double gm_central, double gm_body,
-                  OsculatingElements& out) {
+                  OrbitalElements& out) {
   const double mu = gm_central + gm_body;
   const double r = norm(X);
   const Vec3 h = cross(X, V);
@@ -26,7 +26,7 @@ void planet_orbit(const Vec3& X, const Vec3& V, double two_pi, double gm_central
     if (E < 0.0) E += two_pi;
     double M = std::fmod(E - e * std::sin(E), two_pi);
     if (M < 0.0) M += two_pi;
-    out.mean_anomaly = M * to_degrees;
+    out.m = M * to_degrees;
   }
   out.i = incl * to_degrees;
   out.node = node * to_degrees;

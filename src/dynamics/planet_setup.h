@@ -6,33 +6,33 @@
 
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
+#include "dynamics/orbital_elements.h"
 
 namespace dynamics {
 
 struct IntegrationClass {
-  int i0 = 1;          // first planet integrated; planets i0..9 are bodies of the run
-  double mu0 = 1.0;    // central mass in solar masses: the Sun plus the planets below i0
-  double dtmin = 0.005;  // basic integration step, years
+  int first_planet = 1;       // planets first_planet..9 are bodies of the run
+  double central_mass = 1.0;  // solar masses: the Sun plus the planets below first_planet
+  double step = 0.005;        // basic integration step, years
 };
 
 // Class of an object of perihelion distance q (AU) for reference planet ipl (1..9).
 IntegrationClass integration_class(double q, int ipl);
 
-// Osculating elements of the small body: a in AU, angles in degrees.
-struct SmallBodyElements {
-  double a = 0.0;
-  double e = 0.0;
-  double i = 0.0;
-  double node = 0.0;
-  double peri = 0.0;
-  double m = 0.0;
-};
+// Slot of planet number `planet` (first_planet..9) when the run is set up: planets fill
+// the slots from 1 in increasing planet number.
+int planet_slot(const IntegrationClass& klass, int planet);
 
-// Fills the slots: planets i0..9 at their table states of JD 2451400.5, the small body at
+// Slot of the small body when the run is set up: the one after the last planet. It
+// keeps this slot until a removal takes it out; the object is gone once the bodies of
+// the run are fewer than this.
+int object_slot(const IntegrationClass& klass);
+
+// Fills the slots: planets first_planet..9 at their table states of JD 2451400.5, the small body at
 // blocks.epoch_jd; sets counts, gm, start_slot, planet_number. blocks.constants must already
-// hold the run's constants (store_constants with the class's mu0).
+// hold the run's constants (store_constants with the class's central_mass).
 void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass,
-                  const SmallBodyElements& object);
+                  const OrbitalElements& object);
 
 // Carries planet slots 1..npla from planet_epoch (JD) to the epoch of slot npla + 1 with
 // a drift-kick scheme of steps a little under one day. The small body is not moved.

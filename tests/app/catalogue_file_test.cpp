@@ -72,7 +72,7 @@ TEST(CatalogueRecord, WholePublishedCatalogueReads) {
   while (std::getline(in, line)) {
     ++count;
     ASSERT_TRUE(app::parse_catalogue_record(line, record, failed)) << "line " << count << " columns " << failed;
-    const app::Elements& el = record.elements;
+    const dynamics::OrbitalElements& el = record.elements;
     ASSERT_GT(el.a, 0.5) << line;
     ASSERT_TRUE(el.e >= 0 && el.e < 1) << line;
     ASSERT_TRUE(el.i >= 0 && el.i <= 180) << line;

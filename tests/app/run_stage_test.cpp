@@ -62,16 +62,16 @@ SpanAnswer ask(const std::string& input, app::RunState state) {
 
 TEST(Classify, FromPerihelionAndReferencePlanet) {
   app::RunState near = object_state(1.3 / 0.8, 0.2, 3);
-  EXPECT_EQ(near.i0, 2);
-  EXPECT_EQ(near.mu0, 1.000000166);
-  EXPECT_EQ(near.dtmin, 0.01);
+  EXPECT_EQ(near.integration_class.first_planet, 2);
+  EXPECT_EQ(near.integration_class.central_mass, 1.000000166);
+  EXPECT_EQ(near.integration_class.step, 0.01);
   app::RunState five = object_state(6.25, 0.2, 3);  // q = 5
-  EXPECT_EQ(five.i0, 2);
-  EXPECT_EQ(five.dtmin, 0.01);
+  EXPECT_EQ(five.integration_class.first_planet, 2);
+  EXPECT_EQ(five.integration_class.step, 0.01);
   five = object_state(6.25, 0.2, 5);
-  EXPECT_EQ(five.i0, 5);
-  EXPECT_EQ(five.mu0, 1.000005976);
-  EXPECT_EQ(five.dtmin, 0.05);
+  EXPECT_EQ(five.integration_class.first_planet, 5);
+  EXPECT_EQ(five.integration_class.central_mass, 1.000005976);
+  EXPECT_EQ(five.integration_class.step, 0.05);
 }
 
 TEST(TimeSpan, StepRules) {
@@ -93,7 +93,7 @@ TEST(TimeSpan, StepRules) {
 
 TEST(TimeSpan, TooManyPointsAsksAgain) {
   const app::RunState fast = object_state(1.0, 0.3, 3);  // q = 0.7: dtmin 0.005
-  ASSERT_EQ(fast.dtmin, 0.005);
+  ASSERT_EQ(fast.integration_class.step, 0.005);
   SpanAnswer a = ask("1000,0.02\n0,0\n-100,0.02\n", fast);
   EXPECT_EQ(a.out, kSpanDialogue + kTooMany + kSpanDialogue + kTooMany + kSpanDialogue);
   EXPECT_EQ(a.state.span, -100.0);
@@ -105,10 +105,9 @@ TEST(TimeSpan, TooManyPointsAsksAgain) {
 
 // The bodies of the run of `state` at its epoch, set up as the run sets them up.
 void bodies_at_epoch(const app::RunState& state, dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies) {
-  dynamics::store_constants(blocks, state.mu0);
+  dynamics::store_constants(blocks, state.integration_class.central_mass);
   blocks.epoch_jd = state.blocks.epoch_jd;
-  const app::Elements& el = state.elements;
-  dynamics::setup_bodies(blocks, bodies, {state.i0, state.mu0, state.dtmin}, {el.a, el.e, el.i, el.node, el.peri, el.m});
+  dynamics::setup_bodies(blocks, bodies, state.integration_class, state.elements);
   dynamics::carry_planets_to_epoch(blocks, bodies, dynamics::kPlanetEpochJd);
 }
 
@@ -138,7 +137,7 @@ const char* kCloHeading = "   JDclose      Dmin/Rplan   Vp(K/s)    energy  Plane
 TEST(Integrate, HundredYearsBackwards) {
   TempDir folder;
   const Integration run = integrate(object_state(2.2, 0.1, 3 - 1), -100.0, 0.02, folder);
-  ASSERT_EQ(run.state.dtmin, 0.005);
+  ASSERT_EQ(run.state.integration_class.step, 0.005);
   EXPECT_EQ(run.state.h, -0.005);
   EXPECT_EQ(run.out, kSpanDialogue + " ...numerical integration going on with output   0.02 years\n");
   ASSERT_EQ(run.xyz.size(), 5002u);
@@ -254,11 +253,11 @@ TEST(Integrate, CollisionWithTheEarth) {
     X[c] = bodies.x[3][c] - 0.01 * dir[c];
     V[c] = bodies.v[3][c] + speed * dir[c];
   }
-  dynamics::OsculatingElements osc;
+  dynamics::OrbitalElements osc;
   dynamics::planet_orbit(X, V, dynamics::kTwoPi, blocks.constants.gm_central, 0.0, osc);
-  state.elements = {osc.a, osc.e, osc.i, osc.node, osc.peri, osc.mean_anomaly};
+  state.elements = osc;
   app::classify(state);
-  ASSERT_EQ(state.i0, 1);
+  ASSERT_EQ(state.integration_class.first_planet, 1);
   const Integration run = integrate(state, 0.1, 0.01, folder);
   const std::string collision = " IMMINENT COLLISION WITH PLANET  3\n PLEASE, EVACUATE THE PLANET\n";
   EXPECT_EQ(run.out, kSpanDialogue + " ...numerical integration going on with output   0.01 years\n" + collision +

@@ -101,18 +101,18 @@ TEST(PlanetTable, RowsAndNames) {
     std::string trimmed{kPlanetNames[k]};
     trimmed.erase(trimmed.find_last_not_of(' ') + 1);
     EXPECT_EQ(trimmed, names[k]);
-    EXPECT_GT(kPlanetTable[k].a, previous_a);  // rows in order of distance from the Sun
-    previous_a = kPlanetTable[k].a;
+    EXPECT_GT(kPlanetTable[k].elements.a, previous_a);  // rows in order of distance from the Sun
+    previous_a = kPlanetTable[k].elements.a;
   }
   // Spot checks of single cells against the published table.
-  EXPECT_EQ(kPlanetTable[0].m, 303.4539666);
-  EXPECT_EQ(kPlanetTable[2].i, 0.0001213);
+  EXPECT_EQ(kPlanetTable[0].elements.m, 303.4539666);
+  EXPECT_EQ(kPlanetTable[2].elements.i, 0.0001213);
   EXPECT_EQ(kPlanetTable[2].mass, 3.04043264e-06);
   EXPECT_EQ(kPlanetTable[4].mass, 0.000954791938);
   EXPECT_EQ(kPlanetTable[4].radius_km, 69911.0);
-  EXPECT_EQ(kPlanetTable[7].peri, 259.2549938);
-  EXPECT_EQ(kPlanetTable[8].e, 0.245185295);
-  EXPECT_EQ(kPlanetTable[8].node, 110.3063101);
+  EXPECT_EQ(kPlanetTable[7].elements.peri, 259.2549938);
+  EXPECT_EQ(kPlanetTable[8].elements.e, 0.245185295);
+  EXPECT_EQ(kPlanetTable[8].elements.node, 110.3063101);
 }
 
 }  // namespace

@@ -157,25 +157,25 @@ TEST(Planorb, RecoversTheElementsOfAnEllipse) {
   const double tau = -(40.0 * deg) / n;
   Vec3 X, V;
   state_from_conic(kMu, Conic{a * (1.0 - e), e, 10.0 * deg, 80.0 * deg, 300.0 * deg, tau}, 0.0, X, V, 0.0);
-  OsculatingElements el;
+  OrbitalElements el;
   planet_orbit(X, V, kTwoPi, kMu, 0.0, el);
   EXPECT_NEAR(el.a, 2.0, 1e-12);
   EXPECT_NEAR(el.e, 0.25, 1e-12);
   EXPECT_NEAR(el.i, 10.0, 1e-10);
   EXPECT_NEAR(el.node, 80.0, 1e-10);
   EXPECT_NEAR(el.peri, 300.0, 1e-9);
-  EXPECT_NEAR(el.mean_anomaly, 40.0, 1e-9);
+  EXPECT_NEAR(el.m, 40.0, 1e-9);
 }
 
 TEST(Planorb, HyperbolaLeavesMeanAnomalyAlone) {
   Vec3 X, V;
   state_from_conic(kMu, Conic{1.0, 1.3, 0.2, 0.3, 0.4, 0.0}, 0.1, X, V, 0.0);
-  OsculatingElements el;
-  el.mean_anomaly = -1.0;
+  OrbitalElements el;
+  el.m = -1.0;
   planet_orbit(X, V, kTwoPi, kMu, 0.0, el);
   EXPECT_LT(el.a, 0.0);
   EXPECT_NEAR(el.e, 1.3, 1e-12);
-  EXPECT_EQ(el.mean_anomaly, -1.0);
+  EXPECT_EQ(el.m, -1.0);
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ struct TestRun {
 };
 
 // A run of the given class with every planet at the object's epoch.
-TestRun make_run(const IntegrationClass& klass, const SmallBodyElements& object, double epoch_jd) {
+TestRun make_run(const IntegrationClass& klass, const OrbitalElements& object, double epoch_jd) {
   TestRun run;
-  store_constants(run.blocks, klass.mu0);
+  store_constants(run.blocks, klass.central_mass);
   run.blocks.epoch_jd = epoch_jd;
   setup_bodies(run.blocks, run.bodies, klass, object);
   carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
@@ -49,7 +49,7 @@ void place_near(TestRun& run, int slot, const Vec3& offset, const Vec3& relative
 }
 
 const IntegrationClass kAllPlanets{1, 1.0, 0.005};
-const SmallBodyElements kMainBelt{2.6, 0.08, 9.0, 80.0, 150.0, 30.0};
+const OrbitalElements kMainBelt{2.6, 0.08, 9.0, 80.0, 150.0, 30.0};
 
 // The same Sun-planets-asteroid model integrated by classical RK4 in heliocentric
 // coordinates with a step a hundred times smaller: over 20 years the second-order

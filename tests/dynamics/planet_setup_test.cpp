@@ -24,9 +24,9 @@ TEST(IntegrationClass, RulesByPerihelionAndReferencePlanet) {
   };
   for (const Case& c : cases) {
     const IntegrationClass k = integration_class(c.q, c.ipl);
-    EXPECT_EQ(k.i0, c.i0) << c.q << " " << c.ipl;
-    EXPECT_EQ(k.mu0, c.mu0) << c.q << " " << c.ipl;
-    EXPECT_EQ(k.dtmin, c.dtmin) << c.q << " " << c.ipl;
+    EXPECT_EQ(k.first_planet, c.i0) << c.q << " " << c.ipl;
+    EXPECT_EQ(k.central_mass, c.mu0) << c.q << " " << c.ipl;
+    EXPECT_EQ(k.step, c.dtmin) << c.q << " " << c.ipl;
   }
 }
 
@@ -35,10 +35,10 @@ struct SetUpRun {
   Bodies bodies;
 };
 
-SetUpRun set_up(int ipl, const SmallBodyElements& object, double epoch_jd) {
+SetUpRun set_up(int ipl, const OrbitalElements& object, double epoch_jd) {
   SetUpRun run;
   const IntegrationClass klass = integration_class(object.a * (1.0 - object.e), ipl);
-  store_constants(run.blocks, klass.mu0);
+  store_constants(run.blocks, klass.central_mass);
   run.blocks.epoch_jd = epoch_jd;
   setup_bodies(run.blocks, run.bodies, klass, object);
   return run;
@@ -52,7 +52,7 @@ double longitude_deg(const Vec3& x) {
 
 TEST(SetupBodies, SlotsBlocksAndTableStates) {
   // Apophis-like object, q = 0.75: all nine planets, Earth in slot 3.
-  const SmallBodyElements apophis{0.9225169, 0.1914724, 3.33690, 204.05444, 126.67983, 236.64021};
+  const OrbitalElements apophis{0.9225169, 0.1914724, 3.33690, 204.05444, 126.67983, 236.64021};
   const SetUpRun run = set_up(3, apophis, kPlanetEpochJd);
   const SharedBlocks& b = run.blocks;
   ASSERT_EQ(b.counts.planets, 9);
@@ -79,7 +79,7 @@ TEST(SetupBodies, SlotsBlocksAndTableStates) {
   // Each planet's state reproduces its table elements (an independent Kepler solution
   // for the mean anomaly by bisection).
   for (int k = 1; k <= 9; ++k) {
-    const PlanetRow& row = kPlanetTable[k - 1];
+    const OrbitalElements& row = kPlanetTable[k - 1].elements;
     const double M = std::remainder(row.m * kDegToRad, kTwoPi);
     double lo = M - 1.0, hi = M + 1.0;
     for (int it = 0; it < 200; ++it) {
@@ -95,7 +95,7 @@ TEST(SetupBodies, SlotsBlocksAndTableStates) {
 
 TEST(SetupBodies, ClassDecidesThePlanetSlots) {
   // q = 7 with Jupiter as reference: Jupiter to Pluto in slots 1..5.
-  const SmallBodyElements far{9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0};
+  const OrbitalElements far{9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0};
   const SetUpRun run = set_up(5, far, 2451000.5);
   EXPECT_EQ(run.blocks.counts.planets, 5);
   EXPECT_EQ(run.blocks.counts.total, 6);
@@ -106,8 +106,28 @@ TEST(SetupBodies, ClassDecidesThePlanetSlots) {
   EXPECT_EQ(run.bodies.epoch[6], 2451000.5);
 }
 
+// The slots the dynamics names are where set-up put each body, for every class: the
+// planet numbers it stored and the object's own epoch tell them apart.
+TEST(SetupBodies, NamedSlotsHoldTheirBodies) {
+  const OrbitalElements object{9.0, 0.2222222222, 5.0, 10.0, 20.0, 30.0};
+  for (const int first_planet : {1, 2, 5}) {
+    const IntegrationClass klass{first_planet, 1.0, 0.005};
+    SetUpRun run;
+    store_constants(run.blocks, klass.central_mass);
+    run.blocks.epoch_jd = 2451000.5;
+    setup_bodies(run.blocks, run.bodies, klass, object);
+    for (int planet = first_planet; planet <= kPlanetCount; ++planet) {
+      EXPECT_EQ(run.blocks.planet_number[planet_slot(klass, planet)], planet) << first_planet;
+    }
+    const int k = object_slot(klass);
+    EXPECT_EQ(k, run.blocks.counts.total) << first_planet;
+    EXPECT_EQ(run.blocks.planet_number[k], 10) << first_planet;
+    EXPECT_EQ(run.bodies.epoch[k], 2451000.5) << first_planet;
+  }
+}
+
 TEST(SetupBodies, ZeroInclinationIsRaisedToATinyTilt) {
-  const SmallBodyElements flat{1.5, 0.1, 0.0, 40.0, 50.0, 60.0};
+  const OrbitalElements flat{1.5, 0.1, 0.0, 40.0, 50.0, 60.0};
   const SetUpRun run = set_up(3, flat, 2458000.5);
   const int k = run.blocks.counts.total;
   const Vec3 h = cross(run.bodies.x[k], run.bodies.v[k]);
@@ -115,7 +135,7 @@ TEST(SetupBodies, ZeroInclinationIsRaisedToATinyTilt) {
 }
 
 TEST(Lleva, PlanetEpochLeavesTheTableStates) {
-  const SmallBodyElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
+  const OrbitalElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
   SetUpRun run = set_up(3, object, kPlanetEpochJd);
   const Bodies before = run.bodies;
   carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
@@ -133,7 +153,7 @@ TEST(Lleva, PlanetEpochLeavesTheTableStates) {
 // by about (h/2) x (planetary pull) x time: measured at most 1.06e-5 AU (Saturn).
 TEST(Lleva, CarriesPlanetsLikeAnIndependentIntegration) {
   for (double days : {1000.0, -1000.0}) {
-    const SmallBodyElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
+    const OrbitalElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
     SetUpRun run = set_up(3, object, kPlanetEpochJd + days);
     const Vec3 object_x = run.bodies.x[9];
     std::vector<reference::Body> ref;
