@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/coordinates_record.h"
 #include "textio/console_reader.h"
 
 namespace app {
@@ -59,21 +60,20 @@ void read_back(RunState& state, const std::filesystem::path& path) {
 
   int npts = 0;
   for (;;) {
-    double date = 0.0, delta = 0.0;
-    float x = 0.0f, y = 0.0f, z = 0.0f;
-    const textio::ReadResult result = reader.read_free({&date, &x, &y, &z, &delta});
+    PathPoint point;
+    const textio::ReadResult result = read_coordinates_record(reader, point);
     if (result.status == textio::ReadResult::Status::end_of_input) break;
     if (!result.ok() || npts == kMaxPoints) {
       throw std::runtime_error("cannot read point " + std::to_string(npts + 1) + " of the coordinates file (" +
                       file_name + ")");
     }
-    state.x[npts] = x;
-    state.y[npts] = y;
-    state.z[npts] = z;
+    state.x[npts] = point.x;
+    state.y[npts] = point.y;
+    state.z[npts] = point.z;
     ++npts;
-    if (std::fabs(1.0f + x) > xymax) xymax = std::fabs(1.0f + x);
-    if (std::fabs(y) > xymax) xymax = std::fabs(y);
-    if (std::fabs(z) > zmax) zmax = std::fabs(z);
+    if (std::fabs(1.0f + point.x) > xymax) xymax = std::fabs(1.0f + point.x);
+    if (std::fabs(point.y) > xymax) xymax = std::fabs(point.y);
+    if (std::fabs(point.z) > zmax) zmax = std::fabs(point.z);
   }
   if (npts == 0) throw std::runtime_error("the coordinates file holds no point (" + file_name + ")");
   state.npts = npts;

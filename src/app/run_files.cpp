@@ -4,13 +4,13 @@
 #include <cerrno>
 #include <cstring>
 
+#include "app/coordinates_record.h"
 #include "textio/fixed_format.h"
 #include "textio/free_writer.h"
 
 namespace app {
 namespace {
 
-constexpr const char* kCoordinatesHeading = "JD , X (relative units) , Y (ru), Z (ru), DELTA (AU)";
 constexpr const char* kApproachesHeading = "  JDclose      Dmin/Rplan   Vp(K/s)    energy  Planet";
 constexpr const char* kCollisionLine = "IMMINENT COLLISION WITH PLANET ";
 constexpr const char* kEvacuateLine = "PLEASE, EVACUATE THE PLANET";
@@ -18,12 +18,6 @@ constexpr const char* kEvacuateLine = "PLEASE, EVACUATE THE PLANET";
 std::string reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string(); }
 
 }  // namespace
-
-std::string coordinates_record(double jd, const dynamics::RotatingPoint& point) {
-  return textio::format_fw(jd, 14, 3) + textio::format_ew(point.X, 14, 6) +
-         textio::format_ew(point.Y, 14, 6) + textio::format_ew(point.Z, 14, 6) +
-         textio::format_ew(point.delta, 14, 6);
-}
 
 std::string approach_record(const dynamics::CloseApproach& approach) {
   return textio::format_fw(approach.jd, 14, 2) + textio::format_fw(approach.dmin_rplan, 10, 1) +

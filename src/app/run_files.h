@@ -28,7 +28,7 @@ class RunFiles {
   // Opens the close-approach file with its heading.
   void open_close_approaches();
 
-  // The coordinates record "(F14.3,4E14.6)" of one output point.
+  // The coordinates record of one output point (app/coordinates_record.h).
   void write_point(double jd, const dynamics::RotatingPoint& point);
   // The close-approach record "(F14.2,F10.1,F10.2,F12.4,I5)".
   void write_approach(const dynamics::CloseApproach& approach);
@@ -47,8 +47,6 @@ class RunFiles {
   std::ofstream clo_;
 };
 
-// The coordinates record of one point, without its line end.
-std::string coordinates_record(double jd, const dynamics::RotatingPoint& point);
 // The close-approach record of one approach, without its line end.
 std::string approach_record(const dynamics::CloseApproach& approach);
 // The two collision lines, each with its line end, as console and file receive them.

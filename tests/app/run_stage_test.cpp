@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/coordinates_record.h"
 #include "app/run_files.h"
 #include "dialogue_support.h"
 #include "dynamics/planet_setup.h"
