@@ -2,7 +2,6 @@
 #include <cmath>
 
 #include "plot/lines/lines.h"
-#include "plot/axis3d/plane3d.h"
 #include "plot/lines/thick_lines.h"
 
 namespace plotix {
@@ -24,14 +23,10 @@ void append_point(PlotState& st, float x, float y) {
   }
 }
 
-// Stores one point given to the line routines; while a 2D drawing plane in 3D
-// space is active, the point is mapped onto it first.
+// Stores one point given to the line routines, mapped first when a point mapping
+// is installed.
 void store_point(PlotState& st, float x, float y) {
-  if (st.axis3d.iplane3 == 1) {
-    const PagePoint p = proj3d(st, x, y);
-    x = p.x;
-    y = p.y;
-  }
+  if (st.line.map_point != nullptr) st.line.map_point(st, x, y);
   append_point(st, x, y);
 }
 
