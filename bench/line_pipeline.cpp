@@ -16,7 +16,7 @@
 #include "devices/recording_device.h"
 #include "plot/core/device_factory.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 
 // Every heap allocation of the program is counted. (g++ cannot see that these

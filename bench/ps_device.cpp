@@ -10,7 +10,7 @@
 
 #include "devices/ps_device.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 
 namespace {

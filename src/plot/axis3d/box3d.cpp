@@ -2,7 +2,7 @@
 // three single edges.
 #include "plot/axis3d/axis_placement.h"
 #include "plot/axis3d/move_draw3d.h"
-#include "plot/plot3d.h"
+#include "plot/axis3d/box3d.h"
 #include "plot/axis3d/system3d.h"
 
 namespace plotix {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "plot/axis3d/axis_numbers.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/text/text_draw.h"
 
 namespace plotix {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/move_draw3d.h"
-#include "plot/plot3d.h"
+#include "plot/draw3d/curve3d.h"
 #include "plot/axis3d/system3d.h"
 #include "plot/core/warnings.h"
 

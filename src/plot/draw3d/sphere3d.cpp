@@ -6,7 +6,7 @@
 #include "plot/axis3d/clip3d.h"
 #include "plot/lines/colours.h"
 #include "plot/lines/fills.h"
-#include "plot/plot3d.h"
+#include "plot/draw3d/sphere3d.h"
 #include "plot/draw3d/polygon_clip3d.h"
 #include "plot/draw3d/sphere_patches.h"
 #include "plot/axis3d/system3d.h"

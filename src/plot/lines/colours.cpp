@@ -6,7 +6,7 @@
 
 #include "plot/lines/colour_tables.h"
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 #include "plot/plotix.h"
 

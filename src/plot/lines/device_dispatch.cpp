@@ -1,6 +1,6 @@
 // xjdraw: plot units to device coordinates by device class, and the hand-over
 // of one point to the device.
-#include "plot/lines/lines.h"
+#include "plot/lines/device_dispatch.h"
 #include "plot/core/output_format.h"
 
 namespace plotix {

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "plot/lines/colours.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/device_dispatch.h"
+#include "plot/lines/hatch_fill.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 
 namespace plotix {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "plot/lines/fills.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/hatch_fill.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 
 namespace plotix {

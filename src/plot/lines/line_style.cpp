@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
+#include "plot/lines/line_style.h"
 #include "plot/plotix.h"
 #include "plot/core/warnings.h"
 

@@ -1,7 +1,8 @@
 // The pending polyline and dashing: strtqq, connqq, qqmove, qqdraw, qqstrk.
 #include <cmath>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/polyline.h"
 #include "plot/lines/thick_lines.h"
 
 namespace plotix {
@@ -62,21 +63,6 @@ void dashed_to(PlotState& st, float x, float y) {
 }
 
 }  // namespace
-
-void PathStroker::point(float x, float y) {
-  const bool inside = jqqclp(st_, x, y) == 1;
-  if (!started_) {
-    if (inside) xjdraw(st_, x, y, kCodeMove);
-    started_ = true;
-  } else if (previous_inside_ && inside) {
-    xjdraw(st_, x, y, kCodeDraw);
-  } else {
-    clip2d(st_, px_, py_, x, y);
-  }
-  px_ = x;
-  py_ = y;
-  previous_inside_ = inside;
-}
 
 void qqdraw(PlotState& st, float x, float y) {
   // A draw right after a stroke that a colour or width change forced goes on from

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
 
 namespace plotix {
 namespace {

@@ -11,8 +11,9 @@
 #include "plot/core/device_scale.h"
 #include "devices/file_version.h"
 #include "plot/core/levels.h"
-#include "plot/page/lifecycle.h"
+#include "plot/page/reset.h"
 #include "plot/core/output_format.h"
+#include "plot/page/open_plot.h"
 #include "plot/plotix.h"
 #include "plot/core/warnings.h"
 

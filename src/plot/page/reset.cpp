@@ -1,7 +1,7 @@
 // resall and defvar: every plot parameter back to its default at disini, and
 // the page geometry with the default axis area.
 #include "plot/lines/colours.h"
-#include "plot/page/lifecycle.h"
+#include "plot/page/reset.h"
 
 namespace plotix {
 

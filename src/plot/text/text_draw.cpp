@@ -9,7 +9,8 @@
 #include <cstdio>
 
 #include "plot/text/stroke_font.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
+#include "plot/text/stroke_font_alphabet1.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

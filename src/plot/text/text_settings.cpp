@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "plot/core/levels.h"
-#include "plot/text.h"
+#include "plot/text/text_settings.h"
 #include "plot/text/text_draw.h"
 #include "plot/core/warnings.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "plot/axis3d/draw_axis.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/plane3d.h"
 #include "plot/plot3d.h"
 #include "plot/text/text_draw.h"

@@ -2,7 +2,9 @@
 // clipping, device mapping and the vector count.
 #include <cmath>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/device_dispatch.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/plane3d.h"
 #include "plot/plot3d.h"
 #include "plot/plot_fixture.h"

@@ -10,7 +10,7 @@
 
 #include "devices/pdf_test_support.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 #include "plot/axis3d/projection3d.h"
 
