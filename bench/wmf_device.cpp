@@ -92,7 +92,7 @@ void BM_WmfPipelineSave40003(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kPathPoints);
   state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
   std::filesystem::remove(file);
-  plotix::qqfreeglb();
+  plotix::free_global_state();
 }
 BENCHMARK(BM_WmfPipelineSave40003)->Unit(benchmark::kMillisecond);
 

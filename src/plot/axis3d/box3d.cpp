@@ -17,7 +17,7 @@ constexpr int kEdges[3][2] = {{6, 2}, {3, 7}, {8, 4}};
 }  // namespace
 
 void box3d() {
-  PlotState* ps = jqqgr3("box3d");
+  PlotState* ps = require_3d_axis_system("box3d");
   if (ps == nullptr) return;
   PlotState& s = *ps;
   const float* len = s.axis3d.ax3len;

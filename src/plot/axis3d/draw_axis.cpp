@@ -113,7 +113,7 @@ void namex(PlotState& s, const AxisFrame& f, int widest) {
 
 }  // namespace
 
-void daxis(PlotState& s, const AxisSpec& axis) {
+void draw_axis(PlotState& s, const AxisSpec& axis) {
   const bool vertical = axis.slot == kVerticalSlot;
   const int len = vertical ? s.core.nyl : s.core.nxl;
   const AxisFrame f{axis, s.axis3d.slot[axis.slot], len,

@@ -16,6 +16,6 @@ void xjdraw(PlotState& st, float x, float y, int code);
 
 // Device coordinates of a plot point by the device class of idev (integer pixels
 // for screen, raster and WMF; floats for PS and PDF, turned for landscape pages).
-void qqdevxy(const PlotState& st, float x, float y, double& dx, double& dy);
+void to_device_coordinates(const PlotState& st, float x, float y, double& dx, double& dy);
 
 }  // namespace plotix

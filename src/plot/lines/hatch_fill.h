@@ -10,6 +10,6 @@ namespace plotix {
 // hatch lines of the solid fill pattern, drawn through the line pipeline.
 // Points are absolute plot units (origin offset already added). The solid pattern
 // is the only fill pattern this program uses; other patterns would be chosen here.
-void qqpatfill(PlotState& st, const float* xs, const float* ys, int n);
+void hatch_fill(PlotState& st, const float* xs, const float* ys, int n);
 
 }  // namespace plotix

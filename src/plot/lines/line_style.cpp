@@ -32,7 +32,7 @@ constexpr Style kStyles[8] = {
 void install_pattern(PlotState& st, const int* pattern, int n) {
   std::copy(pattern, pattern + n, st.line.idash);
   st.line.ndash = n;
-  qqdashrestart(st);
+  restart_dash_pattern(st);
 }
 
 void install_style(PlotState& st, int n) {

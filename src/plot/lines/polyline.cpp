@@ -97,7 +97,7 @@ void connqq(PlotState& st, float x, float y) {
   st.line.ycur = y;
 }
 
-void qqdashrestart(PlotState& st) {
+void restart_dash_pattern(PlotState& st) {
   st.line.ipenoff = 0;
   st.line.idashpos = 1;
   st.line.xdashrem = static_cast<float>(st.line.idash[0]);
@@ -109,7 +109,7 @@ void qqstrk(PlotState& st) {
   ln.istroke = true;
   PathStroker path(st);
   for (int i = 0; i < ln.npoly; ++i) path.point(ln.xpoly[i], ln.ypoly[i]);
-  if (ln.nlinwid > 1) qqthick(st);
+  if (ln.nlinwid > 1) draw_thick_line(st);
   ln.ilast = true;
   ln.xlast = ln.xpoly[ln.npoly - 1];
   ln.ylast = ln.ypoly[ln.npoly - 1];

@@ -17,6 +17,6 @@ void qqdraw(PlotState& st, float x, float y);
 // Strokes and empties the pending polyline.
 void qqstrk(PlotState& st);
 // Restarts the dash pattern at its first element (myline and the start of a curve).
-void qqdashrestart(PlotState& st);
+void restart_dash_pattern(PlotState& st);
 
 }  // namespace plotix

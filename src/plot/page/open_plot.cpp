@@ -107,7 +107,7 @@ void open_device(PlotState& st) {
   params.window_number = window_number(pg.idev);
   params.date = dddate();
   params.time = ddtime();
-  if (!is_screen_or_terminal(pg.idev)) pg.xdevfac = qqdevscale(st, st.core.nwinw, st.core.nwinh);
+  if (!is_screen_or_terminal(pg.idev)) pg.xdevfac = device_scale_factor(st, st.core.nwinw, st.core.nwinh);
   params.xdevfac = pg.xdevfac;
 
   devices::DeviceOpenResult result = pg.device->open(params);
@@ -119,7 +119,7 @@ void open_device(PlotState& st) {
   if (is_screen_or_terminal(pg.idev)) {
     int w = result.area_width > 0 ? result.area_width : st.core.nwinw;
     int h = result.area_height > 0 ? result.area_height : st.core.nwinh;
-    pg.xdevfac = qqdevscale(st, w, h);
+    pg.xdevfac = device_scale_factor(st, w, h);
   }
 }
 

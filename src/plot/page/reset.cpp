@@ -38,7 +38,7 @@ void resall(PlotState& st) {
   st.draw3d = Draw3dState{};
 
   // Reverse grey on the POST device, the rainbow everywhere else; sets FORE.
-  qqsetvlt(st, st.page.idev == 501 ? 6 : 1);
+  load_colour_table(st, st.page.idev == 501 ? 6 : 1);
 }
 
 }  // namespace plotix

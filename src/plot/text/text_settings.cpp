@@ -17,7 +17,7 @@ void height(int h) {
 
 void angle(int degrees) {
   PlotState& st = chkini("angle");
-  qqsang(st, degrees);
+  set_text_angle(st, degrees);
 }
 
 void titlin(std::string_view text, int n) {
