@@ -16,7 +16,7 @@
 #include "devices/recording_device.h"
 #include "plot/core/device_factory.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 
 // Every heap allocation of the program is counted. (g++ cannot see that these
@@ -65,7 +65,7 @@ struct RecordingPlot {
   plotix::PlotState* st = nullptr;
 
   RecordingPlot() {
-    plotix::qqfreeglb();
+    plotix::free_global_state();
     auto shared = log;
     plotix::set_device_maker(
         [shared](int) { return std::make_unique<devices::RecordingDevice>(shared); });
@@ -78,7 +78,7 @@ struct RecordingPlot {
   ~RecordingPlot() {
     plotix::disfin();
     plotix::set_device_maker({});
-    plotix::qqfreeglb();
+    plotix::free_global_state();
   }
 };
 
@@ -130,7 +130,7 @@ void BM_PolylineIntoPostScriptFile(benchmark::State& state) {
   make_path(xs, ys);
   const auto file = std::filesystem::temp_directory_path() /
                     ("skytrak_pipeline_" + std::to_string(::getpid()) + ".ps");
-  plotix::qqfreeglb();
+  plotix::free_global_state();
   long allocations = 0;
   for (auto _ : state) {
     std::filesystem::remove(file);
@@ -149,7 +149,7 @@ void BM_PolylineIntoPostScriptFile(benchmark::State& state) {
   state.counters["allocs_per_point"] =
       static_cast<double>(allocations) / static_cast<double>(state.iterations() * kPathPoints);
   std::filesystem::remove(file);
-  plotix::qqfreeglb();
+  plotix::free_global_state();
 }
 BENCHMARK(BM_PolylineIntoPostScriptFile)->Unit(benchmark::kMillisecond);
 

@@ -39,7 +39,7 @@ void save_picture(benchmark::State& state, const char* format, const char* exten
   }
   state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
   std::filesystem::remove(file);
-  plotix::qqfreeglb();
+  plotix::free_global_state();
 }
 
 void BM_SavePictureAsPdf(benchmark::State& state) { save_picture(state, "PDF", ".pdf"); }

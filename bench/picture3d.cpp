@@ -40,7 +40,7 @@ void BM_FrameIntoRecordingDevice(benchmark::State& state) {
   state.counters["device_calls"] = static_cast<double>(log->calls.size());
   disfin();
   set_device_maker({});
-  qqfreeglb();
+  free_global_state();
 }
 BENCHMARK(BM_FrameIntoRecordingDevice)->Unit(benchmark::kMillisecond);
 
@@ -61,7 +61,7 @@ void BM_SaveAsPostScript(benchmark::State& state) {
   }
   std::remove(file.c_str());
   set_device_maker({});
-  qqfreeglb();
+  free_global_state();
 }
 BENCHMARK(BM_SaveAsPostScript)->Unit(benchmark::kMillisecond);
 

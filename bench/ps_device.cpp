@@ -10,7 +10,7 @@
 
 #include "devices/ps_device.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 
 namespace {
@@ -82,7 +82,7 @@ void BM_PsPipelinePolyline40003(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kPathPoints);
   state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
   std::filesystem::remove(file);
-  plotix::qqfreeglb();
+  plotix::free_global_state();
 }
 BENCHMARK(BM_PsPipelinePolyline40003)->Unit(benchmark::kMillisecond);
 
@@ -102,7 +102,7 @@ void BM_PsPipelineDashedLines1000(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 1000);
   state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
   std::filesystem::remove(file);
-  plotix::qqfreeglb();
+  plotix::free_global_state();
 }
 BENCHMARK(BM_PsPipelineDashedLines1000)->Unit(benchmark::kMillisecond);
 

@@ -33,7 +33,7 @@ void BM_SaveAsBmp(benchmark::State& state) {
   }
   state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
   std::remove(file.c_str());
-  qqfreeglb();
+  free_global_state();
 }
 BENCHMARK(BM_SaveAsBmp)->Unit(benchmark::kMillisecond);
 

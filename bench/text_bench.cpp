@@ -43,7 +43,7 @@ void BM_TextOfOneFrame(benchmark::State& state) {
   }
   state.counters["device_calls"] = static_cast<double>(log->calls.size());
   set_device_maker({});
-  qqfreeglb();
+  free_global_state();
 }
 BENCHMARK(BM_TextOfOneFrame);
 
@@ -54,7 +54,7 @@ void BM_MeasureTitle(benchmark::State& state) {
     benchmark::DoNotOptimize(nlmess(st, "Geocentric rotating frame, X towards the Sun"));
   }
   set_device_maker({});
-  qqfreeglb();
+  free_global_state();
 }
 BENCHMARK(BM_MeasureTitle);
 

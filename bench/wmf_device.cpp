@@ -10,7 +10,7 @@
 #include "devices/wmf_device.h"
 #include "plot/lines/fills.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 
 namespace {
@@ -92,7 +92,7 @@ void BM_WmfPipelineSave40003(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kPathPoints);
   state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(file));
   std::filesystem::remove(file);
-  plotix::qqfreeglb();
+  plotix::free_global_state();
 }
 BENCHMARK(BM_WmfPipelineSave40003)->Unit(benchmark::kMillisecond);
 

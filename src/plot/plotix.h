@@ -6,16 +6,18 @@
 
 #include <string_view>
 
+#include "plot/lines/line_style.h"  // solid ... dashm, lintyp, myline, linwid, penwid
+#include "plot/page/close_plot.h"   // disfin, endgrf, noclip
+#include "plot/page/open_plot.h"    // disini
+#include "plot/page/page_border.h"  // pagera
 #include "plot/plot3d.h"  // 3D axis system, axis labelling, curves and spheres
 #include "plot/text.h"
 
+// The public routines below are defined beside internal ones, whose headers the
+// main program is not meant to see.
 namespace plotix {
 
-// Life cycle.
-void disini();
-void disfin();
-void endgrf();
-void noclip();
+// Text helper.
 void upstr(char* text);          // a terminated text, upper-cased in place
 void upstr(char* text, int n);   // exactly n bytes of a blank-padded field
 
@@ -23,23 +25,8 @@ void upstr(char* text, int n);   // exactly n bytes of a blank-padded field
 void metafl(std::string_view keyword);
 void setfil(std::string_view name);
 void winsiz(int nw, int nh);
-void pagera();
 const char* dddate();   // "%02d.%02d.%4d"; static buffer, overwritten by the next call
 const char* ddtime();   // "%02d:%02d:%02d"
-
-// Line styles and widths.
-void solid();
-void dot();
-void dash();
-void chndsh();
-void chndot();
-void dashl();
-void dotl();
-void dashm();
-void lintyp(int n);
-void myline(const int* pattern, int n);
-void linwid(int n);
-void penwid(float x);
 
 // Colours.
 void color(std::string_view name);

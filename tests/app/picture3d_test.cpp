@@ -65,14 +65,14 @@ int run(const std::string& command) { return std::system(command.c_str()); }
 class Picture3d : public ::testing::Test {
  protected:
   void SetUp() override {
-    qqfreeglb();
+    free_global_state();
     set_device_maker([](int) { return std::make_unique<devices::PsDevice>(); });
     setenv("SOURCE_DATE_EPOCH", "1796560496", 1);  // 6 December 2026, 12:34:56 UTC
   }
   void TearDown() override {
     unsetenv("SOURCE_DATE_EPOCH");
     set_device_maker({});
-    qqfreeglb();
+    free_global_state();
   }
 };
 

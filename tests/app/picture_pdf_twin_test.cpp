@@ -20,12 +20,12 @@ using namespace pdf_test;
 class ProgramPicturePdf : public ::testing::Test {
  protected:
   void SetUp() override {
-    qqfreeglb();
+    free_global_state();
     setenv("SOURCE_DATE_EPOCH", "1796560496", 1);  // 6 December 2026, 12:34:56 UTC
     dir_ = fresh_folder("plot");  // short: the protocol shows 48 characters of the name
   }
   void TearDown() override {
-    qqfreeglb();
+    free_global_state();
     unsetenv("SOURCE_DATE_EPOCH");
     if (std::getenv("SKYTRAK_KEEP_TEST_FILES") == nullptr) fs::remove_all(dir_);
   }

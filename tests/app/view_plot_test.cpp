@@ -108,14 +108,14 @@ TEST(PictureFileName, ElevenCharactersWithTheBlankAfterPs) {
 class PlotStage : public ::testing::Test {
  protected:
   void SetUp() override {
-    plotix::qqfreeglb();
+    plotix::free_global_state();
     log_ = std::make_shared<devices::DeviceLog>();
     auto log = log_;
     plotix::set_device_maker([log](int) { return std::make_unique<devices::RecordingDevice>(log); });
   }
   void TearDown() override {
     plotix::set_device_maker({});
-    plotix::qqfreeglb();
+    plotix::free_global_state();
   }
 
   void plot(app::RunState& s, app::PlotOutput output) {

@@ -26,14 +26,14 @@ struct DevicePoint {
 // A fresh library state for every case, with the program's real devices.
 class RealDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override { qqfreeglb(); }
-  void TearDown() override { qqfreeglb(); }
+  void SetUp() override { free_global_state(); }
+  void TearDown() override { free_global_state(); }
 };
 
 class PlotTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    qqfreeglb();
+    free_global_state();
     log_ = std::make_shared<devices::DeviceLog>();
     auto log = log_;
     set_device_maker([log](int) { return std::make_unique<devices::RecordingDevice>(log); });
@@ -41,7 +41,7 @@ class PlotTest : public ::testing::Test {
 
   void TearDown() override {
     set_device_maker({});
-    qqfreeglb();
+    free_global_state();
   }
 
   // Opens a plot in the given format (stdout of the open is swallowed).

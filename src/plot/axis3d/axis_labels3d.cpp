@@ -22,7 +22,7 @@ void first_and_step(const Axis3dState& a, int j, float& first, float& step) {
   step = j == 0 ? a.xstp3 : j == 1 ? a.ystp3 : a.zstp3;
 }
 
-void draw_axis(PlotState& s, int row, int j) {
+void draw_box_axis(PlotState& s, int row, int j) {
   Axis3dState& a = s.axis3d;
   const int slot = j == 2 ? kVerticalSlot : kHorizontalSlot;
   // The 2D slot takes this axis's own settings while it is drawn.
@@ -50,7 +50,7 @@ void draw_axis(PlotState& s, int row, int j) {
 
   const int nlabsel = a.slot[slot].nlabsel;
   if (a.iflab3 == 1) a.slot[slot].nlabsel = place.value;
-  daxis(s, axis);
+  draw_axis(s, axis);
   a.slot[slot].nlabsel = nlabsel;
 
   grffin(s);
@@ -62,7 +62,7 @@ void draw_axis(PlotState& s, int row, int j) {
 void label_axes3d(PlotState& s) {
   const Axis3dState& a = s.axis3d;
   const int row = placement_row(a.ax3len, {a.view3[0], a.view3[1], a.view3[2]});
-  for (int j = 0; j < 3; ++j) draw_axis(s, row, j);
+  for (int j = 0; j < 3; ++j) draw_box_axis(s, row, j);
 }
 
 }  // namespace plotix

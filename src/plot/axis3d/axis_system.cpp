@@ -6,7 +6,7 @@
 
 #include "plot/axis3d/axis_labels3d.h"
 #include "plot/core/levels.h"
-#include "plot/plot3d.h"
+#include "plot/axis3d/axis_system.h"
 #include "plot/axis3d/projection3d.h"
 #include "plot/core/warnings.h"
 

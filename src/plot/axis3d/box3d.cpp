@@ -2,7 +2,7 @@
 // three single edges.
 #include "plot/axis3d/axis_placement.h"
 #include "plot/axis3d/move_draw3d.h"
-#include "plot/plot3d.h"
+#include "plot/axis3d/box3d.h"
 #include "plot/axis3d/system3d.h"
 
 namespace plotix {
@@ -17,7 +17,7 @@ constexpr int kEdges[3][2] = {{6, 2}, {3, 7}, {8, 4}};
 }  // namespace
 
 void box3d() {
-  PlotState* ps = jqqgr3("box3d");
+  PlotState* ps = require_3d_axis_system("box3d");
   if (ps == nullptr) return;
   PlotState& s = *ps;
   const float* len = s.axis3d.ax3len;

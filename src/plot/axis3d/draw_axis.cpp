@@ -6,7 +6,7 @@
 #include <string>
 
 #include "plot/axis3d/axis_numbers.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/text/text_draw.h"
 
 namespace plotix {
@@ -113,7 +113,7 @@ void namex(PlotState& s, const AxisFrame& f, int widest) {
 
 }  // namespace
 
-void daxis(PlotState& s, const AxisSpec& axis) {
+void draw_axis(PlotState& s, const AxisSpec& axis) {
   const bool vertical = axis.slot == kVerticalSlot;
   const int len = vertical ? s.core.nyl : s.core.nxl;
   const AxisFrame f{axis, s.axis3d.slot[axis.slot], len,

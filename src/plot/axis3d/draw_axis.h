@@ -22,6 +22,6 @@ struct AxisSpec {
 
 // Draws the axis line, the ticks (markx), the numbers (labelx) and the name
 // (namex), numbers in height nhchar and the name in nhname.
-void daxis(PlotState& s, const AxisSpec& axis);
+void draw_axis(PlotState& s, const AxisSpec& axis);
 
 }  // namespace plotix

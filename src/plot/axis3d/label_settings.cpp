@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "plot/core/levels.h"
-#include "plot/plot3d.h"
+#include "plot/axis3d/label_settings.h"
 
 namespace plotix {
 

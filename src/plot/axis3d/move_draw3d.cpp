@@ -3,7 +3,7 @@
 #include "plot/axis3d/move_draw3d.h"
 
 #include "plot/axis3d/clip3d.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 
 namespace plotix {
 

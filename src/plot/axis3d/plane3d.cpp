@@ -2,6 +2,16 @@
 #include "plot/axis3d/plane3d.h"
 
 namespace plotix {
+namespace {
+
+// The line pipeline's point mapping while a plane is active.
+void map_onto_plane(const PlotState& s, float& x, float& y) {
+  const PagePoint p = proj3d(s, x, y);
+  x = p.x;
+  y = p.y;
+}
+
+}  // namespace
 
 void grfini(PlotState& s, const Point3& c1, const Point3& c2, const Point3& c3) {
   float* p = s.axis3d.plane3;
@@ -11,11 +21,13 @@ void grfini(PlotState& s, const Point3& c1, const Point3& c2, const Point3& c3) 
     p[6 + k] = c3[k] - c2[k];
   }
   s.axis3d.iplane3 = 1;
+  s.line.map_point = map_onto_plane;
   s.core.level = 1;
 }
 
 void grffin(PlotState& s) {
   s.axis3d.iplane3 = 0;
+  s.line.map_point = nullptr;
   s.axis3d.iaxsys = 3;
   s.core.level = 3;
 }

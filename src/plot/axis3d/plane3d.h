@@ -1,6 +1,7 @@
 // The 2D-on-plane mapping: while a plane of the 3D box is active, every 2D point
 // of the line pipeline is taken as a point of the axis area laid onto that plane
-// and replaced by its projection. The axis labelling draws through it.
+// and replaced by its projection (grfini installs it as the line pipeline's point
+// mapping, grffin removes it). The axis labelling draws through it.
 #pragma once
 
 #include "plot/axis3d/projection3d.h"

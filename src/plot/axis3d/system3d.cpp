@@ -6,7 +6,7 @@
 
 namespace plotix {
 
-PlotState* jqqgr3(const char* routine) {
+PlotState* require_3d_axis_system(const char* routine) {
   PlotState* s = jqqlev(3, 3, routine);
   if (s == nullptr) return nullptr;
   if (s->axis3d.iaxsys != 3) {

@@ -7,6 +7,6 @@ namespace plotix {
 
 // The record when the level is 3 and the axis system was opened by graf3d;
 // otherwise warning 3 (wrong level) or 35 (another kind of axis system) and nullptr.
-PlotState* jqqgr3(const char* routine);
+PlotState* require_3d_axis_system(const char* routine);
 
 }  // namespace plotix

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "plot/core/levels.h"
-#include "plot/plot3d.h"
+#include "plot/axis3d/view_settings.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

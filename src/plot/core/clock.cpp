@@ -9,7 +9,7 @@
 
 namespace plotix {
 
-std::tm qqclock() {
+std::tm clock_now() {
   std::tm result{};
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
   if (epoch != nullptr && *epoch != '\0') {
@@ -28,7 +28,7 @@ std::tm qqclock() {
 
 const char* dddate() {
   static char buffer[40];
-  std::tm t = qqclock();
+  std::tm t = clock_now();
   std::snprintf(buffer, sizeof buffer, "%02d.%02d.%4d", t.tm_mday, t.tm_mon + 1,
                 t.tm_year + 1900);
   return buffer;
@@ -36,7 +36,7 @@ const char* dddate() {
 
 const char* ddtime() {
   static char buffer[40];
-  std::tm t = qqclock();
+  std::tm t = clock_now();
   std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
   return buffer;
 }

@@ -28,7 +28,7 @@ float paper_fit(const PlotState& st, float short_side, float long_side) {
 
 }  // namespace
 
-float qqdevscale(const PlotState& st, int width, int height) {
+float device_scale_factor(const PlotState& st, int width, int height) {
   const float f = st.page.xsclfac * st.page.xunit;
   const int idev = st.page.idev;
   if (is_screen_or_terminal(idev) || is_raster(idev)) {

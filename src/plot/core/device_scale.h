@@ -7,6 +7,6 @@ namespace plotix {
 
 // Scale for the open format; for the screen, width and height are the drawing
 // area the window reported, for the raster formats the image size.
-float qqdevscale(const PlotState& st, int width, int height);
+float device_scale_factor(const PlotState& st, int width, int height);
 
 }  // namespace plotix

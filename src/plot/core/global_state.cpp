@@ -26,7 +26,7 @@ PlotState& qqsglb(bool& created) {
   return *p_plotix;
 }
 
-void qqfreeglb() {
+void free_global_state() {
   delete p_plotix;
   p_plotix = nullptr;
 }

@@ -18,6 +18,6 @@ PlotState& qqsglb(bool& created);
 
 // Drops the record and any device it holds (tests start each case from a fresh
 // process state with this).
-void qqfreeglb();
+void free_global_state();
 
 }  // namespace plotix

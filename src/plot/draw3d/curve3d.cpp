@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/move_draw3d.h"
-#include "plot/plot3d.h"
+#include "plot/draw3d/curve3d.h"
 #include "plot/axis3d/system3d.h"
 #include "plot/core/warnings.h"
 
@@ -51,7 +51,7 @@ void polyl3(PlotState& s, const float* x, const float* y, const float* z, int n)
 }  // namespace
 
 void curv3d(const float* x, const float* y, const float* z, int n) {
-  PlotState* ps = jqqgr3("curv3d");
+  PlotState* ps = require_3d_axis_system("curv3d");
   if (ps == nullptr) return;
   PlotState& s = *ps;
   if (n <= 0) {
@@ -70,7 +70,7 @@ void curv3d(const float* x, const float* y, const float* z, int n) {
     const int shift = static_cast<int>((i % 2 == 0 ? i / 2 : -(i / 2)) / s.page.xunit);
     s.line.nxorg = nxorg + shift;
     s.line.nyorg = nyorg + shift;
-    qqdashrestart(s);
+    restart_dash_pattern(s);
     polyl3(s, x, y, z, n);
   }
   s.line.nxorg = nxorg;

@@ -6,7 +6,7 @@
 #include "plot/axis3d/clip3d.h"
 #include "plot/lines/colours.h"
 #include "plot/lines/fills.h"
-#include "plot/plot3d.h"
+#include "plot/draw3d/sphere3d.h"
 #include "plot/draw3d/polygon_clip3d.h"
 #include "plot/draw3d/sphere_patches.h"
 #include "plot/axis3d/system3d.h"
@@ -51,7 +51,7 @@ void qqds3d(PlotState& s, const SpherePatch& patch, int colour) {
 }  // namespace
 
 void sphe3d(float xm, float ym, float zm, float r, int n, int m) {
-  PlotState* ps = jqqgr3("sphe3d");
+  PlotState* ps = require_3d_axis_system("sphe3d");
   if (ps == nullptr) return;
   PlotState& s = *ps;
   if (n < 1 || m < 1) {

@@ -1,7 +1,9 @@
-// The clipping window: the inside test jqqclp and segment clipping clip2d.
+// The clipping window: the inside test jqqclp, segment clipping clip2d, and the
+// clipped hand-over of a path (PathStroker).
 #include <cmath>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/device_dispatch.h"
 
 namespace plotix {
 namespace {
@@ -67,6 +69,21 @@ void clip2d(PlotState& st, float x1, float y1, float x2, float y2) {
       first_replaced = true;
     }
   }
+}
+
+void PathStroker::point(float x, float y) {
+  const bool inside = jqqclp(st_, x, y) == 1;
+  if (!started_) {
+    if (inside) xjdraw(st_, x, y, kCodeMove);
+    started_ = true;
+  } else if (previous_inside_ && inside) {
+    xjdraw(st_, x, y, kCodeDraw);
+  } else {
+    clip2d(st_, px_, py_, x, y);
+  }
+  px_ = x;
+  py_ = y;
+  previous_inside_ = inside;
 }
 
 }  // namespace plotix

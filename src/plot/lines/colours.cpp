@@ -6,7 +6,7 @@
 
 #include "plot/lines/colour_tables.h"
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 #include "plot/plotix.h"
 
@@ -73,7 +73,7 @@ void qqsclr(PlotState& st, int value) {
   device->set_colour_rgb(r, g, b);
 }
 
-void qqsetvlt(PlotState& st, int number) {
+void load_colour_table(PlotState& st, int number) {
   LineState& ln = st.line;
   const int idev = st.page.idev;
   const int table = (idev >= 301 && idev <= 400) ? kSmal : number;
@@ -171,7 +171,7 @@ void setvlt(std::string_view name) {
   if (st == nullptr) return;
   const int i = jqqind(*st, kTableNames, 9, name);
   if (i == 0) return;
-  qqsetvlt(*st, i - 1);
+  load_colour_table(*st, i - 1);
 }
 
 }  // namespace plotix

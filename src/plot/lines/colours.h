@@ -26,6 +26,6 @@ void qqsclr(PlotState& st, int value);
 
 // Loads colour table `number` (0 SMAL … 8 TEMP) with every device adjustment,
 // shows it on the device and sets the colour to FORE.
-void qqsetvlt(PlotState& st, int number);
+void load_colour_table(PlotState& st, int number);
 
 }  // namespace plotix

@@ -1,11 +1,11 @@
 // xjdraw: plot units to device coordinates by device class, and the hand-over
 // of one point to the device.
-#include "plot/lines/lines.h"
+#include "plot/lines/device_dispatch.h"
 #include "plot/core/output_format.h"
 
 namespace plotix {
 
-void qqdevxy(const PlotState& st, float x, float y, double& dx, double& dy) {
+void to_device_coordinates(const PlotState& st, float x, float y, double& dx, double& dy) {
   const PageState& pg = st.page;
   const float s = pg.xdevfac;
   if (is_ps_or_pdf(pg.idev)) {
@@ -33,7 +33,7 @@ void xjdraw(PlotState& st, float x, float y, int code) {
   ++st.core.nvec;
   double dx = 0.0;
   double dy = 0.0;
-  qqdevxy(st, x, y, dx, dy);
+  to_device_coordinates(st, x, y, dx, dy);
   st.page.device->move_draw(dx, dy, code);
 }
 

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "plot/lines/colours.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/device_dispatch.h"
+#include "plot/lines/hatch_fill.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 
 namespace plotix {
@@ -50,7 +53,7 @@ void qqftri(PlotState& st, const float xs[3], const float ys[3], int value) {
     if (is_postscript(idev)) qqsclr(st, value);
     double dx[3];
     double dy[3];
-    for (int i = 0; i < 3; ++i) qqdevxy(st, x[i], y[i], dx[i], dy[i]);
+    for (int i = 0; i < 3; ++i) to_device_coordinates(st, x[i], y[i], dx[i], dy[i]);
     int r = 0;
     int g = 0;
     int b = 0;
@@ -75,7 +78,7 @@ void dareaf(PlotState& st, const float* xs, const float* ys, int n) {
   }
   const int idev = st.page.idev;
   if (!inside || is_raster(idev)) {
-    qqpatfill(st, x.data(), y.data(), n);
+    hatch_fill(st, x.data(), y.data(), n);
     return;
   }
   if (is_pdf(idev)) {
@@ -89,7 +92,7 @@ void dareaf(PlotState& st, const float* xs, const float* ys, int n) {
   for (int i = 0; i < n; ++i) {
     double dx = 0.0;
     double dy = 0.0;
-    qqdevxy(st, x[i], y[i], dx, dy);
+    to_device_coordinates(st, x[i], y[i], dx, dy);
     device->polygon_point(dx, dy);
   }
   device->end_polygon();
@@ -106,8 +109,8 @@ void dbox(PlotState& st, float x1, float y1, float x2, float y2, int value) {
   const float bottom = std::min(std::max(y1, y2) + static_cast<float>(ln.nyorg), static_cast<float>(ln.nclpy2));
   if (left > right || top > bottom) return;
   double dx1 = 0.0, dy1 = 0.0, dx2 = 0.0, dy2 = 0.0;
-  qqdevxy(st, left, top, dx1, dy1);
-  qqdevxy(st, right, bottom, dx2, dy2);
+  to_device_coordinates(st, left, top, dx1, dy1);
+  to_device_coordinates(st, right, bottom, dx2, dy2);
   int r = 0;
   int g = 0;
   int b = 0;

@@ -16,11 +16,4 @@ void dareaf(PlotState& st, const float* xs, const float* ys, int n);
 // to the clipping window, with a colour value.
 void dbox(PlotState& st, float x1, float y1, float x2, float y2, int value);
 
-// The fallback of dareaf for polygons the device cannot take natively (crossing the
-// clipping window, or a device without polygon fill): the outline and horizontal
-// hatch lines of the solid fill pattern, drawn through the line pipeline.
-// Points are absolute plot units (origin offset already added). The solid pattern
-// is the only fill pattern this program uses; other patterns would be chosen here.
-void qqpatfill(PlotState& st, const float* xs, const float* ys, int n);
-
 }  // namespace plotix

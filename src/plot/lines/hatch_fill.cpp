@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "plot/lines/fills.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/hatch_fill.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 
 namespace plotix {
 
-void qqpatfill(PlotState& st, const float* xs, const float* ys, int n) {
+void hatch_fill(PlotState& st, const float* xs, const float* ys, int n) {
   qqmove(st, xs[0], ys[0]);
   for (int i = 1; i < n; ++i) qqdraw(st, xs[i], ys[i]);
   qqdraw(st, xs[0], ys[0]);

@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
+#include "plot/lines/line_style.h"
 #include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
@@ -31,7 +32,7 @@ constexpr Style kStyles[8] = {
 void install_pattern(PlotState& st, const int* pattern, int n) {
   std::copy(pattern, pattern + n, st.line.idash);
   st.line.ndash = n;
-  qqdashrestart(st);
+  restart_dash_pattern(st);
 }
 
 void install_style(PlotState& st, int n) {

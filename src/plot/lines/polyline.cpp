@@ -1,8 +1,8 @@
 // The pending polyline and dashing: strtqq, connqq, qqmove, qqdraw, qqstrk.
 #include <cmath>
 
-#include "plot/lines/lines.h"
-#include "plot/axis3d/plane3d.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/polyline.h"
 #include "plot/lines/thick_lines.h"
 
 namespace plotix {
@@ -24,14 +24,10 @@ void append_point(PlotState& st, float x, float y) {
   }
 }
 
-// Stores one point given to the line routines; while a 2D drawing plane in 3D
-// space is active, the point is mapped onto it first.
+// Stores one point given to the line routines, mapped first when a point mapping
+// is installed.
 void store_point(PlotState& st, float x, float y) {
-  if (st.axis3d.iplane3 == 1) {
-    const PagePoint p = proj3d(st, x, y);
-    x = p.x;
-    y = p.y;
-  }
+  if (st.line.map_point != nullptr) st.line.map_point(st, x, y);
   append_point(st, x, y);
 }
 
@@ -68,21 +64,6 @@ void dashed_to(PlotState& st, float x, float y) {
 
 }  // namespace
 
-void PathStroker::point(float x, float y) {
-  const bool inside = jqqclp(st_, x, y) == 1;
-  if (!started_) {
-    if (inside) xjdraw(st_, x, y, kCodeMove);
-    started_ = true;
-  } else if (previous_inside_ && inside) {
-    xjdraw(st_, x, y, kCodeDraw);
-  } else {
-    clip2d(st_, px_, py_, x, y);
-  }
-  px_ = x;
-  py_ = y;
-  previous_inside_ = inside;
-}
-
 void qqdraw(PlotState& st, float x, float y) {
   // A draw right after a stroke that a colour or width change forced goes on from
   // where the stroked line ended, so no segment is lost.
@@ -116,7 +97,7 @@ void connqq(PlotState& st, float x, float y) {
   st.line.ycur = y;
 }
 
-void qqdashrestart(PlotState& st) {
+void restart_dash_pattern(PlotState& st) {
   st.line.ipenoff = 0;
   st.line.idashpos = 1;
   st.line.xdashrem = static_cast<float>(st.line.idash[0]);
@@ -128,7 +109,7 @@ void qqstrk(PlotState& st) {
   ln.istroke = true;
   PathStroker path(st);
   for (int i = 0; i < ln.npoly; ++i) path.point(ln.xpoly[i], ln.ypoly[i]);
-  if (ln.nlinwid > 1) qqthick(st);
+  if (ln.nlinwid > 1) draw_thick_line(st);
   ln.ilast = true;
   ln.xlast = ln.xpoly[ln.npoly - 1];
   ln.ylast = ln.ypoly[ln.npoly - 1];

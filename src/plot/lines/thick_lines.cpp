@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
 
 namespace plotix {
 namespace {
@@ -79,7 +79,7 @@ void side_and_cap(const PlotState& st, PathStroker& path, const Vec* p, int n, f
 
 }  // namespace
 
-void qqthick(PlotState& st) {
+void draw_thick_line(PlotState& st) {
   const LineState& ln = st.line;
   const int b = static_cast<int>(static_cast<float>(ln.nlinwid) * st.page.xunit + 0.5f);
   if (b <= 1) return;

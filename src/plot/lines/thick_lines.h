@@ -7,6 +7,6 @@
 namespace plotix {
 
 // Draws the outlines of the pending polyline for the width nlinwid (> 1).
-void qqthick(PlotState& st);
+void draw_thick_line(PlotState& st);
 
 }  // namespace plotix

@@ -2,9 +2,10 @@
 #include <cstdio>
 
 #include "plot/core/levels.h"
-#include "plot/page/lifecycle.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
+#include "plot/page/protocol.h"
 #include "plot/core/output_format.h"
+#include "plot/page/close_plot.h"
 #include "plot/plotix.h"
 #include "plot/core/warnings.h"
 

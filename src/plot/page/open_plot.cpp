@@ -11,8 +11,9 @@
 #include "plot/core/device_scale.h"
 #include "devices/file_version.h"
 #include "plot/core/levels.h"
-#include "plot/page/lifecycle.h"
+#include "plot/page/reset.h"
 #include "plot/core/output_format.h"
+#include "plot/page/open_plot.h"
 #include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
@@ -106,7 +107,7 @@ void open_device(PlotState& st) {
   params.window_number = window_number(pg.idev);
   params.date = dddate();
   params.time = ddtime();
-  if (!is_screen_or_terminal(pg.idev)) pg.xdevfac = qqdevscale(st, st.core.nwinw, st.core.nwinh);
+  if (!is_screen_or_terminal(pg.idev)) pg.xdevfac = device_scale_factor(st, st.core.nwinw, st.core.nwinh);
   params.xdevfac = pg.xdevfac;
 
   devices::DeviceOpenResult result = pg.device->open(params);
@@ -118,7 +119,7 @@ void open_device(PlotState& st) {
   if (is_screen_or_terminal(pg.idev)) {
     int w = result.area_width > 0 ? result.area_width : st.core.nwinw;
     int h = result.area_height > 0 ? result.area_height : st.core.nwinh;
-    pg.xdevfac = qqdevscale(st, w, h);
+    pg.xdevfac = device_scale_factor(st, w, h);
   }
 }
 

@@ -1,7 +1,7 @@
 // pagera: the page border as one closed line in the current line attributes.
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
-#include "plot/plotix.h"
+#include "plot/lines/polyline.h"
+#include "plot/page/page_border.h"
 
 namespace plotix {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "plot/core/levels.h"
-#include "plot/page/lifecycle.h"
+#include "plot/page/library_version.h"
 #include "plot/plotix.h"
 #include "plot/text.h"
 #include "plot/text/text_draw.h"

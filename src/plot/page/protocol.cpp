@@ -2,7 +2,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "plot/page/lifecycle.h"
+#include "plot/page/library_version.h"
+#include "plot/page/protocol.h"
 #include "plot/plotix.h"
 
 namespace plotix {

@@ -1,7 +1,7 @@
 // resall and defvar: every plot parameter back to its default at disini, and
 // the page geometry with the default axis area.
 #include "plot/lines/colours.h"
-#include "plot/page/lifecycle.h"
+#include "plot/page/reset.h"
 
 namespace plotix {
 
@@ -38,7 +38,7 @@ void resall(PlotState& st) {
   st.draw3d = Draw3dState{};
 
   // Reverse grey on the POST device, the rainbow everywhere else; sets FORE.
-  qqsetvlt(st, st.page.idev == 501 ? 6 : 1);
+  load_colour_table(st, st.page.idev == 501 ? 6 : 1);
 }
 
 }  // namespace plotix

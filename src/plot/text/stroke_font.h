@@ -34,9 +34,6 @@ struct Alphabet {
   int design_height;                            // font units from the baseline to the cap height
 };
 
-// The standard alphabet: codes 32 to 163, glyphs for 33 to 133, pitch 6.
-const Alphabet& alphabet1();
-
 // Positions of the records of a character table, found by walking their lengths.
 // A record of length 0 is one entry long (an empty character).
 template <std::size_t N>

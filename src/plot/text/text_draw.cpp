@@ -9,7 +9,8 @@
 #include <cstdio>
 
 #include "plot/text/stroke_font.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
+#include "plot/text/stroke_font_alphabet1.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {
@@ -61,7 +62,7 @@ bool pen_off_page(const PlotState& st) {
 
 }  // namespace
 
-void qqsang(PlotState& st, int degrees) {
+void set_text_angle(PlotState& st, int degrees) {
   const float radians = static_cast<float>(degrees) * st.core.fpi;
   st.text.nangle = degrees;
   st.text.xsin = std::sin(radians);
@@ -71,7 +72,7 @@ void qqsang(PlotState& st, int degrees) {
 TemporaryTextSettings::TemporaryTextSettings(PlotState& st, int angle_degrees, int h)
     : st_(st), angle_(st.text.nangle), sin_(st.text.xsin), cos_(st.text.xcos),
       height_(st.text.nhchar) {
-  qqsang(st, angle_degrees);
+  set_text_angle(st, angle_degrees);
   st.text.nhchar = h;
 }
 

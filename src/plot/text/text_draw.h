@@ -15,7 +15,7 @@ inline constexpr int kContinueAtPen = 999;
 inline constexpr std::size_t kMaxTextLength = 256;
 
 // Sets the text angle (degrees, counter-clockwise) with its sine and cosine.
-void qqsang(PlotState& st, int degrees);
+void set_text_angle(PlotState& st, int degrees);
 
 // Sets the text angle and height for its lifetime and then restores the previous
 // ones (dtext, title and paghdr draw in their own angle and height).

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "plot/core/levels.h"
-#include "plot/text.h"
+#include "plot/text/text_settings.h"
 #include "plot/text/text_draw.h"
 #include "plot/core/warnings.h"
 
@@ -17,7 +17,7 @@ void height(int h) {
 
 void angle(int degrees) {
   PlotState& st = chkini("angle");
-  qqsang(st, degrees);
+  set_text_angle(st, degrees);
 }
 
 void titlin(std::string_view text, int n) {

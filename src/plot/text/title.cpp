@@ -1,7 +1,7 @@
 // The title lines above the axis system (title).
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
-#include "plot/text.h"
+#include "plot/lines/polyline.h"
+#include "plot/text/title.h"
 #include "plot/text/text_draw.h"
 
 namespace plotix {

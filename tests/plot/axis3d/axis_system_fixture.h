@@ -2,7 +2,7 @@
 // a unit-scale screen, the labelling already sent and forgotten.
 #pragma once
 
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plot3d.h"
 #include "plot/plot_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/plane3d.h"
 #include "plot/plot3d.h"
 #include "plot/axis3d/projection3d.h"

@@ -1,4 +1,4 @@
-// Axis labelling: the settings routines, one 2D axis (daxis) read back from
+// Axis labelling: the settings routines, one 2D axis (draw_axis) read back from
 // the strokes the device receives, and the placement of the 3D axes.
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "plot/axis3d/draw_axis.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/plane3d.h"
 #include "plot/plot3d.h"
 #include "plot/text/text_draw.h"
@@ -94,7 +94,7 @@ TEST_F(Label3d, HorizontalAxisLineTicksNumbersAndName) {
   a.name = "AXIS";
   a.x0 = 494;
   a.y0 = 1799;
-  daxis(s, a);
+  draw_axis(s, a);
   qqstrk(s);
   const auto pts = points();
   ASSERT_GE(pts.size(), 2u);
@@ -142,7 +142,7 @@ TEST_F(Label3d, SelectionMirrorAndReverse) {
   a.mirrored = true;
   a.x0 = 494;
   a.y0 = 400;
-  daxis(s, a);
+  draw_axis(s, a);
   qqstrk(s);
   // Mirrored: ticks go up, numbers above with their lower edge at y0 - 48.
   EXPECT_TRUE(band(401, 2099).empty());
@@ -166,7 +166,7 @@ TEST_F(Label3d, VerticalAxisNumbersEndBeforeTheTicks) {
   a.name = "Z";
   a.x0 = 494;
   a.y0 = 1799;
-  daxis(s, a);
+  draw_axis(s, a);
   qqstrk(s);
   const auto pts = points();
   EXPECT_EQ(pts[1].x, 494);
@@ -213,7 +213,7 @@ int points_in_plane_box(const std::vector<DevicePoint>& pts, const PlotState& s,
 TEST_F(Label3d, DefaultViewDropsFirstNumbersOfYAndZ) {
   int x_first[2], y_first[2], z_first[2];
   for (int with_flab3d = 0; with_flab3d < 2; ++with_flab3d) {
-    qqfreeglb();
+    free_global_state();
     log_->calls.clear();
     PlotState& s = open_unit_screen();
     labdig(-1, "XYZ");

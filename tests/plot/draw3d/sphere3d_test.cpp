@@ -2,7 +2,7 @@
 #include <cmath>
 #include <string>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plot3d.h"
 #include "plot/axis3d/projection3d.h"
 #include "plot/draw3d/sphere_patches.h"

@@ -6,7 +6,7 @@
 #include "plot/lines/colour_tables.h"
 #include "plot/lines/colours.h"
 #include "plot/lines/fills.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plot_fixture.h"
 
 namespace plotix::test {

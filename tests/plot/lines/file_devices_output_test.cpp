@@ -10,7 +10,7 @@
 #include "devices/wmf_reader.h"
 #include "devices/wmf_device.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 #include "plot/plot_fixture.h"
 #include "test_support/temp_dir.h"

@@ -2,7 +2,9 @@
 // clipping, device mapping and the vector count.
 #include <cmath>
 
-#include "plot/lines/lines.h"
+#include "plot/lines/clipping.h"
+#include "plot/lines/device_dispatch.h"
+#include "plot/lines/polyline.h"
 #include "plot/axis3d/plane3d.h"
 #include "plot/plot3d.h"
 #include "plot/plot_fixture.h"
@@ -192,7 +194,7 @@ TEST_F(PlotTest, PostScriptMappingTurnsTheLandscapePage) {
   // Never turned on paper: origin at the lower left, y upward.
   st.page.iorient = 2;
   double x = 0.0, y = 0.0;
-  qqdevxy(st, 100.0f, 200.0f, x, y);
+  to_device_coordinates(st, 100.0f, 200.0f, x, y);
   EXPECT_DOUBLE_EQ(x, static_cast<double>(100.0f * s));
   EXPECT_DOUBLE_EQ(y, static_cast<double>((2099.0f - 200.0f) * s));
   finish();
@@ -202,11 +204,11 @@ TEST_F(PlotTest, ScreenMappingRoundsAndTurnsWithOrientationOne) {
   PlotState& st = open("CONS");
   st.page.xdevfac = 0.5f;
   double x = 0.0, y = 0.0;
-  qqdevxy(st, 101.0f, 203.0f, x, y);
+  to_device_coordinates(st, 101.0f, 203.0f, x, y);
   EXPECT_EQ(x, 51.0);   // int(50.5 + 0.5)
   EXPECT_EQ(y, 102.0);  // int(101.5 + 0.5)
   st.page.iorient = 1;
-  qqdevxy(st, 101.0f, 203.0f, x, y);
+  to_device_coordinates(st, 101.0f, 203.0f, x, y);
   EXPECT_EQ(x, 102.0);
   EXPECT_EQ(y, static_cast<int>((2969.0f - 101.0f) * 0.5f + 0.5f));
   finish();

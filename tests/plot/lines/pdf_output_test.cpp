@@ -10,7 +10,7 @@
 
 #include "devices/pdf_test_support.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 #include "plot/axis3d/projection3d.h"
 
@@ -22,12 +22,12 @@ using namespace pdf_test;
 class PdfOutput : public ::testing::Test {
  protected:
   void SetUp() override {
-    qqfreeglb();
+    free_global_state();
     setenv("SOURCE_DATE_EPOCH", "1796560496", 1);  // 6 December 2026, 12:34:56 UTC
     dir_ = fresh_folder("plot");  // short: the protocol shows 48 characters of the name
   }
   void TearDown() override {
-    qqfreeglb();
+    free_global_state();
     unsetenv("SOURCE_DATE_EPOCH");
     if (std::getenv("SKYTRAK_KEEP_TEST_FILES") == nullptr) fs::remove_all(dir_);
   }

@@ -7,7 +7,7 @@
 #include "devices/outside_readers.h"
 #include "plot/lines/fills.h"
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plotix.h"
 #include "plot/plot_fixture.h"
 

@@ -7,7 +7,7 @@
 
 #include "plot/core/clock.h"
 #include "plot/core/levels.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/core/warnings.h"
 #include "plot/plot_fixture.h"
 

@@ -12,6 +12,7 @@
 
 #include "plot/text/stroke_font.h"
 #include "test_support/temp_dir.h"
+#include "plot/text/stroke_font_alphabet1.h"
 
 namespace plotix {
 namespace {

@@ -51,7 +51,7 @@ TEST_F(TextPlot, TurnedTextReadsUpwardsWithItsTopToTheLeft) {
 }
 
 TEST_F(TextPlot, DtextRestoresAngleAndHeight) {
-  qqsang(*st_, 30);
+  set_text_angle(*st_, 30);
   st_->text.nhchar = 40;
   dtext(*st_, "AB", 500, 500, 90, 26);
   EXPECT_EQ(st_->text.nangle, 30);
@@ -68,9 +68,9 @@ TEST_F(TextPlot, EveryCharacterAdvancesTheSamePitch) {
   EXPECT_EQ(nlmess(*st_, "  AB"), 100);           // leading ones do
   // A control character and a code beyond the alphabet count as blanks.
   EXPECT_EQ(nlmess(*st_, std::string("A\x01\xC8", 3) + "B"), 100);
-  qqsang(*st_, 90);
+  set_text_angle(*st_, 90);
   EXPECT_EQ(nlmess(*st_, "0123456789"), 250);
-  qqsang(*st_, 0);
+  set_text_angle(*st_, 0);
   st_->text.nhchar = 36;
   EXPECT_EQ(nlmess(*st_, "ABC"), 105);
 }

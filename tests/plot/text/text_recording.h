@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "plot/core/global_state.h"
-#include "plot/lines/lines.h"
+#include "plot/lines/polyline.h"
 #include "plot/plot_fixture.h"
 
 namespace plotix::test {

@@ -4,6 +4,13 @@
 
 namespace plotix {
 
+struct PlotState;
+
+// Replaces a point given to the line routines before it is stored. A later stage
+// installs one while 2D lines are to land on another surface (the 3D axis labelling
+// lays the axis area onto a face of the box) and removes it afterwards.
+using PointMapping = void (*)(const PlotState& st, float& x, float& y);
+
 inline constexpr int kMaxPolyline = 100;  // points buffered before they are stroked
 
 struct LineState {
@@ -11,6 +18,7 @@ struct LineState {
   float xpoly[kMaxPolyline] = {};
   float ypoly[kMaxPolyline] = {};
   float xcur = 0.0f, ycur = 0.0f;  // current point of strtqq/connqq (origin offset added)
+  PointMapping map_point = nullptr;  // null: points are stored as given
   bool ilast = false;            // a stroked polyline left its last point in xlast, ylast
   float xlast = 0.0f, ylast = 0.0f;
   int ltyp = 0;                  // line style 0..7

@@ -1,0 +1,8 @@
+// Public routine that draws the page border.
+#pragma once
+
+namespace plotix {
+
+void pagera();
+
+}  // namespace plotix
