@@ -61,7 +61,7 @@ void convert_row(const RasterCanvas& canvas, int y, std::uint8_t* out) {
 
 }  // namespace
 
-int qqpbmp(const RasterCanvas& canvas, ByteSink& sink) {
+int write_bmp(const RasterCanvas& canvas, ByteSink& sink) {
   const std::uint32_t ncol = canvas.true_colour() ? 0 : 256;
   const std::uint32_t bytes = static_cast<std::uint32_t>(canvas.width()) * (canvas.true_colour() ? 3 : 1);
   const std::uint32_t row_size = (bytes + 3) / 4 * 4;

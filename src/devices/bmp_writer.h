@@ -12,6 +12,6 @@ inline constexpr int kBmpPixelsPerMetre = 2500;
 
 // Writes the whole canvas to sink. Returns 0, or 53 when the row buffer cannot be
 // allocated. Write errors stay in the sink, which the caller checks when it closes.
-int qqpbmp(const RasterCanvas& canvas, ByteSink& sink);
+int write_bmp(const RasterCanvas& canvas, ByteSink& sink);
 
 }  // namespace devices

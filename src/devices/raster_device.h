@@ -32,7 +32,7 @@ class RasterDevice : public Device {
   const std::string& error() const { return error_; }
 
  private:
-  int idev_ = 0;
+  int device_code_ = 0;
   RasterCanvas canvas_;
   ByteSink file_;
   int last_x_ = 0;
