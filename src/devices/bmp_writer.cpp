@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 
+#include "devices/device_status.h"
 #include "devices/le_bytes.h"
 
 namespace devices {
@@ -71,7 +72,7 @@ int write_bmp(const RasterCanvas& canvas, ByteSink& sink) {
     header.reserve(kFileHeaderBytes + kInfoHeaderBytes + 4 * ncol);
     row.assign(row_size, 0);
   } catch (const std::bad_alloc&) {
-    return 53;
+    return kStatusNoMemory;
   }
   write_headers(canvas, row_size, ncol, header);
   sink.write(header.data(), header.size());
@@ -79,7 +80,7 @@ int write_bmp(const RasterCanvas& canvas, ByteSink& sink) {
     convert_row(canvas, y, row.data());
     sink.write(row.data(), row.size());
   }
-  return 0;
+  return kStatusOk;
 }
 
 }  // namespace devices

@@ -89,8 +89,10 @@ DeviceOpenResult PsDevice::open(const DeviceOpenParams& params) {
   colour_r_ = colour_g_ = colour_b_ = -1;
   DeviceOpenResult result;
   result.colour_depth = 24;
+  error_.clear();
   if (!sink_.open(params.file_name)) {
-    result.status = 36;
+    error_ = sink_.error();
+    result.status = kStatusFileError;
     return result;
   }
   is_open_ = true;
@@ -297,10 +299,12 @@ void PsDevice::write_trailer() {
 }
 
 int PsDevice::close() {
-  if (!is_open_) return 0;
+  if (!is_open_) return kStatusOk;
   write_trailer();
   is_open_ = false;
-  return sink_.close() ? 0 : 36;
+  if (sink_.close()) return kStatusOk;
+  error_ = sink_.error();
+  return kStatusFileError;
 }
 
 }  // namespace devices

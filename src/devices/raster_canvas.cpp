@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "devices/device_status.h"
+
 namespace devices {
 namespace {
 
@@ -47,14 +49,14 @@ void walk_line(int n_major, int n_minor, Step step) {
 }  // namespace
 
 int RasterCanvas::open(int width, int height, bool landscape, int window_mode,
-                         int background_mode, bool true_colour) {
+                       int background_mode, bool true_colour) {
   close();
   if (window_mode == 0) {
     width = landscape ? kDefaultLongSide : kDefaultShortSide;
     height = landscape ? kDefaultShortSide : kDefaultLongSide;
   }
   if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) {
-    return 53;
+    return kStatusNoMemory;
   }
   width_ = width;
   height_ = height;
@@ -65,14 +67,14 @@ int RasterCanvas::open(int width, int height, bool landscape, int window_mode,
     pixels_.assign(static_cast<std::size_t>(row_bytes_) * height_, 0);
   } catch (const std::bad_alloc&) {
     width_ = height_ = row_bytes_ = 0;
-    return 53;
+    return kStatusNoMemory;
   }
   clip_x1_ = 0;
   clip_y1_ = 0;
   clip_x2_ = width_ - 1;
   clip_y2_ = height_ - 1;
   clear();
-  return 0;
+  return kStatusOk;
 }
 
 void RasterCanvas::close() {

@@ -20,10 +20,10 @@ class RasterCanvas {
  public:
   // Opens the canvas. window_mode 0 picks the default size (853 x 603 for a landscape
   // page, 603 x 853 otherwise); any other mode takes width x height. A true-colour
-  // canvas with background_mode 2 starts white. Returns 0, or 53 when the pixels
-  // cannot be allocated (or the size is not a usable image size).
+  // canvas with background_mode 2 starts white. Returns kStatusOk, or kStatusNoMemory
+  // when the pixels cannot be allocated (or the size is not a usable image size).
   int open(int width, int height, bool landscape, int window_mode, int background_mode,
-             bool true_colour);
+           bool true_colour);
 
   // Line in the current colour, both end points included.
   void draw_line(int x1, int y1, int x2, int y2);

@@ -15,13 +15,12 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   error_.clear();
   if (device_code_ == kDeviceCodeBmp && !file_.open(params.file_name)) {
     error_ = file_.error();
-    result.status = 36;
+    result.status = kStatusFileError;
     return result;
   }
-  result.status = canvas_.open(params.width, params.height, params.landscape,
-                                 params.window_mode, params.background_mode,
-                                 params.true_colour);
-  if (result.status != 0) {
+  result.status = canvas_.open(params.width, params.height, params.landscape, params.window_mode,
+                               params.background_mode, params.true_colour);
+  if (result.status != kStatusOk) {
     error_ = "no memory for a raster image of " + std::to_string(params.width) + " x " +
              std::to_string(params.height) + " pixels";
     // No picture will come: the empty file just created is not left behind.
@@ -37,12 +36,13 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
 }
 
 int RasterDevice::close() {
-  int status = 0;
+  int status = kStatusOk;
   if (device_code_ == kDeviceCodeBmp && file_.is_open()) {
     status = write_bmp(canvas_, file_);
-    if (!file_.close() && status == 0) {
+    if (status != kStatusOk) error_ = "no memory for the rows of the BMP file";
+    if (!file_.close() && status == kStatusOk) {
       error_ = file_.error();
-      status = 36;
+      status = kStatusFileError;
     }
   }
   canvas_.close();

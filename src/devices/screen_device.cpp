@@ -226,8 +226,8 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
   }
 
   result.status = canvas_.open(width, height, params.landscape, window_mode,
-                                 params.background_mode, true);
-  if (result.status != 0) {
+                               params.background_mode, true);
+  if (result.status != kStatusOk) {
     window_.reset();
     return result;
   }
@@ -264,7 +264,7 @@ int ScreenDevice::close() {
     window_.reset();
   }
   canvas_.close();
-  return 0;
+  return kStatusOk;
 }
 
 void ScreenDevice::update() {

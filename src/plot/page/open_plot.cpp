@@ -71,7 +71,7 @@ std::string output_file_name(PlotState& st) {
   }
   name = devices::free_file_name(name);
   if (name.empty()) {
-    qqerror(st, 170, "More than 9999 file versions");
+    qqerror(st, devices::kStatusNoFreeVersion, "More than 9999 file versions");
     end_program();
   }
   std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", name.c_str());
@@ -110,8 +110,9 @@ void open_device(PlotState& st) {
   params.xdevfac = pg.xdevfac;
 
   devices::DeviceOpenResult result = pg.device->open(params);
-  if (result.status != 0) {
+  if (result.status != devices::kStatusOk) {
     warnc1(st, result.status, pg.file_output ? pg.cfilnam : pg.cfmt);
+    report_device_error(*pg.device);
     end_program();
   }
   st.line.ncdepth = result.colour_depth;
