@@ -9,12 +9,13 @@
 #include <string>
 
 #include "devices/device_status.h"
+#include "devices/format_code.h"
 
 namespace devices {
 
 // Settings handed to a device by disini, after the page and the device scale are known.
 struct DeviceOpenParams {
-  int idev = 0;               // format code: 80 screen, 221 WMF, 503 EPS, 504 PS, 511 PDF, 603 memory canvas, 606 BMP
+  int idev = 0;               // format code (format_code.h), e.g. kFormatPdf
   std::string file_name;      // file to write (already versioned where the library does it); empty for the screen
   int nxpage = 2969;          // page size in plot units
   int nypage = 2099;

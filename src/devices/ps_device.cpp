@@ -14,7 +14,6 @@ constexpr double kPointsPerUnit = 0.1417322835;  // 72/508: 1/20 mm in PostScrip
 constexpr int kSheetOriginX = 150;               // margin of the page on the sheet: 7.5 mm
 constexpr int kSheetOriginY = 200;               // and 10 mm
 constexpr double kVersion = 9.3;
-constexpr int kEps = 503;
 constexpr int kResetPath = 0;           // path code at the header: empty buffer, last point (0, 0)
 constexpr int kFinishAndRelease = 999;  // path code at the trailer
 
@@ -111,7 +110,7 @@ void PsDevice::write_header() {
   const double scaled = s * params_.xpsscl;
   const int across = turned() ? params_.nypage : params_.nxpage;  // along the sheet's x
   const int up = turned() ? params_.nxpage : params_.nypage;
-  header_line(params_.idev == kEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
+  header_line(params_.idev == kFormatEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
   header_line(format_line("%s %d %d %d %d", "%%BoundingBox:",
                           static_cast<int>(kSheetOriginX * kPointsPerUnit),
                           static_cast<int>(kSheetOriginY * kPointsPerUnit),
@@ -120,7 +119,7 @@ void PsDevice::write_header() {
   header_line("%%Creator: PLOTIX " + format_line(turned() ? " %4.1f L" : " %4.1f P", kVersion));
   header_line(format_line("%s %s , %s", "%%CreationDate:", params_.date.c_str(),
                           params_.time.c_str()));
-  if (params_.idev != kEps) header_line("%%Pages: (atend)");
+  if (params_.idev != kFormatEps) header_line("%%Pages: (atend)");
   header_line("%%EndComments");
   header_line("%%BeginProlog");
   for (const char* line : kProlog) header_line(line);
@@ -287,7 +286,7 @@ void PsDevice::fill_rectangle(double x1, double y1, double x2, double y2, int /*
 void PsDevice::write_trailer() {
   move_draw(0, 0, kFinishAndRelease);
   put_words("gsave showpage grestore ");
-  if (params_.idev != kEps) {
+  if (params_.idev != kFormatEps) {
     end_line();
     put_words("%%Trailer ");
     end_line();

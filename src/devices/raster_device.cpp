@@ -13,7 +13,7 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   DeviceOpenResult result;
   device_code_ = params.idev;
   error_.clear();
-  if (device_code_ == kDeviceCodeBmp && !file_.open(params.file_name)) {
+  if (device_code_ == kFormatBmp && !file_.open(params.file_name)) {
     error_ = file_.error();
     result.status = kStatusFileError;
     return result;
@@ -37,7 +37,7 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
 
 int RasterDevice::close() {
   int status = kStatusOk;
-  if (device_code_ == kDeviceCodeBmp && file_.is_open()) {
+  if (device_code_ == kFormatBmp && file_.is_open()) {
     status = write_bmp(canvas_, file_);
     if (status != kStatusOk) error_ = "no memory for the rows of the BMP file";
     if (!file_.close() && status == kStatusOk) {

@@ -8,9 +8,6 @@
 
 namespace devices {
 
-inline constexpr int kDeviceCodeMemoryCanvas = 603;
-inline constexpr int kDeviceCodeBmp = 606;
-
 class RasterDevice : public Device {
  public:
   DeviceOpenResult open(const DeviceOpenParams& params) override;

@@ -30,7 +30,7 @@ void resolve_background(PlotState& st) {
   PageState& pg = st.page;
   pg.iscrmode = pg.iscrset;
   if (pg.iscrset == 4) {
-    pg.iscrmode = (pg.idev == 511 || pg.idev == 503 || pg.idev == 504 || pg.idev == 801) ? 2 : 0;
+    pg.iscrmode = is_white_by_default(pg.idev) ? 2 : 0;
   }
 }
 
@@ -78,8 +78,8 @@ std::string output_file_name(PlotState& st) {
   return name;
 }
 
-// Window number of the "PLOTIX %d" titles: slot + 1, slot = code - 72 for 72..79.
-int window_number(int idev) { return (idev >= 72 && idev <= 79) ? idev - 72 + 1 : 1; }
+// Window number of the "PLOTIX %d" titles: the window slot + 1, else 1.
+int window_number(int idev) { return window_slot(idev) >= 0 ? window_slot(idev) + 1 : 1; }
 
 void open_device(PlotState& st) {
   PageState& pg = st.page;
@@ -92,7 +92,7 @@ void open_device(PlotState& st) {
   params.idev = pg.idev;
   // Every format that writes a file is named here, so the version rule is the
   // same for all of them; the memory canvas and the screen write no file.
-  pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != kMemoryCanvasCode;
+  pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != devices::kFormatMemoryCanvas;
   if (pg.file_output) params.file_name = output_file_name(st);
   params.nxpage = pg.nxpage;
   params.nypage = pg.nypage;
@@ -100,7 +100,7 @@ void open_device(PlotState& st) {
   params.height = st.core.nwinh;
   params.window_mode = st.core.nwinmode;
   params.background_mode = pg.iscrmode;
-  params.true_colour = pg.idev == 605;
+  params.true_colour = pg.idev == devices::kFormatPpm;
   params.landscape = pg.nypage < pg.nxpage;
   params.iorient = pg.iorient;
   params.window_number = window_number(pg.idev);
