@@ -61,6 +61,11 @@ class Device {
   // Returns kStatusOk, or kStatusFileError when writing or closing the file failed.
   virtual int close() = 0;
 
+  // True when open() itself replaces the name of a file that exists by its first free
+  // version name and reports it in DeviceOpenResult::file_name; the library then
+  // leaves the versioning to the device.
+  virtual bool picks_version_name() const { return false; }
+
   // Why the last open or close failed, e.g. "write error on plot.ps: No space left on
   // device"; empty when it did not fail or the device cannot tell.
   const std::string& error() const { return error_; }

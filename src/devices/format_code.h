@@ -8,6 +8,7 @@ enum FormatCode : int {
   kFormatFirstWindow = 72,   // XWIN and XWI1; XWI2 ... XWI8 follow up to 79
   kFormatLastWindow = 79,
   kFormatScreen = 80,        // XWND, CONS and MET1 ... MET9
+  kFormatGksl = 201,         // the format of a plot opened with none chosen
   kFormatCgm = 211,
   kFormatWmf = 221,
   kFormatPost = 501,         // PostScript printed with the reverse grey table

@@ -31,6 +31,7 @@ class PdfWriter final : public Device {
   // trailer, and closes the file. kStatusOk, or kStatusFileError when any byte failed
   // to reach the file.
   int close() override;
+  bool picks_version_name() const override { return true; }
 
   void move_draw(double x, double y, int code) override;
   // Sets the stroke and the fill colour.

@@ -50,8 +50,16 @@ void resolve_window_size(PlotState& st) {
   }
 }
 
+// A file name that has no free version left ends the program.
+[[noreturn]] void no_free_version(PlotState& st) {
+  qqerror(st, devices::kStatusNoFreeVersion, "More than 9999 file versions");
+  end_program();
+}
+
 // The name of the output file: the setfil name (kept for later plots) or the
-// default, without trailing blanks, and versioned when the file exists.
+// default, without trailing blanks. A file that exists is never overwritten: the
+// name is versioned here, unless the device picks the version name itself when it
+// opens, so that the rule runs once.
 std::string output_file_name(PlotState& st) {
   PageState& pg = st.page;
   if (pg.ifilset == 1) {
@@ -69,10 +77,9 @@ std::string output_file_name(PlotState& st) {
     warnc1(st, 37, pg.cfilnam);
     end_program();
   }
-  name = devices::free_file_name(name);
-  if (name.empty()) {
-    qqerror(st, devices::kStatusNoFreeVersion, "More than 9999 file versions");
-    end_program();
+  if (!pg.device->picks_version_name()) {
+    name = devices::free_file_name(name);
+    if (name.empty()) no_free_version(st);
   }
   std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", name.c_str());
   return name;
@@ -110,6 +117,10 @@ void open_device(PlotState& st) {
   params.xdevfac = pg.xdevfac;
 
   devices::DeviceOpenResult result = pg.device->open(params);
+  if (!result.file_name.empty()) {
+    std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", result.file_name.c_str());
+  }
+  if (result.status == devices::kStatusNoFreeVersion) no_free_version(st);
   if (result.status != devices::kStatusOk) {
     warnc1(st, result.status, pg.file_output ? pg.cfilnam : pg.cfmt);
     report_device_error(*pg.device);
@@ -135,7 +146,7 @@ void disini() {
   st.line.npoly = 0;
   resolve_background(st);
   if (st.page.idev == 0) {
-    st.page.idev = 201;
+    st.page.idev = devices::kFormatGksl;
     std::memcpy(st.page.cfmt, "GKSL", 5);
   }
   defvar(st);
