@@ -14,13 +14,13 @@ namespace {
 
 // A picture with content on every row: a spiral path of many short segments.
 void draw_picture(devices::RasterCanvas& canvas) {
-  canvas.qqvclr(0x0100FF00);
+  canvas.set_colour(0x0100FF00);
   int last_x = 800, last_y = 600;
   for (int i = 1; i < 40003; ++i) {
     const double t = i * 0.01;
     const int x = 800 + static_cast<int>(std::lround(t * 1.9 * std::cos(t)));
     const int y = 600 + static_cast<int>(std::lround(t * 1.4 * std::sin(t)));
-    canvas.qqvlin(last_x, last_y, std::clamp(x, 0, 1599), std::clamp(y, 0, 1199));
+    canvas.draw_line(last_x, last_y, std::clamp(x, 0, 1599), std::clamp(y, 0, 1199));
     last_x = std::clamp(x, 0, 1599);
     last_y = std::clamp(y, 0, 1199);
   }
@@ -29,13 +29,13 @@ void draw_picture(devices::RasterCanvas& canvas) {
 void BM_BmpSave(benchmark::State& state) {
   const bool true_colour = state.range(0) != 0;
   devices::RasterCanvas canvas;
-  canvas.qqvini(1600, 1200, true, 2, 0, true_colour);
+  canvas.open(1600, 1200, true, 2, 0, true_colour);
   draw_picture(canvas);
   const std::string path = true_colour ? "bench_save24.bmp" : "bench_save8.bmp";
   std::uint64_t bytes = 0;
   for (auto _ : state) {
     devices::ByteSink sink;
-    if (!sink.open(path) || devices::qqpbmp(canvas, sink) != 0) state.SkipWithError("write failed");
+    if (!sink.open(path) || devices::write_bmp(canvas, sink) != 0) state.SkipWithError("write failed");
     bytes = sink.position();
     if (!sink.close()) state.SkipWithError("close failed");
   }

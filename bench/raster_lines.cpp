@@ -31,13 +31,13 @@ void BM_CanvasLines(benchmark::State& state) {
   const bool true_colour = state.range(0) != 0;
   const int max_length = static_cast<int>(state.range(1));
   devices::RasterCanvas canvas;
-  canvas.qqvini(1600, 1200, true, 2, 0, true_colour);
-  canvas.qqvclr(0x0100FF00);
+  canvas.open(1600, 1200, true, 2, 0, true_colour);
+  canvas.set_colour(0x0100FF00);
   const auto segments = random_segments(4096, 1600, 1200, max_length);
   std::int64_t pixels = 0;
   for (auto _ : state) {
     for (const auto& s : segments) {
-      canvas.qqvlin(s.x1, s.y1, s.x2, s.y2);
+      canvas.draw_line(s.x1, s.y1, s.x2, s.y2);
       pixels += std::max(std::abs(s.x2 - s.x1), std::abs(s.y2 - s.y1)) + 1;
     }
     benchmark::ClobberMemory();
@@ -50,13 +50,13 @@ BENCHMARK(BM_CanvasLines)->ArgNames({"rgba", "len"})->ArgsProduct({{0, 1}, {8, 4
 // Filled triangles of a shaded sphere: a few hundred pixels each.
 void BM_CanvasTriangles(benchmark::State& state) {
   devices::RasterCanvas canvas;
-  canvas.qqvini(1600, 1200, true, 2, 0, state.range(0) != 0);
+  canvas.open(1600, 1200, true, 2, 0, state.range(0) != 0);
   const auto corners = random_segments(3000, 1560, 1160, 25);
   for (auto _ : state) {
     for (std::size_t i = 0; i + 1 < corners.size(); i += 2) {
       const int xs[3] = {corners[i].x1 + 20, corners[i].x2 + 20, corners[i + 1].x1 % 40 + corners[i].x1};
       const int ys[3] = {corners[i].y1 + 20, corners[i].y2 + 20, corners[i + 1].y1 % 40 + corners[i].y1};
-      canvas.qqvftr(xs, ys, static_cast<int>(i % 254) + 1);
+      canvas.fill_triangle(xs, ys, static_cast<int>(i % 254) + 1);
     }
     benchmark::ClobberMemory();
   }

@@ -24,7 +24,7 @@ void BM_AnimatedFrames(benchmark::State& state) {
   for (auto _ : state) {
     devices::ScreenDevice device;
     devices::DeviceOpenParams p;
-    p.idev = devices::kDeviceCodeScreen;
+    p.idev = devices::kFormatScreen;
     p.window_mode = 2;
     p.width = 800;
     p.height = 600;

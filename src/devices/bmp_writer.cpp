@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 
+#include "devices/device_status.h"
 #include "devices/le_bytes.h"
 
 namespace devices {
@@ -61,7 +62,7 @@ void convert_row(const RasterCanvas& canvas, int y, std::uint8_t* out) {
 
 }  // namespace
 
-int qqpbmp(const RasterCanvas& canvas, ByteSink& sink) {
+int write_bmp(const RasterCanvas& canvas, ByteSink& sink) {
   const std::uint32_t ncol = canvas.true_colour() ? 0 : 256;
   const std::uint32_t bytes = static_cast<std::uint32_t>(canvas.width()) * (canvas.true_colour() ? 3 : 1);
   const std::uint32_t row_size = (bytes + 3) / 4 * 4;
@@ -71,7 +72,7 @@ int qqpbmp(const RasterCanvas& canvas, ByteSink& sink) {
     header.reserve(kFileHeaderBytes + kInfoHeaderBytes + 4 * ncol);
     row.assign(row_size, 0);
   } catch (const std::bad_alloc&) {
-    return 53;
+    return kStatusNoMemory;
   }
   write_headers(canvas, row_size, ncol, header);
   sink.write(header.data(), header.size());
@@ -79,7 +80,7 @@ int qqpbmp(const RasterCanvas& canvas, ByteSink& sink) {
     convert_row(canvas, y, row.data());
     sink.write(row.data(), row.size());
   }
-  return 0;
+  return kStatusOk;
 }
 
 }  // namespace devices

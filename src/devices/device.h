@@ -8,11 +8,14 @@
 
 #include <string>
 
+#include "devices/device_status.h"
+#include "devices/format_code.h"
+
 namespace devices {
 
 // Settings handed to a device by disini, after the page and the device scale are known.
 struct DeviceOpenParams {
-  int idev = 0;               // format code: 80 screen, 221 WMF, 503 EPS, 504 PS, 511 PDF, 603 memory canvas, 606 BMP
+  int idev = 0;               // format code (format_code.h), e.g. kFormatPdf
   std::string file_name;      // file to write (already versioned where the library does it); empty for the screen
   int nxpage = 2969;          // page size in plot units
   int nypage = 2099;
@@ -33,7 +36,7 @@ struct DeviceOpenParams {
 
 // What a device reports back when it has opened.
 struct DeviceOpenResult {
-  int status = 0;             // 0 ok; 36 file error; 53 not enough memory; 170 no free version name
+  int status = kStatusOk;     // or kStatusFileError, kStatusNoMemory, kStatusNoFreeVersion
   std::string file_name;      // the file actually written, where the device chose a version name itself
   int colour_depth = 8;       // ncdepth: 24 for true-colour devices
   int area_width = 0;         // screen: actual drawing-area size (Wc, Hc); 0 when not a screen
@@ -55,8 +58,17 @@ class Device {
 
   virtual DeviceOpenResult open(const DeviceOpenParams& params) = 0;
   // Finishes the output (writes the trailer, closes the file or waits for the user).
-  // Returns 0, or 36 when writing or closing the file failed.
+  // Returns kStatusOk, or kStatusFileError when writing or closing the file failed.
   virtual int close() = 0;
+
+  // True when open() itself replaces the name of a file that exists by its first free
+  // version name and reports it in DeviceOpenResult::file_name; the library then
+  // leaves the versioning to the device.
+  virtual bool picks_version_name() const { return false; }
+
+  // Why the last open or close failed, e.g. "write error on plot.ps: No space left on
+  // device"; empty when it did not fail or the device cannot tell.
+  const std::string& error() const { return error_; }
 
   virtual void move_draw(double x, double y, int code) = 0;
 
@@ -88,6 +100,9 @@ class Device {
   virtual void erase() {}
   // Bring the visible window up to date (screen; sendbf at endgrf).
   virtual void update() {}
+
+ protected:
+  std::string error_;
 };
 
 }  // namespace devices

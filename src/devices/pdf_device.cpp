@@ -74,21 +74,24 @@ DeviceOpenResult PdfWriter::open(const DeviceOpenParams& params) {
   result.colour_depth = 24;
   if (open_) close();
 
+  error_.clear();
   result.file_name = free_file_name(params.file_name);
   if (result.file_name.empty()) {
     result.file_name = params.file_name;
-    result.status = 170;
+    result.status = kStatusNoFreeVersion;
     return result;
   }
   try {
     offsets_.assign(kInitialObjects, 0);
     content_objects_.clear();
   } catch (const std::bad_alloc&) {
-    result.status = 53;
+    error_ = "no memory for the object table of " + result.file_name;
+    result.status = kStatusNoMemory;
     return result;
   }
   if (!sink_.open(result.file_name)) {
-    result.status = 36;
+    error_ = sink_.error();
+    result.status = kStatusFileError;
     return result;
   }
   open_ = true;
@@ -123,7 +126,7 @@ DeviceOpenResult PdfWriter::open(const DeviceOpenParams& params) {
 }
 
 int PdfWriter::close() {
-  if (!open_) return 0;
+  if (!open_) return kStatusOk;
   open_ = false;
   end_path();
   end_content_stream();
@@ -142,7 +145,9 @@ int PdfWriter::close() {
   sink_.write("<< /Type /Catalog /Pages 2 0 R\n>>\nendobj\n");
 
   write_xref_and_trailer(info + 1, info);
-  return sink_.close() ? 0 : 36;
+  if (sink_.close()) return kStatusOk;
+  error_ = sink_.error();
+  return kStatusFileError;
 }
 
 // ---------------------------------------------------------------------------------------

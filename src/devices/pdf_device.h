@@ -28,8 +28,10 @@ class PdfWriter final : public Device {
   // content stream and, on a dark background, fills the page black.
   DeviceOpenResult open(const DeviceOpenParams& params) override;
   // Writes the page, page tree, catalogue, information, cross-reference table and
-  // trailer, and closes the file. 0, or 36 when any byte failed to reach the file.
+  // trailer, and closes the file. kStatusOk, or kStatusFileError when any byte failed
+  // to reach the file.
   int close() override;
+  bool picks_version_name() const override { return true; }
 
   void move_draw(double x, double y, int code) override;
   // Sets the stroke and the fill colour.

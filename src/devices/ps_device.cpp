@@ -1,5 +1,5 @@
 // PostScript writer: see ps_device.h. The header is written line by line; everything
-// after it goes through the word assembly of qpsbuf.
+// after it goes through the word assembly of put_words.
 #include "devices/ps_device.h"
 
 #include <algorithm>
@@ -14,7 +14,6 @@ constexpr double kPointsPerUnit = 0.1417322835;  // 72/508: 1/20 mm in PostScrip
 constexpr int kSheetOriginX = 150;               // margin of the page on the sheet: 7.5 mm
 constexpr int kSheetOriginY = 200;               // and 10 mm
 constexpr double kVersion = 9.3;
-constexpr int kEps = 503;
 constexpr int kResetPath = 0;           // path code at the header: empty buffer, last point (0, 0)
 constexpr int kFinishAndRelease = 999;  // path code at the trailer
 
@@ -85,12 +84,14 @@ bool PsDevice::turned() const { return params_.landscape && params_.iorient != 2
 DeviceOpenResult PsDevice::open(const DeviceOpenParams& params) {
   params_ = params;
   line_.clear();
-  npage_ = 1;
+  page_count_ = 1;
   colour_r_ = colour_g_ = colour_b_ = -1;
   DeviceOpenResult result;
   result.colour_depth = 24;
+  error_.clear();
   if (!sink_.open(params.file_name)) {
-    result.status = 36;
+    error_ = sink_.error();
+    result.status = kStatusFileError;
     return result;
   }
   is_open_ = true;
@@ -109,7 +110,7 @@ void PsDevice::write_header() {
   const double scaled = s * params_.xpsscl;
   const int across = turned() ? params_.nypage : params_.nxpage;  // along the sheet's x
   const int up = turned() ? params_.nxpage : params_.nypage;
-  header_line(params_.idev == kEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
+  header_line(params_.idev == kFormatEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
   header_line(format_line("%s %d %d %d %d", "%%BoundingBox:",
                           static_cast<int>(kSheetOriginX * kPointsPerUnit),
                           static_cast<int>(kSheetOriginY * kPointsPerUnit),
@@ -118,7 +119,7 @@ void PsDevice::write_header() {
   header_line("%%Creator: PLOTIX " + format_line(turned() ? " %4.1f L" : " %4.1f P", kVersion));
   header_line(format_line("%s %s , %s", "%%CreationDate:", params_.date.c_str(),
                           params_.time.c_str()));
-  if (params_.idev != kEps) header_line("%%Pages: (atend)");
+  if (params_.idev != kFormatEps) header_line("%%Pages: (atend)");
   header_line("%%EndComments");
   header_line("%%BeginProlog");
   for (const char* line : kProlog) header_line(line);
@@ -145,7 +146,7 @@ void PsDevice::add_word(std::string_view word) {
   line_.append(word);
 }
 
-void PsDevice::qpsbuf(std::string_view text) {
+void PsDevice::put_words(std::string_view text) {
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t blank = text.find(' ', start);
@@ -167,14 +168,14 @@ void PsDevice::command(const char* format, ...) {
   va_start(args, format);
   const std::string text = format_text(format, args);
   va_end(args);
-  qpsbuf(text);
+  put_words(text);
 }
 
 void PsDevice::write_pending_path() {
   if (path_count_ == 0) return;
   command("%5d %5d u ", path_x_[0], path_y_[0]);
   for (int i = 1; i < path_count_; ++i) command("%5d %5d d ", path_x_[i], path_y_[i]);
-  qpsbuf("p ");
+  put_words("p ");
   last_x_ = path_x_[path_count_ - 1];
   last_y_ = path_y_[path_count_ - 1];
 }
@@ -233,7 +234,7 @@ void PsDevice::set_line_width(double width, bool integer_form) {
     command("%5d cm ", static_cast<int>(width));
   else
     command("%8.2f cm ", width);
-  qpsbuf("setlinewidth ");
+  put_words("setlinewidth ");
 }
 
 // Fills finish the pending path first so that lines drawn before a fill are not
@@ -270,7 +271,7 @@ void PsDevice::polygon_point(double x, double y) {
 void PsDevice::end_polygon() {
   if (!is_open_ || !polygon_started_) return;
   command("%5d %5d d ", polygon_first_x_, polygon_first_y_);
-  qpsbuf("eofill ");
+  put_words("eofill ");
   polygon_started_ = false;
 }
 
@@ -284,23 +285,25 @@ void PsDevice::fill_rectangle(double x1, double y1, double x2, double y2, int /*
 
 void PsDevice::write_trailer() {
   move_draw(0, 0, kFinishAndRelease);
-  qpsbuf("gsave showpage grestore ");
-  if (params_.idev != kEps) {
+  put_words("gsave showpage grestore ");
+  if (params_.idev != kFormatEps) {
     end_line();
-    qpsbuf("%%Trailer ");
+    put_words("%%Trailer ");
     end_line();
-    command("%s %8d ", "%%Pages:", npage_);
+    command("%s %8d ", "%%Pages:", page_count_);
     end_line();
-    qpsbuf("%%EOF ");
+    put_words("%%EOF ");
   }
   end_line();
 }
 
 int PsDevice::close() {
-  if (!is_open_) return 0;
+  if (!is_open_) return kStatusOk;
   write_trailer();
   is_open_ = false;
-  return sink_.close() ? 0 : 36;
+  if (sink_.close()) return kStatusOk;
+  error_ = sink_.error();
+  return kStatusFileError;
 }
 
 }  // namespace devices

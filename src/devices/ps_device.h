@@ -38,9 +38,9 @@ class PsDevice final : public Device {
   void write_header();
   void write_trailer();
   void header_line(std::string_view text);
-  // Command text in the word assembly of the output lines (qpsbuf): words up to and
+  // Command text in the word assembly of the output lines: words up to and
   // including a blank, single-blank words dropped, lines of at most 80 characters.
-  void qpsbuf(std::string_view text);
+  void put_words(std::string_view text);
   void end_line();
   void add_word(std::string_view word);
   void write_pending_path();
@@ -58,7 +58,7 @@ class PsDevice final : public Device {
   int polygon_first_x_ = 0;
   int polygon_first_y_ = 0;
   bool polygon_started_ = false;
-  int npage_ = 1;
+  int page_count_ = 1;
   int colour_r_ = -1;  // colour of the last "f" command; -1 before the first
   int colour_g_ = -1;
   int colour_b_ = -1;

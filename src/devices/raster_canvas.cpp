@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "devices/device_status.h"
+
 namespace devices {
 namespace {
 
@@ -46,38 +48,38 @@ void walk_line(int n_major, int n_minor, Step step) {
 
 }  // namespace
 
-int RasterCanvas::qqvini(int width, int height, bool landscape, int window_mode,
-                         int background_mode, bool true_colour) {
-  qqvfin();
+int RasterCanvas::open(int width, int height, bool landscape, int window_mode,
+                       int background_mode, bool true_colour) {
+  close();
   if (window_mode == 0) {
     width = landscape ? kDefaultLongSide : kDefaultShortSide;
     height = landscape ? kDefaultShortSide : kDefaultLongSide;
   }
   if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) {
-    return 53;
+    return kStatusNoMemory;
   }
   width_ = width;
   height_ = height;
-  itruecol_ = true_colour;
-  iscrmode_ = background_mode;
-  nrowbytes_ = itruecol_ ? 4 * width_ : width_;
+  true_colour_ = true_colour;
+  background_mode_ = background_mode;
+  row_bytes_ = true_colour_ ? 4 * width_ : width_;
   try {
-    pixels_.assign(static_cast<std::size_t>(nrowbytes_) * height_, 0);
+    pixels_.assign(static_cast<std::size_t>(row_bytes_) * height_, 0);
   } catch (const std::bad_alloc&) {
-    width_ = height_ = nrowbytes_ = 0;
-    return 53;
+    width_ = height_ = row_bytes_ = 0;
+    return kStatusNoMemory;
   }
   clip_x1_ = 0;
   clip_y1_ = 0;
   clip_x2_ = width_ - 1;
   clip_y2_ = height_ - 1;
-  qqvers();
-  return 0;
+  clear();
+  return kStatusOk;
 }
 
-void RasterCanvas::qqvfin() {
+void RasterCanvas::close() {
   std::vector<std::uint8_t>().swap(pixels_);
-  width_ = height_ = nrowbytes_ = 0;
+  width_ = height_ = row_bytes_ = 0;
   clip_x2_ = clip_y2_ = -1;
 }
 
@@ -86,8 +88,8 @@ int RasterCanvas::palette_entry(int i) const {
   return (e.r << 16) | (e.g << 8) | e.b;
 }
 
-void RasterCanvas::qqvvlt(int ipaltyp, const int* npal) {
-  ipaltyp_ = ipaltyp;
+void RasterCanvas::load_colour_table(int ipaltyp, const int* npal) {
+  table_number_ = ipaltyp;
   int count = 256;
   if (ipaltyp == kTableSmall) count = 9;
   if (ipaltyp == kTableVga) count = 16;
@@ -98,8 +100,8 @@ void RasterCanvas::qqvvlt(int ipaltyp, const int* npal) {
   }
 }
 
-int RasterCanvas::qqgind(int r, int g, int b) const {
-  const int n = table_last_index(ipaltyp_);
+int RasterCanvas::nearest_index(int r, int g, int b) const {
+  const int n = table_last_index(table_number_);
   auto equals = [&](int i, int v) {
     return palette_[i].r == v && palette_[i].g == v && palette_[i].b == v;
   };
@@ -130,18 +132,18 @@ void RasterCanvas::resolve_colour(int value, Rgb& rgb, int& index) const {
     rgb.r = static_cast<std::uint8_t>(value & 0xFF);
     rgb.g = static_cast<std::uint8_t>((value >> 8) & 0xFF);
     rgb.b = static_cast<std::uint8_t>((value >> 16) & 0xFF);
-    if (itruecol_) {
+    if (true_colour_) {
       index = 0;
       return;
     }
-    index = qqgind(rgb.r, rgb.g, rgb.b);
+    index = nearest_index(rgb.r, rgb.g, rgb.b);
   } else {
     index = table_index(value);
   }
   rgb = palette_[index];
 }
 
-void RasterCanvas::qqvclr(int value) {
+void RasterCanvas::set_colour(int value) {
   Rgb rgb;
   resolve_colour(value, rgb, colour_index_);
   colour_[0] = rgb.r;
@@ -162,7 +164,7 @@ void RasterCanvas::restore_colour(int index, const Rgb& rgb) {
 }
 
 void RasterCanvas::put_pixel(std::uint8_t* p) const {
-  if (itruecol_) {
+  if (true_colour_) {
     std::memcpy(p, colour_, 4);
   } else {
     *p = static_cast<std::uint8_t>(colour_index_);
@@ -179,14 +181,14 @@ void RasterCanvas::fill_span(int y, int x1, int x2) {
   x2 = std::min(x2, clip_x2_);
   if (x1 > x2) return;
   std::uint8_t* p = pixel_address(x1, y);
-  if (!itruecol_) {
+  if (!true_colour_) {
     std::memset(p, colour_index_, static_cast<std::size_t>(x2 - x1 + 1));
     return;
   }
   for (int x = x1; x <= x2; ++x, p += 4) std::memcpy(p, colour_, 4);
 }
 
-void RasterCanvas::qqvlin(int x1, int y1, int x2, int y2) {
+void RasterCanvas::draw_line(int x1, int y1, int x2, int y2) {
   if (y1 == y2) {
     fill_span(y1, std::min(x1, x2), std::max(x1, x2));
     return;
@@ -204,7 +206,7 @@ void RasterCanvas::qqvlin(int x1, int y1, int x2, int y2) {
   if (inside(x1, y1) && inside(x2, y2)) {
     std::uint8_t* p = pixel_address(x1, y1);
     const std::ptrdiff_t step_x = sx * bytes_per_pixel();
-    const std::ptrdiff_t step_y = sy * static_cast<std::ptrdiff_t>(nrowbytes_);
+    const std::ptrdiff_t step_y = sy * static_cast<std::ptrdiff_t>(row_bytes_);
     const std::ptrdiff_t major = x_major ? step_x : step_y;
     const std::ptrdiff_t minor = x_major ? step_y : step_x;
     put_pixel(p);
@@ -231,11 +233,11 @@ void RasterCanvas::qqvlin(int x1, int y1, int x2, int y2) {
 
 // The fills draw in the colour they are given and then give the current colour
 // back, so that lines drawn after a fill keep the colour the caller last set.
-void RasterCanvas::qqvfll(int x1, int y1, int x2, int y2, int value) {
+void RasterCanvas::fill_rectangle(int x1, int y1, int x2, int y2, int value) {
   int saved_index;
   Rgb saved_rgb;
   save_colour(saved_index, saved_rgb);
-  qqvclr(value);
+  set_colour(value);
   for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
     fill_span(y, std::min(x1, x2), std::max(x1, x2));
   }
@@ -254,14 +256,14 @@ void RasterCanvas::walk_rows(int y_from, int y_to, double& left, double left_ste
   }
 }
 
-void RasterCanvas::qqvftr(const int xs[3], const int ys[3], int value) {
+void RasterCanvas::fill_triangle(const int xs[3], const int ys[3], int value) {
   int saved_index;
   Rgb saved_rgb;
   save_colour(saved_index, saved_rgb);
-  qqvclr(value);
-  qqvlin(xs[0], ys[0], xs[1], ys[1]);
-  qqvlin(xs[0], ys[0], xs[2], ys[2]);
-  qqvlin(xs[2], ys[2], xs[1], ys[1]);
+  set_colour(value);
+  draw_line(xs[0], ys[0], xs[1], ys[1]);
+  draw_line(xs[0], ys[0], xs[2], ys[2]);
+  draw_line(xs[2], ys[2], xs[1], ys[1]);
 
   int order[3] = {0, 1, 2};
   std::stable_sort(order, order + 3, [&](int i, int j) { return ys[i] < ys[j]; });
@@ -309,11 +311,11 @@ void RasterCanvas::fill_polygon(const int* xs, const int* ys, int n) {
       fill_span(y, static_cast<int>(crossings[k] + 0.5), static_cast<int>(crossings[k + 1] + 0.5));
     }
   }
-  for (int i = 0, j = n - 1; i < n; j = i++) qqvlin(xs[j], ys[j], xs[i], ys[i]);
+  for (int i = 0, j = n - 1; i < n; j = i++) draw_line(xs[j], ys[j], xs[i], ys[i]);
 }
 
-void RasterCanvas::qqvers() {
-  if (itruecol_ && iscrmode_ == kLightBackground) {
+void RasterCanvas::clear() {
+  if (true_colour_ && background_mode_ == kLightBackground) {
     static constexpr std::uint8_t kWhite[4] = {255, 255, 255, 0};
     for (std::size_t i = 0; i < pixels_.size(); i += 4) std::memcpy(&pixels_[i], kWhite, 4);
   } else {
@@ -321,15 +323,15 @@ void RasterCanvas::qqvers() {
   }
 }
 
-bool RasterCanvas::qqvrdr(int x, int y, int w, int h, bool rgb, std::uint8_t* buffer) const {
+bool RasterCanvas::read_block(int x, int y, int w, int h, bool rgb, std::uint8_t* buffer) const {
   if (x < 0 || y < 0 || w < 0 || h < 0 || x > width_ - w || y > height_ - h) return false;
   for (int row_y = y; row_y < y + h; ++row_y) {
     const std::uint8_t* p = row(row_y) + static_cast<std::size_t>(x) * bytes_per_pixel();
     for (int i = 0; i < w; ++i, p += bytes_per_pixel()) {
-      if (itruecol_ && rgb) {
+      if (true_colour_ && rgb) {
         buffer = std::copy(p, p + 3, buffer);
-      } else if (itruecol_) {
-        *buffer++ = static_cast<std::uint8_t>(qqgind(p[0], p[1], p[2]));
+      } else if (true_colour_) {
+        *buffer++ = static_cast<std::uint8_t>(nearest_index(p[0], p[1], p[2]));
       } else if (rgb) {
         const Rgb& e = palette_[*p];
         *buffer++ = e.r;

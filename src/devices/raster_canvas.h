@@ -20,40 +20,40 @@ class RasterCanvas {
  public:
   // Opens the canvas. window_mode 0 picks the default size (853 x 603 for a landscape
   // page, 603 x 853 otherwise); any other mode takes width x height. A true-colour
-  // canvas with background_mode 2 starts white. Returns 0, or 53 when the pixels
-  // cannot be allocated (or the size is not a usable image size).
-  int qqvini(int width, int height, bool landscape, int window_mode, int background_mode,
-             bool true_colour);
+  // canvas with background_mode 2 starts white. Returns kStatusOk, or kStatusNoMemory
+  // when the pixels cannot be allocated (or the size is not a usable image size).
+  int open(int width, int height, bool landscape, int window_mode, int background_mode,
+           bool true_colour);
 
   // Line in the current colour, both end points included.
-  void qqvlin(int x1, int y1, int x2, int y2);
+  void draw_line(int x1, int y1, int x2, int y2);
   // Current colour from a colour value (index 0-255, or direct 0x01BBGGRR).
-  void qqvclr(int value);
+  void set_colour(int value);
   // Nearest entry of the current colour table to r, g, b.
-  int qqgind(int r, int g, int b) const;
+  int nearest_index(int r, int g, int b) const;
   // Loads the palette copy from npal (entries 0xRRGGBB): 9 entries for SMAL,
   // 16 for VGA, 256 for every other table.
-  void qqvvlt(int ipaltyp, const int* npal);
+  void load_colour_table(int ipaltyp, const int* npal);
   // Fills the inclusive rectangle x1..x2, y1..y2 with a colour value.
-  void qqvfll(int x1, int y1, int x2, int y2, int value);
+  void fill_rectangle(int x1, int y1, int x2, int y2, int value);
   // Fills a triangle with a colour value.
-  void qqvftr(const int xs[3], const int ys[3], int value);
+  void fill_triangle(const int xs[3], const int ys[3], int value);
   // Fills a polygon in the current colour (even-odd rule), outline included.
   void fill_polygon(const int* xs, const int* ys, int n);
   // Erases to the background.
-  void qqvers();
+  void clear();
   // Copies the block x..x+w-1, y..y+h-1 into buffer row by row, as indices (one
   // byte per pixel) or as r, g, b (three bytes). False when the block leaves the canvas.
-  bool qqvrdr(int x, int y, int w, int h, bool rgb, std::uint8_t* buffer) const;
+  bool read_block(int x, int y, int w, int h, bool rgb, std::uint8_t* buffer) const;
   // Frees the pixels.
-  void qqvfin();
+  void close();
 
   int width() const { return width_; }
   int height() const { return height_; }
-  bool true_colour() const { return itruecol_; }
-  int nrowbytes() const { return nrowbytes_; }
+  bool true_colour() const { return true_colour_; }
+  int row_bytes() const { return row_bytes_; }
   bool is_open() const { return !pixels_.empty(); }
-  const std::uint8_t* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * nrowbytes_; }
+  const std::uint8_t* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * row_bytes_; }
   // Palette copy entry i packed 0xRRGGBB.
   int palette_entry(int i) const;
   // Current colour: its table index (index canvas) and its r, g, b.
@@ -68,10 +68,10 @@ class RasterCanvas {
   };
 
   std::uint8_t* pixel_address(int x, int y) {
-    return pixels_.data() + static_cast<std::size_t>(y) * nrowbytes_ +
+    return pixels_.data() + static_cast<std::size_t>(y) * row_bytes_ +
            static_cast<std::size_t>(x) * bytes_per_pixel();
   }
-  int bytes_per_pixel() const { return itruecol_ ? 4 : 1; }
+  int bytes_per_pixel() const { return true_colour_ ? 4 : 1; }
   bool inside(int x, int y) const {
     return x >= clip_x1_ && x <= clip_x2_ && y >= clip_y1_ && y <= clip_y2_;
   }
@@ -88,12 +88,12 @@ class RasterCanvas {
 
   int width_ = 0;
   int height_ = 0;
-  bool itruecol_ = false;
-  int nrowbytes_ = 0;
-  int iscrmode_ = 0;
+  bool true_colour_ = false;
+  int row_bytes_ = 0;
+  int background_mode_ = 0;
   std::vector<std::uint8_t> pixels_;
   int clip_x1_ = 0, clip_y1_ = 0, clip_x2_ = -1, clip_y2_ = -1;
-  int ipaltyp_ = 1;
+  int table_number_ = 1;
   Rgb palette_[256];
   int colour_index_ = 0;
   std::uint8_t colour_[4] = {0, 0, 0, 255};  // r, g, b, alpha of drawn pixels

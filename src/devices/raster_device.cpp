@@ -11,17 +11,16 @@ namespace devices {
 
 DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   DeviceOpenResult result;
-  idev_ = params.idev;
+  device_code_ = params.idev;
   error_.clear();
-  if (idev_ == kDeviceCodeBmp && !file_.open(params.file_name)) {
+  if (device_code_ == kFormatBmp && !file_.open(params.file_name)) {
     error_ = file_.error();
-    result.status = 36;
+    result.status = kStatusFileError;
     return result;
   }
-  result.status = canvas_.qqvini(params.width, params.height, params.landscape,
-                                 params.window_mode, params.background_mode,
-                                 params.true_colour);
-  if (result.status != 0) {
+  result.status = canvas_.open(params.width, params.height, params.landscape, params.window_mode,
+                               params.background_mode, params.true_colour);
+  if (result.status != kStatusOk) {
     error_ = "no memory for a raster image of " + std::to_string(params.width) + " x " +
              std::to_string(params.height) + " pixels";
     // No picture will come: the empty file just created is not left behind.
@@ -37,45 +36,46 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
 }
 
 int RasterDevice::close() {
-  int status = 0;
-  if (idev_ == kDeviceCodeBmp && file_.is_open()) {
-    status = qqpbmp(canvas_, file_);
-    if (!file_.close() && status == 0) {
+  int status = kStatusOk;
+  if (device_code_ == kFormatBmp && file_.is_open()) {
+    status = write_bmp(canvas_, file_);
+    if (status != kStatusOk) error_ = "no memory for the rows of the BMP file";
+    if (!file_.close() && status == kStatusOk) {
       error_ = file_.error();
-      status = 36;
+      status = kStatusFileError;
     }
   }
-  canvas_.qqvfin();
+  canvas_.close();
   return status;
 }
 
 void RasterDevice::move_draw(double x, double y, int code) {
   const int px = pixel_coordinate(x);
   const int py = pixel_coordinate(y);
-  if (code == kDraw) canvas_.qqvlin(last_x_, last_y_, px, py);
+  if (code == kDraw) canvas_.draw_line(last_x_, last_y_, px, py);
   last_x_ = px;
   last_y_ = py;
 }
 
-void RasterDevice::set_colour_value(int value) { canvas_.qqvclr(value); }
+void RasterDevice::set_colour_value(int value) { canvas_.set_colour(value); }
 
 void RasterDevice::fill_triangle(const double xs[3], const double ys[3], int value, int, int,
                                  int) {
   const int ixs[3] = {pixel_coordinate(xs[0]), pixel_coordinate(xs[1]), pixel_coordinate(xs[2])};
   const int iys[3] = {pixel_coordinate(ys[0]), pixel_coordinate(ys[1]), pixel_coordinate(ys[2])};
-  canvas_.qqvftr(ixs, iys, value);
+  canvas_.fill_triangle(ixs, iys, value);
 }
 
 void RasterDevice::fill_rectangle(double x1, double y1, double x2, double y2, int value, int,
                                   int, int) {
-  canvas_.qqvfll(pixel_coordinate(x1), pixel_coordinate(y1), pixel_coordinate(x2),
+  canvas_.fill_rectangle(pixel_coordinate(x1), pixel_coordinate(y1), pixel_coordinate(x2),
                  pixel_coordinate(y2), value);
 }
 
 void RasterDevice::load_colour_table(int ipaltyp, const int* npal) {
-  canvas_.qqvvlt(ipaltyp, npal);
+  canvas_.load_colour_table(ipaltyp, npal);
 }
 
-void RasterDevice::erase() { canvas_.qqvers(); }
+void RasterDevice::erase() { canvas_.clear(); }
 
 }  // namespace devices

@@ -8,14 +8,11 @@
 
 namespace devices {
 
-inline constexpr int kDeviceCodeMemoryCanvas = 603;
-inline constexpr int kDeviceCodeBmp = 606;
-
 class RasterDevice : public Device {
  public:
   DeviceOpenResult open(const DeviceOpenParams& params) override;
-  // Writes the BMP (606) and frees the canvas. 36 when the file could not be
-  // written completely or closed, 53 when the writer ran out of memory.
+  // Writes the BMP (606) and frees the canvas. kStatusFileError when the file could
+  // not be written completely or closed, kStatusNoMemory when the writer ran out of memory.
   int close() override;
 
   void move_draw(double x, double y, int code) override;
@@ -28,16 +25,13 @@ class RasterDevice : public Device {
   void erase() override;
 
   const RasterCanvas& canvas() const { return canvas_; }
-  // Why the last open or close failed, for the message the library prints.
-  const std::string& error() const { return error_; }
 
  private:
-  int idev_ = 0;
+  int device_code_ = 0;
   RasterCanvas canvas_;
   ByteSink file_;
   int last_x_ = 0;
   int last_y_ = 0;
-  std::string error_;
 };
 
 }  // namespace devices

@@ -28,12 +28,14 @@ DeviceOpenResult RecordingDevice::open(const DeviceOpenParams& params) {
   log_->open_params = params;
   log_->opened = true;
   record(CallKind::kOpen, {static_cast<double>(params.idev)});
+  error_ = log_->failure_reason;
   return log_->open_result;
 }
 
 int RecordingDevice::close() {
   log_->closed = true;
   record(CallKind::kClose, {});
+  error_ = log_->failure_reason;
   return log_->close_status;
 }
 

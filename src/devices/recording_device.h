@@ -38,7 +38,8 @@ struct DeviceLog {
   std::vector<RecordedCall> calls;
   DeviceOpenParams open_params;   // what the last open received
   DeviceOpenResult open_result;   // what open reports (tests may set a failure)
-  int close_status = 0;           // what close reports
+  int close_status = kStatusOk;   // what close reports
+  std::string failure_reason;     // what error() reports after open or close
   std::vector<int> colour_table;  // the last table loaded (256 entries)
   bool opened = false;
   bool closed = false;

@@ -133,7 +133,7 @@ void ScreenDevice::Window::copy(const RasterCanvas& canvas, SDL_Rect r) {
   const int bpp = surface->format->BytesPerPixel;
   auto* target = static_cast<Uint8*>(surface->pixels) + r.y * surface->pitch + r.x * bpp;
   SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGBA32, canvas.row(r.y) + 4 * r.x,
-                    canvas.nrowbytes(), surface->format->format, target, surface->pitch);
+                    canvas.row_bytes(), surface->format->format, target, surface->pitch);
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   SDL_UpdateWindowSurfaceRects(sdl, &r, 1);
   last_copy_ms = SDL_GetTicks64();
@@ -225,16 +225,16 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
     }
   }
 
-  result.status = canvas_.qqvini(width, height, params.landscape, window_mode,
-                                 params.background_mode, true);
-  if (result.status != 0) {
+  result.status = canvas_.open(width, height, params.landscape, window_mode,
+                               params.background_mode, true);
+  if (result.status != kStatusOk) {
     window_.reset();
     return result;
   }
   // Until the library loads its table, index 0 is the background colour.
   std::array<int, 256> table{};
   if (params.background_mode == kLightBackground) table[0] = 0xFFFFFF;
-  canvas_.qqvvlt(1, table.data());
+  canvas_.load_colour_table(1, table.data());
   if (window_ == nullptr) result.colour_depth = 24;
   result.area_width = canvas_.width();
   result.area_height = canvas_.height();
@@ -263,8 +263,8 @@ int ScreenDevice::close() {
     }
     window_.reset();
   }
-  canvas_.qqvfin();
-  return 0;
+  canvas_.close();
+  return kStatusOk;
 }
 
 void ScreenDevice::update() {
@@ -294,9 +294,9 @@ void ScreenDevice::mark_all_changed() {
 
 void ScreenDevice::draw_piece(const PolylineBatch::Point* points, int count) {
   changed_.add(points[0].x, points[0].y);
-  if (count == 1) canvas_.qqvlin(points[0].x, points[0].y, points[0].x, points[0].y);
+  if (count == 1) canvas_.draw_line(points[0].x, points[0].y, points[0].x, points[0].y);
   for (int i = 1; i < count; ++i) {
-    canvas_.qqvlin(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    canvas_.draw_line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
     changed_.add(points[i].x, points[i].y);
   }
 }
@@ -307,7 +307,7 @@ void ScreenDevice::move_draw(double x, double y, int code) {
 
 void ScreenDevice::set_colour_value(int value) {
   batch_.flush();
-  canvas_.qqvclr(value);
+  canvas_.set_colour(value);
 }
 
 void ScreenDevice::fill_triangle(const double xs[3], const double ys[3], int value, int, int,
@@ -319,7 +319,7 @@ void ScreenDevice::fill_triangle(const double xs[3], const double ys[3], int val
     iys[i] = pixel_coordinate(ys[i]);
     changed_.add(ixs[i], iys[i]);
   }
-  canvas_.qqvftr(ixs, iys, value);
+  canvas_.fill_triangle(ixs, iys, value);
 }
 
 void ScreenDevice::begin_polygon(int n) {
@@ -349,18 +349,18 @@ void ScreenDevice::fill_rectangle(double x1, double y1, double x2, double y2, in
   const int ix2 = pixel_coordinate(x2), iy2 = pixel_coordinate(y2);
   changed_.add(ix1, iy1);
   changed_.add(ix2, iy2);
-  canvas_.qqvfll(ix1, iy1, ix2, iy2, value);
+  canvas_.fill_rectangle(ix1, iy1, ix2, iy2, value);
 }
 
 void ScreenDevice::load_colour_table(int ipaltyp, const int* npal) {
   batch_.flush();
-  canvas_.qqvvlt(ipaltyp, npal);
+  canvas_.load_colour_table(ipaltyp, npal);
 }
 
 // The screen's background is whatever colour value 0 shows in the loaded table.
 void ScreenDevice::erase() {
   batch_.flush();
-  canvas_.qqvfll(0, 0, canvas_.width() - 1, canvas_.height() - 1, 0);
+  canvas_.fill_rectangle(0, 0, canvas_.width() - 1, canvas_.height() - 1, 0);
   mark_all_changed();
 }
 

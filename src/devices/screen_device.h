@@ -14,8 +14,6 @@
 
 namespace devices {
 
-inline constexpr int kDeviceCodeScreen = 80;
-
 class ScreenDevice : public Device {
  public:
   ScreenDevice();

@@ -37,13 +37,15 @@ DeviceOpenResult WmfDevice::open(const DeviceOpenParams& params) {
   pen_made_ = false;
   polygon_.clear();
   // This writer names its own file: an existing picture is never overwritten.
+  error_.clear();
   result.file_name = free_file_name(params.file_name);
   if (result.file_name.empty()) {
-    result.status = 170;
+    result.status = kStatusNoFreeVersion;
     return result;
   }
   if (!sink_.open(result.file_name)) {
-    result.status = 36;
+    error_ = sink_.error();
+    result.status = kStatusFileError;
     return result;
   }
   is_open_ = true;
@@ -195,7 +197,7 @@ void WmfDevice::write_header(ByteBuffer& out, std::uint32_t file_words) const {
 }
 
 int WmfDevice::close() {
-  if (!is_open_) return 0;
+  if (!is_open_) return kStatusOk;
   is_open_ = false;
   begin_record(kMetaEof, 3);
   ByteBuffer header;
@@ -203,7 +205,9 @@ int WmfDevice::close() {
   sink_.write(header.data(), header.size());
   sink_.write(records_.data(), records_.size());
   ByteBuffer().swap(records_);
-  return sink_.close() ? 0 : 36;
+  if (sink_.close()) return kStatusOk;
+  error_ = sink_.error();
+  return kStatusFileError;
 }
 
 }  // namespace devices

@@ -32,6 +32,7 @@ class WmfDevice final : public Device {
  public:
   DeviceOpenResult open(const DeviceOpenParams& params) override;
   int close() override;
+  bool picks_version_name() const override { return true; }
 
   // Code 2 draws a line to (x, y); any other code moves there.
   void move_draw(double x, double y, int code) override;

@@ -18,25 +18,25 @@ using raster_test::run_command;
 std::vector<std::uint8_t> write_bmp(const RasterCanvas& canvas, const std::string& path) {
   devices::ByteSink sink;
   EXPECT_TRUE(sink.open(path));
-  EXPECT_EQ(devices::qqpbmp(canvas, sink), 0);
+  EXPECT_EQ(devices::write_bmp(canvas, sink), 0);
   EXPECT_TRUE(sink.close());
   return read_file(path);
 }
 
 RasterCanvas rainbow_canvas(int w, int h, bool true_colour) {
   RasterCanvas c;
-  EXPECT_EQ(c.qqvini(w, h, true, 2, 0, true_colour), 0);
+  EXPECT_EQ(c.open(w, h, true, 2, 0, true_colour), 0);
   const auto table = raster_test::sample_rainbow();
-  c.qqvvlt(1, table.data());
+  c.load_colour_table(1, table.data());
   return c;
 }
 
 // The same asymmetric "F" on any canvas: a red stem and top bar, a cyan middle
 // bar (rainbow index 96), so a flip in either direction or a swap of red and blue shows.
 void draw_f(RasterCanvas& c) {
-  c.qqvfll(10, 5, 14, 44, 0x010000FF);   // stem, red
-  c.qqvfll(15, 5, 34, 9, 0x010000FF);    // top bar, red
-  c.qqvfll(15, 22, 27, 26, 96);          // middle bar, cyan
+  c.fill_rectangle(10, 5, 14, 44, 0x010000FF);   // stem, red
+  c.fill_rectangle(15, 5, 34, 9, 0x010000FF);    // top bar, red
+  c.fill_rectangle(15, 22, 27, 26, 96);          // middle bar, cyan
 }
 
 std::string pixel_colour(const std::string& file, int x, int y) {
@@ -83,10 +83,10 @@ TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {
 TEST(BmpWriter, RowsArePaddedAndStoredBottomUp) {
   const std::string dir = raster_test::fresh_folder("padding").string();
   RasterCanvas c = rainbow_canvas(1601, 3, false);
-  c.qqvclr(5);
-  c.qqvlin(0, 0, 1600, 0);  // top row
-  c.qqvclr(9);
-  c.qqvlin(1600, 2, 1600, 2);  // last pixel of the bottom row
+  c.set_colour(5);
+  c.draw_line(0, 0, 1600, 0);  // top row
+  c.set_colour(9);
+  c.draw_line(1600, 2, 1600, 2);  // last pixel of the bottom row
   const auto bytes = write_bmp(c, dir + "/wide.bmp");
   ASSERT_EQ(bytes.size(), 1604u * 3 + 1078u);
   EXPECT_EQ(get_u32le(bytes.data() + 34), 1604u * 3);
@@ -106,10 +106,10 @@ TEST(BmpWriter, RowsArePaddedAndStoredBottomUp) {
 TEST(BmpWriter, TrueColourIsWrittenBlueGreenRed) {
   const std::string dir = raster_test::fresh_folder("true_colour").string();
   RasterCanvas c = rainbow_canvas(3, 2, true);
-  c.qqvclr(0x01332211);  // r 0x11, g 0x22, b 0x33
-  c.qqvlin(0, 0, 0, 0);
-  c.qqvclr(0x01FFEEDD);
-  c.qqvlin(2, 1, 2, 1);
+  c.set_colour(0x01332211);  // r 0x11, g 0x22, b 0x33
+  c.draw_line(0, 0, 0, 0);
+  c.set_colour(0x01FFEEDD);
+  c.draw_line(2, 1, 2, 1);
   const auto bytes = write_bmp(c, dir + "/rgb.bmp");
   ASSERT_EQ(bytes.size(), 54u + 2 * 12);  // 9 bytes a row, padded to 12
   EXPECT_EQ(get_u32le(bytes.data() + 2), 78u);

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
+#include "devices/pdf_device.h"
+#include "devices/wmf_device.h"
 #include "outside_readers.h"
 #include "test_support/temp_dir.h"
 
@@ -358,6 +362,27 @@ TEST_F(PsDeviceTest, FileErrorsAreReported) {
   full.move_draw(1, 1, kMove);
   full.move_draw(2, 2, kDraw);
   EXPECT_EQ(full.close(), 36);  // a cut file is never reported as written
+}
+
+// The reason of a failure is the system's own error text, and a later good open
+// forgets it.
+TEST_F(PsDeviceTest, FileDevicesSayWhyTheyFailed) {
+  const std::string missing = "/nonexistent-dir-skytrak/plot";
+  PsDevice ps;
+  PdfWriter pdf;
+  WmfDevice wmf;
+  for (Device* device : std::initializer_list<Device*>{&ps, &pdf, &wmf}) {
+    EXPECT_EQ(device->open(default_page(missing)).status, kStatusFileError);
+    EXPECT_EQ(device->error(), "cannot open " + missing + ": " + std::strerror(ENOENT));
+    ASSERT_EQ(device->open(default_page(path("good"))).status, kStatusOk);
+    EXPECT_EQ(device->error(), "");
+    EXPECT_EQ(device->close(), kStatusOk);
+  }
+
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  ASSERT_EQ(ps.open(default_page("/dev/full")).status, kStatusOk);
+  EXPECT_EQ(ps.close(), kStatusFileError);
+  EXPECT_EQ(ps.error(), std::string("write error on /dev/full: ") + std::strerror(ENOSPC));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using devices::RasterDevice;
 
 DeviceOpenParams bmp_params(const std::string& file) {
   DeviceOpenParams p;
-  p.idev = devices::kDeviceCodeBmp;
+  p.idev = devices::kFormatBmp;
   p.file_name = file;
   p.window_mode = 2;
   p.width = 1600;
@@ -60,7 +60,7 @@ TEST(RasterDevice, DrawsThroughTheInterfaceAndWritesTheBmpAtClose) {
 TEST(RasterDevice, DefaultSizeTrueColourAndMemoryCanvas) {
   RasterDevice device;
   DeviceOpenParams p;
-  p.idev = devices::kDeviceCodeMemoryCanvas;
+  p.idev = devices::kFormatMemoryCanvas;
   p.true_colour = true;
   p.background_mode = 2;
   const auto opened = device.open(p);

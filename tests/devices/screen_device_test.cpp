@@ -17,7 +17,7 @@ using devices::ScreenDevice;
 
 DeviceOpenParams screen_params() {
   DeviceOpenParams p;
-  p.idev = devices::kDeviceCodeScreen;
+  p.idev = devices::kFormatScreen;
   p.window_mode = 2;
   p.width = 800;
   p.height = 600;

@@ -32,7 +32,7 @@ using window_test::XvfbServer;
   setenv("SDL_VIDEODRIVER", "x11", 1);
   devices::ScreenDevice device;
   devices::DeviceOpenParams p;
-  p.idev = devices::kDeviceCodeScreen;
+  p.idev = devices::kFormatScreen;
   p.window_mode = 2;
   p.width = 800;
   p.height = 600;

@@ -45,7 +45,7 @@ constexpr int kConsoleEntry = 101;
 }  // namespace
 
 int format_code(std::string_view keyword4) {
-  if (keyword4 >= "MET1" && keyword4 <= "MET9") return kScreenCode;
+  if (keyword4 >= "MET1" && keyword4 <= "MET9") return devices::kFormatScreen;
   for (const Format& f : kFormats) {
     if (keyword4 == f.keyword) return f.code;
   }
@@ -72,7 +72,7 @@ void metafl(std::string_view keyword) {
     warnc1(*st, 2, given);
     return;
   }
-  st->page.idev = code == kConsoleEntry ? kScreenCode : code;
+  st->page.idev = code == kConsoleEntry ? devices::kFormatScreen : code;
   std::memcpy(st->page.cfmt, key, 5);
 }
 

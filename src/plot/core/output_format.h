@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "devices/format_code.h"
+
 namespace plotix {
 
 // Device code of a keyword (upper-cased, blank padded to 4), 0 when unknown.
@@ -15,13 +17,25 @@ const char* format_extension(int idev);
 // Device classes by code range.
 constexpr bool is_screen(int idev) { return idev <= 100; }
 constexpr bool is_screen_or_terminal(int idev) { return idev <= 200; }
-constexpr bool is_wmf(int idev) { return idev == 221; }
+constexpr bool is_wmf(int idev) { return idev == devices::kFormatWmf; }
 constexpr bool is_ps_or_pdf(int idev) { return idev >= 501 && idev <= 600; }
-constexpr bool is_pdf(int idev) { return idev == 511; }
-constexpr bool is_postscript(int idev) { return is_ps_or_pdf(idev) && idev != 511; }
+constexpr bool is_pdf(int idev) { return idev == devices::kFormatPdf; }
+constexpr bool is_postscript(int idev) { return is_ps_or_pdf(idev) && idev != devices::kFormatPdf; }
 constexpr bool is_raster(int idev) { return idev >= 601 && idev <= 700; }
+// The printer formats 301 ... 400, which always take the SMAL colour table.
+constexpr bool has_small_table_only(int idev) { return idev >= 301 && idev <= 400; }
 
-inline constexpr int kScreenCode = 80;
-inline constexpr int kMemoryCanvasCode = 603;
+// Formats whose automatic background (setting 4) is white paper.
+constexpr bool is_white_by_default(int idev) {
+  return idev == devices::kFormatPdf || idev == devices::kFormatEps ||
+         idev == devices::kFormatPs || idev == devices::kFormatSvg;
+}
+
+// The window slot of XWIN ... XWI8: 0 ... 7 for codes 72 ... 79, -1 for any other code.
+constexpr int window_slot(int idev) {
+  return idev >= devices::kFormatFirstWindow && idev <= devices::kFormatLastWindow
+             ? idev - devices::kFormatFirstWindow
+             : -1;
+}
 
 }  // namespace plotix

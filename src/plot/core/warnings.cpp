@@ -110,6 +110,10 @@ void qqerror(PlotState& st, int n, const char* text) {
   std::fprintf(st.core.fp_msg, " <<<< Warning %3d: %s in %s!\n", n, text, st.core.croutine);
 }
 
+void report_device_error(const devices::Device& device) {
+  if (!device.error().empty()) std::fprintf(stderr, "skytrak3d: %s\n", device.error().c_str());
+}
+
 void qqserr(PlotState& st, const char* text) {
   std::snprintf(st.core.cusrmsg, sizeof st.core.cusrmsg, "%s", text);
 }

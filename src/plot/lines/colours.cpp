@@ -29,11 +29,13 @@ constexpr const char* kTableNames = "SMAL+RAIN+SPEC+GREY+RRAI+RSPE+RGRE+VGA +TEM
 
 // Devices that print on white paper with black as the drawing colour: the POST
 // device, CGM and WMF.
-bool paper_device(int idev) { return idev == 501 || idev == 211 || idev == 221; }
+bool paper_device(int idev) {
+  return idev == devices::kFormatPost || idev == devices::kFormatCgm || idev == devices::kFormatWmf;
+}
 
 bool shows_light_background(int idev) {
-  return is_screen(idev) || is_raster(idev) || idev == 511 || idev == 503 || idev == 504 ||
-         idev == 502;
+  return is_screen(idev) || is_raster(idev) || idev == devices::kFormatPdf ||
+         idev == devices::kFormatEps || idev == devices::kFormatPs || idev == devices::kFormatPscl;
 }
 
 }  // namespace
@@ -76,7 +78,7 @@ void qqsclr(PlotState& st, int value) {
 void load_colour_table(PlotState& st, int number) {
   LineState& ln = st.line;
   const int idev = st.page.idev;
-  const int table = (idev >= 301 && idev <= 400) ? kSmal : number;
+  const int table = has_small_table_only(idev) ? kSmal : number;
   ln.ipaltyp = table;
   const bool grey = table == kGrey || table == kRgre;
   const bool reversed = table == kRrai || table == kRspe || table == kRgre;
@@ -85,7 +87,9 @@ void load_colour_table(PlotState& st, int number) {
   // The colour names.
   for (int i = 0; i < 9; ++i) ln.nclrnam[i] = grey ? kNamedGreys[i] : kNamedValues[i];
   if (table == kSmal || grey) ln.nclrnam[kBlac] = ln.nclrnam[kWhit];
-  if (plain && (idev == 221 || idev == 211)) ln.nclrnam[kWhit] = kBlack;
+  if (plain && (idev == devices::kFormatWmf || idev == devices::kFormatCgm)) {
+    ln.nclrnam[kWhit] = kBlack;
+  }
   if (reversed) {
     if (paper_device(idev)) {
       ln.nclrnam[kWhit] = kBlack;
@@ -116,7 +120,7 @@ void load_colour_table(PlotState& st, int number) {
   ln.nback = 0;
   ln.npalmin = 0;
   ln.npalmax = 255;
-  const bool black_on_paper = (paper_device(idev) || idev == 701) && plain;
+  const bool black_on_paper = (paper_device(idev) || idev == devices::kFormatJava) && plain;
   if (black_on_paper || (reversed && ln.ncdepth > 8 && !paper_device(idev))) {
     ln.nfore = 0;
     ln.nback = 255;

@@ -21,7 +21,10 @@ void disfin() {
     // A file that could not be written completely (a full disk) is reported,
     // naming it, instead of being left cut short without a word.
     int status = st.page.device->close();
-    if (status != 0) warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
+    if (status != devices::kStatusOk) {
+      warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
+      report_device_error(*st.page.device);
+    }
     st.page.device.reset();
   }
   st.core.level = 0;

@@ -31,7 +31,7 @@ void resolve_background(PlotState& st) {
   PageState& pg = st.page;
   pg.iscrmode = pg.iscrset;
   if (pg.iscrset == 4) {
-    pg.iscrmode = (pg.idev == 511 || pg.idev == 503 || pg.idev == 504 || pg.idev == 801) ? 2 : 0;
+    pg.iscrmode = is_white_by_default(pg.idev) ? 2 : 0;
   }
 }
 
@@ -51,8 +51,16 @@ void resolve_window_size(PlotState& st) {
   }
 }
 
+// A file name that has no free version left ends the program.
+[[noreturn]] void no_free_version(PlotState& st) {
+  qqerror(st, devices::kStatusNoFreeVersion, "More than 9999 file versions");
+  end_program();
+}
+
 // The name of the output file: the setfil name (kept for later plots) or the
-// default, without trailing blanks, and versioned when the file exists.
+// default, without trailing blanks. A file that exists is never overwritten: the
+// name is versioned here, unless the device picks the version name itself when it
+// opens, so that the rule runs once.
 std::string output_file_name(PlotState& st) {
   PageState& pg = st.page;
   if (pg.ifilset == 1) {
@@ -70,17 +78,16 @@ std::string output_file_name(PlotState& st) {
     warnc1(st, 37, pg.cfilnam);
     end_program();
   }
-  name = devices::free_file_name(name);
-  if (name.empty()) {
-    qqerror(st, 170, "More than 9999 file versions");
-    end_program();
+  if (!pg.device->picks_version_name()) {
+    name = devices::free_file_name(name);
+    if (name.empty()) no_free_version(st);
   }
   std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", name.c_str());
   return name;
 }
 
-// Window number of the "PLOTIX %d" titles: slot + 1, slot = code - 72 for 72..79.
-int window_number(int idev) { return (idev >= 72 && idev <= 79) ? idev - 72 + 1 : 1; }
+// Window number of the "PLOTIX %d" titles: the window slot + 1, else 1.
+int window_number(int idev) { return window_slot(idev) >= 0 ? window_slot(idev) + 1 : 1; }
 
 void open_device(PlotState& st) {
   PageState& pg = st.page;
@@ -93,7 +100,7 @@ void open_device(PlotState& st) {
   params.idev = pg.idev;
   // Every format that writes a file is named here, so the version rule is the
   // same for all of them; the memory canvas and the screen write no file.
-  pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != kMemoryCanvasCode;
+  pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != devices::kFormatMemoryCanvas;
   if (pg.file_output) params.file_name = output_file_name(st);
   params.nxpage = pg.nxpage;
   params.nypage = pg.nypage;
@@ -101,7 +108,7 @@ void open_device(PlotState& st) {
   params.height = st.core.nwinh;
   params.window_mode = st.core.nwinmode;
   params.background_mode = pg.iscrmode;
-  params.true_colour = pg.idev == 605;
+  params.true_colour = pg.idev == devices::kFormatPpm;
   params.landscape = pg.nypage < pg.nxpage;
   params.iorient = pg.iorient;
   params.window_number = window_number(pg.idev);
@@ -111,8 +118,13 @@ void open_device(PlotState& st) {
   params.xdevfac = pg.xdevfac;
 
   devices::DeviceOpenResult result = pg.device->open(params);
-  if (result.status != 0) {
+  if (!result.file_name.empty()) {
+    std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", result.file_name.c_str());
+  }
+  if (result.status == devices::kStatusNoFreeVersion) no_free_version(st);
+  if (result.status != devices::kStatusOk) {
     warnc1(st, result.status, pg.file_output ? pg.cfilnam : pg.cfmt);
+    report_device_error(*pg.device);
     end_program();
   }
   st.line.ncdepth = result.colour_depth;
@@ -135,7 +147,7 @@ void disini() {
   st.line.npoly = 0;
   resolve_background(st);
   if (st.page.idev == 0) {
-    st.page.idev = 201;
+    st.page.idev = devices::kFormatGksl;
     std::memcpy(st.page.cfmt, "GKSL", 5);
   }
   defvar(st);

@@ -1,5 +1,6 @@
 // resall and defvar: every plot parameter back to its default at disini, and
 // the page geometry with the default axis area.
+#include "devices/format_code.h"
 #include "plot/lines/colours.h"
 #include "plot/page/reset.h"
 
@@ -38,7 +39,7 @@ void resall(PlotState& st) {
   st.draw3d = Draw3dState{};
 
   // Reverse grey on the POST device, the rainbow everywhere else; sets FORE.
-  load_colour_table(st, st.page.idev == 501 ? 6 : 1);
+  load_colour_table(st, st.page.idev == devices::kFormatPost ? 6 : 1);
 }
 
 }  // namespace plotix

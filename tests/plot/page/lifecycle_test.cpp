@@ -231,6 +231,21 @@ TEST_F(PlotTest, AFailedCloseIsReportedNamingTheFile) {
   EXPECT_NE(out.find("Warnings: 1 "), std::string::npos);
 }
 
+TEST_F(PlotTest, TheDevicesReasonGoesToStandardErrorBesideTheWarning) {
+  auto dir = fresh_folder("full_disk_reason");
+  setfil((dir / "plot.pdf").string());
+  open("PDF");
+  log_->close_status = devices::kStatusFileError;
+  log_->failure_reason = "write error on plot.pdf: No space left on device";
+  CaptureStdout();
+  ::testing::internal::CaptureStderr();
+  disfin();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  const std::string out = GetCapturedStdout();
+  EXPECT_EQ(err, "skytrak3d: write error on plot.pdf: No space left on device\n");
+  EXPECT_EQ(out.rfind(" <<<< Warning  36: File error in disfin!   (" + (dir / "plot.pdf").string() + ")\n", 0), 0u) << out;
+}
+
 TEST_F(PlotTest, EndgrfStrokesUpdatesTheScreenAndReturnsToLevelOne) {
   PlotState& st = open("CONS");
   st.core.level = 3;
