@@ -58,4 +58,12 @@ awk 'NR > 1 { if (min == "" || $5 < min) { min = $5; jd = $1 } }
     if (rel > 0.05 || jd < 2458102.5 || jd > 2458106.5) exit 1
   }' "03200  .xyz" || fail=1
 
+# A packed number from 360,000 holds a lower-case letter: (360191) 1988 TA is "a0191",
+# found as typed; its files take that name.
+run a0191 1,0.1
+grep -q '(360191) 1988 TA' a0191.out || { echo "a0191: 1988 TA not found"; fail=1; }
+points=$(($(wc -l <"a0191  .xyz") - 1))
+echo "a0191  .xyz: $points points"
+[ "$points" -eq 11 ] || fail=1
+
 exit $fail
