@@ -24,13 +24,28 @@ constexpr const char* kSpanLines[] = {
     "example: -100,0.02",
 };
 constexpr const char* kTooManyPoints = "       TOO MANY POINTS TO PLOT!!!!!  try again ...";
+constexpr const char* kTooManySteps = "       SPAN TOO LONG: more than 100000000 integration steps  try again ...";
+constexpr const char* kDatesOutOfRange =
+    "       SPAN TOO LONG: the dates would not fit in the coordinates file  try again ...";
 constexpr const char* kGoingOn = "...numerical integration going on with output ";
 constexpr const char* kYears = " years";
 constexpr const char* kEliminated = "  *** THE ASTEROID WAS ELIMINATED ***";
 
 constexpr double kMaxPointsPerSpan = 40001.0;
-// An output point is due when the time since the last one matches dt this closely.
-constexpr double kOutputMatch = 1e-5;
+// Beyond this many steps a run would last for hours, and the time T, a sum of steps,
+// would drift by days.
+constexpr double kMaxSteps = 1e8;
+// The coordinates file writes the Julian date in 14 columns with 3 decimals.
+constexpr double kLowestDate = -999999999.0;
+constexpr double kHighestDate = 9999999999.0;
+
+// True when every date the run can write fits the coordinates file: the last point
+// lies at most one output step beyond the end of the span.
+bool dates_fit(const RunState& state) {
+  const double reach = std::fabs(state.span) + state.dt;
+  const double last = state.blocks.epoch_jd + dynamics::kDaysPerYear * (state.span < 0.0 ? -reach : reach);
+  return last > kLowestDate && last < kHighestDate;
+}
 
 // True while T lies strictly before the end of the span in the direction of h.
 bool before_end(double T, double span, double h) { return h >= 0.0 ? T < span : T > span; }
@@ -84,8 +99,16 @@ void ask_time_span(Console& console, RunState& state) {
     } else {
       state.h = state.dt;
     }
-    if (!(std::fabs(state.span) / state.dt > kMaxPointsPerSpan || state.dt == 0.0)) return;
-    console.line({kTooManyPoints});
+    // A negative output step is refused like a zero one.
+    if (!(state.dt > 0.0) || std::fabs(state.span) / state.dt > kMaxPointsPerSpan) {
+      console.line({kTooManyPoints});
+    } else if (std::fabs(state.span) / state.h > kMaxSteps) {
+      console.line({kTooManySteps});
+    } else if (!dates_fit(state)) {
+      console.line({kDatesOutOfRange});
+    } else {
+      return;
+    }
   }
 }
 
@@ -107,9 +130,12 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
 
   RunProgress bar(progress != nullptr ? *progress : console.out(), progress != nullptr);
   const int object_slot = dynamics::object_slot(state.integration_class);
-  double tacc = 0.0;
+  // Outputs are counted in whole steps: dt is a whole number of steps h, and a sum of
+  // millions of steps compared with dt would miss points through its rounding.
+  const long steps_per_output = std::lround(state.dt / std::fabs(state.h));
+  long steps_since_output = 0;
   for (;;) {
-    tacc += state.h;
+    ++steps_since_output;
     dynamics::take_step(blocks, run->bodies, run->encounters, T, state.h);
     report_approaches(console, files, run->encounters);
     // Tested on every step, output steps included: a lost object has no position
@@ -118,9 +144,9 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
       console.line({kEliminated});
       break;
     }
-    if (std::fabs(std::fabs(tacc) - std::fabs(state.dt)) < kOutputMatch) {
+    if (steps_since_output == steps_per_output) {
       write_point(files, state, run->bodies, T);
-      tacc = 0.0;
+      steps_since_output = 0;
       if (beyond_end(T, state.span, state.h)) break;
     } else if (!before_end(T, state.span, state.h)) {
       break;

@@ -12,6 +12,7 @@
 
 #include "app/coordinates_record.h"
 #include "app/run_files.h"
+#include "textio/fixed_format.h"
 #include "dialogue_support.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planets_to_epoch.h"
@@ -102,6 +103,32 @@ TEST(TimeSpan, TooManyPointsAsksAgain) {
   EXPECT_DOUBLE_EQ(a.state.dt, 0.02);
   // Exactly 40001 points is still accepted.
   a = ask("800.02,0.02\n", fast);
+  EXPECT_EQ(a.out, kSpanDialogue);
+}
+
+// A negative output step is refused like a zero one; so is a run of more than 1e8 steps
+// (1e300 years never ends: T stops growing) or one whose dates overflow the 14 columns
+// of the coordinates file's Julian date.
+TEST(TimeSpan, UnrunnableAnswersAskAgain) {
+  const app::RunState fast = object_state(1.0, 0.3, 3);  // dtmin 0.005
+  const std::string too_many_steps = "        SPAN TOO LONG: more than 100000000 integration steps  try again ...\n";
+  const std::string dates = "        SPAN TOO LONG: the dates would not fit in the coordinates file  try again ...\n";
+  SpanAnswer a = ask("20,-0.01\n-20,-0.01\n1e300,1e300\n1e9,25000\n500000.005,12.5\n500000,12.5\n", fast);
+  EXPECT_EQ(a.out, kSpanDialogue + kTooMany + kSpanDialogue + kTooMany + kSpanDialogue + too_many_steps +
+                       kSpanDialogue + too_many_steps + kSpanDialogue + too_many_steps + kSpanDialogue);
+  EXPECT_EQ(a.state.span, 500000.0);  // exactly 1e8 steps
+  // Far object, steps of 0.1 year: backwards the Julian date passes -999999999 at
+  // 2744582 years, forwards 9999999999 at 27.37 million years, beyond 1e8 steps.
+  const app::RunState far = object_state(9.0, 0.2, 5);
+  ASSERT_EQ(far.integration_class.step, 0.1);
+  a = ask("-2744500,100\n-2744400,100\n", far);
+  EXPECT_EQ(a.out, kSpanDialogue + dates + kSpanDialogue);
+  // The last point may lie one output step beyond the span: its date still fits the column.
+  const double last_jd = far.blocks.epoch_jd - 365.25 * (2744400.0 + 100.0);
+  EXPECT_EQ(textio::format_fw(last_jd, 14, 3).find('*'), std::string::npos) << textio::format_fw(last_jd, 14, 3);
+  EXPECT_NE(textio::format_fw(far.blocks.epoch_jd - 365.25 * (2744500.0 + 100.0), 14, 3).find('*'), std::string::npos);
+  // Forwards 1e8 steps of 0.1 year (1e7 years) always fit.
+  a = ask("10000000,250\n", far);
   EXPECT_EQ(a.out, kSpanDialogue);
 }
 
