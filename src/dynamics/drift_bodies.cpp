@@ -54,9 +54,16 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     }
     const DriftLane& lane = lanes[static_cast<size_t>(lane_of[i])];
     const double q = (1.0 - lane.e) * semimajor[i];
+    // A perihelion passed during the drift (the radial velocity turned from approach to
+    // recession in the direction of the drift) inside the capture radius is a fall into
+    // the Sun, even when both ends of the drift lie outside the close limit.
+    const double sign = half_dt < 0.0 ? -1.0 : 1.0;
+    const bool passed_perihelion =
+        sign * dot(bodies.x[i], bodies.v[i]) < 0.0 && sign * dot(lane.X, lane.V) >= 0.0;
     bodies.r[i] = lane.r;
     blocks.orbits.e[i] = lane.e;
-    if (lane.flag != 0 || (q < blocks.sun_limits.capture && lane.r < blocks.sun_limits.close)) {
+    if (lane.flag != 0 ||
+        (q < blocks.sun_limits.capture && (lane.r < blocks.sun_limits.close || passed_perihelion))) {
       encounters.removal.append(i);
     } else {
       blocks.orbits.a[i] = semimajor[i];

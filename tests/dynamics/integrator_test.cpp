@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "dynamics/conic.h"
 #include "dynamics/drift_bodies.h"
 #include "dynamics/remove_bodies.h"
 #include "dynamics/perturb.h"
@@ -281,6 +282,29 @@ TEST(Movikep, RemovalTests) {
     EXPECT_EQ(run.encounters.removal.contains(k), c.removed);
     EXPECT_EQ(run.encounters.removal.count, c.removed ? 1 : 0);
     EXPECT_EQ(run.bodies.x[k] == c.x, c.removed);
+  }
+}
+
+// A perihelion inside the capture radius (1.14 solar radii, 0.0053 AU) passed in the
+// middle of a half-step drift, forwards and backwards: both ends of the drift lie beyond
+// 0.05 AU, five times the close limit (the body moves at about 140 AU/yr there), and the body
+// is lost. With q = 0.006 AU it passes and stays.
+TEST(Movikep, PerihelionInsideTheSunBetweenHalfSteps) {
+  TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
+  const int k = run.object;
+  for (const double half_dt : {0.0025, -0.0025}) {
+    for (const double q : {0.004, 0.006}) {
+      SCOPED_TRACE(testing::Message() << "half step " << half_dt << ", q " << q);
+      // Perihelion 0.001 yr into the drift; a = 1 AU.
+      const Conic orbit{q, 1.0 - q, 0.3, 1.0, 2.0, half_dt > 0.0 ? 0.001 : -0.001};
+      state_from_conic(run.blocks.constants.gm_central, orbit, 0.0, run.bodies.x[k], run.bodies.v[k], 0.0);
+      run.bodies.r[k] = norm(run.bodies.x[k]);
+      ASSERT_GT(run.bodies.r[k], 0.05);
+      run.encounters.removal.clear();
+      drift_bodies(run.blocks, run.bodies, run.encounters, half_dt, kBeforeKick);
+      ASSERT_GT(run.bodies.r[k], 0.05);
+      EXPECT_EQ(run.encounters.removal.contains(k), q < 0.005);
+    }
   }
 }
 
