@@ -1,6 +1,7 @@
 // Read-back of the coordinates file and the sizing of the 3D box around the path.
 #include "app/read_back.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <stdexcept>
@@ -24,13 +25,19 @@ void fill_earth_circle(RunState& state) {
   }
 }
 
+// Half-widths in hundredths are ints. A path that runs out to millions of units (an
+// object thrown far away) would overflow them; the box stops growing at this size.
+constexpr float kLargestHalfWidth = 1.0e9f;
+
+int hundredths(float half_width) { return static_cast<int>(std::min(100.0f * half_width, kLargestHalfWidth)) + 5; }
+
 }  // namespace
 
 AxisBox size_axis_box(float xymax, float zmax) {
   if (xymax < 1.0f) xymax = 1.0f;
   AxisBox box;
-  box.ixy = static_cast<int>(100.0f * xymax) + 5;
-  box.iz = static_cast<int>(100.0f * zmax) + 5;
+  box.ixy = hundredths(xymax);
+  box.iz = hundredths(zmax);
   const float half_xy = static_cast<float>(box.ixy) / 100.0f;
   const float half_z = static_cast<float>(box.iz) / 100.0f;
   box.xa = -half_xy - 1.0f;

@@ -13,6 +13,7 @@
 #include "app/coordinates_record.h"
 #include "app/run_files.h"
 #include "dialogue_support.h"
+#include "test_support/file_size_limit.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planet_orbit.h"
 
@@ -300,8 +301,9 @@ TEST(RunFiles, UnwritableFilesEndTheProgram) {
   TempDir folder;
   // A folder that does not exist: the file cannot be created.
   EXPECT_THROW(app::RunFiles(folder.path() / "missing", "TEST   "), app::OutputFileError);
-  // A full disk: the coordinates file is the full device.
-  std::filesystem::create_symlink("/dev/full", folder.path() / "FULL   .xyz");
+  // A full disk, as a file-size limit: the earlier coordinates file stays as it was.
+  folder.write("FULL   .xyz", "earlier");
+  const test_support::FileSizeLimit full(1000);
   app::RunState state = object_state(2.2, 0.1, 3);
   state.name7 = "FULL   ";
   std::ostringstream out;
@@ -311,8 +313,12 @@ TEST(RunFiles, UnwritableFilesEndTheProgram) {
     app::run_span(asking, state, folder.path(), std::cerr, false);
     FAIL() << "a run into a full disk was reported as done";
   } catch (const app::OutputFileError& error) {
-    EXPECT_NE(std::string(error.what()).find("FULL   .xyz"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("FULL   .xyz): File too large"), std::string::npos) << error.what();
   }
+  std::ifstream earlier(folder.path() / "FULL   .xyz");
+  std::string kept;
+  std::getline(earlier, kept);
+  EXPECT_EQ(kept, "earlier");
 }
 
 }  // namespace
