@@ -1,6 +1,7 @@
 // Opening the catalogue (creating it when missing) and streaming its lines.
 #include "app/catalogue_file.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace app {
@@ -10,6 +11,9 @@ namespace {
 // A record is 202 columns. A line far longer is no record: the file is junk or has no
 // line ends (a device, a binary file), and reading on would only fill the memory.
 constexpr std::size_t kLongestLine = 4096;
+
+// The system's reason for the last failed call, as the end of a message.
+std::string reason() { return std::string(": ") + std::strerror(errno); }
 
 }  // namespace
 
@@ -31,10 +35,10 @@ CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& 
       file_ = std::fopen(path.c_str(), "rb");
     } else {
       throw CatalogueError("no catalogue, and an empty one cannot be created (" + (shown / kCatalogueName).string() +
-                           ")");
+                           ")" + reason());
     }
   }
-  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")");
+  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")" + reason());
 }
 
 CatalogueFile::~CatalogueFile() {
@@ -59,7 +63,7 @@ bool CatalogueFile::fill() {
   const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
   end_ += got;
   if (got == 0) {
-    if (std::ferror(file_)) throw CatalogueError("cannot read the catalogue (" + name_ + ")");
+    if (std::ferror(file_)) throw CatalogueError("cannot read the catalogue (" + name_ + ")" + reason());
     at_eof_ = true;
     return false;
   }

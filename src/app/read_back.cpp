@@ -2,7 +2,9 @@
 #include "app/read_back.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -59,8 +61,12 @@ void read_back(RunState& state, const std::filesystem::path& path) {
   float zmax = -999.0f;
   state.kstart = 1;
 
+  errno = 0;
   std::ifstream in(path);
-  if (!in) throw std::runtime_error("cannot open the coordinates file (" + file_name + ")");
+  if (!in) {
+    const std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
+    throw std::runtime_error("cannot open the coordinates file (" + file_name + ")" + reason);
+  }
   textio::ConsoleReader reader(in);
   std::string heading;
   if (!reader.read_line(heading).ok()) throw std::runtime_error("the coordinates file is empty (" + file_name + ")");

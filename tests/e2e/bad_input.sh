@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Hostile sessions: a picture save beyond the file-size limit, a standard output that
-# cannot be written, integer answers too long for an int, and a catalogue without line
-# ends. Each ends as the page "What happens on bad input" of docs/ says.
+# cannot be written, integer answers too long for an int, a catalogue without line ends
+# and a catalogue that is a folder. Each ends as the page "What happens on bad
+# input" of docs/ says.
 source "$(dirname "$0")/lib/work_folder.bash"
 fail() { echo "FAIL: $*"; exit 1; }
 run() {  # answers; sets status, out.txt, err.txt
@@ -36,4 +37,9 @@ head -c 3000000 /dev/zero | tr '\0' 'x' >nea.dat
 run '3\n00433\n'
 [ "$status" = 1 ] || fail "catalogue without line ends: exit status $status"
 grep -qx "skytrak3d: a line is longer than 4096 characters (nea.dat, line 1)" err.txt || { cat err.txt; fail "long line message"; }
+# A catalogue that is a folder: the message gives the system's reason.
+rm nea.dat && mkdir nea.dat
+run '3\n00433\n'
+[ "$status" = 1 ] || fail "catalogue folder: exit status $status"
+grep -qx "skytrak3d: cannot read the catalogue (nea.dat): Is a directory" err.txt || { cat err.txt; fail "catalogue folder message"; }
 echo "bad input answered"
