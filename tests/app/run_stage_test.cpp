@@ -297,6 +297,33 @@ TEST(RunFiles, RecordLayouts) {
             "   2458666.500  0.123457E+01 -0.123457E-03  0.000000E+00  0.125000E+02");
 }
 
+// A stream buffer that keeps what had reached it at each flush.
+class FlushLog : public std::stringbuf {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  int sync() override {
+    flushed.push_back(str());
+    return 0;
+  }
+};
+
+// The line announcing a run is flushed before the run starts, so that a piped session
+// shows where it is: the last flush of the session ends with that line.
+TEST(Integrate, AnnouncementIsFlushedBeforeTheRun) {
+  TempDir folder;
+  app::RunState state = object_state(2.2, 0.1, 3);
+  std::istringstream in("10,0.5\n");
+  FlushLog log;
+  std::ostream out(&log);
+  app::Console console(in, out);
+  app::run_span(console, state, folder.path(), std::cerr, false);
+  ASSERT_FALSE(log.flushed.empty());
+  const std::string& last = log.flushed.back();
+  EXPECT_TRUE(last.ends_with(" ...numerical integration going on with output   0.5 years\n")) << last;
+}
+
 TEST(RunFiles, UnwritableFilesEndTheProgram) {
   TempDir folder;
   // A folder that does not exist: the file cannot be created.
