@@ -1,17 +1,24 @@
 // Opening the catalogue (creating it when missing) and streaming its lines.
 #include "app/catalogue_file.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace app {
 
 namespace {
 
-constexpr std::size_t kChunk = 1 << 20;
+// A record is 202 columns. A line far longer is no record: the file is junk or has no
+// line ends (a device, a binary file), and reading on would only fill the memory.
+constexpr std::size_t kLongestLine = 4096;
+
+// The system's reason for the last failed call, as the end of a message.
+std::string reason() { return std::string(": ") + std::strerror(errno); }
 
 }  // namespace
 
-CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& hints) : buffer_(kChunk) {
+CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& hints, std::size_t chunk_bytes)
+    : chunk_(chunk_bytes), buffer_(chunk_bytes) {
   std::filesystem::path path = folder / kCatalogueName;
   std::error_code ignored;
   if (!std::filesystem::exists(path, ignored) && std::filesystem::exists(folder / kCatalogueUpperName, ignored)) {
@@ -28,10 +35,10 @@ CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& 
       file_ = std::fopen(path.c_str(), "rb");
     } else {
       throw CatalogueError("no catalogue, and an empty one cannot be created (" + (shown / kCatalogueName).string() +
-                           ")");
+                           ")" + reason());
     }
   }
-  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")");
+  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")" + reason());
 }
 
 CatalogueFile::~CatalogueFile() {
@@ -52,15 +59,20 @@ bool CatalogueFile::fill() {
     end_ -= begin_;
     begin_ = 0;
   }
-  if (buffer_.size() - end_ < kChunk) buffer_.resize(end_ + kChunk);  // a line longer than the buffer
+  if (buffer_.size() - end_ < chunk_) buffer_.resize(end_ + chunk_);  // a line longer than the buffer
   const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
   end_ += got;
   if (got == 0) {
-    if (std::ferror(file_)) throw CatalogueError("cannot read the catalogue (" + name_ + ")");
+    if (std::ferror(file_)) throw CatalogueError("cannot read the catalogue (" + name_ + ")" + reason());
     at_eof_ = true;
     return false;
   }
   return true;
+}
+
+CatalogueError CatalogueFile::line_too_long() const {
+  return CatalogueError("a line is longer than " + std::to_string(kLongestLine) + " characters (" + name_ +
+                        ", line " + std::to_string(line_number_ + 1) + ")");
 }
 
 bool CatalogueFile::next_line(std::string_view& line) {
@@ -74,6 +86,8 @@ bool CatalogueFile::next_line(std::string_view& line) {
       begin_ += length + 1;
       break;
     }
+    // No line end yet: what is pending is too long already (a CR may still be cut off).
+    if (end_ - begin_ > kLongestLine + 1) throw line_too_long();
     searched = end_ - begin_;  // offset into the buffer once fill() has moved the bytes
     if (!fill()) {
       if (begin_ == end_) return false;
@@ -83,6 +97,7 @@ bool CatalogueFile::next_line(std::string_view& line) {
     }
   }
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (line.size() > kLongestLine) throw line_too_long();
   ++line_number_;
   return true;
 }

@@ -27,13 +27,15 @@ class CatalogueError : public std::runtime_error {
 class CatalogueFile {
  public:
   // Opens nea.dat in `folder`; when it is missing, NEA.DAT there; when both are missing,
-  // creates an empty nea.dat and writes one hint naming the folder on `hints`.
-  CatalogueFile(const std::filesystem::path& folder, std::ostream& hints);
+  // creates an empty nea.dat and writes one hint naming the folder on `hints`. The file
+  // is read in chunks of `chunk_bytes` (small ones let tests cross chunk boundaries).
+  CatalogueFile(const std::filesystem::path& folder, std::ostream& hints, std::size_t chunk_bytes = 1 << 20);
   ~CatalogueFile();
   CatalogueFile(const CatalogueFile&) = delete;
   CatalogueFile& operator=(const CatalogueFile&) = delete;
 
-  // The next line, or false at the end of the file.
+  // The next line, or false at the end of the file. A line of more than 4096
+  // characters (before its line end) throws CatalogueError naming the file and line.
   bool next_line(std::string_view& line);
 
   long line_number() const { return line_number_; }
@@ -44,9 +46,11 @@ class CatalogueFile {
 
  private:
   bool fill();
+  CatalogueError line_too_long() const;
 
   std::FILE* file_ = nullptr;
   std::string name_;
+  std::size_t chunk_;
   std::vector<char> buffer_;
   std::size_t begin_ = 0;  // first unread byte in buffer_
   std::size_t end_ = 0;    // one past the last valid byte in buffer_

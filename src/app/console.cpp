@@ -1,6 +1,9 @@
 // Console output in free format and checked reading of answers.
 #include "app/console.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace app {
 
 namespace {
@@ -19,25 +22,33 @@ void Console::empty_line() { line({" "}); }
 
 void Console::formatted(std::string_view text) { out_ << text << '\n'; }
 
+void Console::flush() {
+  errno = 0;
+  out_.flush();
+  if (out_) return;
+  const std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
+  throw OutputError("cannot write to the standard output" + reason);
+}
+
 void Console::check(const textio::ReadResult& result, std::string_view prompt) {
   if (result.ok()) return;
   throw InputError(result.problem + " (" + std::string(trim_blanks(prompt)) + ")");
 }
 
 void Console::read(std::string_view prompt, std::initializer_list<textio::FreeTarget> targets) {
-  out_.flush();
+  flush();
   check(reader_.read_free(targets), prompt);
 }
 
 std::string Console::read_columns(std::string_view prompt, std::size_t width) {
-  out_.flush();
+  flush();
   std::string field;
   check(reader_.read_columns(width, field), prompt);
   return field;
 }
 
 void Console::wait_for_line(std::string_view prompt) {
-  out_.flush();
+  flush();
   std::string ignored;
   check(reader_.read_line(ignored), prompt);
 }

@@ -22,6 +22,12 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Standard output cannot be written: nobody sees the dialogue, so it ends with status 1.
+class OutputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class Console {
  public:
   Console(std::istream& in, std::ostream& out) : reader_(in), out_(out) {}
@@ -39,6 +45,10 @@ class Console {
   std::string read_columns(std::string_view prompt, std::size_t width);
   // Waits for one line and ignores what it holds.
   void wait_for_line(std::string_view prompt);
+
+  // Sends what was written so far; the end of the program and every question do.
+  // Output that cannot be written (a full disk, a closed pipe) throws OutputError.
+  void flush();
 
   std::ostream& out() { return out_; }
 

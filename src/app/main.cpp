@@ -7,6 +7,7 @@
 #include "app/plot_stage.h"
 #include "app/program.h"
 #include "app/read_back.h"
+#include "app/run_files.h"
 #include "app/run_stage.h"
 #include "app/view_dialogue.h"
 
@@ -18,7 +19,7 @@ int main() {
     stages.run_span = [&console](app::RunState& state) {
       app::run_span(console, state, ".", std::cerr, ::isatty(STDERR_FILENO) != 0);
     };
-    stages.read_back = [](app::RunState& state) { app::read_back(state, state.name7 + ".xyz"); };
+    stages.read_back = [](app::RunState& state) { app::read_back(state, app::coordinates_file_name(state.name7)); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
     stages.plot = [](app::RunState& state, int iopt) { app::plot_picture(state, app::plot_output(iopt)); };
     return stages;

@@ -2,6 +2,8 @@
 // planet (or the Moon's orbit around the Earth), frame by frame.
 #include "app/plot_stage.h"
 
+#include "app/file_stem.h"
+
 #include "plot/plotix.h"
 
 namespace app {
@@ -89,10 +91,10 @@ PlotOutput plot_output(int iopt) {
 
 std::string picture_file_name(const std::string& name7, PlotOutput output) {
   switch (output) {
-    case PlotOutput::bmp: return name7 + ".bmp";
-    case PlotOutput::pdf: return name7 + ".pdf";
-    case PlotOutput::ps: return name7 + ".ps ";
-    case PlotOutput::wmf: return name7 + ".wmf";
+    case PlotOutput::bmp: return file_stem(name7) + ".bmp";
+    case PlotOutput::pdf: return file_stem(name7) + ".pdf";
+    case PlotOutput::ps: return file_stem(name7) + ".ps ";
+    case PlotOutput::wmf: return file_stem(name7) + ".wmf";
     case PlotOutput::screen: break;
   }
   return {};

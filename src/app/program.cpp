@@ -1,6 +1,9 @@
 // The dialogue from the greeting to the end of the program, and its exit status.
 #include "app/program.h"
 
+#include <csignal>
+#include <new>
+
 #include "app/start_dialogue.h"
 
 namespace app {
@@ -13,16 +16,24 @@ void run_program(Console& console, RunState& state, const Stages& stages) {
 
 int run_main(std::istream& in, std::ostream& out, std::ostream& err,
              const std::function<Stages(Console&)>& make_stages) {
+  // A file-size limit (ulimit -f) must fail the write like a full disk, reported and
+  // cleaned up, instead of killing the program with a cut file behind it.
+  std::signal(SIGXFSZ, SIG_IGN);
   Console console(in, out);
   RunState state;
+  const auto fail = [&](const char* what) {
+    out.flush();
+    err << "skytrak3d: " << what << '\n';
+    return 1;
+  };
   try {
     run_program(console, state, make_stages(console));
-  } catch (const std::runtime_error& error) {
-    out.flush();
-    err << "skytrak3d: " << error.what() << '\n';
-    return 1;
+    console.flush();
+  } catch (const std::bad_alloc&) {
+    return fail("out of memory");
+  } catch (const std::exception& error) {
+    return fail(error.what());
   }
-  out.flush();
   return 0;
 }
 

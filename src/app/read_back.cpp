@@ -1,7 +1,10 @@
 // Read-back of the coordinates file and the sizing of the 3D box around the path.
 #include "app/read_back.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -24,13 +27,19 @@ void fill_earth_circle(RunState& state) {
   }
 }
 
+// Half-widths in hundredths are ints. A path that runs out to millions of units (an
+// object thrown far away) would overflow them; the box stops growing at this size.
+constexpr float kLargestHalfWidth = 1.0e9f;
+
+int hundredths(float half_width) { return static_cast<int>(std::min(100.0f * half_width, kLargestHalfWidth)) + 5; }
+
 }  // namespace
 
 AxisBox size_axis_box(float xymax, float zmax) {
   if (xymax < 1.0f) xymax = 1.0f;
   AxisBox box;
-  box.ixy = static_cast<int>(100.0f * xymax) + 5;
-  box.iz = static_cast<int>(100.0f * zmax) + 5;
+  box.ixy = hundredths(xymax);
+  box.iz = hundredths(zmax);
   const float half_xy = static_cast<float>(box.ixy) / 100.0f;
   const float half_z = static_cast<float>(box.iz) / 100.0f;
   box.xa = -half_xy - 1.0f;
@@ -52,8 +61,12 @@ void read_back(RunState& state, const std::filesystem::path& path) {
   float zmax = -999.0f;
   state.kstart = 1;
 
+  errno = 0;
   std::ifstream in(path);
-  if (!in) throw std::runtime_error("cannot open the coordinates file (" + file_name + ")");
+  if (!in) {
+    const std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
+    throw std::runtime_error("cannot open the coordinates file (" + file_name + ")" + reason);
+  }
   textio::ConsoleReader reader(in);
   std::string heading;
   if (!reader.read_line(heading).ok()) throw std::runtime_error("the coordinates file is empty (" + file_name + ")");

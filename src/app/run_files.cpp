@@ -1,10 +1,8 @@
 // Headings, records and checked writing of the coordinates and close-approach files.
 #include "app/run_files.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "app/coordinates_record.h"
+#include "app/file_stem.h"
 #include "textio/fixed_format.h"
 #include "textio/free_writer.h"
 
@@ -15,7 +13,8 @@ constexpr const char* kApproachesHeading = "  JDclose      Dmin/Rplan   Vp(K/s) 
 constexpr const char* kCollisionLine = "IMMINENT COLLISION WITH PLANET ";
 constexpr const char* kEvacuateLine = "PLEASE, EVACUATE THE PLANET";
 
-std::string reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string(); }
+// The system's reason for a failure of the sink, e.g. ": No space left on device".
+std::string reason(const devices::ByteSink& sink) { return ": " + sink.reason(); }
 
 }  // namespace
 
@@ -29,48 +28,42 @@ std::string collision_lines(int planet) {
   return textio::format_free_line({kCollisionLine, planet}) + textio::format_free_line({kEvacuateLine});
 }
 
+std::string coordinates_file_name(const std::string& name7) { return file_stem(name7) + ".xyz"; }
+
 RunFiles::RunFiles(const std::filesystem::path& folder, const std::string& name7)
-    : xyz_path_(folder / (name7 + ".xyz")), clo_path_(folder / (name7 + ".clo")) {
-  errno = 0;
-  xyz_.open(xyz_path_, std::ios::out | std::ios::trunc | std::ios::binary);
-  if (!xyz_) throw OutputFileError("cannot create the coordinates file (" + xyz_path_.string() + ")" + reason());
-  textio::write_free_line(xyz_, {kCoordinatesHeading});
-  check(xyz_, xyz_path_);
+    : xyz_path_(folder / coordinates_file_name(name7)), clo_path_(folder / (file_stem(name7) + ".clo")) {
+  if (!xyz_.open(xyz_path_.string()))
+    throw OutputFileError("cannot create the coordinates file (" + xyz_path_.string() + ")" + reason(xyz_));
+  xyz_.write(textio::format_free_line({kCoordinatesHeading}));
 }
 
 void RunFiles::open_close_approaches() {
-  errno = 0;
-  clo_.open(clo_path_, std::ios::out | std::ios::trunc | std::ios::binary);
-  if (!clo_) throw OutputFileError("cannot create the close-approach file (" + clo_path_.string() + ")" + reason());
-  textio::write_free_line(clo_, {kApproachesHeading});
-  check(clo_, clo_path_);
+  if (!clo_.open(clo_path_.string()))
+    throw OutputFileError("cannot create the close-approach file (" + clo_path_.string() + ")" + reason(clo_));
+  clo_.write(textio::format_free_line({kApproachesHeading}));
 }
 
-void RunFiles::check(std::ofstream& file, const std::filesystem::path& path) {
-  if (!file) throw OutputFileError("cannot write the file (" + path.string() + ")");
-}
-
+// A failed write is found at the latest when the file is finished; the sink keeps the
+// first error until then, so the records need no check of their own.
 void RunFiles::write_point(double jd, const dynamics::RotatingPoint& point) {
-  xyz_ << coordinates_record(jd, point) << '\n';
-  check(xyz_, xyz_path_);
+  xyz_.write(coordinates_record(jd, point));
+  xyz_.put('\n');
 }
 
 void RunFiles::write_approach(const dynamics::CloseApproach& approach) {
-  clo_ << approach_record(approach) << '\n';
-  check(clo_, clo_path_);
+  clo_.write(approach_record(approach));
+  clo_.put('\n');
 }
 
-void RunFiles::write_collision(int planet) {
-  clo_ << collision_lines(planet);
-  check(clo_, clo_path_);
-}
+void RunFiles::write_collision(int planet) { clo_.write(collision_lines(planet)); }
 
 void RunFiles::close() {
-  errno = 0;
-  xyz_.close();
-  if (!xyz_) throw OutputFileError("cannot write the file (" + xyz_path_.string() + ")" + reason());
-  clo_.close();
-  if (!clo_) throw OutputFileError("cannot write the file (" + clo_path_.string() + ")" + reason());
+  if (!xyz_.finish()) throw OutputFileError("cannot write the file (" + xyz_path_.string() + ")" + reason(xyz_));
+  if (!clo_.finish()) throw OutputFileError("cannot write the file (" + clo_path_.string() + ")" + reason(clo_));
+  // The close-approach file first: the coordinates file is what the program reads back,
+  // so it is replaced last, when nothing else can fail any more.
+  if (!clo_.commit()) throw OutputFileError("cannot write the file (" + clo_path_.string() + ")" + reason(clo_));
+  if (!xyz_.commit()) throw OutputFileError("cannot write the file (" + xyz_path_.string() + ")" + reason(xyz_));
 }
 
 }  // namespace app

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 
+#include "devices/byte_sink.h"
 #include "dynamics/encounter_lists.h"
 #include "dynamics/rotating_frame.h"
 
@@ -18,12 +18,13 @@ class OutputFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Both files of one run, each overwritten when opened. Every write is checked; a
-// failure throws OutputFileError.
+// Both files of one run. They are written under temporary names and replace the files
+// of an earlier run only when close() saw both written whole: a run that fails half-way
+// leaves the earlier files as they were. A failure throws OutputFileError.
 class RunFiles {
  public:
   // Names both files from name7, all 7 characters with blanks kept ("00433  " gives
-  // "00433  .xyz"), and opens the coordinates file with its heading.
+  // "00433  .xyz", see file_stem), and opens the coordinates file with its heading.
   RunFiles(const std::filesystem::path& folder, const std::string& name7);
   // Opens the close-approach file with its heading.
   void open_close_approaches();
@@ -35,17 +36,18 @@ class RunFiles {
   // The two collision lines, in free format.
   void write_collision(int planet);
 
-  // Flushes and closes both files, checking that everything reached them.
+  // Finishes both files, then puts both in place.
   void close();
 
  private:
-  void check(std::ofstream& file, const std::filesystem::path& path);
-
   std::filesystem::path xyz_path_;
   std::filesystem::path clo_path_;
-  std::ofstream xyz_;
-  std::ofstream clo_;
+  devices::ByteSink xyz_;
+  devices::ByteSink clo_;
 };
+
+// The coordinates file of the object name7 in the working folder.
+std::string coordinates_file_name(const std::string& name7);
 
 // The close-approach record of one approach, without its line end.
 std::string approach_record(const dynamics::CloseApproach& approach);

@@ -121,6 +121,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   dynamics::start_run(run->encounters);
   double T = 0.0;
   console.line({kGoingOn, state.dt, kYears});
+  console.flush();  // a long run follows: a piped session shows where it is
   if (state.span < 0.0) state.h = -state.h;
   files.open_close_approaches();
 

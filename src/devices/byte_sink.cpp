@@ -1,29 +1,78 @@
-// Buffered file output with a sticky first error (see byte_sink.h).
+// Buffered file output with a sticky first error, put in place by rename (see byte_sink.h).
 #include "devices/byte_sink.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace devices {
 
 namespace {
+
 constexpr std::size_t kBufferBytes = 1 << 16;
+
+// Creates a new temporary file beside `path`, named after it, readable and writable
+// as any new file of the user (0666 less the umask). Returns its descriptor, or -1.
+int create_temp_beside(const std::string& path, std::string& temp_path) {
+  const std::filesystem::path target(path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string name =
+        "." + target.filename().string() + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".part";
+    temp_path = (target.parent_path() / name).string();
+    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
-ByteSink::~ByteSink() {
+// Something that exists and is no regular file, looked at through links.
+bool is_special_file(const std::string& path) {
+  std::error_code ignored;
+  const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+  return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+         !std::filesystem::is_directory(status);
+}
+
+}  // namespace
+
+ByteSink::~ByteSink() { discard(); }
+
+void ByteSink::discard() {
   if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  if (!temp_path_.empty()) std::remove(temp_path_.c_str());
+  temp_path_.clear();
 }
 
 bool ByteSink::open(const std::string& path) {
-  if (file_ != nullptr) close();
+  discard();
   path_ = path;
   position_ = 0;
   error_.clear();
+  reason_.clear();
   buffer_.clear();
   buffer_.reserve(kBufferBytes);
-  file_ = std::fopen(path.c_str(), "wb");
-  if (file_ == nullptr) {
+  if (is_special_file(path)) {
+    // A device or a pipe (/dev/null, /dev/full, a FIFO) is written in place: there is
+    // nothing to replace, and renaming over it would put a plain file in its stead.
+    file_ = std::fopen(path.c_str(), "wb");
+    if (file_ == nullptr) fail("cannot open");
+    return file_ != nullptr;
+  }
+  const int fd = create_temp_beside(path, temp_path_);
+  if (fd < 0) {
+    temp_path_.clear();
     fail("cannot open");
+    return false;
+  }
+  file_ = ::fdopen(fd, "wb");
+  if (file_ == nullptr) {
+    ::close(fd);
+    fail("cannot open");
+    discard();
     return false;
   }
   return true;
@@ -52,18 +101,37 @@ void ByteSink::flush_buffer() {
   buffer_.clear();
 }
 
-bool ByteSink::close() {
+bool ByteSink::finish() {
   if (file_ == nullptr) return ok();
   flush_buffer();
   if (std::fflush(file_) != 0) fail("write error on");
   if (std::fclose(file_) != 0) fail("cannot close");
   file_ = nullptr;
+  if (!ok()) discard();
   return ok();
+}
+
+bool ByteSink::commit() {
+  if (!ok() || file_ != nullptr) return false;
+  if (temp_path_.empty()) return true;  // written in place
+  if (std::rename(temp_path_.c_str(), path_.c_str()) != 0) {
+    fail("cannot write");
+    discard();
+    return false;
+  }
+  temp_path_.clear();
+  return true;
+}
+
+bool ByteSink::close() {
+  if (file_ == nullptr && temp_path_.empty()) return ok();
+  return finish() && commit();
 }
 
 void ByteSink::fail(const char* what) {
   if (!ok()) return;  // keep the first cause, it is the one that explains the rest
-  error_ = std::string(what) + " " + path_ + ": " + std::strerror(errno);
+  reason_ = std::strerror(errno);
+  error_ = std::string(what) + " " + path_ + ": " + reason_;
 }
 
 }  // namespace devices

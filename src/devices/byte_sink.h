@@ -1,5 +1,10 @@
-// The one byte sink every file device writes through: buffered writes, the position
-// in bytes, and a sticky first error that the device checks once, at close.
+// The one byte sink every output file is written through: buffered writes, the position
+// in bytes, and a sticky first error that the writer checks once, at close.
+//
+// A file is never left half-written under its real name: the bytes go to a temporary
+// file in the same folder, which is renamed into place only when everything reached
+// it, and removed when anything failed (a full disk, a file-size limit, a lost sink).
+// A device or a pipe given as the name (/dev/null) is written in place.
 #pragma once
 
 #include <cstdint>
@@ -13,12 +18,13 @@ namespace devices {
 class ByteSink {
  public:
   ByteSink() = default;
+  // A sink still open, or finished but not committed, removes its temporary file.
   ~ByteSink();
   ByteSink(const ByteSink&) = delete;
   ByteSink& operator=(const ByteSink&) = delete;
 
-  // Creates (truncates) the file for binary writing. False when it cannot be opened;
-  // error() then says why.
+  // Starts the file `path` (it appears under that name only at close). False when the
+  // temporary file cannot be created; error() then says why.
   bool open(const std::string& path);
   bool is_open() const { return file_ != nullptr; }
 
@@ -35,20 +41,31 @@ class ByteSink {
   bool ok() const { return error_.empty(); }
   // The first failure, e.g. "write error on plot.ps: No space left on device".
   const std::string& error() const { return error_; }
+  // The system's words for that failure alone, e.g. "No space left on device".
+  const std::string& reason() const { return reason_; }
 
-  // Flushes and closes the file. False when any write, the flush or the close failed:
-  // the file on disk is then incomplete and the caller must report it.
+  // finish() and then commit(): the file is in place, whole, when this returns true.
+  // False when anything failed: then no file of that name was written or replaced.
   bool close();
+
+  // The two halves of close(), for writers that put several files in place together:
+  // finish() flushes and closes the temporary file (removing it on failure); commit()
+  // renames a finished file to its real name, replacing an older file of that name.
+  bool finish();
+  bool commit();
 
  private:
   void flush_buffer();
   void fail(const char* what);
+  void discard();
 
   std::FILE* file_ = nullptr;
-  std::string path_;
+  std::string path_;       // the real name
+  std::string temp_path_;  // where the bytes go until commit; empty when none is left
   std::vector<char> buffer_;
   std::uint64_t position_ = 0;
   std::string error_;
+  std::string reason_;
 };
 
 }  // namespace devices

@@ -2,17 +2,17 @@
 #include "devices/file_version.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace devices {
 
 bool file_exists(const std::string& name) {
-  std::FILE* f = std::fopen(name.c_str(), "rb");
-  if (f == nullptr) return false;
-  std::fclose(f);
-  return true;
+  // Any entry counts, readable or not, even a dangling link; so does one that cannot
+  // be looked at: a name we cannot see into is not free to be written.
+  std::error_code ignored;
+  return std::filesystem::symlink_status(name, ignored).type() != std::filesystem::file_type::not_found;
 }
-
 std::string free_file_name(const std::string& name) {
   const std::string trimmed = name.substr(0, name.find_last_not_of(' ') + 1);
   if (!file_exists(trimmed)) return trimmed;

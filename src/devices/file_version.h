@@ -7,7 +7,7 @@
 
 namespace devices {
 
-// True when the file can be opened for reading.
+// True when anything of that name is in the file system (looked at, not opened).
 bool file_exists(const std::string& name);
 
 // The name itself when no such file exists, else its first free version name

@@ -1,6 +1,7 @@
 // Free-format and column reading of console lines.
 #include "textio/console_reader.h"
 
+#include <limits>
 #include <string_view>
 
 #include "textio/number_syntax.h"
@@ -40,6 +41,13 @@ ReadResult store(const FreeTarget& target, const Token& token) {
   }
   if (auto* integer = std::get_if<int*>(&target)) {
     const NumberStatus status = token.was_quoted ? NumberStatus::not_a_number : parse_integer(token.text, **integer);
+    if (status == NumberStatus::out_of_range) {
+      // Every integer question has its own range and its own answer to a value beyond
+      // it; an integer too long for an int is such a value, so it reads as the int
+      // nearest to it.
+      **integer = token.text[0] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+      return {};
+    }
     return status == NumberStatus::ok ? ReadResult{} : number_problem(status, token.text, "an integer");
   }
   if (auto* single = std::get_if<float*>(&target)) {

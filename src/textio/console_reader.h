@@ -30,6 +30,7 @@ class ConsoleReader {
   // the read and leaves the remaining targets unchanged. Text is quoted (' or ", a
   // doubled quote standing for itself) or ends at a blank, comma, slash or line end.
   // The read consumes whole lines: what is left on its last line is discarded.
+  // An integer beyond the range of int reads as the nearest int (INT_MAX or INT_MIN).
   ReadResult read_free(std::initializer_list<FreeTarget> targets);
 
   // Reads one whole line (without its line end, and without a CR before it).

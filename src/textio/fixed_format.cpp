@@ -57,12 +57,10 @@ std::string format_ew(double value, int w, int d) {
     if (d > 1) digits.append(buffer + 2, static_cast<std::size_t>(d - 1));
     exponent = std::atoi(std::strchr(buffer, 'E') + 1) + 1;
   }
+  // Two exponent digits, or three beyond 99: the E stays, so that every reader of
+  // numbers in this program reads the field back.
   char tail[16];
-  if (std::abs(exponent) <= 99) {
-    std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-  } else {
-    std::snprintf(tail, sizeof tail, "%c%03d", exponent < 0 ? '-' : '+', std::abs(exponent));
-  }
+  std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
   const std::string sign = std::signbit(value) && value != 0.0 ? "-" : "";
   return fit_leading_zero(sign + "0." + digits + tail, w);
 }

@@ -14,7 +14,7 @@ std::string format_aw(std::string_view text, int w);
 std::string format_fw(double value, int w, int d);
 
 // Ew.d: 0.d...dE+ee right-aligned (1.234567 as E14.6 is "  0.123457E+01"). An exponent
-// of three digits takes the place of the E ("0.100000+100"). Too wide: w asterisks.
+// beyond 99 keeps the E and has three digits ("0.100000E+101"). Too wide: w asterisks.
 std::string format_ew(double value, int w, int d);
 
 // Iw: right-aligned; too wide: w asterisks.

@@ -12,9 +12,9 @@ namespace {
 
 using dialogue_test::TempDir;
 
-std::vector<std::string> all_lines(const TempDir& folder) {
+std::vector<std::string> all_lines(const TempDir& folder, std::size_t chunk_bytes = 1 << 20) {
   std::ostringstream hints;
-  app::CatalogueFile file(folder.path(), hints);
+  app::CatalogueFile file(folder.path(), hints, chunk_bytes);
   std::vector<std::string> lines;
   std::string_view line;
   while (file.next_line(line)) lines.emplace_back(line);
@@ -23,9 +23,10 @@ std::vector<std::string> all_lines(const TempDir& folder) {
   return lines;
 }
 
-TEST(CatalogueFile, LinesAcrossChunksAndVeryLongLines) {
+TEST(CatalogueFile, LinesAcrossChunksAndLongLines) {
   // Lines of 1..300 characters, repeated past several 1 MiB chunks, then one line of
-  // 3 MiB, an empty line, and a last line without a line end.
+  // the longest length read (4096, its CR not counted), an empty line, and a last line
+  // without a line end.
   std::vector<std::string> expected;
   std::string content;
   for (int n = 0; content.size() < (5u << 20); ++n) {
@@ -34,15 +35,51 @@ TEST(CatalogueFile, LinesAcrossChunksAndVeryLongLines) {
     content += line + (n % 7 == 0 ? "\r\n" : "\n");
     expected.push_back(line);
   }
-  expected.push_back(std::string(3u << 20, 'L'));
+  expected.push_back(std::string(4096, 'L'));
   expected.push_back("");
   expected.push_back("last");
-  content += expected[expected.size() - 3] + "\n\nlast";
+  content += expected[expected.size() - 3] + "\r\n\nlast";
   TempDir folder;
   folder.write("nea.dat", content);
   const std::vector<std::string> lines = all_lines(folder);
   ASSERT_EQ(lines.size(), expected.size());
   for (std::size_t k = 0; k < lines.size(); ++k) ASSERT_EQ(lines[k], expected[k]) << "line " << k + 1;
+
+  // The same lines from chunks of a few bytes, so that every boundary is crossed.
+  std::size_t head_end = 0;
+  for (int k = 0; k < 200; ++k) head_end = content.find('\n', head_end) + 1;  // 200 whole lines
+  const std::string head = content.substr(0, head_end) + expected[expected.size() - 3] + "\n\nlast";
+  folder.write("nea.dat", head);
+  for (const std::size_t chunk : {1, 2, 3, 7, 64, 4097}) {
+    const std::vector<std::string> small = all_lines(folder, chunk);
+    ASSERT_EQ(small.size(), 203u);
+    EXPECT_EQ(small[small.size() - 3], expected[expected.size() - 3]) << "chunk " << chunk;
+    EXPECT_EQ(small.back(), "last");
+    for (std::size_t k = 0; k + 3 < small.size(); ++k) ASSERT_EQ(small[k], expected[k]) << "chunk " << chunk;
+  }
+}
+
+// A line longer than that is no record: refused naming the file and the line, with or
+// without a line end, however it is chunked; reading never holds the whole file.
+TEST(CatalogueFile, OverlongLinesAreRefused) {
+  TempDir folder;
+  const std::string too_long(4097, 'x');
+  for (const std::string& tail : {too_long + "\n", too_long, too_long + "\r\n", std::string(8u << 20, 'z')}) {
+    folder.write("nea.dat", "first\nsecond\n" + tail);
+    for (const std::size_t chunk : {std::size_t{5}, std::size_t{1} << 20}) {
+      std::ostringstream hints;
+      app::CatalogueFile file(folder.path(), hints, chunk);
+      std::string_view line;
+      ASSERT_TRUE(file.next_line(line));
+      ASSERT_TRUE(file.next_line(line));
+      try {
+        file.next_line(line);
+        ADD_FAILURE() << "a line of " << tail.size() << " bytes was read";
+      } catch (const app::CatalogueError& error) {
+        EXPECT_STREQ(error.what(), "a line is longer than 4096 characters (nea.dat, line 3)");
+      }
+    }
+  }
 }
 
 TEST(CatalogueFile, EmptyFileHasNoLines) {

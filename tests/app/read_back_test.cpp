@@ -48,6 +48,15 @@ TEST(AxisBox, HalfWidthsExceedTheLargestCoordinateByFourToFiveHundredths) {
   // An exactly representable 1 stays 1: ixy = 105, not 106.
   EXPECT_EQ(app::size_axis_box(1.0f, 0.0f).ixy, 105);
   EXPECT_EQ(app::size_axis_box(1.0f, 0.0f).iz, 5);
+  // A path far beyond 2.1e7 units (a = 1e8) would overflow the int half-widths: the box
+  // stops growing instead, still a box around the Sun with positive half-widths.
+  for (const float far : {2.2e7f, 1.0e8f, 3.0e38f}) {
+    const app::AxisBox huge = app::size_axis_box(far, far);
+    EXPECT_EQ(huge.ixy, 1000000005) << far;
+    EXPECT_EQ(huge.iz, 1000000005) << far;
+    EXPECT_LE(huge.xa, -1.0e7f);
+    EXPECT_GE(huge.ze, 1.0e7f);
+  }
 }
 
 class ReadBack : public ::testing::Test {
@@ -111,7 +120,7 @@ TEST_F(ReadBack, BadFilesAreReportedWithTheirName) {
     app::read_back(state, folder_.path() / "gone   .xyz");
     FAIL() << "a missing file was read";
   } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("gone   .xyz"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("gone   .xyz): No such file or directory"), std::string::npos) << e.what();
   }
   EXPECT_THROW(read(std::string(kHeading) + " 1 0 0 0 0\n 2 0 zero 0 0\n"), std::runtime_error);
   EXPECT_THROW(read(kHeading), std::runtime_error);

@@ -14,6 +14,7 @@
 #include "app/run_files.h"
 #include "textio/fixed_format.h"
 #include "dialogue_support.h"
+#include "test_support/file_size_limit.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planets_to_epoch.h"
 #include "dynamics/planet_orbit.h"
@@ -324,12 +325,40 @@ TEST(RunFiles, RecordLayouts) {
             "   2458666.500  0.123457E+01 -0.123457E-03  0.000000E+00  0.125000E+02");
 }
 
+// A stream buffer that keeps what had reached it at each flush.
+class FlushLog : public std::stringbuf {
+ public:
+  std::vector<std::string> flushed;
+
+ protected:
+  int sync() override {
+    flushed.push_back(str());
+    return 0;
+  }
+};
+
+// The line announcing a run is flushed before the run starts, so that a piped session
+// shows where it is: the last flush of the session ends with that line.
+TEST(Integrate, AnnouncementIsFlushedBeforeTheRun) {
+  TempDir folder;
+  app::RunState state = object_state(2.2, 0.1, 3);
+  std::istringstream in("10,0.5\n");
+  FlushLog log;
+  std::ostream out(&log);
+  app::Console console(in, out);
+  app::run_span(console, state, folder.path(), std::cerr, false);
+  ASSERT_FALSE(log.flushed.empty());
+  const std::string& last = log.flushed.back();
+  EXPECT_TRUE(last.ends_with(" ...numerical integration going on with output   0.5 years\n")) << last;
+}
+
 TEST(RunFiles, UnwritableFilesEndTheProgram) {
   TempDir folder;
   // A folder that does not exist: the file cannot be created.
   EXPECT_THROW(app::RunFiles(folder.path() / "missing", "TEST   "), app::OutputFileError);
-  // A full disk: the coordinates file is the full device.
-  std::filesystem::create_symlink("/dev/full", folder.path() / "FULL   .xyz");
+  // A full disk, as a file-size limit: the earlier coordinates file stays as it was.
+  folder.write("FULL   .xyz", "earlier");
+  const test_support::FileSizeLimit full(1000);
   app::RunState state = object_state(2.2, 0.1, 3);
   state.name7 = "FULL   ";
   std::ostringstream out;
@@ -339,8 +368,12 @@ TEST(RunFiles, UnwritableFilesEndTheProgram) {
     app::run_span(asking, state, folder.path(), std::cerr, false);
     FAIL() << "a run into a full disk was reported as done";
   } catch (const app::OutputFileError& error) {
-    EXPECT_NE(std::string(error.what()).find("FULL   .xyz"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("FULL   .xyz): File too large"), std::string::npos) << error.what();
   }
+  std::ifstream earlier(folder.path() / "FULL   .xyz");
+  std::string kept;
+  std::getline(earlier, kept);
+  EXPECT_EQ(kept, "earlier");
 }
 
 }  // namespace

@@ -36,6 +36,16 @@ TEST_F(FileVersion, ExistingNamesGetTheNextFreeSuffix) {
   EXPECT_EQ(devices::free_file_name(path("ABCDEFGH.ps")), path("ABCDEF_1.ps"));
 }
 
+// Existence is looked up, not tried by opening: an entry that cannot be opened for
+// reading (no read permission, a link to nowhere) still takes its name.
+TEST_F(FileVersion, NamesThatCannotBeOpenedAreTakenToo) {
+  touch("locked.ps");
+  fs::permissions(path("locked.ps"), fs::perms::none);
+  EXPECT_EQ(devices::free_file_name(path("locked.ps")), path("locked_1.ps"));
+  fs::create_symlink(dir_ / "elsewhere" / "target.bmp", dir_ / "link.bmp");
+  EXPECT_EQ(devices::free_file_name(path("link.bmp")), path("link_1.bmp"));
+}
+
 TEST_F(FileVersion, TwoDigitSuffixCutsTheBaseToFive) {
   touch("A1B2C3D.pdf");
   for (int n = 1; n <= 9; ++n) touch("A1B2C3_" + std::to_string(n) + ".pdf");

@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
 # A result file that cannot be written ends the program with a message naming the file
-# on stderr and exit status 1: the coordinates file on a full disk (/dev/full), and a
-# close-approach file that cannot be created (a folder of that name is in the way).
-# A successful run then overwrites files left by an earlier one.
-set -euo pipefail
-: "${SKYTRAK3D:?path of the program}"
-: "${SKYTRAK_SOURCE_DIR:?source folder}"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$SKYTRAK_SOURCE_DIR/data/nea.dat" "$work/nea.dat"
-cd "$work"
+# and the reason on stderr and exit status 1: the coordinates file beyond the file-size
+# limit (ulimit -f, as a full disk would), and a close-approach file that cannot be put
+# in place (a folder of that name is in the way). The files of an earlier run stay as
+# they were and no temporary file is left. A successful run then replaces them.
+source "$(dirname "$0")/lib/work_folder.bash"
 
 # Eros (00433) with the Earth as reference: 10 years, output every 0.05 year.
 answers='3\n00433\n10,0.05\n'
@@ -22,12 +16,20 @@ expect_failure() {  # what-the-message-names
   grep -q "^skytrak3d: .*($1)" err.txt || { echo "message does not name $1:"; cat err.txt; exit 1; }
 }
 
-ln -s /dev/full "00433  .xyz"
-expect_failure "./00433  .xyz"
-rm -f "00433  .xyz" "00433  .clo"
+expect_untouched() {
+  [ "$(cat "00433  .xyz")" = "earlier coordinates" ] || { echo "the earlier coordinates file was changed"; exit 1; }
+  [ -z "$(ls -A | grep -v -x -e nea.dat -e out.txt -e err.txt -e '00433  .xyz' -e '00433  .clo')" ] || {
+    echo "files left behind:"; ls -A; exit 1; }
+}
+echo "earlier coordinates" >"00433  .xyz"
+
+(ulimit -f 4; expect_failure "./00433  .xyz")
+grep -q "File too large" err.txt || { echo "no reason given:"; cat err.txt; exit 1; }
+expect_untouched
 
 mkdir "00433  .clo"
 expect_failure "./00433  .clo"
+expect_untouched
 rmdir "00433  .clo"
 
 # Left-overs of a longer earlier run are overwritten, not appended to.

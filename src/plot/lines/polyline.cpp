@@ -24,10 +24,23 @@ void append_point(PlotState& st, float x, float y) {
   }
 }
 
+// Ends the line at a point that cannot be drawn: nothing joins the points on either
+// side of it.
+void break_line(PlotState& st) {
+  qqstrk(st);
+  st.line.ilast = false;
+}
+
 // Stores one point given to the line routines, mapped first when a point mapping
 // is installed.
+// A point that is not finite (given so, or so after mapping) is dropped and breaks
+// the line there: the pending polyline is stroked and the next point starts anew.
 void store_point(PlotState& st, float x, float y) {
   if (st.line.map_point != nullptr) st.line.map_point(st, x, y);
+  if (!std::isfinite(x) || !std::isfinite(y)) {
+    break_line(st);
+    return;
+  }
   append_point(st, x, y);
 }
 
@@ -62,6 +75,13 @@ void dashed_to(PlotState& st, float x, float y) {
   ln.xdashrem -= length;
 }
 
+// Starts a polyline at (x, y), origin offset included.
+void start_at(PlotState& st, float x, float y) {
+  qqmove(st, x, y);
+  st.line.xcur = x;
+  st.line.ycur = y;
+}
+
 }  // namespace
 
 void qqdraw(PlotState& st, float x, float y) {
@@ -78,17 +98,20 @@ void qqmove(PlotState& st, float x, float y) {
 }
 
 void strtqq(PlotState& st, float x, float y) {
-  x += static_cast<float>(st.line.nxorg);
-  y += static_cast<float>(st.line.nyorg);
-  qqmove(st, x, y);
-  st.line.xcur = x;
-  st.line.ycur = y;
+  start_at(st, x + static_cast<float>(st.line.nxorg), y + static_cast<float>(st.line.nyorg));
 }
 
 void connqq(PlotState& st, float x, float y) {
   x += static_cast<float>(st.line.nxorg);
   y += static_cast<float>(st.line.nyorg);
-  if (st.line.ndash > 1) {
+  // After a dropped point (the current point is not finite) the line starts again.
+  if (!std::isfinite(st.line.xcur) || !std::isfinite(st.line.ycur)) {
+    start_at(st, x, y);
+    return;
+  }
+  if (!std::isfinite(x) || !std::isfinite(y)) {
+    break_line(st);
+  } else if (st.line.ndash > 1) {
     dashed_to(st, x, y);
   } else {
     qqdraw(st, x, y);

@@ -18,12 +18,13 @@ void disfin() {
   qqstrk(st);
   int file_written = st.page.file_output ? 1 : 0;
   if (st.page.device) {
-    // A file that could not be written completely (a full disk) is reported,
-    // naming it, instead of being left cut short without a word.
+    // A file that could not be written completely (a full disk) is reported, naming
+    // it and the reason; the device left no file of that name behind.
     int status = st.page.device->close();
     if (status != devices::kStatusOk) {
       warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
       report_device_error(*st.page.device);
+      file_written = 0;  // the protocol names no file that was not written
     }
     st.page.device.reset();
   }

@@ -1,6 +1,8 @@
 // The line pipeline against the recording device: polyline buffering, dashing,
 // clipping, device mapping and the vector count.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "plot/lines/clipping.h"
 #include "plot/lines/device_dispatch.h"
@@ -52,6 +54,43 @@ TEST_F(PlotTest, VectorCountCountsEveryPointHandedToTheDevice) {
   qqmove(st, 5.0f, 5.0f);
   qqstrk(st);
   EXPECT_EQ(st.core.nvec, 4);
+}
+
+// A point that is not a number or infinite never reaches a device: it is dropped and the
+// line is broken there, solid or dashed. Every point that arrives is one of the finite
+// points given (x in 10..50), and the segments on either side of the gap are not joined.
+TEST_F(PlotTest, NonFinitePointsAreDroppedAndBreakTheLine) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  for (const bool dashed : {false, true}) {
+    PlotState& st = open_unit_screen();
+    if (dashed) plotix::dash();
+    log_->calls.clear();
+    strtqq(st, 10.0f, 300.0f);
+    connqq(st, 20.0f, 300.0f);
+    connqq(st, nan, 300.0f);
+    connqq(st, 30.0f, 300.0f);
+    connqq(st, 40.0f, inf);
+    connqq(st, 50.0f, 300.0f);
+    strtqq(st, -inf, 0.0f);
+    connqq(st, 50.0f, 400.0f);
+    finish();
+    const std::vector<DevicePoint> p = points();
+    ASSERT_FALSE(p.empty());
+    double drawn_to_right = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      EXPECT_TRUE(std::isfinite(p[i].x) && std::isfinite(p[i].y)) << "point " << i;
+      EXPECT_GE(p[i].x, 10.0);
+      EXPECT_LE(p[i].x, 50.0);
+      // No drawn segment crosses a gap: from 20 to 30 or from 30 to 50.
+      if (i > 0 && p[i].code != 3) {
+        EXPECT_FALSE(p[i - 1].x <= 20.0 && p[i].x >= 30.0) << "joined across the gap, dashed " << dashed;
+        EXPECT_FALSE(p[i - 1].x <= 30.0 && p[i].x >= 50.0) << "joined across the gap, dashed " << dashed;
+        drawn_to_right = std::max(drawn_to_right, p[i].x);
+      }
+    }
+    EXPECT_GT(drawn_to_right, 10.0);  // the finite parts are still drawn
+  }
 }
 
 // Segments actually drawn, as (from, to) in device x along a horizontal line.
