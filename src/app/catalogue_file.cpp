@@ -34,6 +34,12 @@ CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& 
   if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")");
 }
 
+CatalogueFile::CatalogueFile(const std::filesystem::path& file)
+    : name_(file.filename().string()), buffer_(kChunk) {
+  file_ = std::fopen(file.c_str(), "rb");
+  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + file.string() + ")");
+}
+
 CatalogueFile::~CatalogueFile() {
   if (file_ != nullptr) std::fclose(file_);
 }

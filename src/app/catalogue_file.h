@@ -29,6 +29,8 @@ class CatalogueFile {
   // Opens nea.dat in `folder`; when it is missing, NEA.DAT there; when both are missing,
   // creates an empty nea.dat and writes one hint naming the folder on `hints`.
   CatalogueFile(const std::filesystem::path& folder, std::ostream& hints);
+  // Opens the catalogue file `file` itself; throws CatalogueError when it cannot be opened.
+  explicit CatalogueFile(const std::filesystem::path& file);
   ~CatalogueFile();
   CatalogueFile(const CatalogueFile&) = delete;
   CatalogueFile& operator=(const CatalogueFile&) = delete;
