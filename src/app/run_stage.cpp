@@ -7,6 +7,7 @@
 #include "app/run_files.h"
 #include "app/run_progress.h"
 #include "dynamics/planet_setup.h"
+#include "dynamics/planets_to_epoch.h"
 #include "dynamics/rotating_frame.h"
 #include "dynamics/step.h"
 

@@ -1,11 +1,9 @@
-// Integration class, initial states of the planets and the small body, and the
-// planets' transfer to the small body's epoch.
+// Integration class and initial states of the planets and the small body.
 #include "dynamics/planet_setup.h"
 
 #include <cmath>
 
 #include "dynamics/conic.h"
-#include "dynamics/drift.h"
 
 namespace dynamics {
 namespace {
@@ -77,38 +75,6 @@ void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& 
   blocks.counts.planets = k - 1;
   blocks.counts.total = k;
   for (int slot = 1; slot <= kMaxBodies; ++slot) blocks.start_slot[slot] = slot;
-}
-
-void carry_planets_to_epoch(SharedBlocks& blocks, Bodies& bodies, double planet_epoch) {
-  const int npla = blocks.counts.planets;
-  const double delta_jd = bodies.epoch[npla + 1] - planet_epoch;
-  const long steps = static_cast<long>(std::fabs(delta_jd)) + 10;
-  const double h = (delta_jd / kDaysPerYear) / static_cast<double>(steps);
-  SlotVectors indirect{};
-  for (long step = 0; step < steps; ++step) {
-    for (int k = 1; k <= npla; ++k) {
-      const double a = 1.0 / (2.0 / bodies.r[k] -
-                              dot(bodies.v[k], bodies.v[k]) / (blocks.constants.gm_central + blocks.gm[k]));
-      double e = 0.0;
-      int refused = 0;  // planets never reach the refusal limit; ignored as designed
-      drift_ellipse(bodies.x[k], bodies.v[k], h, bodies.r[k], a, e, refused, blocks.constants.gm_central,
-                    blocks.gm[k]);
-    }
-    for (int j = 1; j <= npla; ++j) {
-      const double r3 = bodies.r[j] * bodies.r[j] * bodies.r[j];
-      for (int c = 0; c < 3; ++c) indirect[j][c] = -bodies.x[j][c] / r3;
-    }
-    for (int k = 1; k <= npla; ++k) {
-      Vec3 sum = {0.0, 0.0, 0.0};
-      for (int j = 1; j <= npla; ++j) {
-        if (j == k) continue;
-        const Vec3 d = diff(bodies.x[k], bodies.x[j]);
-        const double d3 = std::pow(dot(d, d), 1.5);
-        for (int c = 0; c < 3; ++c) sum[c] += blocks.gm[j] * (-d[c] / d3 + indirect[j][c]);
-      }
-      for (int c = 0; c < 3; ++c) bodies.v[k][c] += h * sum[c];
-    }
-  }
 }
 
 }  // namespace dynamics

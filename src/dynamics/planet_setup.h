@@ -1,7 +1,6 @@
 // The bodies of a run: which planets take part, the central mass and the step (the
-// integration class), the planets' and the small body's initial states, and
-// `carry_planets_to_epoch`, which carries the planets from the table epoch to the small
-// body's epoch.
+// integration class) and the planets' and the small body's initial states
+// (dynamics/planets_to_epoch.h then carries the planets to the small body's epoch).
 #pragma once
 
 #include "dynamics/bodies.h"
@@ -33,9 +32,5 @@ int object_slot(const IntegrationClass& klass);
 // hold the run's constants (store_constants with the class's central_mass).
 void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass,
                   const OrbitalElements& object);
-
-// Carries planet slots 1..npla from planet_epoch (JD) to the epoch of slot npla + 1 with
-// a drift-kick scheme of steps a little under one day. The small body is not moved.
-void carry_planets_to_epoch(SharedBlocks& blocks, Bodies& bodies, double planet_epoch);
 
 }  // namespace dynamics

@@ -14,6 +14,7 @@
 #include "app/run_files.h"
 #include "dialogue_support.h"
 #include "dynamics/planet_setup.h"
+#include "dynamics/planets_to_epoch.h"
 #include "dynamics/planet_orbit.h"
 
 namespace {

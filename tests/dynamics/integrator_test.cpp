@@ -11,6 +11,7 @@
 #include "dynamics/remove_bodies.h"
 #include "dynamics/perturb.h"
 #include "dynamics/planet_setup.h"
+#include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"
 #include "reference_nbody.h"
 

@@ -1,12 +1,9 @@
-// Tests of the integration class, the initial states of a run and carry_planets_to_epoch.
+// Tests of the integration class and the initial states of a run.
 #include "dynamics/planet_setup.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
-
-#include "reference_nbody.h"
 
 namespace {
 
@@ -132,45 +129,6 @@ TEST(SetupBodies, ZeroInclinationIsRaisedToATinyTilt) {
   const int k = run.blocks.counts.total;
   const Vec3 h = cross(run.bodies.x[k], run.bodies.v[k]);
   EXPECT_NEAR(std::atan2(std::hypot(h[0], h[1]), h[2]) * 180.0 / kPi, 0.00001, 1e-12);
-}
-
-TEST(Lleva, PlanetEpochLeavesTheTableStates) {
-  const OrbitalElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
-  SetUpRun run = set_up(3, object, kPlanetEpochJd);
-  const Bodies before = run.bodies;
-  carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
-  for (int k = 1; k <= run.blocks.counts.total; ++k)
-    for (int c = 0; c < 3; ++c) {
-      // Ten drifts of zero length: only rounding may move them.
-      EXPECT_NEAR(run.bodies.x[k][c], before.x[k][c], 1e-14 * run.bodies.r[k]) << k;
-      EXPECT_NEAR(run.bodies.v[k][c], before.v[k][c], 1e-14 * norm(before.v[k])) << k;
-    }
-}
-
-// Forwards and backwards by 1000 days against an independent fine RK4 integration of
-// the same planets (the small body must not move at all). The transfer is a
-// first-order drift-then-kick splitting with steps of about a day, so it drifts off
-// by about (h/2) x (planetary pull) x time: measured at most 1.06e-5 AU (Saturn).
-TEST(Lleva, CarriesPlanetsLikeAnIndependentIntegration) {
-  for (double days : {1000.0, -1000.0}) {
-    const OrbitalElements object{1.5, 0.1, 2.0, 40.0, 50.0, 60.0};
-    SetUpRun run = set_up(3, object, kPlanetEpochJd + days);
-    const Vec3 object_x = run.bodies.x[9];
-    std::vector<reference::Body> ref;
-    for (int k = 1; k <= 8; ++k) {
-      const Vec3& x = run.bodies.x[k];
-      const Vec3& v = run.bodies.v[k];
-      ref.push_back({run.blocks.gm[k], {x[0], x[1], x[2]}, {v[0], v[1], v[2]}});
-    }
-    reference::rk4(run.blocks.constants.gm_central, ref, days / 365.25, 40000);
-    carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
-    EXPECT_EQ(run.bodies.x[9], object_x);
-    for (int k = 1; k <= 8; ++k) {
-      for (int c = 0; c < 3; ++c)
-        EXPECT_NEAR(run.bodies.x[k][c], ref[k - 1].x[c], 1.5e-5) << "planet " << k + 1 << " days " << days;
-      EXPECT_DOUBLE_EQ(run.bodies.r[k], norm(run.bodies.x[k]));
-    }
-  }
 }
 
 }  // namespace
