@@ -5,6 +5,7 @@
 
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
+#include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"
 #include "survey/closest_approach.h"
 
