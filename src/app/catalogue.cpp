@@ -18,14 +18,6 @@ constexpr const char* kNotFound = "I did not find that object, try again...";
 constexpr const char* kHandEntryAnswer = "1      ";
 constexpr const char* kListingAnswer = "2      ";
 
-// Only a-z change; everything else, leading blanks included, stays as typed.
-std::string upper_case_name(std::string answer) {
-  for (char& c : answer) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return answer;
-}
-
 }  // namespace
 
 void choose_object(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
@@ -33,7 +25,8 @@ void choose_object(Console& console, RunState& state, const std::filesystem::pat
     state.elements.a = kNotFoundMarker;
     console.empty_line();
     for (const char* text : kNamePrompt) console.line({text});
-    const std::string answer = upper_case_name(console.read_columns(kNamePrompt[0], kName7Width));
+    // The name as typed: the search tries its upper-case form only when nothing matches it.
+    const std::string answer = console.read_columns(kNamePrompt[0], kName7Width);
     if (answer == kListingAnswer) {
       list_catalogue(console, folder, hints);
       continue;

@@ -21,15 +21,17 @@ void write_summary(Console& console, const CatalogueRecord& record, double epoch
   console.line({"   epoch:", epoch});
 }
 
-}  // namespace
-
-void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
+// Searches for the records whose columns 1-7 equal `name7`; true when one matched.
+bool search_designation(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints,
+                        const std::string& name7) {
   CatalogueFile catalogue(folder, hints);
+  bool matched = false;
   std::string_view line;
   CatalogueRecord record;
   std::string failed_columns;
   while (catalogue.next_line(line)) {
-    if (!designation_matches(line, state.name7)) continue;
+    if (!designation_matches(line, name7)) continue;
+    matched = true;
     // Only matching records are read in full: the others are never used.
     if (!parse_catalogue_record(line, record, failed_columns)) {
       throw catalogue.unreadable_record(failed_columns);
@@ -39,6 +41,25 @@ void search_catalogue(Console& console, RunState& state, const std::filesystem::
     state.elements = record.elements;
     state.name28 = record.name28;
   }
+  return matched;
+}
+
+// Only a-z change; everything else, leading blanks included, stays as typed.
+std::string upper_case_name(std::string name) {
+  for (char& c : name) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return name;
+}
+
+}  // namespace
+
+void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
+  if (search_designation(console, state, folder, hints, state.name7)) return;
+  // Designations typed in lower case find their upper-case records; the lower-case
+  // letters of packed numbers from 360,000 and of high cycle counts are matched above.
+  const std::string upper = upper_case_name(state.name7);
+  if (upper != state.name7 && search_designation(console, state, folder, hints, upper)) state.name7 = upper;
 }
 
 }  // namespace app

@@ -11,7 +11,9 @@ namespace app {
 
 // Reads the whole catalogue; every record whose columns 1-7 equal state.name7 writes its
 // summary and sets the elements, name28 and blocks.epoch_jd, so the last match wins. The
-// elements are left alone when nothing matches.
+// elements are left alone when nothing matches. When no designation equals name7 as
+// typed, its upper-case form is searched ("k02a29a" finds K02A29A), and name7 becomes
+// the designation found; "a0191" and "K14Od1V" match as typed.
 void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dynamics/extrapolation.h"
+#include "dynamics/pericentre_refinement.h"
 
 namespace dynamics {
 namespace {
@@ -29,33 +30,30 @@ double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, do
   return dt < 0.0 ? -u : u;
 }
 
-// Pericentre of the planetocentric two-body orbit and the record of the approach.
+// The record of an approach whose pericentre is peri, at Julian date jd.
 void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, const PlanetTerms& pt,
-                     const Vec3& rho, const Vec3& w, double d, double jd, Encounters& encounters,
-                     bool& collided) {
-  double energy = dot(w, w) / 2.0 - pt.mass / d;
-  const Vec3 l = cross(rho, w);
-  const double l2 = dot(l, l);
-  // At exactly zero energy the formula is 0/0; its limit is the parabola's L^2 / 2m.
-  const double q_min = energy == 0.0
-                           ? l2 / (2.0 * pt.mass)
-                           : (std::sqrt(pt.mass * pt.mass + 2.0 * energy * l2) - pt.mass) / (2.0 * energy);
+                     const TwoBodyPericentre& peri, double jd, Encounters& encounters, bool& collided) {
   collided = false;
-  if (q_min > kRecordHillRadii * pt.hill) return;
-  double vp = std::sqrt(2.0 * (energy + pt.mass / q_min)) / blocks.constants.auyr_per_kms;
+  if (peri.distance > kRecordHillRadii * pt.hill) return;
+  double vp = peri.speed / blocks.constants.auyr_per_kms;
   if (vp > kMaxSpeed) vp = kMaxSpeed;
+  double energy = peri.energy;
   if (energy < -kEnergyLimit) energy = -kEnergyClamp;
   if (energy > kEnergyLimit) energy = kEnergyClamp;
   CloseApproach record;
   record.jd = jd;
-  record.dmin_rplan = q_min / bodies.radius[p];
+  record.dmin_rplan = peri.distance / bodies.radius[p];
   record.vp_kms = vp;
   record.energy = energy;
   record.planet = blocks.planet_number[blocks.start_slot[p]];
-  collided = q_min < bodies.radius[p];
+  collided = peri.distance < bodies.radius[p];
   record.collision = collided;
   encounters.approaches.push_back(record);
 }
+
+Vec3 planetocentric_position(const EncounterState& y) { return {y[6] - y[0], y[7] - y[1], y[8] - y[2]}; }
+
+Vec3 planetocentric_velocity(const EncounterState& y) { return {y[9] - y[3], y[10] - y[4], y[11] - y[5]}; }
 
 // Integrates body j together with planet p over the whole step from their states at
 // its start. Adds the body's end velocity to dv and sets its end position, unless a
@@ -75,19 +73,22 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
   double H = dt / 10.0;
   double distance = 0.0;
   for (;;) {
+    const EncounterState substep_start = y;
+    const double tau_start = tau;
     extrapolation_step(blocks, H, kEncounterTolerance, tau, y, distance);
-    Vec3 rho, w;
-    for (int c = 0; c < 3; ++c) {
-      rho[c] = y[6 + c] - y[c];
-      w[c] = y[9 + c] - y[3 + c];
-    }
+    const Vec3 rho = planetocentric_position(y);
+    const Vec3 w = planetocentric_velocity(y);
     const double d = norm(rho);
     const double u = radial_velocity(rho, w, d, dt);
     if (flag == -1 && u >= 0.0) {
-      // Closest approach just passed. The date lies one substep after the state seen.
-      const double jd = (T - dt + tau + H) * kDaysPerYear + blocks.epoch_jd;
+      // Closest approach passed during this substep, or, on the first substep of a step,
+      // during the unchecked last substep of the step before. Its time and distance are
+      // those of the two-body orbit about the planet from the substep's start.
+      const TwoBodyPericentre peri =
+          two_body_pericentre(pt.mass, planetocentric_position(substep_start), planetocentric_velocity(substep_start));
+      const double jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
       bool collided = false;
-      record_approach(blocks, bodies, p, pt, rho, w, d, jd, encounters, collided);
+      record_approach(blocks, bodies, p, pt, peri, jd, encounters, collided);
       if (collided) {
         SlotList& pairs = encounters.collision_pairs;
         if (pairs.contains(p) || pairs.contains(j)) return false;

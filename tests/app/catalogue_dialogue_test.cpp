@@ -51,13 +51,43 @@ TEST_F(CatalogueDialogue, LowerCaseAnswerFindsThePackedDesignation) {
 }
 
 TEST_F(CatalogueDialogue, ColumnsOneToSevenCountExactly) {
-  // A leading blank shifts the answer; a lower-case designation in the file is never
-  // found; an empty answer searches for seven blanks. Then "00433" and further text.
-  const Transcript t = run("3\n 00433\nk9219\n\n00433  Eros\n8\n");
+  // A leading blank shifts the answer; an empty answer searches for seven blanks. Then
+  // "00433" and further text.
+  const Transcript t = run("3\n 00433\n\n00433  Eros\n8\n");
   ASSERT_EQ(t.status, 0) << t.err;
-  EXPECT_EQ(t.out, kStartEarth + kNamePrompt + kNotFound + kNamePrompt + kNotFound + kNamePrompt + kNotFound +
-                       kNamePrompt + kSummaryEros + kMenu);
+  EXPECT_EQ(t.out, kStartEarth + kNamePrompt + kNotFound + kNamePrompt + kNotFound + kNamePrompt + kSummaryEros +
+                       kMenu);
   EXPECT_EQ(chosen().name7, "00433  ");
+}
+
+// Packed numbers from 360,000 and cycle counts from 360 hold lower-case letters: the name
+// as typed is searched first, its upper-case form only when nothing matches. Two records
+// differing only in the case of a letter are two objects; each is found by its own name.
+TEST_F(CatalogueDialogue, LowerCaseDesignationsMatchAsTyped) {
+  std::string catalogue = sample_catalogue();
+  std::string lower = catalogue.substr(catalogue.find("K02A29A"), 202);
+  std::string upper = lower;
+  lower.replace(0, 7, "K14Od1V");
+  lower.replace(91, 12, "   0.9800000");
+  upper.replace(0, 7, "K14OD1V");
+  upper.replace(91, 12, "   0.9700000");
+  folder.write("nea.dat", catalogue + lower + "\n" + upper + "\n");
+  const std::vector<std::pair<std::string, double>> answers = {
+      {"k9219", 1.0013094}, {"K14Od1V", 0.98}, {"K14OD1V", 0.97}, {"k14od1v", 0.97}, {"K9219", 0.0}};
+  for (const auto& [answer, a] : answers) {
+    calls.clear();
+    const Transcript t = run("3\n" + answer + (a == 0.0 ? "\nK02A29A" : "") + "\n8\n");
+    ASSERT_EQ(t.status, 0) << t.err;
+    if (a == 0.0) {
+      EXPECT_EQ(t.out, kStartEarth + kNamePrompt + kNotFound + kNamePrompt + kSummaryAA29 + kMenu) << answer;
+      continue;
+    }
+    ASSERT_FALSE(calls.empty()) << answer;
+    EXPECT_EQ(chosen().elements.a, a) << answer;
+    // The result files take the designation as found.
+    EXPECT_EQ(chosen().name7, (a == 0.97 ? std::string("K14OD1V") : answer) + std::string(7 - answer.size(), ' '))
+        << answer;
+  }
 }
 
 TEST_F(CatalogueDialogue, SameDesignationTwiceKeepsTheLast) {
