@@ -11,7 +11,7 @@
 #include <numeric>
 #include <thread>
 
-#include "survey/object_survey.h"
+#include "survey/group_survey.h"
 
 namespace survey {
 namespace {
@@ -38,6 +38,20 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
     }
   }
 
+  // Groups of objects of one epoch, in the order chosen: the same groups for any number
+  // of threads (an object's path does not depend on its group anyway).
+  std::vector<std::vector<size_t>> groups;  // positions in `chosen`
+  std::map<double, size_t> open_group;      // epoch -> its group still filling
+  for (size_t n = 0; n < chosen.size(); ++n) {
+    const double epoch = objects[chosen[n]].epoch_jd;
+    auto found = open_group.find(epoch);
+    if (found == open_group.end() || groups[found->second].size() == static_cast<size_t>(kGroupSize)) {
+      groups.emplace_back();
+      found = open_group.insert_or_assign(epoch, groups.size() - 1).first;
+    }
+    groups[found->second].push_back(n);
+  }
+
   std::vector<ObjectOutcome> outcomes(chosen.size());
   std::atomic<size_t> next{0};
   std::atomic<long> done{0};
@@ -45,10 +59,12 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
   std::condition_variable finished;
   const long total = static_cast<long>(chosen.size());
   auto worker = [&] {
-    for (size_t n = next++; n < chosen.size(); n = next++) {
-      const SurveyObject& object = objects[chosen[n]];
-      outcomes[n] = survey_object(object, *planets.at(object.epoch_jd), settings);
-      if (++done == total) {
+    for (size_t g = next++; g < groups.size(); g = next++) {
+      std::vector<const SurveyObject*> group;
+      for (size_t n : groups[g]) group.push_back(&objects[chosen[n]]);
+      std::vector<ObjectOutcome> results = survey_group(group, *planets.at(group.front()->epoch_jd), settings);
+      for (size_t m = 0; m < results.size(); ++m) outcomes[groups[g][m]] = std::move(results[m]);
+      if ((done += static_cast<long>(results.size())) == total) {
         const std::lock_guard<std::mutex> lock(mutex);
         finished.notify_one();
       }

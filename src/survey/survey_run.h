@@ -1,5 +1,5 @@
 // A survey of many objects on several threads: the planets carried once per epoch, the
-// objects handed out one at a time, the rows kept per object so that the table does not
+// objects handed out in groups of one epoch, the rows kept per object so that the table does not
 // depend on the number of threads.
 #pragma once
 

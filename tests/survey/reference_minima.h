@@ -9,7 +9,7 @@
 #include "../dynamics/reference_nbody.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planets_to_epoch.h"
-#include "survey/object_survey.h"
+#include "survey/group_survey.h"
 
 namespace reference {
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "reference_minima.h"
+#include "survey/group_survey.h"
 #include "survey/survey_run.h"
 
 namespace {
@@ -68,6 +69,43 @@ TEST(SurveyRun, ApproachesAgreeWithAFineIndependentIntegration) {
   }
   EXPECT_GT(expected, 10u);
   EXPECT_EQ(result.rows.size(), expected);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace survey;
+
+// An object's rows and steps are the same alone as in a full group of its epoch: the
+// objects of a run do not pull each other, and removals only move slots.
+TEST(SurveyGroup, ObjectAloneAndInAGroupGiveTheSameRows) {
+  std::ostringstream warnings;
+  const SurveyCatalogue catalogue =
+      read_survey_catalogue(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", {}, warnings);
+  ASSERT_GE(catalogue.objects.size(), static_cast<size_t>(kGroupSize));
+  SurveySettings settings;
+  settings.from_jd = 2458566.5;
+  settings.to_jd = 2458931.5;
+  settings.watched.fill(true);
+  settings.watched[0] = false;
+  settings.distance_au = 0.5;
+  EpochPlanets planets;
+  carry_planets(planets, catalogue.objects[0].epoch_jd);
+  std::vector<const SurveyObject*> group;
+  for (int n = 0; n < kGroupSize; ++n) group.push_back(&catalogue.objects[static_cast<size_t>(n)]);
+  const std::vector<ObjectOutcome> together = survey_group(group, planets, settings);
+  size_t rows = 0;
+  for (size_t n = 0; n < group.size(); ++n) {
+    const std::vector<ObjectOutcome> alone = survey_group({group[n]}, planets, settings);
+    std::ostringstream a, b;
+    write_table(a, alone[0].rows);
+    write_table(b, together[n].rows);
+    EXPECT_EQ(a.str(), b.str()) << group[n]->designation;
+    EXPECT_EQ(alone[0].steps, together[n].steps);
+    rows += together[n].rows.size();
+  }
+  EXPECT_GT(rows, 5u);
 }
 
 }  // namespace
