@@ -6,16 +6,10 @@
 #include <unordered_set>
 
 #include "app/catalogue_record.h"
+#include "textio/column_reader.h"
 
 namespace survey {
 namespace {
-
-std::string trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
 
 std::ifstream open_input(const std::filesystem::path& path, const char* what) {
   std::ifstream in(path, std::ios::binary);
@@ -67,8 +61,8 @@ SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const s
       continue;
     }
     SurveyObject object;
-    object.packed = trimmed(record.designation);
-    object.designation = trimmed(record.name28);
+    object.packed = std::string(textio::trim_blanks(record.designation));
+    object.designation = std::string(textio::trim_blanks(record.name28));
     if (object.designation.empty()) object.designation = object.packed;
     if (!wanted_set.empty() && !wanted_set.contains(object.packed) && !wanted_set.contains(object.designation)) {
       continue;
@@ -86,7 +80,7 @@ std::vector<std::string> read_object_list(const std::filesystem::path& path) {
   std::vector<std::string> names;
   std::string line;
   while (next_line(in, line)) {
-    std::string name = trimmed(line);
+    std::string name = std::string(textio::trim_blanks(line));
     if (!name.empty()) names.push_back(std::move(name));
   }
   check_read_to_end(in, path, "object list");
