@@ -4,6 +4,7 @@
 #include "app/catalogue_hand_entry.h"
 #include "app/catalogue_listing.h"
 #include "app/catalogue_search.h"
+#include "dynamics/orbital_elements.h"
 
 namespace app {
 
@@ -37,8 +38,9 @@ void choose_object(Console& console, RunState& state, const std::filesystem::pat
       state.name7 = answer;
       search_catalogue(console, state, folder, hints);
     }
-    // a = 0 would put the object at infinity in the run, so it is refused like a < 0.
-    if (state.elements.a > 0.0) return;
+    // a = 0 would put the object at infinity in the run, so it is refused like a < 0;
+    // so is an a whose single-precision copy overflows.
+    if (dynamics::semimajor_axis_accepted(state.elements.a)) return;
     console.line({kNotFound});
   }
 }

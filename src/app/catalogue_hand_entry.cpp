@@ -1,6 +1,8 @@
 // Hand entry of elements, epoch and name.
 #include "app/catalogue_hand_entry.h"
 
+#include "dynamics/orbital_elements.h"
+
 namespace app {
 
 namespace {
@@ -30,7 +32,7 @@ void enter_elements_by_hand(Console& console, RunState& state) {
   ask(console, kAsk_a, el.a);
   do {
     ask(console, kAsk_e, el.e);
-  } while (el.e < 0.0 || el.e >= 1.0);
+  } while (!dynamics::eccentricity_accepted(el.e));
   ask(console, kAsk_i, el.i);
   ask(console, kAskNode, el.node);
   ask(console, kAskPeri, el.peri);

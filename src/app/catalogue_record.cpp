@@ -37,6 +37,19 @@ bool designation_matches(std::string_view line, std::string_view name7) {
   return line == name7.substr(0, line.size()) && name7.find_first_not_of(' ', line.size()) == std::string_view::npos;
 }
 
+std::string record_refusal(const CatalogueRecord& record) {
+  if (!dynamics::packed_date_known(record.century, record.year, record.month, record.day)) {
+    return "the epoch (columns 21-25) is not a packed date";
+  }
+  switch (dynamics::element_fault(record.elements)) {
+    case dynamics::ElementFault::semimajor_axis:
+      return "the semimajor axis (columns 92-103) must be above 0 and below 3.4e38";
+    case dynamics::ElementFault::eccentricity: return "the eccentricity (columns 69-79) must be at least 0 and below 1";
+    case dynamics::ElementFault::none: break;
+  }
+  return "";
+}
+
 double epoch_julian_date(const CatalogueRecord& record) {
   int jd = 0;
   dynamics::pacjd(record.century, record.year, record.month, record.day, jd);

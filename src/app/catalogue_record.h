@@ -33,6 +33,11 @@ bool parse_catalogue_record(std::string_view line, CatalogueRecord& record, std:
 // True when columns 1-7 of the line (blank-filled when shorter) equal `name7` byte for byte.
 bool designation_matches(std::string_view line, std::string_view name7);
 
+// Why the record's orbit cannot start a run, naming the field and its columns ("the
+// eccentricity (columns 69-79) must be at least 0 and below 1"), or empty: the epoch
+// must be a packed date, and the elements pass dynamics::element_fault.
+std::string record_refusal(const CatalogueRecord& record);
+
 // Julian date at 0 h of the record's packed epoch.
 double epoch_julian_date(const CatalogueRecord& record);
 

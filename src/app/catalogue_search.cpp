@@ -36,6 +36,11 @@ bool search_designation(Console& console, RunState& state, const std::filesystem
     if (!parse_catalogue_record(line, record, failed_columns)) {
       throw catalogue.unreadable_record(failed_columns);
     }
+    const std::string refusal = record_refusal(record);
+    if (!refusal.empty()) {
+      console.line({"cannot use the record: " + refusal + " (" + catalogue.where() + ")"});
+      continue;
+    }
     state.blocks.epoch_jd = epoch_julian_date(record);
     write_summary(console, record, state.blocks.epoch_jd);
     state.elements = record.elements;

@@ -51,4 +51,8 @@ void pacjd(char century, int year, char month, char day, int& jd) {
   jd = day_number_jd - 2450001;
 }
 
+bool packed_date_known(char century, int year, char month, char day) {
+  return century_years(century) != 0 && year >= 0 && year <= 99 && month_number(month) != 0 && day_number(day) != 0;
+}
+
 }  // namespace dynamics

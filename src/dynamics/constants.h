@@ -136,4 +136,7 @@ inline constexpr std::array<std::string_view, kPlanetCount> kPlanetNames{
 // jd + 2450000.5 is the Julian date at 0 h of that day. Never fails.
 void pacjd(char century, int year, char month, char day, int& jd);
 
+// True when every code of a packed date is one pacjd knows and the year is 0..99.
+bool packed_date_known(char century, int year, char month, char day);
+
 }  // namespace dynamics

@@ -14,4 +14,17 @@ struct OrbitalElements {
   double m = 0.0;     // mean anomaly, deg
 };
 
+// Largest semimajor axis taken, AU: a single-precision copy of a larger one overflows.
+inline constexpr double kMaxSemimajorAxis = 3.4e38;
+
+// The checks that catalogue records and hand entry share: an orbit the run can start
+// from has 0 < a < kMaxSemimajorAxis and 0 <= e < 1.
+bool semimajor_axis_accepted(double a);
+bool eccentricity_accepted(double e);
+
+enum class ElementFault { none, semimajor_axis, eccentricity };
+
+// The first element that fails its check, or none.
+ElementFault element_fault(const OrbitalElements& elements);
+
 }  // namespace dynamics

@@ -2,6 +2,8 @@
 // real catalogue stage and stand-ins for the stages after it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dialogue_support.h"
 
 namespace {
@@ -200,15 +202,56 @@ TEST_F(CatalogueDialogue, HandEntryChecksEccentricityAndEpoch) {
   EXPECT_EQ(second.name7, "2004   ");
 }
 
-TEST_F(CatalogueDialogue, NonPositiveSemimajorAxisIsNotAnObject) {
+// a <= 0, and an a whose single-precision copy overflows (3.4e38 and more).
+TEST_F(CatalogueDialogue, SemimajorAxisOutOfRangeIsNotAnObject) {
   const std::string hand = "1\n0\n0.5\n1\n2\n3\n4\n2450000\nzero\n";
-  const Transcript t = run("3\n" + hand + "1\n-2\n0.5\n1\n2\n3\n4\n2450000\nminus\nK02A29A\n8\n");
+  const std::string huge = "1\n3.4e38\n0.5\n1\n2\n3\n4\n2450000\nhuge\n";
+  const Transcript t =
+      run("3\n" + hand + huge + "1\n-2\n0.5\n1\n2\n3\n4\n2450000\nminus\n1\n3.3e38\n0.5\n1\n2\n3\n4\n2450000\nbig\n8\n");
   ASSERT_EQ(t.status, 0) << t.err;
   const std::string questions =
       " a? (in au)\n e? (0<e<1)\n i? (0<i<180)\n long node? (0<ln<360)\n arg perh? (0<w<360)\n"
       " mean anomaly? (0<M<360)\n epoch? (if you ignore it you can put 2450000 for ex.)\n NAME?\n";
   EXPECT_EQ(t.out, kStartEarth + kNamePrompt + questions + kNotFound + kNamePrompt + questions + kNotFound +
-                       kNamePrompt + kSummaryAA29 + kMenu);
+                       kNamePrompt + questions + kNotFound + kNamePrompt + questions + kMenu);
+  EXPECT_EQ(chosen().elements.a, 3.3e38);
+}
+
+// Real records with one field made unusable are refused with the file, line and field,
+// and the prompt comes back; a later good record of the same name is still taken.
+TEST_F(CatalogueDialogue, RecordsThatCannotStartARunAreRefused) {
+  const std::string catalogue = sample_catalogue();
+  const std::size_t line_count = static_cast<std::size_t>(std::count(catalogue.begin(), catalogue.end(), '\n'));
+  const std::string good = catalogue.substr(catalogue.find("K02A29A"), 202);
+  struct Bad {
+    std::size_t column;  // 1-based first column of the field
+    std::string field;
+    std::string message;
+  };
+  const std::string e_message = "the eccentricity (columns 69-79) must be at least 0 and below 1";
+  const std::string a_message = "the semimajor axis (columns 92-103) must be above 0 and below 3.4e38";
+  const Bad bads[] = {
+      {69, "  1.0000000", e_message}, {69, "  1.5000000", e_message}, {69, " -0.5000000", e_message},
+      {92, "   0.0000000", a_message}, {21, "Z99ZZ", "the epoch (columns 21-25) is not a packed date"},
+      {21, "K19D2", "the epoch (columns 21-25) is not a packed date"},
+  };
+  for (const Bad& bad : bads) {
+    std::string record = good;
+    record.replace(bad.column - 1, bad.field.size(), bad.field);
+    record.replace(0, 7, "K19Z99Z");
+    folder.write("nea.dat", catalogue + record + "\n");
+    calls.clear();
+    const Transcript t = run("3\nK19Z99Z\nK02A29A\n8\n");
+    ASSERT_EQ(t.status, 0) << t.err;
+    EXPECT_EQ(t.out, kStartEarth + kNamePrompt + " cannot use the record: " + bad.message + " (nea.dat, line " +
+                         std::to_string(line_count + 1) + ")\n" + kNotFound + kNamePrompt + kSummaryAA29 + kMenu)
+        << bad.field;
+    // Followed by a good copy, the good one is chosen.
+    folder.write("nea.dat", catalogue + record + "\n" + good + "\n");
+    calls.clear();
+    ASSERT_EQ(run("3\nK02A29A\n8\n").status, 0);
+    EXPECT_EQ(chosen().elements.a, 0.9925136) << bad.field;
+  }
 }
 
 TEST_F(CatalogueDialogue, UnreadableAnswersEndTheProgram) {
@@ -275,16 +318,17 @@ TEST(CatalogueFiles, WindowsLineEndsAndShortLines) {
   EXPECT_EQ(calls.at(0).state.name28, "         2002 AA29          ");
 
   // Both Eros lines match. The short one reads its missing name as blanks; the bare
-  // designation reads every number as zero, its epoch codes as month 0 and day 0 of the
-  // year 0 (30 November of the year -1, JD 1721027.5), and a = 0 is no object.
+  // designation reads every number as zero and its epoch as blanks, which is no packed
+  // date: that record is refused, and the short one is kept.
   calls.clear();
   t = run_with_catalogue("3\n00433\n", folder.path(), calls);
   EXPECT_EQ(t.status, 1);
   const std::string eros_short = summary("00433  ", std::string(28, ' '),
                                          {"1.4581823", "0.2227385", "10.82858", "304.30424", "178.83549", "84.1719",
                                           "2458666.5"});
-  const std::string bare = summary("00433  ", std::string(28, ' '), {"0.", "0.", "0.", "0.", "0.", "0.", "1721027.5"});
-  EXPECT_EQ(t.out, kStartEarth + kNamePrompt + eros_short + bare + kNotFound + kNamePrompt);
+  const std::string refused = " cannot use the record: the epoch (columns 21-25) is not a packed date (nea.dat, line 3)\n";
+  EXPECT_EQ(t.out, kStartEarth + kNamePrompt + eros_short + refused + kMenu);
+  EXPECT_EQ(calls.at(0).state.elements.a, 1.4581823);
 }
 
 TEST(CatalogueFiles, UnreadableNumbersNameTheFileAndLine) {
