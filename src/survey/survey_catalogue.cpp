@@ -28,13 +28,6 @@ void check_read_to_end(const std::ifstream& in, const std::filesystem::path& pat
   if (in.bad()) throw SurveyInputError("cannot read the " + std::string(what) + " (" + path.string() + ")");
 }
 
-// The field that makes a parsed record unusable for an integration, or empty.
-std::string unusable_field(const dynamics::OrbitalElements& el) {
-  if (!(el.e >= 0.0 && el.e < 1.0)) return "eccentricity, columns 69-79";
-  if (!(el.a > 0.0)) return "semimajor axis, columns 92-103";
-  return {};
-}
-
 }  // namespace
 
 SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
@@ -50,7 +43,7 @@ SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const s
     app::CatalogueRecord record;
     std::string field;
     if (app::parse_catalogue_record(line, record, field)) {
-      field = unusable_field(record.elements);
+      field = app::record_refusal(record);
     } else {
       field = "columns " + field;
     }

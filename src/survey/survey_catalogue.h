@@ -30,9 +30,10 @@ class SurveyInputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads every record of `path`. A record that cannot be read (a number, or an orbit that
-// is not an ellipse) gets one line "skytrak3d: bad record skipped (<file>, line <n>,
-// <field>)" on `warnings` and is counted. When `wanted` is not empty only records whose
+// Reads every record of `path`. A record that cannot be read (a number), or that the
+// dialogue would refuse (app::record_refusal: epoch, semimajor axis, eccentricity), gets
+// one line "skytrak3d: bad record skipped (<file>, line <n>, <field>)" on `warnings`
+// and is counted. When `wanted` is not empty only records whose
 // packed or readable designation it holds are kept.
 SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
                                       std::ostream& warnings);

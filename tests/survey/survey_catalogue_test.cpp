@@ -47,7 +47,7 @@ TEST(SurveyCatalogue, BadRecordsAreReportedOneLineEachAndSkipped) {
   EXPECT_DOUBLE_EQ(catalogue.objects[0].elements.a, 1.4581823);
   EXPECT_EQ(warnings.str(), "skytrak3d: bad record skipped (" + path.string() + ", line 2, columns 26-35)\n" +
                                 "skytrak3d: bad record skipped (" + path.string() +
-                                ", line 4, eccentricity, columns 69-79)\n");
+                                ", line 4, the eccentricity (columns 69-79) must be at least 0 and below 1)\n");
 }
 
 TEST(SurveyCatalogue, ObjectListKeepsOnlyTheNamedObjects) {
