@@ -27,7 +27,7 @@ void SurveyProgress::update(long done, long total) {
     std::snprintf(left, sizeof left, "%ld:%02ld", seconds / 60, seconds % 60);
   }
   err_ << "\r[" << std::string(static_cast<size_t>(filled), '#') << std::string(static_cast<size_t>(kBarWidth - filled), ' ')
-       << "] " << done << '/' << total << " objects, " << left << " left" << std::flush;
+       << "] " << done << '/' << total << " objects, " << left << " left  " << std::flush;  // blanks cover a shorter time
   shown_ = true;
 }
 
