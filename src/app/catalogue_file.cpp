@@ -41,6 +41,12 @@ CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& 
   if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")" + reason());
 }
 
+CatalogueFile::CatalogueFile(const std::filesystem::path& file, std::size_t chunk_bytes)
+    : name_(file.filename().string()), chunk_(chunk_bytes), buffer_(chunk_bytes) {
+  file_ = std::fopen(file.c_str(), "rb");
+  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + file.string() + ")");
+}
+
 CatalogueFile::~CatalogueFile() {
   if (file_ != nullptr) std::fclose(file_);
 }

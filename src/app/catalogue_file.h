@@ -30,6 +30,8 @@ class CatalogueFile {
   // creates an empty nea.dat and writes one hint naming the folder on `hints`. The file
   // is read in chunks of `chunk_bytes` (small ones let tests cross chunk boundaries).
   CatalogueFile(const std::filesystem::path& folder, std::ostream& hints, std::size_t chunk_bytes = 1 << 20);
+  // Opens the catalogue file `file` itself; throws CatalogueError when it cannot be opened.
+  explicit CatalogueFile(const std::filesystem::path& file, std::size_t chunk_bytes = 1 << 20);
   ~CatalogueFile();
   CatalogueFile(const CatalogueFile&) = delete;
   CatalogueFile& operator=(const CatalogueFile&) = delete;

@@ -11,6 +11,8 @@ namespace app {
 
 // Width of the packed designation in columns 1-7.
 inline constexpr std::size_t kDesignationWidth = 7;
+// Offset of the readable designation, columns 167-194 (kName28Width wide).
+inline constexpr std::size_t kName28Offset = 166;
 
 // The fields of a record the program uses.
 struct CatalogueRecord {

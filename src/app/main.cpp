@@ -1,4 +1,5 @@
-// SKYTRAK3D: the program's entry point, wiring the stages of the dialogue.
+// SKYTRAK3D: the program's entry point. Without arguments it wires the stages of the
+// dialogue; with arguments it hands them to the command line.
 #include <unistd.h>
 
 #include <iostream>
@@ -10,8 +11,10 @@
 #include "app/run_files.h"
 #include "app/run_stage.h"
 #include "app/view_dialogue.h"
+#include "cli/command_line.h"
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc > 1) return cli::run_command_line(argc, argv, std::cout, std::cerr);
   return app::run_main(std::cin, std::cout, std::cerr, [](app::Console& console) {
     app::Stages stages;
     stages.choose_object = [&console](app::RunState& state) { app::choose_object(console, state, ".", std::cerr); };

@@ -29,6 +29,7 @@ struct CloseApproach {
   double vp_kms = 0.0;      // speed at pericentre relative to the planet, km/s (<= 99.99)
   double energy = 0.0;      // planetocentric energy, AU^2/yr^2 (clamped beyond +-99.9)
   int planet = 0;           // planet number 1..9
+  int body = 0;             // start-up slot of the small body (several share a run in a survey)
   bool collision = false;   // pericentre inside the planet: the body is lost
 };
 

@@ -30,8 +30,8 @@ double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, do
   return dt < 0.0 ? -u : u;
 }
 
-// The record of an approach whose pericentre is peri, at Julian date jd.
-void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, const PlanetTerms& pt,
+// The record of body j's approach to planet p whose pericentre is peri, at Julian date jd.
+void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, int j, const PlanetTerms& pt,
                      const TwoBodyPericentre& peri, double jd, Encounters& encounters, bool& collided) {
   collided = false;
   if (peri.distance > kRecordHillRadii * pt.hill) return;
@@ -46,6 +46,7 @@ void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, co
   record.vp_kms = vp;
   record.energy = energy;
   record.planet = blocks.planet_number[blocks.start_slot[p]];
+  record.body = blocks.start_slot[j];
   collided = peri.distance < bodies.radius[p];
   record.collision = collided;
   encounters.approaches.push_back(record);
@@ -88,7 +89,7 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
           two_body_pericentre(pt.mass, planetocentric_position(substep_start), planetocentric_velocity(substep_start));
       const double jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
       bool collided = false;
-      record_approach(blocks, bodies, p, pt, peri, jd, encounters, collided);
+      record_approach(blocks, bodies, p, j, pt, peri, jd, encounters, collided);
       if (collided) {
         SlotList& pairs = encounters.collision_pairs;
         if (pairs.contains(p) || pairs.contains(j)) return false;

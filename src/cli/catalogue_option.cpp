@@ -1,0 +1,54 @@
+// The catalogue's place on the command line, and matches reported as lines.
+#include "cli/catalogue_option.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/catalogue_file.h"
+#include "app/catalogue_lookup.h"
+#include "cli/command_context.h"
+
+namespace cli {
+
+namespace {
+
+std::filesystem::path default_catalogue() {
+  std::error_code ignored;
+  for (const char* name : {app::kCatalogueName, app::kCatalogueUpperName}) {
+    if (std::filesystem::exists(name, ignored)) return name;
+  }
+  throw UsageError(std::string("no catalogue: ") + app::kCatalogueName +
+                   " is not in the current folder; name one with --catalogue FILE");
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void add_catalogue_option(CLI::App& command, std::string& file) {
+  command.add_option("--catalogue", file, "Catalogue of one-line MPC orbits (default: nea.dat here)")
+      ->type_name("FILE")
+      ->check(CLI::ExistingFile);
+}
+
+std::vector<app::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
+  app::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
+  std::vector<app::CatalogueRecord> found = app::look_up_catalogue(catalogue, text);
+  if (found.empty()) throw UsageError("no object matches \"" + text + "\" in the catalogue");
+  return found;
+}
+
+std::string record_line(const app::CatalogueRecord& record) {
+  const dynamics::OrbitalElements& el = record.elements;
+  char line[128];
+  std::snprintf(line, sizeof line, "%-7s  %-28s  a=%.7f  e=%.7f  i=%.5f\n", trimmed(record.designation).c_str(),
+                trimmed(record.name28).c_str(), el.a, el.e, el.i);
+  return line;
+}
+
+}  // namespace cli

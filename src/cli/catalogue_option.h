@@ -1,0 +1,26 @@
+// The --catalogue option shared by the subcommands that read the catalogue, and the
+// lookup of one object in it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/catalogue_record.h"
+
+namespace CLI {
+class App;
+}
+
+namespace cli {
+
+// Adds "--catalogue FILE" (an existing file) to `command`, read into `file`.
+void add_catalogue_option(CLI::App& command, std::string& file);
+
+// The records matching `text` in the catalogue `file`, or when `file` is empty in nea.dat
+// (else NEA.DAT) of the current folder. No catalogue there, or no match: UsageError.
+std::vector<app::CatalogueRecord> look_up(const std::string& file, const std::string& text);
+
+// One line per record: packed designation, readable designation, a, e, i.
+std::string record_line(const app::CatalogueRecord& record);
+
+}  // namespace cli

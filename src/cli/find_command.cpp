@@ -1,0 +1,37 @@
+// skytrak3d find TEXT [--catalogue FILE]
+#include "cli/find_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+#include "cli/catalogue_option.h"
+#include "cli/version_flag.h"
+
+namespace cli {
+
+namespace {
+
+struct FindOptions {
+  std::string text;
+  std::string catalogue;
+};
+
+}  // namespace
+
+void add_find_command(CLI::App& program, CommandContext& context) {
+  CLI::App* find = program.add_subcommand(
+      "find",
+      "List the catalogue records matching TEXT: a packed designation (K04M04N, a0191), a readable one "
+      "(2004 MN4, 360191, (360191)) or part of the name (apophis)");
+  add_version_flag(*find);
+  auto options = std::make_shared<FindOptions>();
+  find->add_option("TEXT", options->text, "Designation or part of the name")->required();
+  add_catalogue_option(*find, options->catalogue);
+  find->callback([options, &context] {
+    for (const app::CatalogueRecord& record : look_up(options->catalogue, options->text)) {
+      context.out << record_line(record);
+    }
+  });
+}
+
+}  // namespace cli

@@ -1,0 +1,182 @@
+// The integration of a group of survey objects and the events each yields.
+#include "survey/group_survey.h"
+
+#include <memory>
+
+#include "dynamics/constants.h"
+#include "dynamics/encounter_lists.h"
+#include "dynamics/planets_to_epoch.h"
+#include "dynamics/step.h"
+#include "survey/closest_approach.h"
+
+namespace survey {
+namespace {
+
+using dynamics::kDaysPerYear;
+using dynamics::Vec3;
+
+// A run as the single run holds it: the shared blocks, the bodies and the lists.
+struct GroupRun {
+  dynamics::SharedBlocks blocks;
+  dynamics::Bodies bodies;
+  dynamics::Encounters encounters;
+};
+
+const int kFirstObjectSlot = dynamics::object_slot(kSurveyClass);
+
+// The run of the group: the planets carried to the epoch, then each object set up as a
+// single run sets up its object, in the slots after the first.
+std::unique_ptr<GroupRun> set_up(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets) {
+  auto run = std::make_unique<GroupRun>();
+  dynamics::SharedBlocks& blocks = run->blocks;
+  dynamics::store_constants(blocks, kSurveyClass.central_mass);
+  blocks.epoch_jd = group.front()->epoch_jd;
+  auto alone = std::make_unique<dynamics::Bodies>();
+  for (size_t n = 0; n < group.size(); ++n) {
+    dynamics::setup_bodies(blocks, *alone, kSurveyClass, group[n]->elements);
+    const int slot = kFirstObjectSlot + static_cast<int>(n);
+    run->bodies.x[slot] = alone->x[kFirstObjectSlot];
+    run->bodies.v[slot] = alone->v[kFirstObjectSlot];
+    run->bodies.r[slot] = alone->r[kFirstObjectSlot];
+    run->bodies.epoch[slot] = alone->epoch[kFirstObjectSlot];
+    blocks.planet_number[slot] = blocks.planet_number[kFirstObjectSlot];
+  }
+  for (int k = 1; k <= blocks.counts.planets; ++k) {
+    run->bodies.x[k] = planets.bodies.x[k];
+    run->bodies.v[k] = planets.bodies.v[k];
+    run->bodies.r[k] = planets.bodies.r[k];
+    run->bodies.radius[k] = alone->radius[k];
+    run->bodies.epoch[k] = alone->epoch[k];
+  }
+  blocks.counts.total = kFirstObjectSlot - 1 + static_cast<int>(group.size());
+  dynamics::start_run(run->encounters);
+  return run;
+}
+
+// Heliocentric states of every body at the start of a step, by start-up slot (slots move
+// down when a body is removed at the end of the step).
+struct StepStart {
+  dynamics::SlotVectors x, v;
+  dynamics::SlotInts alive{};  // 1 for a start-up slot present at the start
+};
+
+void remember(const GroupRun& run, StepStart& start) {
+  start.alive.fill(0);
+  for (int k = 1; k <= run.blocks.counts.total; ++k) {
+    const int s = run.blocks.start_slot[k];
+    start.x[s] = run.bodies.x[k];
+    start.v[s] = run.bodies.v[k];
+    start.alive[s] = 1;
+  }
+}
+
+bool inside(const SurveySettings& settings, double jd) { return jd >= settings.from_jd && jd <= settings.to_jd; }
+
+SurveyRow row_of(const SurveyObject& object, EventKind event, int planet, double jd, double distance, double speed_kms) {
+  return SurveyRow{object.designation, object.packed, planet, jd, distance, speed_kms, event};
+}
+
+// The minima of the distance to each watched planet inside the step just taken, for the
+// object now in slot k.
+void find_approaches(const SurveyObject& object, const GroupRun& run, const StepStart& start, int k,
+                     const SurveySettings& settings, double h, double jd_end, std::vector<SurveyRow>& rows) {
+  const dynamics::Bodies& b = run.bodies;
+  const int s = run.blocks.start_slot[k];
+  for (int planet = 1; planet <= dynamics::kPlanetCount; ++planet) {
+    if (!settings.watched[static_cast<size_t>(planet)]) continue;
+    const int p = dynamics::planet_slot(kSurveyClass, planet);
+    const RelativeState before{dynamics::diff(start.x[s], start.x[p]), dynamics::diff(start.v[s], start.v[p])};
+    const RelativeState after{dynamics::diff(b.x[k], b.x[p]), dynamics::diff(b.v[k], b.v[p])};
+    const bool forward = h > 0.0;
+    const RelativeState& earlier = forward ? before : after;
+    const RelativeState& later = forward ? after : before;
+    if (!has_minimum(earlier, later)) continue;
+    const double span = std::fabs(h);
+    const ClosestApproach found = refine_minimum(earlier, later, span);
+    const double jd = (forward ? jd_end - span * kDaysPerYear : jd_end) + found.fraction * span * kDaysPerYear;
+    if (found.distance >= settings.distance_au || !inside(settings, jd)) continue;
+    rows.push_back(row_of(object, EventKind::approach, planet, jd, found.distance,
+                          found.speed / run.blocks.constants.auyr_per_kms));
+  }
+}
+
+// The row of an object removed at the end of a step: its collision record, else a fall
+// into the Sun or an ejection (unbound, or beyond the ejection limits) judged from its
+// state at the start of that step.
+SurveyRow loss_row(const SurveyObject& object, const GroupRun& run, const StepStart& start, int s, double jd) {
+  for (const dynamics::CloseApproach& record : run.encounters.approaches) {
+    if (record.body != s || !record.collision) continue;
+    const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, record.planet)];
+    return row_of(object, EventKind::collision, record.planet, record.jd, record.dmin_rplan * radius, record.vp_kms);
+  }
+  const dynamics::SharedBlocks& blocks = run.blocks;
+  const double r = dynamics::norm(start.x[s]);
+  const double a = 1.0 / (2.0 / r - dynamics::dot(start.v[s], start.v[s]) / blocks.constants.gm_central);
+  const bool ejected = a < 0.0 || a > blocks.ejection.max_semimajor || r > blocks.ejection.max_distance;
+  const double speed = dynamics::norm(start.v[s]) / blocks.constants.auyr_per_kms;
+  return row_of(object, ejected ? EventKind::ejection : EventKind::sun, 0, jd, r, speed);
+}
+
+// Steps from the epoch by h until the window's end in that direction is passed or every
+// object is gone.
+void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const SurveySettings& settings, double h,
+             std::vector<ObjectOutcome>& outcomes) {
+  const double end_jd = h > 0.0 ? settings.to_jd : settings.from_jd;
+  const int planets = run.blocks.counts.planets;
+  auto start = std::make_unique<StepStart>();
+  double T = 0.0;
+  while (run.blocks.counts.total > planets) {
+    remember(run, *start);
+    dynamics::take_step(run.blocks, run.bodies, run.encounters, T, h);
+    const double jd = run.blocks.epoch_jd + T * kDaysPerYear;
+    dynamics::SlotInts alive_now{};
+    for (int k = planets + 1; k <= run.blocks.counts.total; ++k) alive_now[run.blocks.start_slot[k]] = 1;
+    for (int s = kFirstObjectSlot; s < kFirstObjectSlot + static_cast<int>(group.size()); ++s) {
+      if (start->alive[s] == 0) continue;
+      ObjectOutcome& outcome = outcomes[static_cast<size_t>(s - kFirstObjectSlot)];
+      ++outcome.steps;
+      if (alive_now[s] == 0) {
+        const SurveyRow row = loss_row(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, s, jd);
+        if (inside(settings, row.jd)) outcome.rows.push_back(row);
+      }
+    }
+    for (int k = planets + 1; k <= run.blocks.counts.total; ++k) {
+      const int s = run.blocks.start_slot[k];
+      find_approaches(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, k, settings, h, jd,
+                      outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
+    }
+    if (h > 0.0 ? jd >= end_jd : jd <= end_jd) return;
+  }
+}
+
+}  // namespace
+
+void carry_planets(EpochPlanets& planets, double epoch_jd) {
+  dynamics::SharedBlocks blocks;
+  dynamics::store_constants(blocks, kSurveyClass.central_mass);
+  blocks.epoch_jd = epoch_jd;
+  // Any object serves: the planets' carriage reads only the epoch of the object's slot.
+  const dynamics::OrbitalElements placeholder{1.0, 0.1, 1.0, 0.0, 0.0, 0.0};
+  planets.epoch_jd = epoch_jd;
+  planets.bodies = dynamics::Bodies{};
+  dynamics::setup_bodies(blocks, planets.bodies, kSurveyClass, placeholder);
+  dynamics::carry_planets_to_epoch(blocks, planets.bodies, dynamics::kPlanetEpochJd);
+}
+
+std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,
+                                        const SurveySettings& settings) {
+  std::vector<ObjectOutcome> outcomes(group.size());
+  const double h = kSurveyClass.step;
+  const double epoch_jd = group.front()->epoch_jd;
+  if (settings.to_jd > epoch_jd) {
+    const std::unique_ptr<GroupRun> run = set_up(group, planets);
+    run_leg(group, *run, settings, h, outcomes);
+  }
+  if (settings.from_jd < epoch_jd) {
+    const std::unique_ptr<GroupRun> run = set_up(group, planets);
+    run_leg(group, *run, settings, -h, outcomes);
+  }
+  return outcomes;
+}
+
+}  // namespace survey

@@ -1,0 +1,45 @@
+// A group of survey objects of one epoch integrated together: the planets and up to
+// eleven massless objects in one run of the single run's step, so that the planets'
+// drifts and kicks are paid once for the group. Each object moves exactly as it would
+// alone: the step treats the small bodies one by one and they do not pull each other.
+#pragma once
+
+#include <vector>
+
+#include "dynamics/bodies.h"
+#include "dynamics/planet_setup.h"
+#include "survey/survey_catalogue.h"
+#include "survey/survey_settings.h"
+#include "survey/survey_table.h"
+
+namespace survey {
+
+// Every object is integrated with all nine planets and the shortest step of the single
+// run (the class of an object close to the Sun): one planet set serves the whole catalogue.
+inline constexpr dynamics::IntegrationClass kSurveyClass{};
+
+// Objects that share a run with the nine planets of the survey's class.
+inline constexpr int kGroupSize = dynamics::kMaxBodies - dynamics::kPlanetCount;
+
+// The planets of the survey's class carried from their table epoch to `epoch_jd`, as the
+// single run carries them; shared by every object of that epoch.
+struct EpochPlanets {
+  double epoch_jd = 0.0;
+  dynamics::Bodies bodies;  // planet slots 1..9 hold the carried states
+};
+
+void carry_planets(EpochPlanets& planets, double epoch_jd);
+
+struct ObjectOutcome {
+  std::vector<SurveyRow> rows;  // in the order found
+  long steps = 0;               // integration steps the object took
+};
+
+// Integrates 1..kGroupSize objects of one epoch from it forward to settings.to_jd and
+// backward to settings.from_jd (only the legs the window needs) and keeps the events
+// inside the window; one outcome per object, in the order given. `planets` must hold the
+// planets carried to that epoch.
+std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,
+                                        const SurveySettings& settings);
+
+}  // namespace survey

@@ -1,0 +1,106 @@
+// Running a survey end to end.
+#include "survey/survey_driver.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "survey/survey_catalogue.h"
+#include "survey/survey_progress.h"
+#include "survey/survey_ranks.h"
+#include "survey/survey_run.h"
+
+namespace survey {
+namespace {
+
+class TableWriteError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::string reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string(); }
+
+// Writes the table beside its final name and renames it there, so that a reader never
+// sees half a table.
+void write_table_file(const std::filesystem::path& path, const std::vector<SurveyRow>& rows) {
+  std::filesystem::path partial = path;
+  partial += ".partial";
+  errno = 0;
+  {
+    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+    if (file) write_table(file, rows);
+    file.close();
+    if (!file) {
+      const std::string why = reason();
+      std::remove(partial.c_str());
+      throw TableWriteError("cannot write the table (" + path.string() + ")" + why);
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(partial, path, error);
+  if (error) {
+    std::remove(partial.c_str());
+    throw TableWriteError("cannot write the table (" + path.string() + "): " + error.message());
+  }
+}
+
+long approaches_in(const std::vector<SurveyRow>& rows) {
+  return static_cast<long>(std::count_if(rows.begin(), rows.end(),
+                                         [](const SurveyRow& row) { return row.event == EventKind::approach; }));
+}
+
+std::string summary_line(const SurveyResult& result, int bad_records, double wall_seconds) {
+  char line[200];
+  std::snprintf(line, sizeof line,
+                "survey: %ld objects, %d bad records skipped, %ld approaches, %.2f s wall, %.0f object-steps/s",
+                result.objects, bad_records, approaches_in(result.rows), wall_seconds,
+                wall_seconds > 0.0 ? static_cast<double>(result.object_steps) / wall_seconds : 0.0);
+  return line;
+}
+
+}  // namespace
+
+int run_survey(const SurveyOptions& options, std::ostream& out, std::ostream& err, bool err_is_terminal) {
+  const auto start = std::chrono::steady_clock::now();
+  const SurveyRanks ranks;
+  const bool lead = ranks.rank() == 0;
+  // Every rank reads the catalogue; only the lead rank reports its bad records.
+  std::ostringstream quiet;
+  std::ostream& warnings = lead ? err : quiet;
+  try {
+    std::vector<std::string> wanted;
+    if (!options.object_list.empty()) wanted = read_object_list(options.object_list);
+    const SurveyCatalogue catalogue = read_survey_catalogue(options.catalogue, wanted, warnings);
+    const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    SurveyProgress bar(err, lead && err_is_terminal);
+    const SurveyResult mine = survey_objects(catalogue.objects, ranks.share(catalogue.objects.size()),
+                                             options.settings, jobs, [&](long done, long total) {
+                                               bar.update(done, total);
+                                             });
+    bar.finish();
+    const SurveyResult result = ranks.gather(mine);
+    if (!lead) return 0;
+    if (options.csv.empty()) {
+      write_table(out, result.rows);
+      out.flush();
+    } else {
+      write_table_file(options.csv, result.rows);
+    }
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    err << summary_line(result, catalogue.bad_records, wall) << '\n';
+    return 0;
+  } catch (const SurveyInputError& error) {
+    if (lead) err << "skytrak3d: " << error.what() << '\n';
+    return 1;
+  } catch (const TableWriteError& error) {
+    err << "skytrak3d: " << error.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace survey

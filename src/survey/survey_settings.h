@@ -1,0 +1,28 @@
+// What one survey looks for: the time window, the planets watched and the distance below
+// which a closest approach is reported.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "dynamics/constants.h"
+
+namespace survey {
+
+struct SurveySettings {
+  double from_jd = 0.0;  // start of the window, Julian date (TDB)
+  double to_jd = 0.0;    // end of the window
+  // watched[k] for planet number k (1..9); entry 0 unused.
+  std::array<bool, dynamics::kPlanetCount + 1> watched{};
+  double distance_au = 0.05;  // report minima of the distance below this
+};
+
+}  // namespace survey
+
+namespace survey {
+
+// Reads a --planet value: one planet number 1..9, a comma-separated list of them, or
+// "all". Returns false (leaving `watched` unchanged) when the text is none of these.
+bool parse_planet_list(std::string_view text, std::array<bool, dynamics::kPlanetCount + 1>& watched);
+
+}  // namespace survey

@@ -1,0 +1,114 @@
+// The command line run in-process: usage and version, the errors with exit status 2, and
+// find on the real catalogue.
+#include "cli/command_line.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/version_flag.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome run(std::vector<std::string> args) {
+  args.insert(args.begin(), "skytrak3d");
+  std::vector<const char*> argv;
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli::run_command_line(static_cast<int>(argv.size()), argv.data(), out, err);
+  return {status, out.str(), err.str()};
+}
+
+const std::string kCatalogue = std::string(SKYTRAK_SHARED_DATA) + "/NEA-2019-07-02.txt";
+
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(CommandLine, HelpAndVersionOnStdoutWithStatusZero) {
+  const Outcome help = run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_THAT(help.out, HasSubstr("find"));
+  EXPECT_EQ(help.err, "");
+  const Outcome find_help = run({"find", "--help"});
+  EXPECT_EQ(find_help.status, 0);
+  EXPECT_THAT(find_help.out, HasSubstr("--catalogue"));
+  for (const auto& args : {std::vector<std::string>{"--version"}, std::vector<std::string>{"find", "--version"}}) {
+    const Outcome version = run(args);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string(cli::kVersionText) + "\n");
+  }
+}
+
+// Each wrong command line: exactly one message line and the hint naming the right --help.
+TEST(CommandLine, WrongCommandLinesGiveOneLineAndTheHintWithStatusTwo) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string hint;
+  };
+  const std::vector<Case> cases = {
+      {{"--frobnicate"}, "Run 'skytrak3d --help' for usage."},
+      {{"paint"}, "Run 'skytrak3d --help' for usage."},
+      {{"find"}, "Run 'skytrak3d find --help' for usage."},
+      {{"find", "x", "--catalogue", "no/such/file"}, "Run 'skytrak3d find --help' for usage."},
+      {{"find", "x", "--colour"}, "Run 'skytrak3d find --help' for usage."},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = run(c.args);
+    EXPECT_EQ(outcome.status, 2) << c.args.back();
+    EXPECT_EQ(outcome.out, "");
+    const std::vector<std::string> lines = lines_of(outcome.err);
+    ASSERT_EQ(lines.size(), 2u) << outcome.err;
+    EXPECT_THAT(lines[0], StartsWith("skytrak3d: "));
+    EXPECT_EQ(lines[1], c.hint);
+  }
+}
+
+TEST(CommandLine, FindByEveryFormOfADesignationAndByName) {
+  if (!std::filesystem::exists(kCatalogue)) GTEST_SKIP() << "real catalogue absent";
+  const Outcome packed = run({"find", "a0191", "--catalogue", kCatalogue});
+  ASSERT_EQ(packed.status, 0) << packed.err;
+  ASSERT_EQ(lines_of(packed.out).size(), 1u);
+  EXPECT_THAT(packed.out, StartsWith("a0191    (360191) 1988 TA"));
+  EXPECT_THAT(packed.out, HasSubstr("a=1.5397415  e=0.4784641  i=2.53130"));
+  // The same record through the readable number, in parentheses, and its old provisional
+  // designation found in the name.
+  for (const char* form : {"360191", "(360191)", "1988 TA"}) {
+    EXPECT_EQ(run({"find", form, "--catalogue", kCatalogue}).out, packed.out) << form;
+  }
+  const Outcome by_name = run({"find", "APOPHIS", "--catalogue", kCatalogue});
+  EXPECT_THAT(by_name.out, StartsWith("99942    (99942) Apophis"));
+  EXPECT_EQ(run({"find", "2014 OV391", "--catalogue", kCatalogue}).out.substr(0, 7), "K14Od1V");
+  EXPECT_EQ(run({"find", "6344 P-L", "--catalogue", kCatalogue}).out.substr(0, 7), "PLS6344");
+  // Part of a name common to several records lists every one of them.
+  const Outcome eros = run({"find", "eros", "--catalogue", kCatalogue});
+  EXPECT_GT(lines_of(eros.out).size(), 1u);
+  EXPECT_THAT(eros.out, HasSubstr("(433) Eros"));
+}
+
+TEST(CommandLine, FindWithoutMatchIsAUsageError) {
+  if (!std::filesystem::exists(kCatalogue)) GTEST_SKIP() << "real catalogue absent";
+  const Outcome none = run({"find", "no such rock", "--catalogue", kCatalogue});
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.out, "");
+  EXPECT_EQ(lines_of(none.err).front(), "skytrak3d: no object matches \"no such rock\" in the catalogue");
+}
+
+}  // namespace

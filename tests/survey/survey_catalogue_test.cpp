@@ -1,0 +1,77 @@
+// Reading a survey's objects: bad records reported and skipped, the object list, and a
+// catalogue that cannot be read.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "survey/survey_catalogue.h"
+#include "test_support/temp_dir.h"
+
+namespace {
+
+using namespace survey;
+
+std::vector<std::string> sample_lines() {
+  std::ifstream in(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat");
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+void write_lines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  std::ofstream out(path, std::ios::binary);
+  for (const std::string& line : lines) out << line << '\n';
+}
+
+TEST(SurveyCatalogue, BadRecordsAreReportedOneLineEachAndSkipped) {
+  const std::vector<std::string> good = sample_lines();
+  ASSERT_GE(good.size(), 3u);
+  std::string bad_number = good[1];
+  bad_number.replace(30, 3, "x.y");  // inside the mean anomaly, columns 26-35
+  std::string hyperbolic = good[2];
+  hyperbolic.replace(68, 11, "  1.2000000");  // eccentricity, columns 69-79
+  test_support::TempDir dir;
+  const auto path = dir.path() / "cat.txt";
+  write_lines(path, {good[0], bad_number, "", hyperbolic, good[3]});
+  std::ostringstream warnings;
+  const SurveyCatalogue catalogue = read_survey_catalogue(path, {}, warnings);
+  EXPECT_EQ(catalogue.bad_records, 2);
+  ASSERT_EQ(catalogue.objects.size(), 2u);
+  EXPECT_EQ(catalogue.objects[0].packed, "00433");
+  EXPECT_EQ(catalogue.objects[0].designation, "(433) Eros");
+  EXPECT_DOUBLE_EQ(catalogue.objects[0].epoch_jd, 2458666.5);  // 2019 July 2.0
+  EXPECT_DOUBLE_EQ(catalogue.objects[0].elements.a, 1.4581823);
+  EXPECT_EQ(warnings.str(), "skytrak3d: bad record skipped (" + path.string() + ", line 2, columns 26-35)\n" +
+                                "skytrak3d: bad record skipped (" + path.string() +
+                                ", line 4, the eccentricity (columns 69-79) must be at least 0 and below 1)\n");
+}
+
+TEST(SurveyCatalogue, ObjectListKeepsOnlyTheNamedObjects) {
+  const std::vector<std::string> good = sample_lines();
+  test_support::TempDir dir;
+  write_lines(dir.path() / "cat.txt", good);
+  // By packed or by readable designation, blanks around ignored.
+  write_lines(dir.path() / "list.txt", {"  99942 ", "", "(433) Eros", "nothing such"});
+  std::ostringstream warnings;
+  const SurveyCatalogue catalogue =
+      read_survey_catalogue(dir.path() / "cat.txt", read_object_list(dir.path() / "list.txt"), warnings);
+  ASSERT_EQ(catalogue.objects.size(), 2u);
+  EXPECT_EQ(catalogue.objects[0].packed, "00433");
+  EXPECT_EQ(catalogue.objects[1].packed, "99942");
+  EXPECT_EQ(warnings.str(), "");
+}
+
+TEST(SurveyCatalogue, UnreadableFilesThrow) {
+  test_support::TempDir dir;
+  std::ostringstream warnings;
+  EXPECT_THROW(read_survey_catalogue(dir.path() / "missing.txt", {}, warnings), SurveyInputError);
+  EXPECT_THROW(read_object_list(dir.path() / "missing.txt"), SurveyInputError);
+  // A folder opens but cannot be read.
+  EXPECT_THROW(read_survey_catalogue(dir.path(), {}, warnings), SurveyInputError);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+// Objects that leave the run: one aimed at the Earth gives a collision row, one inside
+// the Sun a fall into the Sun; each is then gone, with no row after its loss.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "dynamics/conic.h"
+#include "survey/group_survey.h"
+
+namespace {
+
+using namespace survey;
+using dynamics::Vec3;
+
+constexpr double kEpoch = 2458666.5;
+
+// Elements (as a catalogue gives them) of the heliocentric state X, V at kEpoch.
+dynamics::OrbitalElements elements_of(const Vec3& X, const Vec3& V) {
+  const double gm = dynamics::kGaussK2;
+  const double t = kEpoch / dynamics::kDaysPerYear;
+  dynamics::Conic conic;
+  dynamics::conic_from_state(gm, t, X, V, conic, 0.0);
+  const double a = conic.q / (1.0 - conic.e);
+  const double n = std::sqrt(gm / (a * a * a));
+  const double deg = 180.0 / dynamics::kPi;
+  return {a, conic.e, conic.i * deg, conic.node * deg, conic.peri * deg, n * (t - conic.tau) * deg};
+}
+
+SurveySettings month_after_epoch() {
+  SurveySettings settings;
+  settings.from_jd = kEpoch;
+  settings.to_jd = kEpoch + 30.0;
+  settings.watched[3] = true;
+  settings.distance_au = 0.05;
+  return settings;
+}
+
+// 0.02 AU from the Earth, heading straight at it at 10 km/s: it hits after about
+// 0.02 AU / 10 km/s = 3.46 d (a little less, the Earth pulling it in).
+TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
+  EpochPlanets planets;
+  carry_planets(planets, kEpoch);
+  const int earth = dynamics::planet_slot(kSurveyClass, 3);
+  const Vec3 toward = {0.6, 0.8, 0.0};
+  const double distance = 0.02, speed = 10.0 * dynamics::kAuYrPerKmS;
+  Vec3 X, V;
+  for (int c = 0; c < 3; ++c) {
+    X[c] = planets.bodies.x[earth][c] - distance * toward[c];
+    V[c] = planets.bodies.v[earth][c] + speed * toward[c];
+  }
+  SurveyObject object{"Impactor", "X0001", kEpoch, elements_of(X, V)};
+  const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, month_after_epoch());
+  ASSERT_EQ(outcome[0].rows.size(), 1u);
+  const SurveyRow& row = outcome[0].rows[0];
+  EXPECT_EQ(row.event, EventKind::collision);
+  EXPECT_EQ(row.planet, 3);
+  const double straight_days = distance / speed * dynamics::kDaysPerYear;
+  EXPECT_GT(row.jd, kEpoch + 0.95 * straight_days);
+  EXPECT_LT(row.jd, kEpoch + straight_days);
+  EXPECT_LT(row.distance, 6371.0 * dynamics::kKmToAu);
+  EXPECT_GT(row.speed_kms, 10.0);
+  // The run stopped at the loss: fewer steps than the month needs.
+  EXPECT_LT(outcome[0].steps, static_cast<long>(30.0 / (kSurveyClass.step * dynamics::kDaysPerYear)));
+}
+
+// Set up at perihelion 0.001 AU from the Sun, inside its capture radius (1.14 solar
+// radii, 0.0053 AU): lost at the first step, judged from its state at the step's start.
+TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
+  EpochPlanets planets;
+  carry_planets(planets, kEpoch);
+  SurveyObject object{"Grazer", "X0002", kEpoch, {1.0, 0.999, 10.0, 30.0, 40.0, 0.0}};
+  const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, month_after_epoch());
+  ASSERT_EQ(outcome[0].rows.size(), 1u);
+  const SurveyRow& row = outcome[0].rows[0];
+  EXPECT_EQ(row.event, EventKind::sun);
+  EXPECT_EQ(row.planet, 0);
+  EXPECT_DOUBLE_EQ(row.jd, kEpoch + kSurveyClass.step * dynamics::kDaysPerYear);
+  EXPECT_NEAR(row.distance, 0.001, 1e-12);
+  EXPECT_EQ(outcome[0].steps, 1);
+  std::ostringstream table;
+  write_table(table, outcome[0].rows);
+  EXPECT_NE(table.str().find(",Sun,"), std::string::npos);
+}
+
+}  // namespace
