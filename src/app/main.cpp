@@ -20,7 +20,10 @@ int main() {
     };
     stages.read_back = [](app::RunState& state) { app::read_back(state, state.name7 + ".xyz"); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
-    stages.plot = [](app::RunState& state, int iopt) { app::plot_picture(state, app::plot_output(iopt)); };
+    stages.plot = [&console](app::RunState& state, int iopt) {
+      // The view last shown in the window, in the form the view prompt takes.
+      if (app::plot_picture(state, app::plot_output(iopt))) console.formatted(app::view_prompt_form(state.view));
+    };
     return stages;
   });
 }

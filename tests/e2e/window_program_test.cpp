@@ -67,6 +67,8 @@ class ProgramSession {
       if (chdir(folder_.c_str()) != 0) _exit(126);
       setenv("DISPLAY", display.c_str(), 1);
       setenv("SDL_VIDEODRIVER", "x11", 1);
+      // The page header's date and time stay the same from one picture to the next.
+      setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
       const std::string program = std::string(SKYTRAK_BIN_DIR) + "/skytrak3d";
       execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
       _exit(127);
@@ -306,17 +308,18 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   EXPECT_NE(geometry.find("Height: 600\n"), std::string::npos) << geometry;
   expect_still_picture(grab_window(display, first), path, view);
 
-  // Neither the left button nor Return ends the wait.
-  x_command(display, "xdotool mousemove --window " + first + " 400 300 click 1");
+  // Neither a left click without a drag nor Return ends the wait, or changes the view.
+  x_command(display, "xdotool mousemove --window " + first + " 400 300 click 1 click 2");
   x_command(display, "xdotool windowfocus --sync " + first + " key Return");
   std::this_thread::sleep_for(500ms);
   EXPECT_FALSE(program.ended());
   EXPECT_EQ(program.count(kMenuHead), 0);
   EXPECT_EQ(window_test::trimmed(x_command(display, "xdotool getwindowname " + first)), kWaitingTitle);
 
-  // The right button does, and the menu comes back.
+  // The right button does, and the menu comes back after the view in the prompt's form.
   x_command(display, "xdotool mousemove --window " + first + " 400 300 click 3");
   ASSERT_TRUE(program.wait_for(kMenuHead, 1)) << "the right button did not end the wait";
+  EXPECT_EQ(program.count("\nS,-1.00,0.00,5.00\n"), 1) << program.file("out.txt");
   EXPECT_NE(x_command(display, "xwininfo -id " + first).find("Bad"), std::string::npos)
       << "the dismissed window is still there";
 
@@ -338,11 +341,73 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
     if (menus % 2 == 0) {
       ASSERT_TRUE(window_test::send_close_request(display, std::stoul(window)));
     } else {
-      x_command(display, "xdotool mousemove --window " + window + " 400 300 click 3");
+      const std::string key[] = {"Escape", "q", "space"};
+      x_command(display, "xdotool windowfocus --sync " + window + " key " + key[menus % 3]);
     }
     ASSERT_TRUE(program.wait_for(kMenuHead, menus)) << program.file("err.txt");
   }
 
+  program.answer("8");
+  EXPECT_EQ(program.exit_status(), 0);
+  EXPECT_EQ(program.file("err.txt"), "");
+}
+
+// How many pixels differ between two pictures of the same size.
+int differing_pixels(const WindowPicture& a, const WindowPicture& b) {
+  int n = 0;
+  for (int j = 0; j < a.height; ++j)
+    for (int i = 0; i < a.width; ++i) n += a.at(i, j) != b.at(i, j);
+  return n;
+}
+
+// Turning the view: the arrow keys change the picture and Home brings the asked one
+// back exactly; a drag changes it again, and the position printed at the close,
+// typed at the view prompt, draws the same picture pixel for pixel.
+TEST_F(WindowProgram, TurnedViewIsPrintedAndReproduced) {
+  ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+  const std::string& display = server_->display();
+  ProgramSession& program = *program_;
+  program.answer("S,-1,0,5,N");
+  const std::string window = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_FALSE(window.empty()) << program.file("err.txt");
+  const WindowPicture asked = grab_window(display, window);
+
+  // Home from the asked view: nothing moves.
+  x_command(display, "xdotool windowfocus --sync " + window + " key Home");
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(differing_pixels(grab_window(display, window), asked), 0);
+
+  x_command(display, "xdotool windowfocus --sync " + window + " key Right Up");
+  std::this_thread::sleep_for(1s);
+  const WindowPicture turned = grab_window(display, window);
+  EXPECT_GT(differing_pixels(turned, asked), 200) << "the arrows did not turn the view";
+  x_command(display, "xdotool windowfocus --sync " + window + " key Home");
+  std::this_thread::sleep_for(1s);
+  EXPECT_EQ(differing_pixels(grab_window(display, window), asked), 0) << "Home did not go back";
+
+  // A drag to the right from the middle of the window.
+  x_command(display, "xdotool mousemove --window " + window + " 400 300 mousedown 1 mousemove --window " +
+                         window + " 460 300 mousemove --window " + window + " 480 330 mouseup 1");
+  std::this_thread::sleep_for(1s);
+  const WindowPicture dragged = grab_window(display, window);
+  EXPECT_GT(differing_pixels(dragged, asked), 200) << "the drag did not turn the view";
+  x_command(display, "xdotool mousemove --window " + window + " 400 300 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+  const std::string out = program.file("out.txt");
+  const auto at = out.rfind("\nS,");
+  ASSERT_NE(at, std::string::npos) << out;
+  const std::string position = out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+  EXPECT_NE(position, "S,-1.00,0.00,5.00");
+
+  // NEW VIEW with the printed position: the same picture.
+  program.answer("5");
+  ASSERT_TRUE(program.wait_for("from above the Sun", 2));
+  program.answer(position + ",N");
+  const std::string again = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_FALSE(again.empty());
+  EXPECT_EQ(differing_pixels(grab_window(display, again), dragged), 0) << position;
+  x_command(display, "xdotool mousemove --window " + again + " 400 300 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 2));
   program.answer("8");
   EXPECT_EQ(program.exit_status(), 0);
   EXPECT_EQ(program.file("err.txt"), "");
