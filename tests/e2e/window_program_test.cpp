@@ -274,8 +274,8 @@ class WindowProgram : public ::testing::Test {
 
   // A private X server and the program on it, answered up to the view question:
   // the Earth, Eros, and the span and output step `span`.
-  void start(const std::string& span) {
-    server_ = std::make_unique<XvfbServer>();
+  void start(const std::string& span, int depth = 24) {
+    server_ = std::make_unique<XvfbServer>(depth);
     ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
     program_ = std::make_unique<ProgramSession>(server_->display());
     ASSERT_TRUE(program_->started());
@@ -411,6 +411,80 @@ TEST_F(WindowProgram, TurnedViewIsPrintedAndReproduced) {
   program.answer("8");
   EXPECT_EQ(program.exit_status(), 0);
   EXPECT_EQ(program.file("err.txt"), "");
+}
+
+// Every display depth shows the picture, or says in one line that it cannot and goes
+// on as without a display.
+TEST_F(WindowProgram, EveryDisplayDepthShowsThePictureOrSaysWhy) {
+  for (int depth : {8, 16, 24, 30}) {
+    SCOPED_TRACE("depth " + std::to_string(depth));
+    ASSERT_NO_FATAL_FAILURE(start("1,0.01", depth));
+    ProgramSession& program = *program_;
+    const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
+    program.answer("S,-1,0,5,N");
+    if (depth == 8) {
+      // An 8-bit display offers no true-colour visual that SDL can draw into.
+      ASSERT_TRUE(program.wait_for(kMenuHead, 1)) << program.file("err.txt");
+      const std::string err = program.file("err.txt");
+      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+      EXPECT_EQ(err.rfind("skytrak3d: the plot cannot be shown on this display (", 0), 0u) << err;
+    } else {
+      const std::string window = find_window(server_->display(), kWaitingTitle, kLongWait);
+      ASSERT_FALSE(window.empty()) << program.file("err.txt");
+      WindowPicture picture = grab_window(server_->display(), window);
+      // 16 bits keep 5 or 6 bits a channel, and the read-back fills the low ones: the
+      // picture's colours have channels of 0 or 255 only.
+      for (std::uint8_t& channel : picture.rgb) channel = channel > 127 ? 255 : 0;
+      expect_still_picture(picture, path, VerticalView{5.0});
+      x_command(server_->display(), "xdotool mousemove --window " + window + " 400 300 click 3");
+      ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+      EXPECT_EQ(program.file("err.txt"), "");
+    }
+    program.answer("8");
+    EXPECT_EQ(program.exit_status(), 0);
+    program_.reset();
+    server_.reset();
+  }
+}
+
+// A resized window shows the whole page scaled to fit, its aspect kept, centred, with
+// the background around it.
+TEST_F(WindowProgram, ResizedWindowKeepsThePagesAspect) {
+  ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+  const std::string& display = server_->display();
+  ProgramSession& program = *program_;
+  program.answer("S,-1,0,5,N");
+  const std::string window = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_FALSE(window.empty()) << program.file("err.txt");
+  // Moved to the screen's corner first, so that all of it is on the screen.
+  x_command(display, "xdotool windowmove --sync " + window + " 0 0 windowsize --sync " + window + " 1000 400");
+  std::this_thread::sleep_for(1s);
+  const WindowPicture picture = grab_window(display, window);
+  ASSERT_EQ(picture.width, 1000);
+  ASSERT_EQ(picture.height, 400);
+  // 800 x 600 scaled by 400 / 600: 533 x 400, from x = 233.
+  const double scale = 400.0 / 600.0;
+  const int left = (1000 - 533) / 2;
+  int outside = 0;
+  for (int j = 0; j < 400; ++j)
+    for (int i = 0; i < 1000; ++i)
+      if (i < left || i >= left + 533) outside += picture.at(i, j) != 0;
+  EXPECT_EQ(outside, 0) << "drawing outside the scaled page";
+  int sx, sy;
+  VerticalView{5.0}.pixel({-1, 0, 0}, sx, sy);
+  EXPECT_TRUE(picture.has_near(left + static_cast<int>(sx * scale), static_cast<int>(sy * scale), 2, kYellow));
+  const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
+  int missed = 0;
+  for (std::size_t k = 0; k < path.size(); k += 10) {
+    int px, py;
+    VerticalView{5.0}.pixel(path[k], px, py);
+    missed += !picture.has_near(left + static_cast<int>(px * scale), static_cast<int>(py * scale), 2, kGreen);
+  }
+  EXPECT_EQ(missed, 0);
+  x_command(display, "xdotool mousemove --window " + window + " 500 200 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+  program.answer("8");
+  EXPECT_EQ(program.exit_status(), 0);
 }
 
 // An animated view of three years: while the frames are drawn the window is titled
