@@ -359,6 +359,7 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
     window_.reset();
     return result;
   }
+  canvas_.set_antialiased(true);
   // Until the library loads its table, index 0 is the background colour.
   std::array<int, 256> table{};
   if (params.background_mode == kLightBackground) table[0] = 0xFFFFFF;
