@@ -414,7 +414,9 @@ void ScreenDevice::dismiss_window() {
 
 void ScreenDevice::update() {
   batch_.flush();
-  if (window_ == nullptr) return;
+  // An animation updates far more often than a screen shows or a user acts: the
+  // window is looked at no more often than it gets a copy.
+  if (window_ == nullptr || SDL_GetTicks64() - window_->last_copy_ms < kMinCopyIntervalMs) return;
   bool repaint = false;
   UserRequest ignored;  // another view is asked for only of a finished picture
   Answer answer;
@@ -431,7 +433,10 @@ void ScreenDevice::update() {
     changed_ = {};
     return;
   }
-  if (changed_.empty() || SDL_GetTicks64() - window_->last_copy_ms < kMinCopyIntervalMs) return;
+  if (changed_.empty()) {
+    window_->last_copy_ms = SDL_GetTicks64();  // looked at: the next look is due in one interval
+    return;
+  }
   window_->copy(canvas_, {changed_.x1, changed_.y1, changed_.x2 - changed_.x1 + 1,
                           changed_.y2 - changed_.y1 + 1});
   changed_ = {};
