@@ -285,8 +285,17 @@ class WindowProgram : public ::testing::Test {
     ASSERT_TRUE(program_->wait_for("from above the Sun", 1)) << program_->file("err.txt");
   }
 
+  // A year of Eros seen from straight above the Sun, still, waiting in window_.
+  void open_still_view() {
+    ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+    program_->answer("S,-1,0,5,N");
+    window_ = find_window(server_->display(), kWaitingTitle, kLongWait);
+    ASSERT_FALSE(window_.empty()) << program_->file("err.txt");
+  }
+
   std::unique_ptr<XvfbServer> server_;
   std::unique_ptr<ProgramSession> program_;  // ended before the server goes
+  std::string window_;
 };
 
 // Eros around the Earth for a year, seen from straight above the Sun: the picture,
@@ -364,12 +373,10 @@ int differing_pixels(const WindowPicture& a, const WindowPicture& b) {
 // back exactly; a drag changes it again, and the position printed at the close,
 // typed at the view prompt, draws the same picture pixel for pixel.
 TEST_F(WindowProgram, TurnedViewIsPrintedAndReproduced) {
-  ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+  ASSERT_NO_FATAL_FAILURE(open_still_view());
   const std::string& display = server_->display();
   ProgramSession& program = *program_;
-  program.answer("S,-1,0,5,N");
-  const std::string window = find_window(display, kWaitingTitle, kLongWait);
-  ASSERT_FALSE(window.empty()) << program.file("err.txt");
+  const std::string window = window_;
   const WindowPicture asked = grab_window(display, window);
 
   // Home from the asked view: nothing moves.
@@ -450,12 +457,10 @@ TEST_F(WindowProgram, EveryDisplayDepthShowsThePictureOrSaysWhy) {
 // A resized window shows the whole page scaled to fit, its aspect kept, centred, with
 // the background around it.
 TEST_F(WindowProgram, ResizedWindowKeepsThePagesAspect) {
-  ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+  ASSERT_NO_FATAL_FAILURE(open_still_view());
   const std::string& display = server_->display();
   ProgramSession& program = *program_;
-  program.answer("S,-1,0,5,N");
-  const std::string window = find_window(display, kWaitingTitle, kLongWait);
-  ASSERT_FALSE(window.empty()) << program.file("err.txt");
+  const std::string window = window_;
   // Moved to the screen's corner first, so that all of it is on the screen.
   x_command(display, "xdotool windowmove --sync " + window + " 0 0 windowsize --sync " + window + " 1000 400");
   std::this_thread::sleep_for(1s);
