@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
     };
     stages.read_back = [](app::RunState& state) { app::read_back(state, app::coordinates_file_name(state.name7)); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
-    stages.plot = [](app::RunState& state, int iopt) { app::plot_picture(state, app::plot_output(iopt)); };
+    stages.plot = [&console](app::RunState& state, int iopt) {
+      // The view last shown in the window, in the form the view prompt takes.
+      if (app::plot_picture(state, app::plot_output(iopt))) console.formatted(app::view_prompt_form(state.view));
+    };
     return stages;
   });
 }

@@ -1,9 +1,10 @@
 // The plot: output settings, the page, the 3D box, titles, the path, the Sun and the
-// planet (or the Moon's orbit around the Earth), frame by frame.
+// planet (or the Moon's orbit around the Earth), frame by frame; on the screen, the
+// other views the user asks for in the window.
 #include "app/plot_stage.h"
 
 #include "app/file_stem.h"
-
+#include "app/view_turn.h"
 #include "plot/plotix.h"
 
 namespace app {
@@ -55,8 +56,7 @@ void set_up_page(const RunState& state) {
   plotix::vfoc3d(state.view.xf, state.view.yf, state.view.zf, "USER");
 }
 
-// One frame: the whole picture with the first `k` points of the path.
-void draw_frame(const RunState& state, int k) {
+void draw_box_and_titles(const RunState& state) {
   const AxisBox& b = state.axes;
   plotix::color("MAGENTA");
   plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
@@ -67,8 +67,17 @@ void draw_frame(const RunState& state, int k) {
   plotix::solid();
   plotix::color("WHITE");
   plotix::title();
+}
+
+// The path's points first..last (1-based, inclusive).
+void draw_path(const RunState& state, int first, int last) {
   plotix::color("GREEN");
-  plotix::curv3d(state.x.data(), state.y.data(), state.z.data(), k);
+  plotix::curv3d(state.x.data() + first - 1, state.y.data() + first - 1,
+                 state.z.data() + first - 1, last - first + 1);
+}
+
+// The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path.
+void draw_bodies(const RunState& state) {
   // On paper the name WHITE draws black, so saved pages show the Sun in black.
   const bool paper = state.iopt == 2 || state.iopt == 3 || state.iopt == 4;
   plotix::color(paper ? "WHITE" : "YELLOW");
@@ -80,7 +89,62 @@ void draw_frame(const RunState& state, int k) {
   } else {
     plotix::sphe3d(0.0f, 0.0f, 0.0f, 0.0015f * state.view.dpl, 10, 10);
   }
+}
+
+// One frame: the whole picture with the first `k` points of the path.
+void draw_frame(const RunState& state, int k) {
+  draw_box_and_titles(state);
+  draw_path(state, 1, k);
+  draw_bodies(state);
   plotix::endgrf();
+}
+
+// The next frame of an animation over the last one: of all the picture only the path's
+// newest segment changes, and the bodies that lie over it are drawn again. The axis
+// system is set up anew for the segment, which also draws the axes again; in the
+// last frame the whole picture is drawn afresh, so that it is exactly the still one.
+void draw_next_frame(const RunState& state, int k) {
+  const AxisBox& b = state.axes;
+  plotix::color("MAGENTA");
+  plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
+  draw_path(state, k - 1, k);
+  draw_bodies(state);
+  plotix::endgrf();
+}
+
+// The whole picture again on an erased page (a new view, or the end of an animation).
+void redraw(const RunState& state) {
+  plotix::erase_page();
+  set_up_page(state);
+  draw_frame(state, state.npts);
+}
+
+// Frames kstart..npts. Each costs the same whatever its number, so an animation
+// takes time in proportion to its length. When the user dismisses the window the
+// animation stops there: the rest of the path is not drawn, and the window is gone.
+void draw_frames(const RunState& state) {
+  if (state.kstart > state.npts) return;
+  draw_frame(state, state.kstart);
+  for (int k = state.kstart + 1; k <= state.npts; ++k) {
+    if (plotix::window_dismissed()) return;
+    if (k < state.npts) {
+      draw_next_frame(state, k);
+    } else {
+      redraw(state);
+    }
+  }
+}
+
+// The views the user asks for in the window, each drawn at once; the last one shown
+// stays the run's view (the menu's saves draw it).
+void look_around(RunState& state) {
+  const View asked = state.view;
+  for (;;) {
+    const devices::UserRequest request = plotix::wait_for_request();
+    if (request.kind == devices::UserRequest::kDismiss) return;
+    state.view = turned_view(state.view, asked, request);
+    redraw(state);
+  }
 }
 
 }  // namespace
@@ -100,14 +164,17 @@ std::string picture_file_name(const std::string& name7, PlotOutput output) {
   return {};
 }
 
-void plot_picture(RunState& state, PlotOutput output) {
+bool plot_picture(RunState& state, PlotOutput output) {
   choose_output(state, output);
   plotix::disini();
   set_up_page(state);
   if (state.anim == 'N' || state.anim == 'n') state.kstart = state.npts;
   if (state.anim == 'Y' || state.anim == 'y') state.kstart = 1;
-  for (int k = state.kstart; k <= state.npts; ++k) draw_frame(state, k);
+  draw_frames(state);
+  look_around(state);
+  const bool window_closed = plotix::window_dismissed();
   plotix::disfin();
+  return window_closed;
 }
 
 }  // namespace app

@@ -19,7 +19,10 @@ PlotOutput plot_output(int iopt);
 std::string picture_file_name(const std::string& name7, PlotOutput output);
 
 // Makes the output settings for `output`, then draws: one frame per point from
-// kstart to npts (kstart from the animation key), each ended by endgrf; then disfin.
-void plot_picture(RunState& state, PlotOutput output);
+// kstart to npts (kstart from the animation key), each ended by endgrf. On the
+// screen, the user may then turn and zoom the view in the window; each new view is
+// drawn at once and becomes the run's view. Then disfin. True when the picture was
+// shown in a window that the user has now closed.
+bool plot_picture(RunState& state, PlotOutput output);
 
 }  // namespace app

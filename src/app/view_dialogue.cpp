@@ -1,9 +1,40 @@
 // The view dialogue and the focus point and distances that follow from its answers.
 #include "app/view_dialogue.h"
 
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 
 namespace app {
+
+void place_focus(RunState& state) {
+  View& view = state.view;
+  if (view.focus == 'P' || view.focus == 'p') {
+    view.xf = view.yf = view.zf = 0.0f;
+  } else if ((view.focus == 'A' || view.focus == 'a') && state.npts > 0) {
+    view.xf = state.x[state.npts - 1];
+    view.yf = state.y[state.npts - 1];
+    view.zf = state.z[state.npts - 1];
+  } else {
+    view.xf = -1.0f;
+    view.yf = 0.0f;
+    view.zf = 0.0f;
+  }
+}
+
+void measure_distances(View& view) {
+  view.dpl = std::sqrt(view.xobs * view.xobs + view.yobs * view.yobs + view.zobs * view.zobs);
+  view.dsun = std::sqrt((1.0f + view.xobs) * (1.0f + view.xobs) + view.yobs * view.yobs + view.zobs * view.zobs);
+}
+
+std::string view_prompt_form(const View& view) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%c,%.2f,%.2f,%.2f",
+                static_cast<char>(std::toupper(static_cast<unsigned char>(view.focus))),
+                static_cast<double>(view.xobs), static_cast<double>(view.yobs),
+                static_cast<double>(view.zobs));
+  return text;
+}
 
 void view_dialogue(Console& console, RunState& state) {
   console.empty_line();
@@ -20,19 +51,8 @@ void view_dialogue(Console& console, RunState& state) {
   View& view = state.view;
   console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &state.anim});
 
-  if (view.focus == 'P' || view.focus == 'p') {
-    view.xf = view.yf = view.zf = 0.0f;
-  } else if ((view.focus == 'A' || view.focus == 'a') && state.npts > 0) {
-    view.xf = state.x[state.npts - 1];
-    view.yf = state.y[state.npts - 1];
-    view.zf = state.z[state.npts - 1];
-  } else {
-    view.xf = -1.0f;
-    view.yf = 0.0f;
-    view.zf = 0.0f;
-  }
-  view.dpl = std::sqrt(view.xobs * view.xobs + view.yobs * view.yobs + view.zobs * view.zobs);
-  view.dsun = std::sqrt((1.0f + view.xobs) * (1.0f + view.xobs) + view.yobs * view.yobs + view.zobs * view.zobs);
+  place_focus(state);
+  measure_distances(view);
 }
 
 }  // namespace app

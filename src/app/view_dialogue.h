@@ -5,8 +5,19 @@
 #include "app/console.h"
 #include "app/run_state.h"
 
+#include <string>
+
 namespace app {
 
 void view_dialogue(Console& console, RunState& state);
+
+// The focus point of the view's focus letter: the planet, the object's last point,
+// else the Sun.
+void place_focus(RunState& state);
+// The observer's distances to the planet and to the Sun (they size the spheres).
+void measure_distances(View& view);
+// The view as the view prompt takes it, without the animation key: the focus letter
+// and the observer's x, y, z to two decimals, e.g. "P,3.12,-2.40,1.77".
+std::string view_prompt_form(const View& view);
 
 }  // namespace app

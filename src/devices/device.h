@@ -10,6 +10,7 @@
 
 #include "devices/device_status.h"
 #include "devices/format_code.h"
+#include "devices/user_request.h"
 
 namespace devices {
 
@@ -100,6 +101,12 @@ class Device {
   virtual void erase() {}
   // Bring the visible window up to date (screen; sendbf at endgrf).
   virtual void update() {}
+  // Screen, once a picture is complete: shows it and waits until the user asks for
+  // another view or dismisses the window. Other devices, and a screen without a
+  // window, answer kDismiss at once.
+  virtual UserRequest wait_for_request() { return {}; }
+  // Screen: true once the user has dismissed the window, while drawing too.
+  virtual bool dismissed() const { return false; }
 
  protected:
   std::string error_;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "devices/device_status.h"
 
@@ -61,6 +62,7 @@ int RasterCanvas::open(int width, int height, bool landscape, int window_mode,
   width_ = width;
   height_ = height;
   true_colour_ = true_colour;
+  antialiased_ = false;
   background_mode_ = background_mode;
   row_bytes_ = true_colour_ ? 4 * width_ : width_;
   try {
@@ -188,7 +190,62 @@ void RasterCanvas::fill_span(int y, int x1, int x2) {
   for (int x = x1; x <= x2; ++x, p += 4) std::memcpy(p, colour_, 4);
 }
 
+void RasterCanvas::blend_pixel(int x, int y, int weight) {
+  if (weight <= 0 || !inside(x, y)) return;
+  std::uint8_t* p = pixel_address(x, y);
+  for (int i = 0; i < 3; ++i) {
+    p[i] = static_cast<std::uint8_t>((colour_[i] * weight + p[i] * (255 - weight) + 127) / 255);
+  }
+  p[3] = colour_[3];
+}
+
+// In whole numbers: the exact line's offset along the shorter axis after i steps is
+// dminor * i / dmajor, whose whole part picks the first pixel and whose remainder
+// gives the share of the next one.
+void RasterCanvas::draw_smooth_line(int x1, int y1, int x2, int y2) {
+  const bool x_major = std::abs(x2 - x1) >= std::abs(y2 - y1);
+  if (x_major ? x1 > x2 : y1 > y2) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const int major_from = x_major ? x1 : y1;
+  const int minor_from = x_major ? y1 : x1;
+  const long long n_major = x_major ? x2 - x1 : y2 - y1;
+  const long long d_minor = x_major ? y2 - y1 : x2 - x1;
+  for (long long i = 0; i <= n_major; ++i) {
+    long long whole = 0, share = 0;
+    if (n_major > 0) {
+      const long long offset = d_minor * i;
+      whole = offset / n_major;
+      long long rest = offset % n_major;
+      if (rest < 0) {  // rounded towards minus infinity, the rest 0 <= rest < n_major
+        --whole;
+        rest += n_major;
+      }
+      share = (rest * 255 + n_major / 2) / n_major;
+    }
+    const int major = major_from + static_cast<int>(i);
+    const int minor = minor_from + static_cast<int>(whole);
+    const int weight = static_cast<int>(share);
+    if (x_major) {
+      blend_pixel(major, minor, 255 - weight);
+      blend_pixel(major, minor + 1, weight);
+    } else {
+      blend_pixel(minor, major, 255 - weight);
+      blend_pixel(minor + 1, major, weight);
+    }
+  }
+}
+
 void RasterCanvas::draw_line(int x1, int y1, int x2, int y2) {
+  if (antialiased_) {
+    draw_smooth_line(x1, y1, x2, y2);
+  } else {
+    draw_plain_line(x1, y1, x2, y2);
+  }
+}
+
+void RasterCanvas::draw_plain_line(int x1, int y1, int x2, int y2) {
   if (y1 == y2) {
     fill_span(y1, std::min(x1, x2), std::max(x1, x2));
     return;
@@ -261,9 +318,9 @@ void RasterCanvas::fill_triangle(const int xs[3], const int ys[3], int value) {
   Rgb saved_rgb;
   save_colour(saved_index, saved_rgb);
   set_colour(value);
-  draw_line(xs[0], ys[0], xs[1], ys[1]);
-  draw_line(xs[0], ys[0], xs[2], ys[2]);
-  draw_line(xs[2], ys[2], xs[1], ys[1]);
+  draw_plain_line(xs[0], ys[0], xs[1], ys[1]);
+  draw_plain_line(xs[0], ys[0], xs[2], ys[2]);
+  draw_plain_line(xs[2], ys[2], xs[1], ys[1]);
 
   int order[3] = {0, 1, 2};
   std::stable_sort(order, order + 3, [&](int i, int j) { return ys[i] < ys[j]; });
@@ -311,7 +368,7 @@ void RasterCanvas::fill_polygon(const int* xs, const int* ys, int n) {
       fill_span(y, static_cast<int>(crossings[k] + 0.5), static_cast<int>(crossings[k + 1] + 0.5));
     }
   }
-  for (int i = 0, j = n - 1; i < n; j = i++) draw_line(xs[j], ys[j], xs[i], ys[i]);
+  for (int i = 0, j = n - 1; i < n; j = i++) draw_plain_line(xs[j], ys[j], xs[i], ys[i]);
 }
 
 void RasterCanvas::clear() {

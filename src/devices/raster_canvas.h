@@ -25,8 +25,14 @@ class RasterCanvas {
   int open(int width, int height, bool landscape, int window_mode, int background_mode,
            bool true_colour);
 
-  // Line in the current colour, both end points included.
+  // Line in the current colour, both end points included; smooth when anti-aliasing is on.
   void draw_line(int x1, int y1, int x2, int y2);
+  // Anti-aliased lines (Xiaolin Wu's method) on a true-colour canvas: each step along
+  // the longer axis shares the colour between the two pixels the exact line passes
+  // between. An index canvas has no colours in between and ignores the switch. Fills
+  // are never anti-aliased. Off when the canvas opens.
+  void set_antialiased(bool on) { antialiased_ = on && true_colour_; }
+  bool antialiased() const { return antialiased_; }
   // Current colour from a colour value (index 0-255, or direct 0x01BBGGRR).
   void set_colour(int value);
   // Nearest entry of the current colour table to r, g, b.
@@ -77,6 +83,11 @@ class RasterCanvas {
   }
   void put_pixel(std::uint8_t* p) const;
   void set_pixel_clipped(int x, int y);
+  // Mixes the current colour into pixel (x, y) with weight/255 of it, clipped.
+  void blend_pixel(int x, int y, int weight);
+  void draw_smooth_line(int x1, int y1, int x2, int y2);
+  // The one-colour line (also the outline of every fill).
+  void draw_plain_line(int x1, int y1, int x2, int y2);
   // Sets pixels x1..x2 (x1 <= x2) of row y, clipped to the clip rectangle.
   void fill_span(int y, int x1, int x2);
   void walk_rows(int y_from, int y_to, double& left, double left_step, double& right,
@@ -89,6 +100,7 @@ class RasterCanvas {
   int width_ = 0;
   int height_ = 0;
   bool true_colour_ = false;
+  bool antialiased_ = false;
   int row_bytes_ = 0;
   int background_mode_ = 0;
   std::vector<std::uint8_t> pixels_;

@@ -1,8 +1,11 @@
 // ScreenDevice (see screen_device.h) over SDL2: the window, copying the canvas into
-// the window's surface, and the event loop that waits for the user.
+// the window's surface (scaled when the window was resized), and the events: the
+// user's requests for another view, and the ones that dismiss the window.
 #include "devices/screen_device.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <array>
@@ -11,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "devices/fit_rect.h"
 #include "devices/pixel_coordinate.h"
 
 namespace devices {
@@ -43,6 +47,58 @@ void report_no_display(const std::string& why) {
                "skytrak3d: the plot cannot be shown, there is no display (%s); "
                "the menu's save answers still work\n",
                why.c_str());
+}
+
+void report_unusable_display(const std::string& why) {
+  std::fprintf(stderr,
+               "skytrak3d: the plot cannot be shown on this display (%s); "
+               "the menu's save answers still work\n",
+               why.c_str());
+}
+
+// A visual of the X display whose pixels SDL can copy into: 24 bits of true colour,
+// or 32 bits with 8 per channel; 0 when the display has none. SDL takes the display's
+// default visual, which it cannot draw into on an 8-bit or a 30-bit display.
+unsigned long copyable_x_visual() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return 0;
+  unsigned long id = 0;
+  for (int depth : {24, 32}) {
+    XVisualInfo info;
+    if (XMatchVisualInfo(display, DefaultScreen(display), depth, TrueColor, &info) == 0) continue;
+    const bool eight_bits = (info.red_mask | info.green_mask | info.blue_mask) == 0xFFFFFF;
+    if (eight_bits) {
+      id = info.visualid;
+      break;
+    }
+  }
+  XCloseDisplay(display);
+  return id;
+}
+
+SDL_Window* create_window(const std::string& title, int x, int y, int w, int h) {
+  return SDL_CreateWindow(title.c_str(), x, y, w, h,
+                          SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+}
+
+// A window the canvas can be copied into, or nullptr with the reason in SDL_GetError.
+// When the display's own pixel format is one SDL cannot draw, the window is made
+// again on a true-colour visual of the same display.
+SDL_Window* create_drawable_window(const std::string& title, int x, int y, int w, int h) {
+  SDL_Window* window = create_window(title, x, y, w, h);
+  if (window == nullptr || SDL_GetWindowSurface(window) != nullptr) return window;
+  const std::string why = SDL_GetError();
+  SDL_DestroyWindow(window);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const unsigned long visual = driver != nullptr && std::strcmp(driver, "x11") == 0 ? copyable_x_visual() : 0;
+  if (visual != 0) {
+    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
+    window = create_window(title, x, y, w, h);
+    if (window != nullptr && SDL_GetWindowSurface(window) != nullptr) return window;
+    if (window != nullptr) SDL_DestroyWindow(window);
+  }
+  SDL_SetError("%s", why.c_str());
+  return nullptr;
 }
 
 // Drawing-area size when the caller asked for none: as wide as the display allows
@@ -103,27 +159,37 @@ struct ScreenDevice::Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  // Copies the part r of the canvas into the window and shows it.
+  // Copies the part r of the canvas into the window and shows it; the whole canvas,
+  // scaled to fit, when the window's size is no longer the canvas's.
   void copy(const RasterCanvas& canvas, SDL_Rect r);
   void copy_all(const RasterCanvas& canvas) { copy(canvas, {0, 0, canvas.width(), canvas.height()}); }
-  // Handles one event: true when it dismisses the window (right button released
-  // over it, a close request, or the end of the session); repaint is set when the
-  // window needs the whole picture again.
-  bool handle(const SDL_Event& event, bool& repaint) const;
-  // Handles everything queued; true when the user dismissed the window.
-  bool handle_queued(bool& repaint) const;
+  // What one event means to the window; a request for another view is put in request.
+  Answer read(const SDL_Event& event, UserRequest& request) const;
+  // Handles what is queued up to the first dismissal or request. Events of the same
+  // request that follow it at once (the motion of one drag, wheel notches) are added
+  // to it, so a fast drag costs one redraw. repaint is set when the window needs the
+  // whole picture again.
+  Answer next(UserRequest& request, bool& repaint) const;
 
   SDL_Window* sdl = nullptr;
   Uint32 id = 0;
   int number = 1;
   Uint64 last_copy_ms = 0;
+
+ private:
+  void copy_scaled(const RasterCanvas& canvas, SDL_Surface* surface);
 };
 
 void ScreenDevice::Window::copy(const RasterCanvas& canvas, SDL_Rect r) {
   SDL_Surface* surface = SDL_GetWindowSurface(sdl);
   if (surface == nullptr) return;
-  const int x2 = std::min({r.x + r.w, canvas.width(), surface->w});
-  const int y2 = std::min({r.y + r.h, canvas.height(), surface->h});
+  last_copy_ms = SDL_GetTicks64();
+  if (surface->w != canvas.width() || surface->h != canvas.height()) {
+    copy_scaled(canvas, surface);
+    return;
+  }
+  const int x2 = std::min(r.x + r.w, canvas.width());
+  const int y2 = std::min(r.y + r.h, canvas.height());
   r.x = std::max(r.x, 0);
   r.y = std::max(r.y, 0);
   r.w = x2 - r.x;
@@ -136,40 +202,98 @@ void ScreenDevice::Window::copy(const RasterCanvas& canvas, SDL_Rect r) {
                     canvas.row_bytes(), surface->format->format, target, surface->pitch);
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   SDL_UpdateWindowSurfaceRects(sdl, &r, 1);
-  last_copy_ms = SDL_GetTicks64();
 }
 
-bool ScreenDevice::Window::handle(const SDL_Event& event, bool& repaint) const {
+// The page keeps its aspect in a resized window; what is left around it shows the
+// background (colour value 0).
+void ScreenDevice::Window::copy_scaled(const RasterCanvas& canvas, SDL_Surface* surface) {
+  const int background = canvas.palette_entry(0);
+  SDL_FillRect(surface, nullptr,
+               SDL_MapRGB(surface->format, static_cast<Uint8>(background >> 16),
+                          static_cast<Uint8>(background >> 8), static_cast<Uint8>(background)));
+  SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<std::uint8_t*>(canvas.row(0)), canvas.width(), canvas.height(), 32,
+      canvas.row_bytes(), SDL_PIXELFORMAT_RGBA32);
+  if (source != nullptr) {
+    const FitRect fit = fit_inside(surface->w, surface->h, canvas.width(), canvas.height());
+    SDL_Rect target{fit.x, fit.y, fit.w, fit.h};
+    SDL_BlitScaled(source, nullptr, surface, &target);
+    SDL_FreeSurface(source);
+  }
+  SDL_UpdateWindowSurface(sdl);
+}
+
+ScreenDevice::Answer ScreenDevice::Window::read(const SDL_Event& event,
+                                                UserRequest& request) const {
   switch (event.type) {
     case SDL_QUIT:
-      return true;
+      return Answer::dismiss;
     case SDL_WINDOWEVENT:
-      if (event.window.windowID != id) return false;
-      if (event.window.event == SDL_WINDOWEVENT_CLOSE) return true;
+      if (event.window.windowID != id) return Answer::nothing;
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) return Answer::dismiss;
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
           event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
           event.window.event == SDL_WINDOWEVENT_SHOWN) {
-        repaint = true;
+        return Answer::repaint;
       }
-      return false;
+      return Answer::nothing;
     case SDL_MOUSEBUTTONUP: {
-      if (event.button.windowID != id || event.button.button != SDL_BUTTON_RIGHT) return false;
+      if (event.button.windowID != id || event.button.button != SDL_BUTTON_RIGHT) return Answer::nothing;
       int w = 0, h = 0;
       SDL_GetWindowSize(sdl, &w, &h);
-      return event.button.x >= 0 && event.button.x < w && event.button.y >= 0 &&
-             event.button.y < h;
+      const bool inside = event.button.x >= 0 && event.button.x < w && event.button.y >= 0 &&
+                          event.button.y < h;
+      return inside ? Answer::dismiss : Answer::nothing;
     }
+    case SDL_MOUSEMOTION:
+      if (event.motion.windowID != id || (event.motion.state & SDL_BUTTON_LMASK) == 0) return Answer::nothing;
+      request = {UserRequest::kDrag, event.motion.xrel, event.motion.yrel, 0};
+      return Answer::request;
+    case SDL_MOUSEWHEEL: {
+      if (event.wheel.windowID != id || event.wheel.y == 0) return Answer::nothing;
+      const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+      request = {UserRequest::kZoom, 0, 0, notches};
+      return Answer::request;
+    }
+    case SDL_KEYDOWN:
+      if (event.key.windowID != id) return Answer::nothing;
+      switch (event.key.keysym.sym) {
+        case SDLK_ESCAPE:
+        case SDLK_q:
+        case SDLK_SPACE:
+          return Answer::dismiss;
+        case SDLK_LEFT: request = {UserRequest::kStep, -1, 0, 0}; return Answer::request;
+        case SDLK_RIGHT: request = {UserRequest::kStep, 1, 0, 0}; return Answer::request;
+        case SDLK_UP: request = {UserRequest::kStep, 0, 1, 0}; return Answer::request;
+        case SDLK_DOWN: request = {UserRequest::kStep, 0, -1, 0}; return Answer::request;
+        case SDLK_HOME: request = {UserRequest::kHome, 0, 0, 0}; return Answer::request;
+        default: return Answer::nothing;
+      }
     default:
-      return false;  // left and middle buttons, keys, motion: nothing to do
+      return Answer::nothing;  // left and middle clicks without a drag, other keys
   }
 }
 
-bool ScreenDevice::Window::handle_queued(bool& repaint) const {
+ScreenDevice::Answer ScreenDevice::Window::next(UserRequest& request, bool& repaint) const {
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
-    if (handle(event, repaint)) return true;
+    const Answer answer = read(event, request);
+    if (answer == Answer::repaint) repaint = true;
+    if (answer == Answer::dismiss) return answer;
+    if (answer != Answer::request) continue;
+    SDL_Event following;
+    UserRequest more;
+    while (request.kind != UserRequest::kHome &&
+           SDL_PeepEvents(&following, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+           read(following, more) == Answer::request && more.kind == request.kind) {
+      SDL_PollEvent(&following);
+      request.dx += more.dx;
+      request.dy += more.dy;
+      request.notches += more.notches;
+    }
+    return answer;
   }
-  return false;
+  return Answer::nothing;
 }
 
 void ScreenDevice::Changed::add(int x, int y) {
@@ -193,6 +317,7 @@ bool ScreenDevice::has_window() const { return window_ != nullptr; }
 
 DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
   window_.reset();
+  dismissed_ = false;
   batch_.reset();
   changed_ = {};
   DeviceOpenResult result;
@@ -213,14 +338,17 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
     // The lower right corner of the display, as far as the window fits.
     const int x = std::max(usable.x, usable.x + usable.w - width - kFrameAllowance);
     const int y = std::max(usable.y, usable.y + usable.h - height - kFrameAllowance);
-    window->sdl = SDL_CreateWindow(working_title(params.window_number).c_str(), x, y, width,
-                                   height, SDL_WINDOW_SHOWN);
+    window->sdl = create_drawable_window(working_title(params.window_number), x, y, width, height);
     if (window->sdl == nullptr) {
-      report_no_display(SDL_GetError());
+      report_unusable_display(SDL_GetError());
     } else {
       window->id = SDL_GetWindowID(window->sdl);
-      SDL_GetWindowSize(window->sdl, &width, &height);
-      result.colour_depth = static_cast<int>(SDL_BITSPERPIXEL(SDL_GetWindowPixelFormat(window->sdl)));
+      // The canvas has the pixels the window really shows: on a high-density
+      // display these are more than the window's size in screen points.
+      const SDL_Surface* surface = SDL_GetWindowSurface(window->sdl);
+      width = surface->w;
+      height = surface->h;
+      result.colour_depth = surface->format->BitsPerPixel;
       window_ = std::move(window);
     }
   }
@@ -231,6 +359,7 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
     window_.reset();
     return result;
   }
+  canvas_.set_antialiased(true);
   // Until the library loads its table, index 0 is the background colour.
   std::array<int, 256> table{};
   if (params.background_mode == kLightBackground) table[0] = 0xFFFFFF;
@@ -247,33 +376,56 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
 }
 
 int ScreenDevice::close() {
-  batch_.flush();
-  if (window_ != nullptr) {
-    window_->copy_all(canvas_);
-    SDL_SetWindowTitle(window_->sdl, waiting_title(window_->number).c_str());
-    // Polled rather than SDL_WaitEvent: while that waits, each new event makes SDL
-    // send a wake-up message to the window over a second X connection, and when the
-    // event dismisses the window, the server may take the window's destruction
-    // first; the X error that follows ends the process at a later plot.
-    for (;;) {
-      bool repaint = false;
-      if (window_->handle_queued(repaint)) break;
-      if (repaint) window_->copy_all(canvas_);
-      SDL_Delay(kWaitPollMs);
-    }
-    window_.reset();
+  // Requests for other views go unanswered here: nobody draws them.
+  while (wait_for_request().kind != UserRequest::kDismiss) {
   }
   canvas_.close();
   return kStatusOk;
 }
 
+UserRequest ScreenDevice::wait_for_request() {
+  batch_.flush();
+  if (window_ == nullptr) return {};
+  window_->copy_all(canvas_);
+  changed_ = {};
+  SDL_SetWindowTitle(window_->sdl, waiting_title(window_->number).c_str());
+  // Polled rather than SDL_WaitEvent: while that waits, each new event makes SDL
+  // send a wake-up message to the window over a second X connection, and when the
+  // event dismisses the window, the server may take the window's destruction
+  // first; the X error that follows ends the process at a later plot.
+  for (;;) {
+    bool repaint = false;
+    UserRequest request;
+    const Answer answer = window_->next(request, repaint);
+    if (answer == Answer::dismiss) {
+      dismiss_window();
+      return {};
+    }
+    if (answer == Answer::request) return request;
+    if (repaint) window_->copy_all(canvas_);
+    SDL_Delay(kWaitPollMs);
+  }
+}
+
+void ScreenDevice::dismiss_window() {
+  window_.reset();
+  dismissed_ = true;
+}
+
 void ScreenDevice::update() {
   batch_.flush();
-  if (window_ == nullptr) return;
+  // An animation updates far more often than a screen shows or a user acts: the
+  // window is looked at no more often than it gets a copy.
+  if (window_ == nullptr || SDL_GetTicks64() - window_->last_copy_ms < kMinCopyIntervalMs) return;
   bool repaint = false;
-  if (window_->handle_queued(repaint)) {
-    // Dismissed while drawing: the rest of the plot is drawn off-screen only.
-    window_.reset();
+  UserRequest ignored;  // another view is asked for only of a finished picture
+  Answer answer;
+  do {
+    answer = window_->next(ignored, repaint);
+  } while (answer == Answer::request);
+  if (answer == Answer::dismiss) {
+    // Dismissed while drawing: whoever draws learns it from dismissed().
+    dismiss_window();
     return;
   }
   if (repaint) {
@@ -281,7 +433,10 @@ void ScreenDevice::update() {
     changed_ = {};
     return;
   }
-  if (changed_.empty() || SDL_GetTicks64() - window_->last_copy_ms < kMinCopyIntervalMs) return;
+  if (changed_.empty()) {
+    window_->last_copy_ms = SDL_GetTicks64();  // looked at: the next look is due in one interval
+    return;
+  }
   window_->copy(canvas_, {changed_.x1, changed_.y1, changed_.x2 - changed_.x1 + 1,
                           changed_.y2 - changed_.y1 + 1});
   changed_ = {};

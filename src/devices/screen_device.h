@@ -1,8 +1,10 @@
 // ScreenDevice: the plot in a desktop window. Everything is drawn into an
 // off-screen true-colour RasterCanvas, which is copied to the window when the
-// library asks for an update, when the window must repaint itself, and at close;
-// close then waits until the user dismisses the window with the right button or
-// closes it. Without a display the plot is drawn off-screen and close returns at once.
+// library asks for an update, when the window must repaint itself, and when the
+// picture is finished; the device then waits until the user asks for another view
+// (drag, wheel, arrows, Home: reported, drawn by whoever drew the picture) or
+// dismisses the window (right button, close request, Esc, Q, Space). Without a
+// display the plot is drawn off-screen and the wait ends at once.
 #pragma once
 
 #include <memory>
@@ -37,6 +39,8 @@ class ScreenDevice : public Device {
   void load_colour_table(int ipaltyp, const int* npal) override;
   void erase() override;
   void update() override;
+  UserRequest wait_for_request() override;
+  bool dismissed() const override { return dismissed_; }
 
   // The off-screen picture (what the window shows once it is up to date).
   const RasterCanvas& canvas() const { return canvas_; }
@@ -51,7 +55,10 @@ class ScreenDevice : public Device {
     void add(int x, int y);
   };
   struct Window;  // the windowing layer, kept out of this header
+  // What an event means to the window.
+  enum class Answer { nothing, repaint, dismiss, request };
 
+  void dismiss_window();
   void draw_piece(const PolylineBatch::Point* points, int count);
   void mark_all_changed();
 
@@ -61,6 +68,7 @@ class ScreenDevice : public Device {
   std::vector<int> polygon_y_;
   Changed changed_;
   std::unique_ptr<Window> window_;
+  bool dismissed_ = false;
 };
 
 }  // namespace devices

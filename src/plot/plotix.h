@@ -10,6 +10,7 @@
 #include "plot/page/close_plot.h"   // disfin, endgrf, noclip
 #include "plot/page/open_plot.h"    // disini
 #include "plot/page/page_border.h"  // pagera
+#include "plot/page/screen_requests.h"  // wait_for_request, window_dismissed, erase_page
 #include "plot/plot3d.h"  // 3D axis system, axis labelling, curves and spheres
 #include "plot/text.h"
 

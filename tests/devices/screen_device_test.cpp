@@ -74,8 +74,14 @@ TEST(ScreenDeviceNoDisplay, SaysSoOnceAndDrawsOffScreen) {
     device.move_draw(100, 150, devices::kDraw);
     device.update();
     const auto& c = device.canvas();
-    EXPECT_EQ(raster_test::rgb_at(c, 11, 10), 0xFF00FF);
-    EXPECT_EQ(raster_test::rgb_at(c, 12, 11), 0xFF00FF);
+    // Lines on the screen are smooth: the exact line (10, 10)-(13, 11) passes a third
+    // of the way from row 10 to row 11 at x = 11 and two thirds at x = 12, so those
+    // pixels get 2/3 and 1/3 of magenta (170 and 85 of 255).
+    EXPECT_EQ(raster_test::rgb_at(c, 10, 10), 0xFF00FF);
+    EXPECT_EQ(raster_test::rgb_at(c, 11, 10), 0xAA00AA);
+    EXPECT_EQ(raster_test::rgb_at(c, 11, 11), 0x550055);
+    EXPECT_EQ(raster_test::rgb_at(c, 12, 10), 0x550055);
+    EXPECT_EQ(raster_test::rgb_at(c, 12, 11), 0xAA00AA);
     EXPECT_EQ(raster_test::rgb_at(c, 20, 11), 0xFF00FF);
     EXPECT_EQ(raster_test::rgb_at(c, 40, 40), 0xFF00FF);
     EXPECT_EQ(raster_test::rgb_at(c, 41, 40), 0x000000);

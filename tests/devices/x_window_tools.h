@@ -23,14 +23,16 @@ using namespace std::chrono_literals;
 // A private X server for the test, started and stopped by it.
 class XvfbServer {
  public:
-  XvfbServer() {
+  // depth: bits per pixel of the screen (8, 16, 24, 30).
+  explicit XvfbServer(int depth = 24) {
+    const std::string screen = "1280x1024x" + std::to_string(depth);
     int fds[2];
     if (pipe(fds) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
       close(fds[0]);
       const std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
              "-nolisten", "tcp", static_cast<char*>(nullptr));
       _exit(127);
     }

@@ -67,6 +67,8 @@ class ProgramSession {
       if (chdir(folder_.c_str()) != 0) _exit(126);
       setenv("DISPLAY", display.c_str(), 1);
       setenv("SDL_VIDEODRIVER", "x11", 1);
+      // The page header's date and time stay the same from one picture to the next.
+      setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
       const std::string program = std::string(SKYTRAK_BIN_DIR) + "/skytrak3d";
       execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
       _exit(127);
@@ -272,8 +274,8 @@ class WindowProgram : public ::testing::Test {
 
   // A private X server and the program on it, answered up to the view question:
   // the Earth, Eros, and the span and output step `span`.
-  void start(const std::string& span) {
-    server_ = std::make_unique<XvfbServer>();
+  void start(const std::string& span, int depth = 24) {
+    server_ = std::make_unique<XvfbServer>(depth);
     ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
     program_ = std::make_unique<ProgramSession>(server_->display());
     ASSERT_TRUE(program_->started());
@@ -283,8 +285,17 @@ class WindowProgram : public ::testing::Test {
     ASSERT_TRUE(program_->wait_for("from above the Sun", 1)) << program_->file("err.txt");
   }
 
+  // A year of Eros seen from straight above the Sun, still, waiting in window_.
+  void open_still_view() {
+    ASSERT_NO_FATAL_FAILURE(start("1,0.01"));
+    program_->answer("S,-1,0,5,N");
+    window_ = find_window(server_->display(), kWaitingTitle, kLongWait);
+    ASSERT_FALSE(window_.empty()) << program_->file("err.txt");
+  }
+
   std::unique_ptr<XvfbServer> server_;
   std::unique_ptr<ProgramSession> program_;  // ended before the server goes
+  std::string window_;
 };
 
 // Eros around the Earth for a year, seen from straight above the Sun: the picture,
@@ -306,17 +317,18 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   EXPECT_NE(geometry.find("Height: 600\n"), std::string::npos) << geometry;
   expect_still_picture(grab_window(display, first), path, view);
 
-  // Neither the left button nor Return ends the wait.
-  x_command(display, "xdotool mousemove --window " + first + " 400 300 click 1");
+  // Neither a left click without a drag nor Return ends the wait, or changes the view.
+  x_command(display, "xdotool mousemove --window " + first + " 400 300 click 1 click 2");
   x_command(display, "xdotool windowfocus --sync " + first + " key Return");
   std::this_thread::sleep_for(500ms);
   EXPECT_FALSE(program.ended());
   EXPECT_EQ(program.count(kMenuHead), 0);
   EXPECT_EQ(window_test::trimmed(x_command(display, "xdotool getwindowname " + first)), kWaitingTitle);
 
-  // The right button does, and the menu comes back.
+  // The right button does, and the menu comes back after the view in the prompt's form.
   x_command(display, "xdotool mousemove --window " + first + " 400 300 click 3");
   ASSERT_TRUE(program.wait_for(kMenuHead, 1)) << "the right button did not end the wait";
+  EXPECT_EQ(program.count("\nS,-1.00,0.00,5.00\n"), 1) << program.file("out.txt");
   EXPECT_NE(x_command(display, "xwininfo -id " + first).find("Bad"), std::string::npos)
       << "the dismissed window is still there";
 
@@ -338,7 +350,8 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
     if (menus % 2 == 0) {
       ASSERT_TRUE(window_test::send_close_request(display, std::stoul(window)));
     } else {
-      x_command(display, "xdotool mousemove --window " + window + " 400 300 click 3");
+      const std::string key[] = {"Escape", "q", "space"};
+      x_command(display, "xdotool windowfocus --sync " + window + " key " + key[menus % 3]);
     }
     ASSERT_TRUE(program.wait_for(kMenuHead, menus)) << program.file("err.txt");
   }
@@ -346,6 +359,137 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   program.answer("8");
   EXPECT_EQ(program.exit_status(), 0);
   EXPECT_EQ(program.file("err.txt"), "");
+}
+
+// How many pixels differ between two pictures of the same size.
+int differing_pixels(const WindowPicture& a, const WindowPicture& b) {
+  int n = 0;
+  for (int j = 0; j < a.height; ++j)
+    for (int i = 0; i < a.width; ++i) n += a.at(i, j) != b.at(i, j);
+  return n;
+}
+
+// Turning the view: the arrow keys change the picture and Home brings the asked one
+// back exactly; a drag changes it again, and the position printed at the close,
+// typed at the view prompt, draws the same picture pixel for pixel.
+TEST_F(WindowProgram, TurnedViewIsPrintedAndReproduced) {
+  ASSERT_NO_FATAL_FAILURE(open_still_view());
+  const std::string& display = server_->display();
+  ProgramSession& program = *program_;
+  const std::string window = window_;
+  const WindowPicture asked = grab_window(display, window);
+
+  // Home from the asked view: nothing moves.
+  x_command(display, "xdotool windowfocus --sync " + window + " key Home");
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(differing_pixels(grab_window(display, window), asked), 0);
+
+  x_command(display, "xdotool windowfocus --sync " + window + " key Right Up");
+  std::this_thread::sleep_for(1s);
+  const WindowPicture turned = grab_window(display, window);
+  EXPECT_GT(differing_pixels(turned, asked), 200) << "the arrows did not turn the view";
+  x_command(display, "xdotool windowfocus --sync " + window + " key Home");
+  std::this_thread::sleep_for(1s);
+  EXPECT_EQ(differing_pixels(grab_window(display, window), asked), 0) << "Home did not go back";
+
+  // A drag to the right from the middle of the window.
+  x_command(display, "xdotool mousemove --window " + window + " 400 300 mousedown 1 mousemove --window " +
+                         window + " 460 300 mousemove --window " + window + " 480 330 mouseup 1");
+  std::this_thread::sleep_for(1s);
+  const WindowPicture dragged = grab_window(display, window);
+  EXPECT_GT(differing_pixels(dragged, asked), 200) << "the drag did not turn the view";
+  x_command(display, "xdotool mousemove --window " + window + " 400 300 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+  const std::string out = program.file("out.txt");
+  const auto at = out.rfind("\nS,");
+  ASSERT_NE(at, std::string::npos) << out;
+  const std::string position = out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+  EXPECT_NE(position, "S,-1.00,0.00,5.00");
+
+  // NEW VIEW with the printed position: the same picture.
+  program.answer("5");
+  ASSERT_TRUE(program.wait_for("from above the Sun", 2));
+  program.answer(position + ",N");
+  const std::string again = find_window(display, kWaitingTitle, kLongWait);
+  ASSERT_FALSE(again.empty());
+  EXPECT_EQ(differing_pixels(grab_window(display, again), dragged), 0) << position;
+  x_command(display, "xdotool mousemove --window " + again + " 400 300 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 2));
+  program.answer("8");
+  EXPECT_EQ(program.exit_status(), 0);
+  EXPECT_EQ(program.file("err.txt"), "");
+}
+
+// Every display depth shows the picture, or says in one line that it cannot and goes
+// on as without a display.
+TEST_F(WindowProgram, EveryDisplayDepthShowsThePictureOrSaysWhy) {
+  for (int depth : {8, 16, 24, 30}) {
+    SCOPED_TRACE("depth " + std::to_string(depth));
+    ASSERT_NO_FATAL_FAILURE(start("1,0.01", depth));
+    ProgramSession& program = *program_;
+    const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
+    program.answer("S,-1,0,5,N");
+    if (depth == 8) {
+      // An 8-bit display offers no true-colour visual that SDL can draw into.
+      ASSERT_TRUE(program.wait_for(kMenuHead, 1)) << program.file("err.txt");
+      const std::string err = program.file("err.txt");
+      EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+      EXPECT_EQ(err.rfind("skytrak3d: the plot cannot be shown on this display (", 0), 0u) << err;
+    } else {
+      const std::string window = find_window(server_->display(), kWaitingTitle, kLongWait);
+      ASSERT_FALSE(window.empty()) << program.file("err.txt");
+      WindowPicture picture = grab_window(server_->display(), window);
+      // 16 bits keep 5 or 6 bits a channel, and the read-back fills the low ones: the
+      // picture's colours have channels of 0 or 255 only.
+      for (std::uint8_t& channel : picture.rgb) channel = channel > 127 ? 255 : 0;
+      expect_still_picture(picture, path, VerticalView{5.0});
+      x_command(server_->display(), "xdotool mousemove --window " + window + " 400 300 click 3");
+      ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+      EXPECT_EQ(program.file("err.txt"), "");
+    }
+    program.answer("8");
+    EXPECT_EQ(program.exit_status(), 0);
+    program_.reset();
+    server_.reset();
+  }
+}
+
+// A resized window shows the whole page scaled to fit, its aspect kept, centred, with
+// the background around it.
+TEST_F(WindowProgram, ResizedWindowKeepsThePagesAspect) {
+  ASSERT_NO_FATAL_FAILURE(open_still_view());
+  const std::string& display = server_->display();
+  ProgramSession& program = *program_;
+  const std::string window = window_;
+  // Moved to the screen's corner first, so that all of it is on the screen.
+  x_command(display, "xdotool windowmove --sync " + window + " 0 0 windowsize --sync " + window + " 1000 400");
+  std::this_thread::sleep_for(1s);
+  const WindowPicture picture = grab_window(display, window);
+  ASSERT_EQ(picture.width, 1000);
+  ASSERT_EQ(picture.height, 400);
+  // 800 x 600 scaled by 400 / 600: 533 x 400, from x = 233.
+  const double scale = 400.0 / 600.0;
+  const int left = (1000 - 533) / 2;
+  int outside = 0;
+  for (int j = 0; j < 400; ++j)
+    for (int i = 0; i < 1000; ++i)
+      if (i < left || i >= left + 533) outside += picture.at(i, j) != 0;
+  EXPECT_EQ(outside, 0) << "drawing outside the scaled page";
+  int sx, sy;
+  VerticalView{5.0}.pixel({-1, 0, 0}, sx, sy);
+  EXPECT_TRUE(picture.has_near(left + static_cast<int>(sx * scale), static_cast<int>(sy * scale), 2, kYellow));
+  const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
+  int missed = 0;
+  for (std::size_t k = 0; k < path.size(); k += 10) {
+    int px, py;
+    VerticalView{5.0}.pixel(path[k], px, py);
+    missed += !picture.has_near(left + static_cast<int>(px * scale), static_cast<int>(py * scale), 2, kGreen);
+  }
+  EXPECT_EQ(missed, 0);
+  x_command(display, "xdotool mousemove --window " + window + " 500 200 click 3");
+  ASSERT_TRUE(program.wait_for(kMenuHead, 1));
+  program.answer("8");
+  EXPECT_EQ(program.exit_status(), 0);
 }
 
 // An animated view of three years: while the frames are drawn the window is titled
