@@ -8,6 +8,7 @@
 #include "plot/core/levels.h"
 #include "plot/axis3d/axis_system.h"
 #include "plot/axis3d/projection3d.h"
+#include "plot/axis3d/view_frustum.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {
@@ -127,6 +128,7 @@ void graf3d(float xa, float xe, float xo, float xstep, float ya, float ye, float
 
   svuabs(s);
   qqgmat(s);
+  set_view_frustum(s);
 
   // The axes are labelled in 1.5 times the character and name heights.
   const int nhchar = s.text.nhchar, nhname = a.nhname;
