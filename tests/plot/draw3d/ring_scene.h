@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/core/global_state.h"
 #include "plot/plot3d.h"
 #include "plot/plotix.h"
 
@@ -47,12 +48,15 @@ struct RingPath {
   }
 };
 
-// Writes the scene from one view as a 1600 x 1200 BMP file.
-inline void save_ring_view(const RingView& v, const RingPath& path, const std::string& file) {
+// Writes the scene from one view as a 1600 x 1200 BMP file; `protocol` false
+// keeps the end-of-run protocol off stdout.
+inline void save_ring_view(const RingView& v, const RingPath& path, const std::string& file,
+                           bool protocol = true) {
   setfil(file);
   metafl("BMP");
   winsiz(1600, 1200);
   disini();
+  qqgglb()->core.iprotocol = protocol;
   name("X", "X");
   name("Y", "Y");
   name("Z", "Z");
