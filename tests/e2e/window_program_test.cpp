@@ -157,14 +157,18 @@ std::vector<Point3> read_path(const std::filesystem::path& file) {
 // length in relative units, so box units are half relative units; a vertical line
 // of sight keeps x and y as they are; the view cone's half angle has tangent 0.25
 // and fills 700 page units around the page point (1484, 1099); the window shows
-// the 2969 x 2099 page at min(799 / 2969, 599 / 2099) pixels per unit.
+// the 2969 x 2099 page at min(799 / 2969, 599 / 2099) pixels per unit. When the
+// box would reach above the axis area (page y 399, where the titles end), the
+// library scales the projection down until its near top edge meets it: `scale`
+// is then below 700.
 struct VerticalView {
   double zobs;
+  double scale = 700;
 
   void pixel(const Point3& p, int& px, int& py) const {
     const double x = 0.5 * (p.x + 1), y = 0.5 * p.y, depth = 0.5 * (zobs - p.z);
     const double w = 0.25 * depth;
-    const double page_x = 1484 + 700 * x / w, page_y = 1099 - 700 * y / w;
+    const double page_x = 1484 + scale * x / w, page_y = 1099 - scale * y / w;
     const double s = std::min(799.0 / 2969.0, 599.0 / 2099.0);
     px = static_cast<int>(page_x * s + 0.5);
     py = static_cast<int>(page_y * s + 0.5);
@@ -200,6 +204,15 @@ void box_half_widths(const std::vector<Point3>& path, double& hxy, double& hz) {
   xymax = std::max(xymax, 1.0);
   hxy = (std::floor(100 * xymax) + 5) / 100;
   hz = (std::floor(100 * zmax) + 5) / 100;
+}
+
+// The view straight down from (-1, 0, zobs), with the scale that keeps the box's
+// near top edge (box units: y = hxy / 2 at depth (zobs - hz) / 2) below page y 399.
+VerticalView vertical_view(double zobs, const std::vector<Point3>& path) {
+  double hxy, hz;
+  box_half_widths(path, hxy, hz);
+  const double w = 0.25 * 0.5 * (zobs - hz);
+  return {zobs, std::min(700.0, (1099.0 - 399.0) * w / (0.5 * hxy))};
 }
 
 void expect_still_picture(const WindowPicture& picture, const std::vector<Point3>& path,
@@ -297,7 +310,7 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
   ASSERT_EQ(path.size(), 101u);
   program.answer("S,-1,0,5,N");
-  const VerticalView view{5.0};
+  const VerticalView view = vertical_view(5.0, path);
 
   const std::string first = find_window(display, kWaitingTitle, kLongWait);
   ASSERT_FALSE(first.empty()) << program.file("err.txt");
