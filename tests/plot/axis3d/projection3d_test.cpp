@@ -7,20 +7,16 @@
 #include "plot/axis3d/clip3d.h"
 #include "plot/draw3d/polygon_clip3d.h"
 #include "plot/axis3d/projection3d.h"
+#include "plot/vector3.h"
 
 namespace plotix {
 namespace {
 
-struct V3 {
-  double x, y, z;
-};
-V3 sub(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-V3 unit(V3 a) {
-  const double n = std::sqrt(dot(a, a));
-  return {a.x / n, a.y / n, a.z / n};
-}
+using test::V3;
+using test::cross;
+using test::dot;
+using test::sub;
+using test::unit;
 
 // Page point of p seen from eye towards target, as a camera whose up is towards
 // `up_hint` (z by default) would see it: lateral offsets over depth, scaled so

@@ -12,21 +12,12 @@
 #include "devices/outside_readers.h"
 #include "plot/core/global_state.h"
 #include "plot/draw3d/ring_scene.h"
+#include "plot/vector3.h"
 #include "test_support/temp_dir.h"
 
 namespace plotix::test {
 namespace {
 
-struct V3 {
-  double x, y, z;
-};
-V3 sub(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-V3 unit(V3 a) {
-  const double n = std::sqrt(dot(a, a));
-  return {a.x / n, a.y / n, a.z / n};
-}
 
 // A camera at eye looking at target with z up (y up when looking straight up or
 // down), the default cone (tan 0.25 fills `scale` page units around (1484, 1099):
