@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "../tests/app/program_picture.h"
+#include "../tests/plot/draw3d/ring_scene.h"
 #include "devices/ps_device.h"
 #include "devices/recording_device.h"
 #include "plot/core/device_factory.h"
@@ -64,5 +65,22 @@ void BM_SaveAsPostScript(benchmark::State& state) {
   free_global_state();
 }
 BENCHMARK(BM_SaveAsPostScript)->Unit(benchmark::kMillisecond);
+
+// A whole BMP save of the viewpoint-ring scene from each of its 17 views (the
+// argument is the view's number: 0-11 around, 12-13 above, 14-15 below, 16 on
+// the box's top face). No single view may take more than 50 ms.
+void BM_SaveRingViewAsBmp(benchmark::State& state) {
+  const test::RingPath path;
+  const test::RingView view = test::ring_views()[static_cast<std::size_t>(state.range(0))];
+  const std::string file = "/tmp/skytrak_bench_ring_" + std::to_string(getpid()) + ".bmp";
+  for (auto _ : state) {
+    std::remove(file.c_str());
+    free_global_state();
+    test::save_ring_view(view, path, file, false);
+  }
+  std::remove(file.c_str());
+  free_global_state();
+}
+BENCHMARK(BM_SaveRingViewAsBmp)->DenseRange(0, 16)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <cmath>
 
 #include "plot/axis3d/axis_labels3d.h"
+#include "plot/axis3d/label_fit.h"
 #include "plot/core/levels.h"
 #include "plot/axis3d/axis_system.h"
 #include "plot/axis3d/projection3d.h"
+#include "plot/axis3d/view_frustum.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {
@@ -132,6 +134,8 @@ void graf3d(float xa, float xe, float xo, float xstep, float ya, float ye, float
   const int nhchar = s.text.nhchar, nhname = a.nhname;
   s.text.nhchar = static_cast<int>(1.5f * nhchar);
   a.nhname = static_cast<int>(1.5f * nhname);
+  a.scl3 *= label_fit_factor(s);
+  set_view_frustum(s);
   label_axes3d(s);
   s.text.nhchar = nhchar;
   a.nhname = nhname;

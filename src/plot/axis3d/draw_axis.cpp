@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "plot/axis3d/axis_numbers.h"
 #include "plot/lines/polyline.h"
@@ -64,21 +66,27 @@ void markx(PlotState& s, const AxisFrame& f) {
   }
 }
 
-// Numbers centred on their ticks beyond the long ticks; returns the width of
-// the widest number drawn.
-int labelx(PlotState& s, const AxisFrame& f) {
+// Where the numbers of an axis lie: the widest, and the stretch along the axis
+// (plot units from its start) that each one covers.
+struct NumberSlots {
+  int widest = 0;
+  std::vector<std::pair<float, float>> along;
+};
+
+// Numbers centred on their ticks beyond the long ticks.
+NumberSlots labelx(PlotState& s, const AxisFrame& f) {
+  NumberSlots slots;
   const int n = last_number_index(f.axis.first, f.axis.step, f.axis.end);
-  if (n < 0 || n > kMaxMarks) return 0;
+  if (n < 0 || n > kMaxMarks) return slots;
   const int digits = f.set.iautodig ? auto_digits(f.axis.first, f.axis.step) : f.set.ndig;
   const int h = s.text.nhchar;
   const int dist = f.set.nlabdist + f.set.nmajlen;
-  int widest = 0;
   for (int k = 0; k <= n; ++k) {
     if (!number_selected(k, n, f.set.nlabsel)) continue;
     const double value = static_cast<double>(f.axis.first) + k * static_cast<double>(f.axis.step);
     const std::string text = fcha(value, digits);
     const int width = nlmess(s, text);
-    widest = std::max(widest, width);
+    slots.widest = std::max(slots.widest, width);
     int x, y;
     if (f.vertical) {
       x = f.axis.x0 - dist - width;
@@ -88,13 +96,49 @@ int labelx(PlotState& s, const AxisFrame& f) {
       y = f.axis.mirrored ? f.axis.y0 - dist - h : f.axis.y0 + dist;
     }
     dtext(s, text, x, y, 0, h);
+    if (f.vertical) {
+      slots.along.emplace_back(static_cast<float>(f.axis.y0 - y - h), static_cast<float>(f.axis.y0 - y));
+    } else {
+      slots.along.emplace_back(static_cast<float>(x - f.axis.x0), static_cast<float>(x + width - f.axis.x0));
+    }
   }
-  return widest;
+  return slots;
 }
 
-// The name centred along the axis beyond the numbers; on the vertical slot it
-// reads upwards.
-void namex(PlotState& s, const AxisFrame& f, int widest) {
+// Start (plot units along the axis) of a name of `length` units: centred, unless
+// that puts it level with a number, where a slanted face would show the two as
+// one text ("X -1"); then centred in the gap between two numbers nearest the
+// middle that holds it with `clear` units to spare on each side. A name no gap
+// holds stays centred.
+int name_offset(int len, int length, int clear, const NumberSlots& numbers) {
+  const int centred = (len - length) / 2;
+  auto level_with_a_number = [&](float a, float b) {
+    for (const auto& [n1, n2] : numbers.along) {
+      if (a < n2 + clear && n1 - clear < b) return true;
+    }
+    return false;
+  };
+  if (!level_with_a_number(static_cast<float>(centred), static_cast<float>(centred + length))) return centred;
+  std::vector<std::pair<float, float>> sorted = numbers.along;
+  std::sort(sorted.begin(), sorted.end());
+  int best = centred;
+  float best_shift = -1;
+  for (std::size_t k = 0; k + 1 < sorted.size(); ++k) {
+    const float room = sorted[k + 1].first - sorted[k].second - 2.0f * clear;
+    if (room < length) continue;
+    const int start = static_cast<int>((sorted[k].second + sorted[k + 1].first - length) / 2);
+    const float shift = std::fabs(static_cast<float>(start - centred));
+    if (best_shift < 0 || shift < best_shift) {
+      best = start;
+      best_shift = shift;
+    }
+  }
+  return best;
+}
+
+// The name along the axis beyond the numbers (placed by name_offset); on the
+// vertical slot it reads upwards.
+void namex(PlotState& s, const AxisFrame& f, const NumberSlots& numbers) {
   const int hname = s.axis3d.nhname, h = s.text.nhchar;
   const int saved = s.text.nhchar;
   s.text.nhchar = hname;
@@ -102,9 +146,9 @@ void namex(PlotState& s, const AxisFrame& f, int widest) {
   s.text.nhchar = saved;
   if (length == 0) return;
   const int dist = f.set.nnamdist + f.set.nmajlen + f.set.nlabdist;
-  const int offset = (f.len - length) / 2;
+  const int offset = name_offset(f.len, length, hname / 2, numbers);
   if (f.vertical) {
-    dtext(s, f.axis.name, f.axis.x0 - dist - widest - hname, f.axis.y0 - offset, 90, hname);
+    dtext(s, f.axis.name, f.axis.x0 - dist - numbers.widest - hname, f.axis.y0 - offset, 90, hname);
   } else {
     const int y = f.axis.mirrored ? f.axis.y0 - dist - h - hname : f.axis.y0 + dist + h;
     dtext(s, f.axis.name, f.axis.x0 + offset, y, 0, hname);
@@ -120,8 +164,8 @@ void draw_axis(PlotState& s, const AxisSpec& axis) {
                     (len - 1) / (static_cast<double>(axis.end) - axis.start), vertical};
   if (f.set.iaxline) axis_line(s, f);
   markx(s, f);
-  const int widest = labelx(s, f);
-  namex(s, f, widest);
+  const NumberSlots numbers = labelx(s, f);
+  namex(s, f, numbers);
 }
 
 }  // namespace plotix

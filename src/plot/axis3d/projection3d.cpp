@@ -36,10 +36,16 @@ void qqgmat(PlotState& s) {
 
   Row4 row_x, row_y, row_z;
   if (rho < 1.0e-6) {
-    // Line of sight vertical: always taken as looking down the z axis.
+    // Line of sight vertical. From above the camera looks down the z axis with
+    // y up the page. From below it looks up the z axis, y still up the page, so
+    // x runs to the left: the mirror image of the view from above.
     row_x = {ct, -st, 0.0, -ct * v[0] + st * v[1]};
     row_y = {st, ct, 0.0, -st * v[0] - ct * v[1]};
     row_z = {0.0, 0.0, -1.0, v[2]};
+    if (dz < 0.0) {
+      for (double& e : row_x) e = -e;
+      for (double& e : row_z) e = -e;
+    }
   } else {
     const double r = std::sqrt(rho * rho + dz * dz);
     const double ca = dx / rho, sa = dy / rho, cb = rho / r, sb = dz / r;

@@ -1,38 +1,46 @@
-// Sutherland-Hodgman clipping of a patch at the six faces of the 3D box.
+// Sutherland-Hodgman clipping of a patch at the six faces of the 3D box and at
+// the camera's frustum.
 #include "plot/draw3d/polygon_clip3d.h"
+
+#include "plot/axis3d/view_frustum.h"
 
 namespace plotix {
 
 namespace {
 
-// Signed distance of a from the plane of axis j at `face` towards the inside:
-// the inside is v >= face for the lower face and v <= face for the upper one.
-float inside_distance(const Point3& a, int j, float face, bool upper) {
-  return upper ? face - a[j] : a[j] - face;
-}
-
-// One stage: keeps the part of `in` on the inner side of one plane.
-bool clip_stage(const Polygon3& in, int j, float face, bool upper, Polygon3& out) {
+// One stage: keeps the part of `in` where side(point) >= 0. A new vertex on the
+// cut is placed by `on_plane` from the two ends and the share t along them.
+template <typename Side, typename OnPlane>
+bool clip_stage(const Polygon3& in, Side side, OnPlane on_plane, Polygon3& out) {
   out.n = 0;
   for (int i = 0; i < in.n; ++i) {
     const Point3& a = in.v[i];
     const Point3& b = in.v[(i + 1) % in.n];
-    const float da = inside_distance(a, j, face, upper);
-    const float db = inside_distance(b, j, face, upper);
+    const auto da = side(a);
+    const auto db = side(b);
     if (da >= 0) {
       if (out.n == kMaxClipVertices) return false;
       out.v[out.n++] = a;
     }
     if ((da >= 0) != (db >= 0)) {
       if (out.n == kMaxClipVertices) return false;
-      const float t = da / (da - db);
-      Point3 c{};
-      for (int k = 0; k < 3; ++k) c[k] = a[k] + t * (b[k] - a[k]);
-      c[j] = face;
-      out.v[out.n++] = c;
+      out.v[out.n++] = on_plane(a, b, da / (da - db));
     }
   }
   return true;
+}
+
+Point3 between(const Point3& a, const Point3& b, double t) {
+  Point3 c{};
+  for (int k = 0; k < 3; ++k) c[k] = static_cast<float>(a[k] + t * (static_cast<double>(b[k]) - a[k]));
+  return c;
+}
+
+// Empties the polygon when fewer than 3 vertices are left.
+bool keep_if_area(Polygon3& poly) {
+  if (poly.n >= 3) return true;
+  poly.n = 0;
+  return false;
 }
 
 }  // namespace
@@ -42,18 +50,39 @@ bool qqclp2(const float len[3], Polygon3& poly) {
   for (int j = 0; j < 3; ++j) {
     for (bool upper : {false, true}) {
       const float face = upper ? len[j] / 2 : -len[j] / 2;
-      if (!clip_stage(poly, j, face, upper, next)) {
+      // Signed distance towards the inside: v >= face for the lower face and
+      // v <= face for the upper one.
+      auto side = [&](const Point3& a) { return upper ? face - a[j] : a[j] - face; };
+      auto on_face = [&](const Point3& a, const Point3& b, float t) {
+        Point3 c{};
+        for (int k = 0; k < 3; ++k) c[k] = a[k] + t * (b[k] - a[k]);
+        c[j] = face;
+        return c;
+      };
+      if (!clip_stage(poly, side, on_face, next)) {
         poly.n = 0;
         return false;
       }
       poly = next;
     }
   }
-  if (poly.n < 3) {
-    poly.n = 0;
-    return false;
+  return keep_if_area(poly);
+}
+
+bool clip_to_frustum(const PlotState& s, Polygon3& poly) {
+  bool all_inside = true;
+  for (int k = 0; k < poly.n && all_inside; ++k) all_inside = inside_frustum(s, poly.v[k]);
+  if (all_inside) return poly.n >= 3;
+  Polygon3 next;
+  for (int i = 0; i < kFrustumPlanes; ++i) {
+    auto side = [&](const Point3& a) { return frustum_side(s, i, a); };
+    if (!clip_stage(poly, side, between, next)) {
+      poly.n = 0;
+      return false;
+    }
+    poly = next;
   }
-  return true;
+  return keep_if_area(poly);
 }
 
 }  // namespace plotix

@@ -1,4 +1,5 @@
-// Clipping of a flat polygon (a sphere patch) at the faces of the 3D box.
+// Clipping of a flat polygon (a sphere patch) at the faces of the 3D box and
+// at the camera's frustum.
 #pragma once
 
 #include "plot/axis3d/projection3d.h"
@@ -17,5 +18,10 @@ struct Polygon3 {
 // y = +leny/2, z = -lenz/2, z = +lenz/2 in this order. Returns false (and an
 // empty polygon) when fewer than 3 vertices are left or a stage overflows.
 bool qqclp2(const float len[3], Polygon3& poly);
+
+// Cuts the polygon to the camera's frustum (near plane first, then the sides).
+// Returns false (and an empty polygon) when fewer than 3 vertices are left or
+// a stage overflows; a polygon wholly inside is left as it is.
+bool clip_to_frustum(const PlotState& s, Polygon3& poly);
 
 }  // namespace plotix

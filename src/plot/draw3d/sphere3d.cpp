@@ -39,6 +39,7 @@ void qqds3d(PlotState& s, const SpherePatch& patch, int colour) {
       if (!inside_view_volume(qqgsc3(s, poly.v[k]))) return;
     }
   }
+  if (s.axis3d.iclp3 != kClipViewVolume && !clip_to_frustum(s, poly)) return;
   PagePoint page[kMaxClipVertices];
   for (int k = 0; k < poly.n; ++k) page[k] = abs3pt(s, poly.v[k]);
   for (int k = 2; k < poly.n; ++k) {

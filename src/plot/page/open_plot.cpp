@@ -114,7 +114,9 @@ void open_device(PlotState& st) {
   params.window_number = window_number(pg.idev);
   params.date = dddate();
   params.time = ddtime();
-  if (!is_screen_or_terminal(pg.idev)) pg.xdevfac = device_scale_factor(st, st.core.nwinw, st.core.nwinh);
+  // Every device opens with the scale of the size asked for; a screen window
+  // that gets another drawing area takes the scale of that area below.
+  pg.xdevfac = device_scale_factor(st, st.core.nwinw, st.core.nwinh);
   params.xdevfac = pg.xdevfac;
 
   devices::DeviceOpenResult result = pg.device->open(params);

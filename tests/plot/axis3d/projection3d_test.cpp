@@ -7,26 +7,23 @@
 #include "plot/axis3d/clip3d.h"
 #include "plot/draw3d/polygon_clip3d.h"
 #include "plot/axis3d/projection3d.h"
+#include "plot/vector3.h"
 
 namespace plotix {
 namespace {
 
-struct V3 {
-  double x, y, z;
-};
-V3 sub(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-V3 unit(V3 a) {
-  const double n = std::sqrt(dot(a, a));
-  return {a.x / n, a.y / n, a.z / n};
-}
+using test::V3;
+using test::cross;
+using test::dot;
+using test::sub;
+using test::unit;
 
-// Page point of p seen from eye towards target, as a camera with z up would see
-// it: lateral offsets over depth, scaled so that the cone edge lies 700 units out.
-void look_at(V3 eye, V3 target, V3 p, double& px, double& py) {
+// Page point of p seen from eye towards target, as a camera whose up is towards
+// `up_hint` (z by default) would see it: lateral offsets over depth, scaled so
+// that the cone edge lies 700 units out.
+void look_at(V3 eye, V3 target, V3 p, double& px, double& py, V3 up_hint = {0, 0, 1}) {
   const V3 f = unit(sub(target, eye));
-  const V3 right = unit(cross(f, {0, 0, 1}));
+  const V3 right = unit(cross(f, up_hint));
   const V3 up = cross(right, f);
   const V3 d = sub(p, eye);
   const double depth = dot(d, f) * 0.25;  // tan of the default half opening angle
@@ -79,26 +76,39 @@ TEST(Axis3dProjection, ConeEdgeLandsAtScaleDistance) {
 
 TEST(Axis3dProjection, VerticalViewAboveAndBelow) {
   PlotState s = default_view();
-  for (float vz : {5.0f, -5.0f}) {
-    s.axis3d.view3[0] = 0.5f;
-    s.axis3d.view3[1] = 0.25f;
-    s.axis3d.view3[2] = vz;
-    s.axis3d.foc3[0] = 0.5f;
-    s.axis3d.foc3[1] = 0.25f;
+  s.axis3d.view3[0] = 0.5f;
+  s.axis3d.view3[1] = 0.25f;
+  s.axis3d.view3[2] = 5.0f;
+  s.axis3d.foc3[0] = 0.5f;
+  s.axis3d.foc3[1] = 0.25f;
+  qqgmat(s);
+  const auto& m = s.axis3d.mat3d;
+  const float want_x[4] = {1, 0, 0, -0.5f};
+  const float want_y[4] = {0, 1, 0, -0.25f};
+  const float want_w[4] = {0, 0, -0.25f, 0.25f * 5};
+  const float want_z[4] = {0, 0, -0.25f, 0.25f * 5 - 0.25f};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_NEAR(m[0][k], want_x[k], 1e-6) << k;
+    EXPECT_NEAR(m[1][k], want_y[k], 1e-6) << k;
+    EXPECT_NEAR(m[2][k], want_z[k], 1e-6) << k;
+    EXPECT_NEAR(m[3][k], want_w[k], 1e-6) << k;
+  }
+  // Both vertical views agree with a camera whose up is +y; the view from below
+  // is therefore the mirror image (in page x) of the view from above.
+  for (double vz : {5.0, -5.0}) {
+    s.axis3d.view3[2] = static_cast<float>(vz);
     qqgmat(s);
-    const auto& m = s.axis3d.mat3d;
-    const float want_x[4] = {1, 0, 0, -0.5f};
-    const float want_y[4] = {0, 1, 0, -0.25f};
-    const float want_w[4] = {0, 0, -0.25f, 0.25f * vz};
-    const float want_z[4] = {0, 0, -0.25f, 0.25f * vz - 0.25f};
-    for (int k = 0; k < 4; ++k) {
-      EXPECT_NEAR(m[0][k], want_x[k], 1e-6) << vz << " " << k;
-      EXPECT_NEAR(m[1][k], want_y[k], 1e-6) << vz << " " << k;
-      EXPECT_NEAR(m[2][k], want_z[k], 1e-6) << vz << " " << k;
-      EXPECT_NEAR(m[3][k], want_w[k], 1e-6) << vz << " " << k;
+    for (V3 p : {V3{1, 1, 1}, V3{-1, 0.5, -1}, V3{0.75, -1, 0}}) {
+      double ex, ey;
+      look_at({0.5, 0.25, vz}, {0.5, 0.25, 0}, p, ex, ey, {0, 1, 0});
+      const PagePoint q = abs3pt(s, {float(p.x), float(p.y), float(p.z)});
+      EXPECT_NEAR(q.x, ex, 0.01) << vz;
+      EXPECT_NEAR(q.y, ey, 0.01) << vz;
+      EXPECT_GT(qqgsc3(s, {float(p.x), float(p.y), float(p.z)})[3], 0.0) << "in front, " << vz;
     }
   }
   // A twist of 90 degrees turns the page x axis onto -y.
+  s.axis3d.view3[2] = 5.0f;
   s.axis3d.vtwist3 = 1.5707964f;
   qqgmat(s);
   EXPECT_NEAR(s.axis3d.mat3d[0][0], 0.0, 1e-6);

@@ -1,5 +1,6 @@
 // Page and output format: the format keywords, file names and versions, window
 // size, device scale per format, background mode and the default axis area.
+#include <algorithm>
 #include <string>
 
 #include "plot/core/output_format.h"
@@ -98,6 +99,19 @@ TEST_F(PlotTest, ScreenScaleUsesTheDrawingAreaTheWindowReports) {
   PlotState& st = open("CONS");
   EXPECT_FLOAT_EQ(st.page.xdevfac, 799.0f / 2969.0f);  // below 599/2099
   EXPECT_EQ(st.line.ncdepth, 24);
+  finish();
+}
+
+TEST_F(PlotTest, ScreenOpensWithTheScaleOfItsOwnWindowNotThePreviousPlots) {
+  auto dir = fresh_folder("screen_scale");
+  setfil((dir / "before.ps").string());
+  open("PS");  // leaves the paper scale 3900/2099 behind
+  finish();
+  winsiz(800, 600);
+  PlotState& st = open("CONS");
+  const double own = std::min(799.0 / 2969.0, 599.0 / 2099.0);
+  EXPECT_NEAR(log_->open_params.xdevfac, own, 1e-6);
+  EXPECT_FLOAT_EQ(st.page.xdevfac, static_cast<float>(own));
   finish();
 }
 

@@ -5,6 +5,7 @@
 #include "plot/lines/polyline.h"
 #include "plot/plot3d.h"
 #include "plot/axis3d/projection3d.h"
+#include "plot/axis3d/view_frustum.h"
 #include "plot/draw3d/sphere_patches.h"
 #include "plot/axis3d/axis_system_fixture.h"
 
@@ -138,6 +139,10 @@ TEST_F(Sphere3d, RadiusFollowsTheXScaling) {
 
 TEST_F(Sphere3d, PatchesCrossingThePageBorderAreHatched) {
   PlotState& s = open_box(0, 0, 1.6f);  // just above the box, close to the sphere
+  // The projection at its full size, not shrunk to keep the labels on the page,
+  // so the sphere overflows the page.
+  s.axis3d.scl3 = 700;
+  set_view_frustum(s);
   s.line.ncolor = 0x010000FF;
   sphe3d(0, 0, 0, 0.9f, 10, 10);
   // Triangles inside the page go to the device's fill; those crossing the border

@@ -43,6 +43,9 @@ struct Axis3dState {
 
   // Projection.
   float mat3d[4][4] = {};   // rows give homogeneous X, Y, Z, W of (a, 1)
+  // Near plane and side planes of the camera: a point P is kept when
+  // c . (P, 1) >= 0 for every row c. All zero keeps every point.
+  double frustum3[5][4] = {};
   float xcen3 = 0, ycen3 = 0;  // page point of the line of sight
   float scl3 = 0;           // page size of one projected unit
 
