@@ -3,6 +3,7 @@
 
 #include "app/catalogue_file.h"
 #include "app/catalogue_record.h"
+#include "app/designation.h"
 
 namespace app {
 
@@ -21,15 +22,17 @@ void write_summary(Console& console, const CatalogueRecord& record, double epoch
   console.line({"   epoch:", epoch});
 }
 
-}  // namespace
-
-void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
+// Searches for the records whose columns 1-7 equal `name7`; true when one matched.
+bool search_designation(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints,
+                        const std::string& name7) {
   CatalogueFile catalogue(folder, hints);
+  bool matched = false;
   std::string_view line;
   CatalogueRecord record;
   std::string failed_columns;
   while (catalogue.next_line(line)) {
-    if (!designation_matches(line, state.name7)) continue;
+    if (!designation_matches(line, name7)) continue;
+    matched = true;
     // Only matching records are read in full: the others are never used.
     if (!parse_catalogue_record(line, record, failed_columns)) {
       throw catalogue.unreadable_record(failed_columns);
@@ -39,6 +42,26 @@ void search_catalogue(Console& console, RunState& state, const std::filesystem::
     state.elements = record.elements;
     state.name28 = record.name28;
   }
+  return matched;
+}
+
+// "367943 ": a number typed as people write it, packed as the catalogue writes it.
+std::optional<std::string> packed_number(const std::string& name7) {
+  const std::size_t end = name7.find_last_not_of(' ');
+  if (end == std::string::npos || name7.find_first_not_of("0123456789") <= end) return std::nullopt;
+  std::optional<std::string> packed = pack_designation(name7);
+  if (packed) packed->resize(kName7Width, ' ');
+  return packed;
+}
+
+}  // namespace
+
+void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
+  if (search_designation(console, state, folder, hints, state.name7)) return;
+  // No record has the typed text as its designation: a readable number names its record,
+  // whose designation then names the output files.
+  const std::optional<std::string> packed = packed_number(state.name7);
+  if (packed && search_designation(console, state, folder, hints, *packed)) state.name7 = *packed;
 }
 
 }  // namespace app

@@ -75,17 +75,25 @@ void ask_time_span(Console& console, RunState& state) {
     console.line({kSpanLines[0]});
     console.line({kSpanLines[1], state.blocks.epoch_jd});
     for (int n = 2; n < 7; ++n) console.line({kSpanLines[n]});
-    console.read(kSpanLines[3], {&state.span, &state.dt});
-    const double step = state.integration_class.step;
-    if (step <= state.dt) {
-      state.h = step;
-      state.dt = std::round(state.dt / step) * step;
-    } else {
-      state.h = state.dt;
-    }
-    if (!(std::fabs(state.span) / state.dt > kMaxPointsPerSpan || state.dt == 0.0)) return;
+    double span = state.span;  // a slash answer keeps the last values
+    double dt = state.dt;
+    console.read(kSpanLines[3], {&span, &dt});
+    if (set_time_span(state, span, dt)) return;
     console.line({kTooManyPoints});
   }
+}
+
+bool set_time_span(RunState& state, double span, double dt) {
+  state.span = span;
+  state.dt = dt;
+  const double step = state.integration_class.step;
+  if (step <= state.dt) {
+    state.h = step;
+    state.dt = std::round(state.dt / step) * step;
+  } else {
+    state.h = state.dt;
+  }
+  return !(std::fabs(state.span) / state.dt > kMaxPointsPerSpan || state.dt == 0.0);
 }
 
 void integrate(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream* progress) {

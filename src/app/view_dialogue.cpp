@@ -19,7 +19,11 @@ void view_dialogue(Console& console, RunState& state) {
   console.line({"from above the Sun: S,-1,0,5,Y"});
   View& view = state.view;
   console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &state.anim});
+  set_view_focus(state);
+}
 
+void set_view_focus(RunState& state) {
+  View& view = state.view;
   if (view.focus == 'P' || view.focus == 'p') {
     view.xf = view.yf = view.zf = 0.0f;
   } else if ((view.focus == 'A' || view.focus == 'a') && state.npts > 0) {

@@ -9,4 +9,8 @@ namespace app {
 
 void view_dialogue(Console& console, RunState& state);
 
+// The focus point and the observer's distances to the planet and the Sun, from the focus
+// letter and the observer's position in state.view.
+void set_view_focus(RunState& state);
+
 }  // namespace app

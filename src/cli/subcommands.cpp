@@ -3,12 +3,14 @@
 #include "cli/subcommands.h"
 
 #include "cli/find_command.h"
+#include "cli/run_command.h"
 
 namespace cli {
 
 namespace {
 
 constexpr AddSubcommand kSubcommands[] = {
+    add_run_command,
     add_find_command,
 };
 
