@@ -135,7 +135,8 @@ void PsDevice::write_header() {
     const int nxpage_units = to_unit(params_.nxpage * s);
     header_line(format_line(turned() ? "0 0 %d %d 0 0 0 e " : "0 %d %d 0 0 0 0 e ",
                             nypage_units, nxpage_units));
-  } else {
+  } else if (params_.idev != kFormatEps) {
+    // An EPS is placed inside another document, whose page it must not wipe.
     header_line("erasepage");
   }
   header_line("2 setlinecap 2 setlinejoin 5 cm setlinewidth");

@@ -65,8 +65,13 @@ TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {
   EXPECT_EQ(get_u16le(b + 28), 8u);
   EXPECT_EQ(get_u32le(b + 30), 0u);
   EXPECT_EQ(get_u32le(b + 34), 1920000u);
-  EXPECT_EQ(get_u32le(b + 38), 2500u);
-  EXPECT_EQ(get_u32le(b + 42), 2500u);
+  // Square pixels, and the picture prints as large as fits A4 landscape, 297 x 210 mm.
+  EXPECT_EQ(get_u32le(b + 38), get_u32le(b + 42));
+  const double width_mm = 1600.0 * 1000.0 / get_u32le(b + 38);
+  const double height_mm = 1200.0 * 1000.0 / get_u32le(b + 42);
+  EXPECT_LE(width_mm, 297.0);
+  EXPECT_LE(height_mm, 210.0);
+  EXPECT_GT(height_mm, 209.9);
   EXPECT_EQ(get_u32le(b + 46), 256u);
   EXPECT_EQ(get_u32le(b + 50), 256u);
   // Colour table: blue, green, red, 0; entry 16 of the rainbow is 0x2900BE.

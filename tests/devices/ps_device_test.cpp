@@ -252,6 +252,8 @@ TEST_F(PsDeviceTest, EpsHasNoTrailerComments) {
   EXPECT_EQ(text.find("%%Pages"), std::string::npos);
   EXPECT_EQ(text.find("%%Trailer"), std::string::npos);
   EXPECT_EQ(text.find("%%EOF"), std::string::npos);
+  // Placed in another document, an EPS must not wipe the page it lands on.
+  EXPECT_EQ(text.find("erasepage"), std::string::npos);
   const std::string tail = "gsave showpage grestore \n";
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
   check_and_render(path("plot.eps"));
