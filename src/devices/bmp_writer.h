@@ -7,10 +7,6 @@
 
 namespace devices {
 
-// Resolution stored in the header: 5715 pixels per metre (145 dpi) prints the 1600 x 1200
-// picture 280 x 210 mm, as large as fits an A4 landscape sheet (297 x 210 mm).
-inline constexpr int kBmpPixelsPerMetre = 5715;
-
 // Writes the whole canvas to sink. Returns kStatusOk, or kStatusNoMemory when the row
 // buffer cannot be allocated. Write errors stay in the sink, which the caller checks
 // when it closes.

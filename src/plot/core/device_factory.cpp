@@ -23,7 +23,7 @@ std::unique_ptr<devices::Device> make_device(int idev) {
   if (installed_maker()) return installed_maker()(idev);
   // One line per device of this program.
   if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
-  if (idev == devices::kFormatBmp || idev == devices::kFormatMemoryCanvas)
+  if (idev == devices::kFormatBmp || idev == devices::kFormatPng || idev == devices::kFormatMemoryCanvas)
     return std::make_unique<devices::RasterDevice>();
   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
   if (is_wmf(idev)) return std::make_unique<devices::WmfDevice>();
