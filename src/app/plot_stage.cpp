@@ -2,6 +2,7 @@
 // planet (or the Moon's orbit around the Earth), frame by frame.
 #include "app/plot_stage.h"
 
+#include "app/menu.h"
 #include "plot/plotix.h"
 
 namespace app {
@@ -30,6 +31,15 @@ void choose_output(const RunState& state, PlotOutput output) {
     case PlotOutput::wmf:
       plotix::setfil(picture_file_name(state.name7, output).c_str());
       plotix::metafl("WMF");
+      break;
+    case PlotOutput::png:
+      plotix::setfil(picture_file_name(state.name7, output).c_str());
+      plotix::metafl("PNG");
+      plotix::winsiz(1600, 1200);
+      break;
+    case PlotOutput::svg:
+      plotix::setfil(picture_file_name(state.name7, output).c_str());
+      plotix::metafl("SVG");
       break;
   }
 }
@@ -68,7 +78,9 @@ void draw_frame(const RunState& state, int k) {
   plotix::color("GREEN");
   plotix::curv3d(state.x.data(), state.y.data(), state.z.data(), k);
   // On paper the name WHITE draws black, so saved pages show the Sun in black.
-  const bool paper = state.iopt == 2 || state.iopt == 3 || state.iopt == 4;
+  const PlotOutput output = plot_output(state.iopt);
+  const bool paper = output == PlotOutput::pdf || output == PlotOutput::ps ||
+                     output == PlotOutput::wmf || output == PlotOutput::svg;
   plotix::color(paper ? "WHITE" : "YELLOW");
   const float rsun = state.ipl == 3 ? 0.0046f : 0.002f * state.view.dsun;
   plotix::sphe3d(-1.0f, 0.0f, 0.0f, rsun, 10, 10);
@@ -84,7 +96,7 @@ void draw_frame(const RunState& state, int k) {
 }  // namespace
 
 PlotOutput plot_output(int iopt) {
-  return iopt >= 1 && iopt <= 4 ? static_cast<PlotOutput>(iopt) : PlotOutput::screen;
+  return is_save_answer(iopt) ? static_cast<PlotOutput>(iopt) : PlotOutput::screen;
 }
 
 std::string picture_file_name(const std::string& name7, PlotOutput output) {
@@ -93,6 +105,8 @@ std::string picture_file_name(const std::string& name7, PlotOutput output) {
     case PlotOutput::pdf: return name7 + ".pdf";
     case PlotOutput::ps: return name7 + ".ps ";
     case PlotOutput::wmf: return name7 + ".wmf";
+    case PlotOutput::png: return name7 + ".png";
+    case PlotOutput::svg: return name7 + ".svg";
     case PlotOutput::screen: break;
   }
   return {};

@@ -43,7 +43,8 @@ struct RunOptions {
 };
 
 // Menu answer of each picture format, so the picture is drawn as the menu draws it.
-const std::map<std::string, int> kSaveFormats = {{"bmp", 1}, {"pdf", 2}, {"ps", 3}, {"wmf", 4}};
+const std::map<std::string, int> kSaveFormats = {{"bmp", 1}, {"pdf", 2}, {"ps", 3},
+                                                  {"wmf", 4}, {"png", 9}, {"svg", 10}};
 
 std::string lower_case(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -104,7 +105,6 @@ void set_view(const RunOptions& options, app::RunState& state) {
   } catch (const std::logic_error&) {
     throw UsageError("--view: the observer's position must be three numbers");
   }
-  state.anim = options.animate ? 'Y' : 'N';
 }
 
 void run(const RunOptions& options, CommandContext& context) {
@@ -130,12 +130,16 @@ void run(const RunOptions& options, CommandContext& context) {
   app::integrate(console, state, ".", nullptr);
   app::read_back(state, state.name7 + ".xyz");
   app::set_view_focus(state);  // the focus on the object needs the path read back
+  // As in the menu, a saved file holds one still frame; --animate is for the window.
+  // (The read-back has set anim to 'Y', so it is set here, after it.)
   for (const std::string& format : options.save) {
     state.iopt = kSaveFormats.at(format);
+    state.anim = 'N';
     app::plot_picture(state, app::plot_output(state.iopt));
   }
   if (options.show) {
     state.iopt = 0;
+    state.anim = options.animate ? 'Y' : 'N';
     app::plot_picture(state, app::PlotOutput::screen);
   }
 }
@@ -164,9 +168,9 @@ void add_run_command(CLI::App& program, CommandContext& context) {
       ->expected(4);
   run_app->add_flag("--animate", options->animate, "Draw the path point by point");
   run_app->add_option("--save", options->save, "Pictures to write")
-      ->type_name("bmp,pdf,ps,wmf")
+      ->type_name("bmp,pdf,ps,wmf,png,svg")
       ->delimiter(',')
-      ->check(CLI::IsMember({"bmp", "pdf", "ps", "wmf"}));
+      ->check(CLI::IsMember(kSaveFormats));
   run_app->add_flag("--show", options->show, "Show the picture in a window");
   run_app->add_option("--out", options->out, "Folder for the files (default: here)")
       ->type_name("DIR")

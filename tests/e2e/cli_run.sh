@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The run subcommand on real records: its result files equal, byte for byte, those of
-# the dialogue given the same answers (catalogue object and hand-entered elements); its
+# The run subcommand on real records: its result files and pictures equal, byte for
+# byte, those of the dialogue given the same answers (catalogue object and hand-entered elements); its
 # pictures pass their outside readers; a wrong command line exits 2 and writes nothing.
 set -euo pipefail
 
@@ -20,12 +20,12 @@ cp "$catalogue" "$work/dialogue/nea.dat"
 cp "$catalogue" "$work/hand/nea.dat"
 fail=0
 
-# The dialogue: Earth, Apophis by its packed designation, one year in steps of 0.01,
-# stopping at the end of input once the files are written.
-(cd "$work/dialogue" && printf '3\n99942\n1,0.01\n' | "$SKYTRAK3D" >/dev/null 2>&1 || true)
+# The dialogue: Earth, Apophis by its packed designation, one year in steps of 0.01, the
+# run's default view, then the menu's saves as BMP, PDF, PNG and SVG.
+(cd "$work/dialogue" && printf '3\n99942\n1,0.01\nP,3,-3,1.5,N\n1\n2\n9\n10\n8\n' | "$SKYTRAK3D" >/dev/null 2>&1)
 "$SKYTRAK3D" run --planet Earth --object apophis --span 1 --step 0.01 --catalogue "$catalogue" \
-  --save pdf,bmp --out "$work/cli" >"$work/cli.out"
-for ext in xyz clo; do
+  --save pdf,bmp,png,svg --out "$work/cli" >"$work/cli.out"
+for ext in xyz clo bmp pdf png svg; do
   cmp "$work/dialogue/99942  .$ext" "$work/cli/99942  .$ext" || { echo "run: .$ext differs from the dialogue's"; fail=1; }
 done
 qpdf --check "$work/cli/99942  .pdf" >/dev/null || { echo "run: PDF refused by qpdf"; fail=1; }

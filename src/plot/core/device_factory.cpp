@@ -6,6 +6,7 @@
 #include "devices/ps_device.h"
 #include "devices/raster_device.h"
 #include "devices/screen_device.h"
+#include "devices/svg_device.h"
 #include "devices/wmf_device.h"
 #include "plot/core/output_format.h"
 
@@ -28,6 +29,7 @@ std::unique_ptr<devices::Device> make_device(int idev) {
   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
   if (is_wmf(idev)) return std::make_unique<devices::WmfDevice>();
   if (is_pdf(idev)) return std::make_unique<devices::PdfWriter>();
+  if (idev == devices::kFormatSvg) return std::make_unique<devices::SvgDevice>();
   return nullptr;
 }
 

@@ -74,6 +74,8 @@ menu_block() {
    NEW TIME SPAN: 6
          NEW NEA: 7
             QUIT: 8
+     SAVE AS PNG: 9
+     SAVE AS SVG: 10
 TEXT
 }
 
