@@ -9,39 +9,29 @@ namespace app {
 
 namespace {
 
-void choose_output(const RunState& state, PlotOutput output) {
+// The metafl keyword of a picture file.
+const char* format_keyword(PlotOutput output) {
   switch (output) {
-    case PlotOutput::screen:
-      plotix::metafl("CONS");
-      plotix::winsiz(800, 600);
-      break;
-    case PlotOutput::bmp:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("BMP");
-      plotix::winsiz(1600, 1200);
-      break;
-    case PlotOutput::pdf:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("PDF");
-      break;
-    case PlotOutput::ps:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("PS");
-      break;
-    case PlotOutput::wmf:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("WMF");
-      break;
-    case PlotOutput::png:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("PNG");
-      plotix::winsiz(1600, 1200);
-      break;
-    case PlotOutput::svg:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("SVG");
-      break;
+    case PlotOutput::bmp: return "BMP";
+    case PlotOutput::pdf: return "PDF";
+    case PlotOutput::ps: return "PS";
+    case PlotOutput::wmf: return "WMF";
+    case PlotOutput::png: return "PNG";
+    case PlotOutput::svg: return "SVG";
+    case PlotOutput::screen: break;
   }
+  return "CONS";
+}
+
+void choose_output(const RunState& state, PlotOutput output) {
+  if (output == PlotOutput::screen) {
+    plotix::metafl("CONS");
+    plotix::winsiz(800, 600);
+    return;
+  }
+  plotix::setfil(picture_file_name(state.name7, output).c_str());
+  plotix::metafl(format_keyword(output));
+  if (output == PlotOutput::bmp || output == PlotOutput::png) plotix::winsiz(1600, 1200);
 }
 
 void set_up_page(const RunState& state) {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "devices/file_version.h"
+#include "devices/versioned_file.h"
 
 namespace devices {
 
@@ -41,16 +41,7 @@ DeviceOpenResult SvgDevice::open(const DeviceOpenParams& params) {
   last_point_ = "0,0";
   colour_ = "#000000";
   // This writer names its own file: an existing picture is never overwritten.
-  result.file_name = free_file_name(params.file_name);
-  if (result.file_name.empty()) {
-    result.status = kStatusNoFreeVersion;
-    return result;
-  }
-  if (!sink_.open(result.file_name)) {
-    error_ = sink_.error();
-    result.status = kStatusFileError;
-    return result;
-  }
+  if (!open_free_version(sink_, params.file_name, result, error_)) return result;
   is_open_ = true;
 
   // The view box is the page in its own units (1/10 mm); the device scale only shrinks

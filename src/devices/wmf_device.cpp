@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "devices/file_version.h"
+#include "devices/versioned_file.h"
 
 namespace devices {
 
@@ -40,16 +40,7 @@ DeviceOpenResult WmfDevice::open(const DeviceOpenParams& params) {
   polygon_.clear();
   // This writer names its own file: an existing picture is never overwritten.
   error_.clear();
-  result.file_name = free_file_name(params.file_name);
-  if (result.file_name.empty()) {
-    result.status = kStatusNoFreeVersion;
-    return result;
-  }
-  if (!sink_.open(result.file_name)) {
-    error_ = sink_.error();
-    result.status = kStatusFileError;
-    return result;
-  }
+  if (!open_free_version(sink_, params.file_name, result, error_)) return result;
   is_open_ = true;
 
   const double s = params.xdevfac;

@@ -13,6 +13,7 @@ using devices::get_u16le;
 using devices::get_u32le;
 using devices::RasterCanvas;
 using raster_test::read_file;
+using raster_test::pixel_colour;
 using raster_test::run_command;
 
 std::vector<std::uint8_t> write_bmp(const RasterCanvas& canvas, const std::string& path) {
@@ -37,13 +38,6 @@ void draw_f(RasterCanvas& c) {
   c.fill_rectangle(10, 5, 14, 44, 0x010000FF);   // stem, red
   c.fill_rectangle(15, 5, 34, 9, 0x010000FF);    // top bar, red
   c.fill_rectangle(15, 22, 27, 26, 96);          // middle bar, cyan
-}
-
-std::string pixel_colour(const std::string& file, int x, int y) {
-  const std::string out = run_command("convert " + file + " -crop 1x1+" + std::to_string(x) + "+" +
-                                      std::to_string(y) + " +repage -depth 8 txt:- | tail -1");
-  const auto hash = out.find('#');
-  return hash == std::string::npos ? out : out.substr(hash, 7);
 }
 
 TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {

@@ -40,13 +40,6 @@ std::string write_picture(const std::string& dir) {
   return opened.file_name;
 }
 
-std::string colour_at(const std::string& png, int x, int y) {
-  const std::string out = run_command("convert " + png + " -crop 1x1+" + std::to_string(x) + "+" +
-                                      std::to_string(y) + " +repage -depth 8 txt:- | tail -1");
-  const auto hash = out.find('#');
-  return hash == std::string::npos ? out : out.substr(hash, 7);
-}
-
 TEST(SvgDevice, ReadersAcceptItAndDrawEveryElementInPlace) {
   const std::string dir = raster_test::fresh_folder("svg_picture").string();
   const std::string file = write_picture(dir);
@@ -58,14 +51,14 @@ TEST(SvgDevice, ReadersAcceptItAndDrawEveryElementInPlace) {
   const std::string png = dir + "/pic.png";
   ASSERT_EQ(run_command("rsvg-convert -w 100 -h 80 -b none -o " + png + " " + file), "");
   EXPECT_EQ(run_command("identify -format '%wx%h' " + png), "100x80");
-  EXPECT_EQ(colour_at(png, 10, 40), "#FF0000");  // the stem of the L
-  EXPECT_EQ(colour_at(png, 35, 70), "#FF0000");  // its foot
-  EXPECT_EQ(colour_at(png, 60, 55), "#0000FF");  // the line goes on from the foot in blue
-  EXPECT_EQ(colour_at(png, 60, 20), "#FFFFFF");  // ... up to y 40 only
-  EXPECT_EQ(colour_at(png, 90, 12), "#00FF00");  // inside the triangle
-  EXPECT_EQ(colour_at(png, 75, 25), "#FFFFFF");  // below its diagonal
-  EXPECT_EQ(colour_at(png, 84, 64), "#000000");  // the square
-  EXPECT_EQ(colour_at(png, 30, 30), "#FFFFFF");  // paper
+  EXPECT_EQ(raster_test::pixel_colour(png, 10, 40), "#FF0000");  // the stem of the L
+  EXPECT_EQ(raster_test::pixel_colour(png, 35, 70), "#FF0000");  // its foot
+  EXPECT_EQ(raster_test::pixel_colour(png, 60, 55), "#0000FF");  // the line goes on from the foot in blue
+  EXPECT_EQ(raster_test::pixel_colour(png, 60, 20), "#FFFFFF");  // ... up to y 40 only
+  EXPECT_EQ(raster_test::pixel_colour(png, 90, 12), "#00FF00");  // inside the triangle
+  EXPECT_EQ(raster_test::pixel_colour(png, 75, 25), "#FFFFFF");  // below its diagonal
+  EXPECT_EQ(raster_test::pixel_colour(png, 84, 64), "#000000");  // the square
+  EXPECT_EQ(raster_test::pixel_colour(png, 30, 30), "#FFFFFF");  // paper
 }
 
 TEST(SvgDevice, AnExistingFileGetsAVersionName) {
