@@ -3,8 +3,8 @@
 // them back and draws the pictures asked for.
 #include "cli/run_command.h"
 
+
 #include <CLI/CLI.hpp>
-#include <cctype>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -19,6 +19,7 @@
 #include "cli/catalogue_option.h"
 #include "cli/version_flag.h"
 #include "dynamics/constants.h"
+#include "textio/plain_text.h"
 
 namespace cli {
 
@@ -46,17 +47,12 @@ struct RunOptions {
 const std::map<std::string, int> kSaveFormats = {{"bmp", 1}, {"pdf", 2}, {"ps", 3},
                                                   {"wmf", 4}, {"png", 9}, {"svg", 10}};
 
-std::string lower_case(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 // 1..9, or the planet's name in any case ("earth", "Jupiter").
 int planet_number(const std::string& text) {
   for (int n = 1; n <= dynamics::kPlanetCount; ++n) {
     std::string name(dynamics::kPlanetNames[static_cast<std::size_t>(n - 1)]);
-    name = lower_case(name.substr(0, name.find(' ')));
-    if (text == std::to_string(n) || lower_case(text) == name) return n;
+    name = textio::lower_case(name.substr(0, name.find(' ')));
+    if (text == std::to_string(n) || textio::lower_case(text) == name) return n;
   }
   throw UsageError("--planet: \"" + text + "\" is neither 1..9 nor a planet's name");
 }
