@@ -1,26 +1,15 @@
 // Lookup by designation first, by name second, in one pass over the catalogue.
 #include "app/catalogue_lookup.h"
 
+
 #include <algorithm>
-#include <cctype>
 
 #include "app/designation.h"
+#include "textio/plain_text.h"
 
 namespace app {
 
 namespace {
-
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-std::string lower_case(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 std::string padded_designation(std::string_view designation) {
   std::string padded(designation.substr(0, kDesignationWidth));
@@ -38,11 +27,11 @@ CatalogueRecord read_record(const CatalogueFile& catalogue, std::string_view lin
 }  // namespace
 
 std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::string_view text) {
-  const std::string_view wanted = trim(text);
+  const std::string_view wanted = textio::trim_blanks(text);
   std::vector<std::string> designations;
   if (!wanted.empty() && wanted.size() <= kDesignationWidth) designations.push_back(padded_designation(wanted));
   if (std::optional<std::string> packed = pack_designation(wanted)) designations.push_back(padded_designation(*packed));
-  const std::string name_part = lower_case(wanted);
+  const std::string name_part = textio::lower_case(wanted);
 
   std::vector<CatalogueRecord> by_designation;
   std::vector<CatalogueRecord> by_name;
@@ -54,7 +43,7 @@ std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::st
     if (designation_match) {
       by_designation.push_back(read_record(catalogue, line));
     } else if (by_designation.empty() && !name_part.empty() && line.size() > kName28Offset &&
-               lower_case(line.substr(kName28Offset, kName28Width)).find(name_part) != std::string::npos) {
+               textio::lower_case(line.substr(kName28Offset, kName28Width)).find(name_part) != std::string::npos) {
       by_name.push_back(read_record(catalogue, line));
     }
   }

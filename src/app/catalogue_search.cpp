@@ -3,6 +3,7 @@
 
 #include "app/catalogue_file.h"
 #include "app/catalogue_record.h"
+#include "app/designation.h"
 
 namespace app {
 
@@ -57,6 +58,15 @@ std::string upper_case_name(std::string name) {
   return name;
 }
 
+// "367943 ": a number typed as people write it, packed as the catalogue writes it.
+std::optional<std::string> packed_number(const std::string& name7) {
+  const std::size_t end = name7.find_last_not_of(' ');
+  if (end == std::string::npos || name7.find_first_not_of("0123456789") <= end) return std::nullopt;
+  std::optional<std::string> packed = pack_designation(name7);
+  if (packed) packed->resize(kName7Width, ' ');
+  return packed;
+}
+
 }  // namespace
 
 void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints) {
@@ -64,7 +74,14 @@ void search_catalogue(Console& console, RunState& state, const std::filesystem::
   // Designations typed in lower case find their upper-case records; the lower-case
   // letters of packed numbers from 360,000 and of high cycle counts are matched above.
   const std::string upper = upper_case_name(state.name7);
-  if (upper != state.name7 && search_designation(console, state, folder, hints, upper)) state.name7 = upper;
+  if (upper != state.name7 && search_designation(console, state, folder, hints, upper)) {
+    state.name7 = upper;
+    return;
+  }
+  // No record has the typed text as its designation: a readable number names its record,
+  // whose designation then names the output files.
+  const std::optional<std::string> packed = packed_number(state.name7);
+  if (packed && search_designation(console, state, folder, hints, *packed)) state.name7 = *packed;
 }
 
 }  // namespace app

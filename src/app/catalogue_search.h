@@ -15,7 +15,9 @@ namespace app {
 // typed, its upper-case form is searched ("k02a29a" finds K02A29A), and name7 becomes
 // the designation found; "a0191" and "K14Od1V" match as typed. A matching record whose
 // epoch or elements cannot start a run (record_refusal) is refused with a line naming
-// the file, the line and the field, and counts as no match.
+// the file, the line and the field, and counts as no match. When no
+// designation matches either way and name7 is a number ("367943 "), the record of
+// that number is searched, and name7 becomes its packed designation ("a7943  ").
 void search_catalogue(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints);
 
 }  // namespace app

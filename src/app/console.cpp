@@ -4,17 +4,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "textio/plain_text.h"
+
 namespace app {
-
-namespace {
-
-std::string_view trim_blanks(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
 
 void Console::line(std::initializer_list<textio::FreeItem> items) { textio::write_free_line(out_, items); }
 
@@ -32,7 +24,7 @@ void Console::flush() {
 
 void Console::check(const textio::ReadResult& result, std::string_view prompt) {
   if (result.ok()) return;
-  throw InputError(result.problem + " (" + std::string(trim_blanks(prompt)) + ")");
+  throw InputError(result.problem + " (" + std::string(textio::trim_blanks(prompt)) + ")");
 }
 
 void Console::read(std::string_view prompt, std::initializer_list<textio::FreeTarget> targets) {

@@ -14,7 +14,7 @@ Stage next_stage(Stage stage, const RunState& state) {
     case Stage::view_dialogue: return Stage::plot;
     case Stage::plot: return Stage::menu;
     case Stage::menu:
-      if (state.iopt >= kReplot && state.iopt <= kSaveWmf) return Stage::plot;
+      if (state.iopt == kReplot || is_save_answer(state.iopt)) return Stage::plot;
       if (state.iopt == kNewView) return Stage::view_dialogue;
       if (state.iopt == kNewTimeSpan) return Stage::run_span;
       if (state.iopt == kNewObject) return Stage::choose_object;

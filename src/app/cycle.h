@@ -24,8 +24,8 @@ struct Stages {
   std::function<void(RunState&)> read_back;
   // View dialogue: sets view and anim.
   std::function<void(RunState&)> view_dialogue;
-  // Draws the picture. iopt 1..4 saves it as BMP, PDF, PS or WMF (anim is already 'N');
-  // any other value draws on the screen.
+  // Draws the picture. A save answer (1..4, 9, 10) saves it as BMP, PDF, PS, WMF, PNG or
+  // SVG (anim is already 'N'); any other value draws on the screen.
   std::function<void(RunState&, int iopt)> plot;
 };
 

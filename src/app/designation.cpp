@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "textio/plain_text.h"
+
 namespace app {
 
 namespace {
@@ -12,12 +14,6 @@ constexpr long kFiveDigitLimit = 100000;
 constexpr long kLetterLimit = 620000;
 constexpr long kBase62Limit = kLetterLimit + 62L * 62 * 62 * 62;
 constexpr std::string_view kBase62 = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
-std::string_view trim(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 bool all_digits(std::string_view text) {
   if (text.empty()) return false;
@@ -97,8 +93,8 @@ std::optional<std::string> pack_number(long number) {
 }
 
 std::optional<std::string> pack_designation(std::string_view readable) {
-  std::string_view text = trim(readable);
-  if (text.size() > 2 && text.front() == '(' && text.back() == ')') text = trim(text.substr(1, text.size() - 2));
+  std::string_view text = textio::trim_blanks(readable);
+  if (text.size() > 2 && text.front() == '(' && text.back() == ')') text = textio::trim_blanks(text.substr(1, text.size() - 2));
   if (all_digits(text)) return text.size() <= 9 ? pack_number(to_number(text)) : std::nullopt;
   if (std::optional<std::string> survey = pack_survey(text)) return survey;
   return pack_provisional(text);

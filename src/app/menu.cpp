@@ -1,4 +1,4 @@
-// The menu: ten lines and one integer answer.
+// The menu: twelve lines and one integer answer.
 #include "app/menu.h"
 
 namespace app {
@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kMenuLines[] = {
     "CHOOSE AN OPTION",     "         REPLOT: 0", "    SAVE AS BMP: 1", "    SAVE AS PDF: 2",
     "    SAVE AS  PS: 3",   "    SAVE AS WMF: 4", "       NEW VIEW: 5", "  NEW TIME SPAN: 6",
-    "        NEW NEA: 7",   "           QUIT: 8",
+    "        NEW NEA: 7",   "           QUIT: 8",  "    SAVE AS PNG: 9",  "    SAVE AS SVG: 10",
 };
 
 }  // namespace
@@ -16,7 +16,7 @@ constexpr const char* kMenuLines[] = {
 void show_menu(Console& console, RunState& state) {
   for (const char* text : kMenuLines) console.line({text});
   console.read(kMenuLines[0], {&state.iopt});
-  if (state.iopt >= kSaveBmp && state.iopt <= kSaveWmf) state.anim = 'N';
+  if (is_save_answer(state.iopt)) state.anim = 'N';
 }
 
 }  // namespace app

@@ -13,9 +13,16 @@ inline constexpr int kSaveWmf = 4;
 inline constexpr int kNewView = 5;
 inline constexpr int kNewTimeSpan = 6;
 inline constexpr int kNewObject = 7;
+inline constexpr int kSavePng = 9;
+inline constexpr int kSaveSvg = 10;
 
-// Writes the menu and reads the answer into state.iopt. A save answer (1..4) sets
-// anim to 'N', so the file holds one still frame.
+// The answers that save the picture as a file: 1..4 and, after QUIT, 9 and 10.
+constexpr bool is_save_answer(int iopt) {
+  return (iopt >= kSaveBmp && iopt <= kSaveWmf) || iopt == kSavePng || iopt == kSaveSvg;
+}
+
+// Writes the menu and reads the answer into state.iopt. A save answer sets anim to
+// 'N', so the file holds one still frame.
 void show_menu(Console& console, RunState& state);
 
 }  // namespace app

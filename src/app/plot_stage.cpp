@@ -4,6 +4,7 @@
 #include "app/plot_stage.h"
 
 #include "app/file_stem.h"
+#include "app/menu.h"
 #include "app/view_turn.h"
 #include "plot/plotix.h"
 
@@ -11,30 +12,29 @@ namespace app {
 
 namespace {
 
-void choose_output(const RunState& state, PlotOutput output) {
+// The metafl keyword of a picture file.
+const char* format_keyword(PlotOutput output) {
   switch (output) {
-    case PlotOutput::screen:
-      plotix::metafl("CONS");
-      plotix::winsiz(800, 600);
-      break;
-    case PlotOutput::bmp:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("BMP");
-      plotix::winsiz(1600, 1200);
-      break;
-    case PlotOutput::pdf:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("PDF");
-      break;
-    case PlotOutput::ps:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("PS");
-      break;
-    case PlotOutput::wmf:
-      plotix::setfil(picture_file_name(state.name7, output).c_str());
-      plotix::metafl("WMF");
-      break;
+    case PlotOutput::bmp: return "BMP";
+    case PlotOutput::pdf: return "PDF";
+    case PlotOutput::ps: return "PS";
+    case PlotOutput::wmf: return "WMF";
+    case PlotOutput::png: return "PNG";
+    case PlotOutput::svg: return "SVG";
+    case PlotOutput::screen: break;
   }
+  return "CONS";
+}
+
+void choose_output(const RunState& state, PlotOutput output) {
+  if (output == PlotOutput::screen) {
+    plotix::metafl("CONS");
+    plotix::winsiz(800, 600);
+    return;
+  }
+  plotix::setfil(picture_file_name(state.name7, output).c_str());
+  plotix::metafl(format_keyword(output));
+  if (output == PlotOutput::bmp || output == PlotOutput::png) plotix::winsiz(1600, 1200);
 }
 
 void set_up_page(const RunState& state) {
@@ -79,7 +79,9 @@ void draw_path(const RunState& state, int first, int last) {
 // The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path.
 void draw_bodies(const RunState& state) {
   // On paper the name WHITE draws black, so saved pages show the Sun in black.
-  const bool paper = state.iopt == 2 || state.iopt == 3 || state.iopt == 4;
+  const PlotOutput output = plot_output(state.iopt);
+  const bool paper = output == PlotOutput::pdf || output == PlotOutput::ps ||
+                     output == PlotOutput::wmf || output == PlotOutput::svg;
   plotix::color(paper ? "WHITE" : "YELLOW");
   const float rsun = state.ipl == 3 ? 0.0046f : 0.002f * state.view.dsun;
   plotix::sphe3d(-1.0f, 0.0f, 0.0f, rsun, 10, 10);
@@ -150,7 +152,7 @@ void look_around(RunState& state) {
 }  // namespace
 
 PlotOutput plot_output(int iopt) {
-  return iopt >= 1 && iopt <= 4 ? static_cast<PlotOutput>(iopt) : PlotOutput::screen;
+  return is_save_answer(iopt) ? static_cast<PlotOutput>(iopt) : PlotOutput::screen;
 }
 
 std::string picture_file_name(const std::string& name7, PlotOutput output) {
@@ -159,6 +161,8 @@ std::string picture_file_name(const std::string& name7, PlotOutput output) {
     case PlotOutput::pdf: return file_stem(name7) + ".pdf";
     case PlotOutput::ps: return file_stem(name7) + ".ps ";
     case PlotOutput::wmf: return file_stem(name7) + ".wmf";
+    case PlotOutput::png: return file_stem(name7) + ".png";
+    case PlotOutput::svg: return file_stem(name7) + ".svg";
     case PlotOutput::screen: break;
   }
   return {};

@@ -1,5 +1,5 @@
 // Drawing the picture of the last run through PLOTIX: on the screen, or saved as a
-// BMP, PDF, PostScript or WMF file named after the object.
+// BMP, PDF, PostScript, WMF, PNG or SVG file named after the object.
 #pragma once
 
 #include <string>
@@ -9,9 +9,11 @@
 namespace app {
 
 // Where a plot goes: the screen (menu 0 and after a view dialogue) or a file.
-enum class PlotOutput { screen = 0, bmp = 1, pdf = 2, ps = 3, wmf = 4 };
+// Its values are the menu answers.
+enum class PlotOutput { screen = 0, bmp = 1, pdf = 2, ps = 3, wmf = 4, png = 9, svg = 10 };
 
-// The output of a menu answer: 1..4 save as BMP, PDF, PS, WMF; anything else is the screen.
+// The output of a menu answer: 1..4 save as BMP, PDF, PS, WMF, 9 and 10 as PNG and SVG;
+// anything else is the screen.
 PlotOutput plot_output(int iopt);
 
 // The 11-character file name handed to the library for a save: name7, a point and the

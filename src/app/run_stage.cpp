@@ -91,25 +91,30 @@ void ask_time_span(Console& console, RunState& state) {
     console.line({kSpanLines[0]});
     console.line({kSpanLines[1], state.blocks.epoch_jd});
     for (int n = 2; n < 7; ++n) console.line({kSpanLines[n]});
-    console.read(kSpanLines[3], {&state.span, &state.dt});
-    const double step = state.integration_class.step;
-    if (step <= state.dt) {
-      state.h = step;
-      state.dt = std::round(state.dt / step) * step;
-    } else {
-      state.h = state.dt;
-    }
-    // A negative output step is refused like a zero one.
-    if (!(state.dt > 0.0) || std::fabs(state.span) / state.dt > kMaxPointsPerSpan) {
-      console.line({kTooManyPoints});
-    } else if (std::fabs(state.span) / state.h > kMaxSteps) {
-      console.line({kTooManySteps});
-    } else if (!dates_fit(state)) {
-      console.line({kDatesOutOfRange});
-    } else {
-      return;
-    }
+    double span = state.span;  // a slash answer keeps the last values
+    double dt = state.dt;
+    console.read(kSpanLines[3], {&span, &dt});
+    const char* refusal = set_time_span(state, span, dt);
+    if (refusal == nullptr) return;
+    console.line({refusal});
   }
+}
+
+const char* set_time_span(RunState& state, double span, double dt) {
+  state.span = span;
+  state.dt = dt;
+  const double step = state.integration_class.step;
+  if (step <= state.dt) {
+    state.h = step;
+    state.dt = std::round(state.dt / step) * step;
+  } else {
+    state.h = state.dt;
+  }
+  // A negative output step is refused like a zero one.
+  if (!(state.dt > 0.0) || std::fabs(state.span) / state.dt > kMaxPointsPerSpan) return kTooManyPoints;
+  if (std::fabs(state.span) / state.h > kMaxSteps) return kTooManySteps;
+  if (!dates_fit(state)) return kDatesOutOfRange;
+  return nullptr;
 }
 
 void integrate(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream* progress) {

@@ -17,6 +17,11 @@ void classify(RunState& state);
 // dt and the unsigned step h.
 void ask_time_span(Console& console, RunState& state);
 
+// Sets span, the output step dt (rounded to whole integration steps when longer than one)
+// and the unsigned step h. Returns the line that refuses them (too many points, an output
+// step not above 0, too many steps, dates the coordinates file cannot hold), or nullptr.
+const char* set_time_span(RunState& state, double span, double dt);
+
 // Integrates from the epoch over the span, writing both result files in `folder`.
 // progress: where a progress bar may go (nullptr: none). A file that cannot be written
 // throws OutputFileError.

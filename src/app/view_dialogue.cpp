@@ -50,9 +50,12 @@ void view_dialogue(Console& console, RunState& state) {
   console.line({"from above the Sun: S,-1,0,5,Y"});
   View& view = state.view;
   console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &state.anim});
+  set_view_focus(state);
+}
 
+void set_view_focus(RunState& state) {
   place_focus(state);
-  measure_distances(view);
+  measure_distances(state.view);
 }
 
 }  // namespace app

@@ -19,5 +19,7 @@ void measure_distances(View& view);
 // The view as the view prompt takes it, without the animation key: the focus letter
 // and the observer's x, y, z to two decimals, e.g. "P,3.12,-2.40,1.77".
 std::string view_prompt_form(const View& view);
+// Both, from the focus letter and the observer's position in state.view.
+void set_view_focus(RunState& state);
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // The catalogue's place on the command line, and matches reported as lines.
 #include "cli/catalogue_option.h"
 
+
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include "app/catalogue_file.h"
 #include "app/catalogue_lookup.h"
 #include "cli/command_context.h"
+#include "textio/plain_text.h"
 
 namespace cli {
 
@@ -20,12 +22,6 @@ std::filesystem::path default_catalogue() {
   }
   throw UsageError(std::string("no catalogue: ") + app::kCatalogueName +
                    " is not in the current folder; name one with --catalogue FILE");
-}
-
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -46,8 +42,8 @@ std::vector<app::CatalogueRecord> look_up(const std::string& file, const std::st
 std::string record_line(const app::CatalogueRecord& record) {
   const dynamics::OrbitalElements& el = record.elements;
   char line[128];
-  std::snprintf(line, sizeof line, "%-7s  %-28s  a=%.7f  e=%.7f  i=%.5f\n", trimmed(record.designation).c_str(),
-                trimmed(record.name28).c_str(), el.a, el.e, el.i);
+  std::snprintf(line, sizeof line, "%-7s  %-28s  a=%.7f  e=%.7f  i=%.5f\n", std::string(textio::trim_blanks(record.designation)).c_str(),
+                std::string(textio::trim_blanks(record.name28)).c_str(), el.a, el.e, el.i);
   return line;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/subcommands.h"
 
 #include "cli/find_command.h"
+#include "cli/run_command.h"
 #include "cli/survey_command.h"
 
 namespace cli {
@@ -10,6 +11,7 @@ namespace cli {
 namespace {
 
 constexpr AddSubcommand kSubcommands[] = {
+    add_run_command,
     add_find_command,
     add_survey_command,
 };

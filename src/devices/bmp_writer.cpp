@@ -7,6 +7,7 @@
 
 #include "devices/device_status.h"
 #include "devices/le_bytes.h"
+#include "devices/print_resolution.h"
 
 namespace devices {
 namespace {
@@ -33,8 +34,8 @@ void write_headers(const RasterCanvas& canvas, std::uint32_t row_size, std::uint
   put_u16le(out, static_cast<std::uint16_t>(bits));    // bits per pixel
   put_u32le(out, 0);                                   // compression: none
   put_u32le(out, image_size);                          // image size
-  put_u32le(out, kBmpPixelsPerMetre);                  // horizontal resolution
-  put_u32le(out, kBmpPixelsPerMetre);                  // vertical resolution
+  put_u32le(out, kPrintPixelsPerMetre);                  // horizontal resolution
+  put_u32le(out, kPrintPixelsPerMetre);                  // vertical resolution
   put_u32le(out, ncol);                                // colours used
   put_u32le(out, ncol);                                // important colours
   for (std::uint32_t i = 0; i < ncol; ++i) {           // colour table: blue, green, red, 0

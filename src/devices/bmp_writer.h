@@ -7,9 +7,6 @@
 
 namespace devices {
 
-// Pixels per metre written into the header (the library's raster resolution).
-inline constexpr int kBmpPixelsPerMetre = 2500;
-
 // Writes the whole canvas to sink. Returns kStatusOk, or kStatusNoMemory when the row
 // buffer cannot be allocated. Write errors stay in the sink, which the caller checks
 // when it closes.

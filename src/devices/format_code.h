@@ -17,6 +17,7 @@ enum FormatCode : int {
   kFormatPs = 504,
   kFormatPdf = 511,
   kFormatMemoryCanvas = 603,
+  kFormatPng = 604,          // true colour, like the screen
   kFormatPpm = 605,          // the true-colour raster canvas
   kFormatBmp = 606,
   kFormatJava = 701,

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <new>
 
+#include "devices/date_time_fields.h"
 #include "devices/file_version.h"
 
 namespace devices {
@@ -56,12 +57,9 @@ __attribute__((format(printf, 1, 2))) std::string format(const char* fmt, ...) {
 
 // "D:YYYYMMDDhhmmss" from the library's "dd.mm.yyyy" and "hh:mm:ss"; empty if either is malformed.
 std::string pdf_date(const std::string& date, const std::string& time) {
-  int day, month, year, hour, minute, second;
-  char end;
-  if (std::sscanf(date.c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &end) != 3 ||
-      std::sscanf(time.c_str(), "%2d:%2d:%2d%c", &hour, &minute, &second, &end) != 3)
-    return {};
-  return format("D:%04d%02d%02d%02d%02d%02d", year, month, day, hour, minute, second);
+  DateTimeFields t;
+  if (!parse_date_time(date, time, t)) return {};
+  return format("D:%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "devices/ps_device.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -14,6 +15,7 @@ constexpr double kPointsPerUnit = 0.1417322835;  // 72/508: 1/20 mm in PostScrip
 constexpr int kSheetOriginX = 150;               // margin of the page on the sheet: 7.5 mm
 constexpr int kSheetOriginY = 200;               // and 10 mm
 constexpr double kVersion = 9.3;
+constexpr double kBorderOverhang = 0.5;          // points: half the 0.709 pt line, rounded up
 constexpr int kResetPath = 0;           // path code at the header: empty buffer, last point (0, 0)
 constexpr int kFinishAndRelease = 999;  // path code at the trailer
 
@@ -110,16 +112,27 @@ void PsDevice::write_header() {
   const double scaled = s * params_.xpsscl;
   const int across = turned() ? params_.nypage : params_.nxpage;  // along the sheet's x
   const int up = turned() ? params_.nxpage : params_.nypage;
-  header_line(params_.idev == kFormatEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-2.0");
-  header_line(format_line("%s %d %d %d %d", "%%BoundingBox:",
-                          static_cast<int>(kSheetOriginX * kPointsPerUnit),
-                          static_cast<int>(kSheetOriginY * kPointsPerUnit),
-                          static_cast<int>((kSheetOriginX + across * scaled) * kPointsPerUnit + 1),
-                          static_cast<int>((kSheetOriginY + up * scaled) * kPointsPerUnit + 1)));
+  // The comments of the document structuring conventions 3.0: viewers turn a landscape
+  // page drawn across the portrait sheet upright, and know the sheet is A4.
+  header_line(params_.idev == kFormatEps ? "%!PS-Adobe-3.0 EPSF-3.0" : "%!PS-Adobe-3.0");
+  // The page border is drawn on the page's edges: half the default line width (and its
+  // square caps) lies outside them, so the box is widened by kBorderOverhang and rounded
+  // outward.
+  header_line(format_line(
+      "%s %d %d %d %d", "%%BoundingBox:",
+      static_cast<int>(std::floor(kSheetOriginX * kPointsPerUnit - kBorderOverhang)),
+      static_cast<int>(std::floor(kSheetOriginY * kPointsPerUnit - kBorderOverhang)),
+      static_cast<int>(std::ceil((kSheetOriginX + across * scaled) * kPointsPerUnit + kBorderOverhang)),
+      static_cast<int>(std::ceil((kSheetOriginY + up * scaled) * kPointsPerUnit + kBorderOverhang))));
   header_line("%%Creator: PLOTIX " + format_line(turned() ? " %4.1f L" : " %4.1f P", kVersion));
   header_line(format_line("%s %s , %s", "%%CreationDate:", params_.date.c_str(),
                           params_.time.c_str()));
-  if (params_.idev != kFormatEps) header_line("%%Pages: (atend)");
+  const char* orientation = turned() ? "Landscape" : "Portrait";
+  header_line(std::string("%%Orientation: ") + orientation);
+  if (params_.idev != kFormatEps) {
+    header_line("%%DocumentMedia: A4 595 842 0 () ()");
+    header_line("%%Pages: (atend)");
+  }
   header_line("%%EndComments");
   header_line("%%BeginProlog");
   for (const char* line : kProlog) header_line(line);
@@ -127,6 +140,7 @@ void PsDevice::write_header() {
               format_line(" %10.6f%10.6f scale", params_.xpsscl, params_.xpsscl));
   header_line("%%EndProlog");
   header_line("%%Page: 1 1");
+  header_line(std::string("%%PageOrientation: ") + orientation);
   const bool black_page = (params_.idev == 502 || params_.idev == 503 || params_.idev == 504) &&
                           params_.background_mode != 2;
   if (black_page) {
@@ -135,7 +149,8 @@ void PsDevice::write_header() {
     const int nxpage_units = to_unit(params_.nxpage * s);
     header_line(format_line(turned() ? "0 0 %d %d 0 0 0 e " : "0 %d %d 0 0 0 0 e ",
                             nypage_units, nxpage_units));
-  } else {
+  } else if (params_.idev != kFormatEps) {
+    // An EPS is placed inside another document, whose page it must not wipe.
     header_line("erasepage");
   }
   header_line("2 setlinecap 2 setlinejoin 5 cm setlinewidth");

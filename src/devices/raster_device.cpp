@@ -13,7 +13,7 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   DeviceOpenResult result;
   device_code_ = params.idev;
   error_.clear();
-  if (device_code_ == kFormatBmp && !file_.open(params.file_name)) {
+  if (writes_file() && !file_.open(params.file_name)) {
     error_ = file_.error();
     result.status = kStatusFileError;
     return result;
@@ -30,16 +30,24 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
     }
     return result;
   }
+  // PNG pictures get the screen's smooth lines; the BMP keeps its plain ones.
+  canvas_.set_antialiased(device_code_ == kFormatPng);
   result.colour_depth = params.true_colour ? 24 : 8;
+  png_text_ = {"PLOTIX", png_creation_time(params.date, params.time)};
   last_x_ = last_y_ = 0;
   return result;
 }
 
 int RasterDevice::close() {
   int status = kStatusOk;
-  if (device_code_ == kFormatBmp && file_.is_open()) {
-    status = write_bmp(canvas_, file_);
-    if (status != kStatusOk) error_ = "no memory for the rows of the BMP file";
+  if (writes_file() && file_.is_open()) {
+    if (device_code_ == kFormatPng) {
+      status = write_png(canvas_, png_text_, file_);
+      if (status != kStatusOk) error_ = "no memory for the PNG writer";
+    } else {
+      status = write_bmp(canvas_, file_);
+      if (status != kStatusOk) error_ = "no memory for the rows of the BMP file";
+    }
     if (!file_.close() && status == kStatusOk) {
       error_ = file_.error();
       status = kStatusFileError;
@@ -49,6 +57,7 @@ int RasterDevice::close() {
   return status;
 }
 
+// Every line of the raster formats is this one canvas call.
 void RasterDevice::move_draw(double x, double y, int code) {
   const int px = pixel_coordinate(x);
   const int py = pixel_coordinate(y);

@@ -1,9 +1,10 @@
-// RasterDevice: the raster image formats over a RasterCanvas: BMP (606), written
-// when the plot closes, and the memory-only canvas (603), which writes nothing.
+// RasterDevice: the raster image formats over a RasterCanvas: BMP (606) and PNG (604),
+// written when the plot closes, and the memory-only canvas (603), which writes nothing.
 #pragma once
 
 #include "devices/byte_sink.h"
 #include "devices/device.h"
+#include "devices/png_writer.h"
 #include "devices/raster_canvas.h"
 
 namespace devices {
@@ -11,7 +12,7 @@ namespace devices {
 class RasterDevice : public Device {
  public:
   DeviceOpenResult open(const DeviceOpenParams& params) override;
-  // Writes the BMP (606) and frees the canvas. kStatusFileError when the file could
+  // Writes the BMP or PNG file and frees the canvas. kStatusFileError when the file could
   // not be written completely or closed, kStatusNoMemory when the writer ran out of memory.
   int close() override;
 
@@ -27,7 +28,10 @@ class RasterDevice : public Device {
   const RasterCanvas& canvas() const { return canvas_; }
 
  private:
+  bool writes_file() const { return device_code_ == kFormatBmp || device_code_ == kFormatPng; }
+
   int device_code_ = 0;
+  PngText png_text_;
   RasterCanvas canvas_;
   ByteSink file_;
   int last_x_ = 0;

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "devices/file_version.h"
+#include "devices/versioned_file.h"
 
 namespace devices {
 
@@ -18,6 +18,8 @@ constexpr std::uint16_t kBrushSolid = 0;
 constexpr std::uint32_t kRopPatCopy = 0x00F00021;  // paint the rectangle with the brush
 constexpr std::uint32_t kHeaderWords = 9;
 constexpr int kPageMargin = 20;                    // window extent = page + 20 units
+constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::uint16_t kTwipsPerInch = 1440;
 
 // Logical coordinates are signed 16-bit; the clipped plot stays far inside that range.
 std::int16_t to_logical(double v) {
@@ -38,16 +40,7 @@ DeviceOpenResult WmfDevice::open(const DeviceOpenParams& params) {
   polygon_.clear();
   // This writer names its own file: an existing picture is never overwritten.
   error_.clear();
-  result.file_name = free_file_name(params.file_name);
-  if (result.file_name.empty()) {
-    result.status = kStatusNoFreeVersion;
-    return result;
-  }
-  if (!sink_.open(result.file_name)) {
-    error_ = sink_.error();
-    result.status = kStatusFileError;
-    return result;
-  }
+  if (!open_free_version(sink_, params.file_name, result, error_)) return result;
   is_open_ = true;
 
   const double s = params.xdevfac;
@@ -60,9 +53,11 @@ DeviceOpenResult WmfDevice::open(const DeviceOpenParams& params) {
   begin_record(kMetaSetWindowOrg, 5);
   put_i16le(records_, 0);  // y
   put_i16le(records_, 0);  // x
+  extent_x_ = to_logical(width + kPageMargin);
+  extent_y_ = to_logical(height + kPageMargin);
   begin_record(kMetaSetWindowExt, 5);
-  put_i16le(records_, to_logical(height + kPageMargin));  // y extent
-  put_i16le(records_, to_logical(width + kPageMargin));   // x extent
+  put_i16le(records_, extent_y_);  // y extent
+  put_i16le(records_, extent_x_);  // x extent
   return result;
 }
 
@@ -186,6 +181,26 @@ void WmfDevice::fill_rectangle(double x1, double y1, double x2, double y2, int /
   delete_object(brush);
 }
 
+// The 22 bytes before the metafile header: its key, the picture's box in logical units
+// (the window of the records), their number per inch, and the XOR of the ten words
+// before the checksum.
+void WmfDevice::write_placeable_header(ByteBuffer& out) const {
+  const std::size_t start = out.size();
+  put_u32le(out, kPlaceableKey);  // Key
+  put_u16le(out, 0);              // HWmf: no handle in a file
+  put_i16le(out, 0);              // BoundingBox.Left
+  put_i16le(out, 0);              // BoundingBox.Top
+  put_i16le(out, extent_x_);      // BoundingBox.Right
+  put_i16le(out, extent_y_);      // BoundingBox.Bottom
+  put_u16le(out, kTwipsPerInch);  // Inch
+  put_u32le(out, 0);              // Reserved
+  std::uint16_t checksum = 0;
+  for (std::size_t i = start; i < start + 20; i += 2) {
+    checksum ^= static_cast<std::uint16_t>(out[i] | (out[i + 1] << 8));
+  }
+  put_u16le(out, checksum);       // Checksum
+}
+
 void WmfDevice::write_header(ByteBuffer& out, std::uint32_t file_words) const {
   put_u16le(out, 1);                  // Type: memory metafile
   put_u16le(out, kHeaderWords);       // HeaderSize
@@ -201,6 +216,7 @@ int WmfDevice::close() {
   is_open_ = false;
   begin_record(kMetaEof, 3);
   ByteBuffer header;
+  write_placeable_header(header);
   write_header(header, static_cast<std::uint32_t>(kHeaderWords + records_.size() / 2));
   sink_.write(header.data(), header.size());
   sink_.write(records_.data(), records_.size());

@@ -1,5 +1,6 @@
-// The WMF writer: the plot as a standard Windows metafile (pens, brushes, moves,
-// lines, polygons, rectangle fills) in logical units of 1/1440 inch, y downward.
+// The WMF writer: the plot as a placeable Windows metafile (pens, brushes, moves,
+// lines, polygons, rectangle fills) in logical units of 1/1440 inch, y downward. The
+// placeable header gives readers the picture's size, and so its aspect ratio.
 #pragma once
 
 #include <cstdint>
@@ -54,6 +55,7 @@ class WmfDevice final : public Device {
   std::uint16_t create_object();
   void select_object(std::uint16_t slot);
   void delete_object(std::uint16_t slot);
+  void write_placeable_header(ByteBuffer& out) const;
   void write_header(ByteBuffer& out, std::uint32_t file_words) const;
 
   ByteSink sink_;
@@ -66,6 +68,8 @@ class WmfDevice final : public Device {
   bool pen_made_ = false;
   std::uint16_t pen_slot_ = 0;
   std::vector<Point> polygon_;
+  std::int16_t extent_x_ = 0;     // window extent: the page and its margin, in twips
+  std::int16_t extent_y_ = 0;
 };
 
 }  // namespace devices

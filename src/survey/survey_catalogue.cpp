@@ -6,7 +6,7 @@
 #include <unordered_set>
 
 #include "app/catalogue_record.h"
-#include "textio/column_reader.h"
+#include "textio/plain_text.h"
 
 namespace survey {
 namespace {

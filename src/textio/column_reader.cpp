@@ -2,15 +2,9 @@
 #include "textio/column_reader.h"
 
 #include "textio/number_syntax.h"
+#include "textio/plain_text.h"
 
 namespace textio {
-
-std::string_view trim_blanks(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(' ');
-  return s.substr(first, last - first + 1);
-}
 
 std::string_view ColumnReader::field(std::size_t w) {
   const std::size_t start = column_;

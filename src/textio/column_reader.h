@@ -6,9 +6,6 @@
 
 namespace textio {
 
-// The text without its leading and trailing blanks.
-std::string_view trim_blanks(std::string_view s);
-
 // Walks one line from column 1. Columns beyond the end of the line read as blanks, so
 // a short line gives blank text and zero numbers. Each numeric read returns false when
 // its field holds something that is not a number; `failed_columns` then names the

@@ -139,6 +139,8 @@ inline const std::string kMenu =
     "        NEW VIEW: 5\n"
     "   NEW TIME SPAN: 6\n"
     "         NEW NEA: 7\n"
-    "            QUIT: 8\n";
+    "            QUIT: 8\n"
+    "     SAVE AS PNG: 9\n"
+    "     SAVE AS SVG: 10\n";
 
 }  // namespace dialogue_test

@@ -13,6 +13,7 @@ using devices::get_u16le;
 using devices::get_u32le;
 using devices::RasterCanvas;
 using raster_test::read_file;
+using raster_test::pixel_colour;
 using raster_test::run_command;
 
 std::vector<std::uint8_t> write_bmp(const RasterCanvas& canvas, const std::string& path) {
@@ -39,13 +40,6 @@ void draw_f(RasterCanvas& c) {
   c.fill_rectangle(15, 22, 27, 26, 96);          // middle bar, cyan
 }
 
-std::string pixel_colour(const std::string& file, int x, int y) {
-  const std::string out = run_command("convert " + file + " -crop 1x1+" + std::to_string(x) + "+" +
-                                      std::to_string(y) + " +repage -depth 8 txt:- | tail -1");
-  const auto hash = out.find('#');
-  return hash == std::string::npos ? out : out.substr(hash, 7);
-}
-
 TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {
   const std::string dir = raster_test::fresh_folder("index_header").string();
   RasterCanvas c = rainbow_canvas(1600, 1200, false);
@@ -65,8 +59,13 @@ TEST(BmpWriter, IndexCanvasHeaderFieldsAndSize) {
   EXPECT_EQ(get_u16le(b + 28), 8u);
   EXPECT_EQ(get_u32le(b + 30), 0u);
   EXPECT_EQ(get_u32le(b + 34), 1920000u);
-  EXPECT_EQ(get_u32le(b + 38), 2500u);
-  EXPECT_EQ(get_u32le(b + 42), 2500u);
+  // Square pixels, and the picture prints as large as fits A4 landscape, 297 x 210 mm.
+  EXPECT_EQ(get_u32le(b + 38), get_u32le(b + 42));
+  const double width_mm = 1600.0 * 1000.0 / get_u32le(b + 38);
+  const double height_mm = 1200.0 * 1000.0 / get_u32le(b + 42);
+  EXPECT_LE(width_mm, 297.0);
+  EXPECT_LE(height_mm, 210.0);
+  EXPECT_GT(height_mm, 209.9);
   EXPECT_EQ(get_u32le(b + 46), 256u);
   EXPECT_EQ(get_u32le(b + 50), 256u);
   // Colour table: blue, green, red, 0; entry 16 of the rainbow is 0x2900BE.

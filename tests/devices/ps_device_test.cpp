@@ -83,21 +83,24 @@ TEST_F(PsDeviceTest, HeaderOfTheDefaultPage) {
 
   const auto lines = split_lines(read_file(path("plot.ps")));
   ASSERT_GT(lines.size(), 12u);
-  EXPECT_EQ(lines[0], "%!PS-Adobe-2.0");
-  EXPECT_EQ(lines[1], "%%BoundingBox: 21 28 575 811");
+  EXPECT_EQ(lines[0], "%!PS-Adobe-3.0");
+  EXPECT_EQ(lines[1], "%%BoundingBox: 20 27 575 811");
   EXPECT_EQ(lines[2], "%%Creator: PLOTIX   9.3 L");
   EXPECT_EQ(lines[3], "%%CreationDate: 06.12.2026 , 12:34:56");
-  EXPECT_EQ(lines[4], "%%Pages: (atend)");
-  EXPECT_EQ(lines[5], "%%EndComments");
-  EXPECT_EQ(lines[6], "%%BeginProlog");
+  EXPECT_EQ(lines[4], "%%Orientation: Landscape");
+  EXPECT_EQ(lines[5], "%%DocumentMedia: A4 595 842 0 () ()");
+  EXPECT_EQ(lines[6], "%%Pages: (atend)");
+  EXPECT_EQ(lines[7], "%%EndComments");
+  EXPECT_EQ(lines[8], "%%BeginProlog");
   const auto end_prolog = std::find(lines.begin(), lines.end(), "%%EndProlog");
   ASSERT_NE(end_prolog, lines.end());
   EXPECT_EQ(*(end_prolog - 1), "  150 cm   200 cm translate   1.000000  1.000000 scale");
   EXPECT_EQ(*(end_prolog + 1), "%%Page: 1 1");
-  EXPECT_EQ(*(end_prolog + 2), "erasepage");  // white paper by default
-  EXPECT_EQ(*(end_prolog + 3), "2 setlinecap 2 setlinejoin 5 cm setlinewidth");
+  EXPECT_EQ(*(end_prolog + 2), "%%PageOrientation: Landscape");
+  EXPECT_EQ(*(end_prolog + 3), "erasepage");  // white paper by default
+  EXPECT_EQ(*(end_prolog + 4), "2 setlinecap 2 setlinejoin 5 cm setlinewidth");
   // An empty plot: the trailer follows at once.
-  const std::vector<std::string> trailer(end_prolog + 4, lines.end());
+  const std::vector<std::string> trailer(end_prolog + 5, lines.end());
   const std::vector<std::string> expected = {"gsave showpage grestore ", "%%Trailer ",
                                              "%%Pages: 1 ", "%%EOF "};
   EXPECT_EQ(trailer, expected);
@@ -252,6 +255,8 @@ TEST_F(PsDeviceTest, EpsHasNoTrailerComments) {
   EXPECT_EQ(text.find("%%Pages"), std::string::npos);
   EXPECT_EQ(text.find("%%Trailer"), std::string::npos);
   EXPECT_EQ(text.find("%%EOF"), std::string::npos);
+  // Placed in another document, an EPS must not wipe the page it lands on.
+  EXPECT_EQ(text.find("erasepage"), std::string::npos);
   const std::string tail = "gsave showpage grestore \n";
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
   check_and_render(path("plot.eps"));
@@ -265,7 +270,7 @@ TEST_F(PsDeviceTest, DarkBackgroundPaintsTheWholePageBlack) {
   landscape.open(params);
   landscape.close();
   const std::string text = read_file(path("dark.ps"));
-  EXPECT_NE(text.find("\n%%Page: 1 1\n0 0 3900 5516 0 0 0 e \n2 setlinecap"), std::string::npos);
+  EXPECT_NE(text.find("\n%%PageOrientation: Landscape\n0 0 3900 5516 0 0 0 e \n2 setlinecap"), std::string::npos);
   const auto picture = testing::read_picture(check_and_render(path("dark.ps")));
   ASSERT_EQ(picture.width, 595);
   // Inside the page black, in the margin white: page spans 21..574 x 31..813 from below.
@@ -286,8 +291,56 @@ TEST_F(PsDeviceTest, DarkBackgroundPaintsTheWholePageBlack) {
   const std::string portrait_text = read_file(path("dark_portrait.ps"));
   EXPECT_NE(portrait_text.find("\n0 5516 3900 0 0 0 0 e \n"), std::string::npos);
   EXPECT_NE(portrait_text.find("%%Creator: PLOTIX   9.3 P\n"), std::string::npos);
-  EXPECT_NE(portrait_text.find("%%BoundingBox: 21 28 575 811\n"), std::string::npos);
+  EXPECT_NE(portrait_text.find("%%BoundingBox: 20 27 575 811\n"), std::string::npos);
+  EXPECT_NE(portrait_text.find("%%Orientation: Portrait\n"), std::string::npos);
   check_and_render(path("dark_portrait.ps"));
+}
+
+// The page border drawn along the page's edges, as the library draws it: Ghostscript's
+// bounding-box device must find the drawing inside the declared box, touching each side
+// (within a point); and its PDF writer, told to turn pages by their orientation comments,
+// turns the landscape page upright and leaves the portrait one.
+TEST_F(PsDeviceTest, BoundingBoxHoldsTheBorderAndViewersTurnTheLandscapePage) {
+  for (bool landscape : {true, false}) {
+    SCOPED_TRACE(landscape ? "landscape" : "portrait");
+    const std::string file = path(landscape ? "border_l.ps" : "border_p.ps");
+    auto params = default_page(file);
+    if (!landscape) std::swap(params.nxpage, params.nypage);
+    params.landscape = landscape;
+    PsDevice ps;
+    ps.open(params);
+    const double s = params.xdevfac;
+    const double w = (landscape ? params.nypage : params.nxpage) * s;
+    const double h = (landscape ? params.nxpage : params.nypage) * s;
+    ps.move_draw(0, 0, kMove);
+    ps.move_draw(w, 0, kDraw);
+    ps.move_draw(w, h, kDraw);
+    ps.move_draw(0, h, kDraw);
+    ps.move_draw(0, 0, kDraw);
+    ps.close();
+    const std::string text = read_file(file);
+    int declared[4];
+    ASSERT_EQ(std::sscanf(text.c_str() + text.find("%%BoundingBox:"), "%%%%BoundingBox: %d %d %d %d",
+                          &declared[0], &declared[1], &declared[2], &declared[3]), 4);
+    const auto bbox = run_command("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + file + "'");
+    double drawn[4];
+    ASSERT_EQ(std::sscanf(bbox.output.c_str() + bbox.output.find("%%HiResBoundingBox:"),
+                          "%%%%HiResBoundingBox: %lf %lf %lf %lf", &drawn[0], &drawn[1], &drawn[2],
+                          &drawn[3]), 4) << bbox.output;
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_LE(declared[i], drawn[i]) << i;
+      EXPECT_GT(declared[i], drawn[i] - 1.0) << i;
+      EXPECT_GE(declared[i + 2], drawn[i + 2]) << i + 2;
+      EXPECT_LT(declared[i + 2], drawn[i + 2] + 1.0) << i + 2;
+    }
+    const std::string pdf = file + ".pdf";
+    const auto gs = run_command("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite "
+                                "-dAutoRotatePages=/PageByPage -o '" + pdf + "' '" + file + "'");
+    ASSERT_EQ(gs.status, 0) << gs.output;
+    const std::string info = run_command("pdfinfo '" + pdf + "'").output;
+    EXPECT_NE(info.find(landscape ? "Page rot:        90" : "Page rot:        0"), std::string::npos) << info;
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
+  }
 }
 
 // Plot units to rendered pixels (72 dpi, A4 sheet of 842 rows) through the turned

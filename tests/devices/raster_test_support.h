@@ -69,6 +69,14 @@ inline std::string run_command(const std::string& command) {
   return out;
 }
 
+// The colour of pixel (x, y) of an image file as ImageMagick reads it, "#RRGGBB".
+inline std::string pixel_colour(const std::string& file, int x, int y) {
+  const std::string out = run_command("convert " + file + " -crop 1x1+" + std::to_string(x) + "+" +
+                                      std::to_string(y) + " +repage -depth 8 txt:- | tail -1");
+  const auto hash = out.find('#');
+  return hash == std::string::npos ? out : out.substr(hash, 7);
+}
+
 inline std::vector<std::uint8_t> read_file(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -88,6 +88,12 @@ TEST_F(WmfDeviceTest, DefaultPageHeaderAndWindow) {
   EXPECT_EQ(f.records[2].param(0), 11920);  // y extent first
   EXPECT_EQ(f.records[2].param(1), 16852);
   EXPECT_EQ(f.records[3].function, kMetaEof);
+  // The placeable header boxes the same window, in twips.
+  EXPECT_EQ(f.box_left, 0);
+  EXPECT_EQ(f.box_top, 0);
+  EXPECT_EQ(f.box_right, 16852);
+  EXPECT_EQ(f.box_bottom, 11920);
+  EXPECT_EQ(f.units_per_inch, 1440);
 
   // Width and height exchanged when the page is turned.
   WmfDevice turned;
@@ -98,6 +104,8 @@ TEST_F(WmfDeviceTest, DefaultPageHeaderAndWindow) {
   const WmfFile t = check(path("turned.wmf"), false);
   EXPECT_EQ(t.records[2].param(0), 16852);
   EXPECT_EQ(t.records[2].param(1), 11920);
+  EXPECT_EQ(t.box_right, 11920);
+  EXPECT_EQ(t.box_bottom, 16852);
 }
 
 TEST_F(WmfDeviceTest, OneRecordPerSegmentWithYBeforeX) {
@@ -247,6 +255,18 @@ TEST_F(WmfDeviceTest, LibwmfRendersTheLinesAndFills) {
   const auto picture = testing::read_picture(png);
   ASSERT_GT(picture.width, 100);
   ASSERT_GT(picture.height, 50);
+  // The readers keep the page's aspect (16852 : 11920), no longer a square.
+  EXPECT_NEAR(static_cast<double>(picture.width) / picture.height, 16852.0 / 11920.0, 0.005);
+  const fs::path svg = dir_ / "picture.svg";
+  const auto to_svg = run_command("wmf2svg --maxwidth=800 --maxheight=800 --maxpect -o '" +
+                                  svg.string() + "' '" + path("picture.wmf") + "'");
+  ASSERT_EQ(to_svg.status, 0) << to_svg.output;
+  const std::string svg_text = testing::read_file(svg);
+  int svg_width = 0, svg_height = 0;
+  ASSERT_EQ(std::sscanf(svg_text.c_str() + svg_text.find("<svg width="), "<svg width=\"%d\" height=\"%d\"",
+                        &svg_width, &svg_height), 2) << svg_text.substr(0, 300);
+  EXPECT_EQ(svg_width, 800);
+  EXPECT_NEAR(svg_height, 800.0 * 11920.0 / 16852.0, 1.0);
   // Logical point to pixel, the border filling the picture.
   const auto at = [&](double x, double y) {
     return picture.at(static_cast<int>(x / 16832.0 * (picture.width - 1)),

@@ -1,6 +1,6 @@
-// A structural reader of standard Windows metafiles, written from the published
-// record layout: header fields, record sizes, META_EOF last, the largest record and
-// the object-table rules. Outside renderers accept files that break these rules.
+// A structural reader of placeable Windows metafiles, written from the published
+// layout: the placeable header (key, box, units per inch, checksum), header fields,
+// record sizes, META_EOF last, the largest record and the object-table rules. Outside renderers accept files that break these rules.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,9 @@ struct WmfRecord {
 };
 
 struct WmfFile {
+  // The placeable header: the picture's box in logical units and their number per inch.
+  std::int16_t box_left = 0, box_top = 0, box_right = 0, box_bottom = 0;
+  std::uint16_t units_per_inch = 0;
   std::uint16_t type = 0;
   std::uint16_t header_size = 0;
   std::uint16_t version = 0;
@@ -47,26 +50,39 @@ inline std::uint32_t wmf_u32(const std::string& b, std::size_t at) {
 inline WmfFile read_wmf(const std::string& bytes) {
   WmfFile f;
   auto problem = [&](const std::string& text) { f.problems.push_back(text); };
-  if (bytes.size() < 18) {
-    problem("shorter than the header");
+  constexpr std::size_t kPlaceable = 22;
+  if (bytes.size() < kPlaceable + 18) {
+    problem("shorter than the headers");
     return f;
   }
-  f.type = wmf_u16(bytes, 0);
-  f.header_size = wmf_u16(bytes, 2);
-  f.version = wmf_u16(bytes, 4);
-  f.size_words = wmf_u32(bytes, 6);
-  f.number_of_objects = wmf_u16(bytes, 10);
-  f.max_record = wmf_u32(bytes, 12);
-  f.number_of_members = wmf_u16(bytes, 16);
+  if (wmf_u32(bytes, 0) != 0x9AC6CDD7u) problem("no placeable key");
+  if (wmf_u16(bytes, 4) != 0) problem("HWmf not 0");
+  f.box_left = static_cast<std::int16_t>(wmf_u16(bytes, 6));
+  f.box_top = static_cast<std::int16_t>(wmf_u16(bytes, 8));
+  f.box_right = static_cast<std::int16_t>(wmf_u16(bytes, 10));
+  f.box_bottom = static_cast<std::int16_t>(wmf_u16(bytes, 12));
+  f.units_per_inch = wmf_u16(bytes, 14);
+  if (wmf_u32(bytes, 16) != 0) problem("Reserved not 0");
+  std::uint16_t checksum = 0;
+  for (std::size_t at = 0; at < 20; at += 2) checksum ^= wmf_u16(bytes, at);
+  if (wmf_u16(bytes, 20) != checksum) problem("placeable checksum wrong");
+  f.type = wmf_u16(bytes, kPlaceable + 0);
+  f.header_size = wmf_u16(bytes, kPlaceable + 2);
+  f.version = wmf_u16(bytes, kPlaceable + 4);
+  f.size_words = wmf_u32(bytes, kPlaceable + 6);
+  f.number_of_objects = wmf_u16(bytes, kPlaceable + 10);
+  f.max_record = wmf_u32(bytes, kPlaceable + 12);
+  f.number_of_members = wmf_u16(bytes, kPlaceable + 16);
   if (f.type != 1 && f.type != 2) problem("Type not 1 or 2");
   if (f.header_size != 9) problem("HeaderSize not 9");
   if (f.version != 0x0300) problem("Version not 0x0300");
-  if (static_cast<std::size_t>(f.size_words) * 2 != bytes.size()) problem("Size is not the file length");
+  if (static_cast<std::size_t>(f.size_words) * 2 + kPlaceable != bytes.size())
+    problem("Size is not the length after the placeable header");
   if (f.number_of_members != 0) problem("NumberOfMembers not 0");
 
   std::vector<bool> live;
   std::uint32_t largest = 0;
-  std::size_t at = 18;
+  std::size_t at = kPlaceable + 18;
   while (at < bytes.size()) {
     if (at + 6 > bytes.size()) {
       problem("record header cut at " + std::to_string(at));

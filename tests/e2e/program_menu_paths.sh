@@ -45,11 +45,11 @@ run_session $'3\n00433\n2,0.5\nS,-1,0,5,N\n8\n'
 cmp -s "$scratch/run/00433  .xyz" "$scratch/after_menu6.xyz" ||
   fail "the run of menu 6 differs from a first run over the same span"
 
-# Menu answers outside 0..7 end the program like 8, silently.
-for answer in -1 12; do
+# Menu answers outside 0..7, 9 and 10 end the program like 8, silently.
+for answer in -1 11 12; do
   run_session $'3\n00433\n1,0.5\nS,-1,0,5,N\n'"$answer"$'\n'
   [ "$status" = 0 ] || fail "menu $answer: exit status $status"
-  [ "$(tail -n 1 "$scratch/out")" = "            QUIT: 8" ] || fail "menu $answer: output after the menu"
+  [ "$(tail -n 1 "$scratch/out")" = "     SAVE AS SVG: 10" ] || fail "menu $answer: output after the menu"
 done
 
 finish

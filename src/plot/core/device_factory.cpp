@@ -6,6 +6,7 @@
 #include "devices/ps_device.h"
 #include "devices/raster_device.h"
 #include "devices/screen_device.h"
+#include "devices/svg_device.h"
 #include "devices/wmf_device.h"
 #include "plot/core/output_format.h"
 
@@ -23,11 +24,12 @@ std::unique_ptr<devices::Device> make_device(int idev) {
   if (installed_maker()) return installed_maker()(idev);
   // One line per device of this program.
   if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
-  if (idev == devices::kFormatBmp || idev == devices::kFormatMemoryCanvas)
+  if (idev == devices::kFormatBmp || idev == devices::kFormatPng || idev == devices::kFormatMemoryCanvas)
     return std::make_unique<devices::RasterDevice>();
   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();
   if (is_wmf(idev)) return std::make_unique<devices::WmfDevice>();
   if (is_pdf(idev)) return std::make_unique<devices::PdfWriter>();
+  if (idev == devices::kFormatSvg) return std::make_unique<devices::SvgDevice>();
   return nullptr;
 }
 

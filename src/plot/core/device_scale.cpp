@@ -54,6 +54,7 @@ float device_scale_factor(const PlotState& st, int width, int height) {
     return s;
   }
   if (is_wmf(idev)) return f * 5.6692915f;  // 1440/254 twips per 0.1 mm
+  // SVG and the rest draw in page units (0.1 mm), scaled by the user's factor only.
   return f;
 }
 

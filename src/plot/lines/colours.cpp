@@ -35,7 +35,8 @@ bool paper_device(int idev) {
 
 bool shows_light_background(int idev) {
   return is_screen(idev) || is_raster(idev) || idev == devices::kFormatPdf ||
-         idev == devices::kFormatEps || idev == devices::kFormatPs || idev == devices::kFormatPscl;
+         idev == devices::kFormatEps || idev == devices::kFormatPs || idev == devices::kFormatPscl ||
+         idev == devices::kFormatSvg;
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ void open_device(PlotState& st) {
   params.height = st.core.nwinh;
   params.window_mode = st.core.nwinmode;
   params.background_mode = pg.iscrmode;
-  params.true_colour = pg.idev == devices::kFormatPpm;
+  params.true_colour = pg.idev == devices::kFormatPpm || pg.idev == devices::kFormatPng;
   params.landscape = pg.nypage < pg.nxpage;
   params.iorient = pg.iorient;
   params.window_number = window_number(pg.idev);

@@ -74,6 +74,8 @@ menu_block() {
    NEW TIME SPAN: 6
          NEW NEA: 7
             QUIT: 8
+     SAVE AS PNG: 9
+     SAVE AS SVG: 10
 TEXT
 }
 
@@ -141,4 +143,18 @@ accept_wmf() {
   rm -f "$scratch/render.png"
   wmf2gd -t png -o "$scratch/render.png" "$1" >"$scratch/reader.err" 2>&1 || { fail "wmf2gd $1"; cat "$scratch/reader.err"; return 1; }
   [ -s "$scratch/render.png" ] || { fail "wmf2gd $1: no picture"; return 1; }
+}
+
+accept_png() {
+  local got
+  pngcheck -q "$1" >"$scratch/reader.err" 2>&1 || { fail "pngcheck $1"; cat "$scratch/reader.err"; return 1; }
+  got=$(identify -format '%m %wx%h %[png:IHDR.color_type] %[png:pHYs] %[Software]' "$1" 2>&1) || { fail "identify $1: $got"; return 1; }
+  [ "$got" = "PNG 1600x1200 2 (Truecolor) x_res=5715, y_res=5715, units=1 PLOTIX" ] || { fail "identify $1: $got"; return 1; }
+}
+
+# accept_svg FILE WIDTH: xmllint parses it, rsvg-convert draws it WIDTH pixels wide.
+accept_svg() {
+  xmllint --noout "$1" >"$scratch/reader.err" 2>&1 || { fail "xmllint $1"; cat "$scratch/reader.err"; return 1; }
+  rsvg-convert -w "$2" -o "$scratch/render.png" "$1" >"$scratch/reader.err" 2>&1 || { fail "rsvg-convert $1"; cat "$scratch/reader.err"; return 1; }
+  [ ! -s "$scratch/reader.err" ] || { fail "rsvg-convert $1 says:"; cat "$scratch/reader.err"; return 1; }
 }

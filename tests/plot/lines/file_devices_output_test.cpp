@@ -71,7 +71,7 @@ TEST_F(FileDevicesOutput, PostScriptFromDisiniToTheFile) {
 
   const std::string text = read_file(path("plot.ps"));
   for (const auto& line : split_lines(text)) EXPECT_LE(line.size(), 80u) << line;
-  EXPECT_NE(text.find("\n%%BoundingBox: 21 28 575 811\n"), std::string::npos);
+  EXPECT_NE(text.find("\n%%BoundingBox: 20 27 575 811\n"), std::string::npos);
   EXPECT_EQ(text.find("    1.00"), std::string::npos);  // the "%8.2f" padding is dropped
   const std::string body = ps_body(text);
   // The border in page corners (0,0) (0,2099) (2969,2099) (2969,0) turned onto the

@@ -69,7 +69,7 @@ TEST_F(PostScriptPipelineTest, BorderAndColouredLinesAppearWhereThePageMapsThem)
   for (const std::string& line : devices::testing::split_lines(text)) {
     EXPECT_LE(line.size(), 80u) << line;
   }
-  EXPECT_NE(text.find("%%BoundingBox: 21 28 575 811"), std::string::npos);
+  EXPECT_NE(text.find("%%BoundingBox: 20 27 575 811"), std::string::npos);
 
   const auto png = dir / "lines.png";
   auto gs = devices::testing::run_command("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r72 "

@@ -1,0 +1,16 @@
+// Small helpers on plain text shared by the dialogue and the command line: blanks cut
+// off both ends, and lower case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace textio {
+
+// The text without its leading and trailing blanks.
+std::string_view trim_blanks(std::string_view text);
+
+// The text with its ASCII letters in lower case.
+std::string lower_case(std::string_view text);
+
+}  // namespace textio
