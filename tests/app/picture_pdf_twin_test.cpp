@@ -8,6 +8,7 @@
 
 #include "app/program_picture.h"
 #include "devices/pdf_test_support.h"
+#include "plot/pdf_plot_fixture.h"
 #include "plot/axis3d/projection3d.h"
 #include "plot/core/global_state.h"
 #include "plot/plotix.h"
@@ -17,35 +18,7 @@ namespace {
 
 using namespace pdf_test;
 
-class ProgramPicturePdf : public ::testing::Test {
- protected:
-  void SetUp() override {
-    free_global_state();
-    setenv("SOURCE_DATE_EPOCH", "1796560496", 1);  // 6 December 2026, 12:34:56 UTC
-    dir_ = fresh_folder("plot");  // short: the protocol shows 48 characters of the name
-  }
-  void TearDown() override {
-    free_global_state();
-    unsetenv("SOURCE_DATE_EPOCH");
-    if (std::getenv("SKYTRAK_KEEP_TEST_FILES") == nullptr) fs::remove_all(dir_);
-  }
-
-  PlotState& open(const std::string& name, const char* format = "PDF") {
-    setfil((dir_ / name).string());
-    metafl(format);
-    ::testing::internal::CaptureStdout();
-    disini();
-    ::testing::internal::GetCapturedStdout();
-    return *qqgglb();
-  }
-  std::string finish() {
-    ::testing::internal::CaptureStdout();
-    disfin();
-    return ::testing::internal::GetCapturedStdout();
-  }
-
-  fs::path dir_;
-};
+using ProgramPicturePdf = PdfPlotTest;
 
 // A rendered page and where the page border (drawn black) lies in it: the pixel of
 // a page point follows from the border by proportion.
