@@ -5,7 +5,9 @@
 // of 40,003 points (about what one redraw of a turned view costs, plus opening the
 // window) and animated plots of 500, 2,000 and 40,001 points (one frame per point).
 // With SKYTRAK_BENCH_OFFSCREEN=1 no X server is started and the same plots are drawn
-// off-screen, which tells the drawing from the window's share.
+// off-screen, which tells the drawing from the window's share. Also measured: the
+// time from a close request sent during an animation to the return of the plot
+// (the menu), which must not grow with the number of points.
 #include <benchmark/benchmark.h>
 
 #include <signal.h>
@@ -15,10 +17,14 @@
 
 #include <cmath>
 #include <cstdio>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <cstdint>
 #include <string>
+#include <thread>
 
 #include "../tests/devices/x_close_request.h"
 #include "../tests/devices/x_window_tools.h"
@@ -140,5 +146,77 @@ BENCHMARK(BM_AnimatedScreenPlot)->Arg(500)->Arg(2000)->Arg(40001)->Unit(benchmar
 
 void BM_StillScreenPlot(benchmark::State& state) { plot_benchmark(state, 'N'); }
 BENCHMARK(BM_StillScreenPlot)->Arg(40003)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A user who closes the animation's window a fixed time after it appears (titled
+// Working), in a child process; the moment of the close request (steady clock, which
+// is the same for both processes) comes back through a pipe.
+class AnimationCloser {
+ public:
+  explicit AnimationCloser(std::chrono::milliseconds after) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(fds[0]);
+      const std::string display = std::getenv("DISPLAY");
+      const std::string id = window_test::find_window(display, "PLOTIX 1 / Working");
+      if (id.empty()) _exit(1);
+      std::this_thread::sleep_for(after);
+      const std::int64_t sent = std::chrono::steady_clock::now().time_since_epoch().count();
+      window_test::send_close_request(display, std::stoul(id));
+      if (write(fds[1], &sent, sizeof sent) != sizeof sent) _exit(1);
+      _exit(0);
+    }
+    close(fds[1]);
+    result_ = fds[0];
+  }
+  ~AnimationCloser() {
+    if (result_ >= 0) close(result_);
+    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+  }
+  AnimationCloser(const AnimationCloser&) = delete;
+  AnimationCloser& operator=(const AnimationCloser&) = delete;
+
+  // When the close request went out; nullopt when it never did.
+  std::optional<std::chrono::steady_clock::time_point> sent() const {
+    std::int64_t ticks = 0;
+    if (read(result_, &ticks, sizeof ticks) != sizeof ticks) return std::nullopt;
+    return std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(ticks));
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int result_ = -1;
+};
+
+// An animation closed 50 ms after its window appears: the iteration time is from the
+// close request to the return of the plot. The plot's whole time is shown too; it
+// stays far below the whole animation's when the close came while drawing.
+void BM_CloseDuringAnimation(benchmark::State& state) {
+  if (offscreen()) {
+    state.SkipWithError("needs a window");
+    return;
+  }
+  ensure_desktop();
+  const int points = static_cast<int>(state.range(0));
+  app::RunState run = run_state(points, 'Y');
+  double plot_ms = 0;
+  for (auto _ : state) {
+    QuietStdout quiet;
+    AnimationCloser closer(std::chrono::milliseconds(50));
+    const auto start = std::chrono::steady_clock::now();
+    app::plot_picture(run, app::PlotOutput::screen);
+    const auto returned = std::chrono::steady_clock::now();
+    const auto sent = closer.sent();
+    if (!sent) {
+      state.SkipWithError("the window was never closed");
+      return;
+    }
+    state.SetIterationTime(std::chrono::duration<double>(returned - *sent).count());
+    plot_ms += std::chrono::duration<double, std::milli>(returned - start).count();
+  }
+  state.counters["plot_ms"] = plot_ms / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_CloseDuringAnimation)->Arg(2000)->Arg(40001)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
