@@ -91,17 +91,6 @@ class WindowSession : public ::testing::Test {
       if (output().find(text) != std::string::npos) return true;
     return false;
   }
-  // CPU time the program has used so far, in clock ticks (user and system).
-  long cpu_ticks() const {
-    std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
-    std::string field;
-    for (int k = 1; k <= 13 && in >> field; ++k) {
-    }
-    long user = 0, system = 0;
-    in >> user >> system;
-    return user + system;
-  }
-
   // The Earth, Eros, span and step, then the view.
   void plot(const std::string& span, const std::string& view) {
     answer("3");
@@ -118,9 +107,9 @@ class WindowSession : public ::testing::Test {
 };
 
 // Forty years at 0.001: an animation of 40,001 frames, closed by a close request as
-// soon as its window shows. The menu comes back, the window is gone, and the program
-// spends next to nothing after the close: drawing the rest of the path (about 3 s of
-// CPU in bench_screen_program) is not done.
+// soon as its window shows. The menu comes back, the window is gone, and the view last
+// shown is printed. (How soon the menu comes back is measured in bench_screen_program,
+// BM_CloseDuringAnimation, not here.)
 TEST_F(WindowSession, CloseRequestEndsTheAnimation) {
   ASSERT_NO_FATAL_FAILURE(plot("40,0.001", "S,-1,0,5,Y"));
   const std::string window = find_window(display(), kWorkingTitle, 60s);
@@ -129,12 +118,9 @@ TEST_F(WindowSession, CloseRequestEndsTheAnimation) {
   kill(pid_, SIGSTOP);
   const int green_at_close = grab_window(display(), window).count(kGreen);
   ASSERT_TRUE(window_test::send_close_request(display(), std::stoul(window)));
-  const long ticks_at_close = cpu_ticks();
   kill(pid_, SIGCONT);
 
   ASSERT_TRUE(wait_for(kMenuHead)) << "the close request did not end the animation";
-  const long ticks_after_close = cpu_ticks() - ticks_at_close;
-  EXPECT_LT(ticks_after_close, sysconf(_SC_CLK_TCK) / 2) << "the rest of the path was drawn";
   EXPECT_LT(green_at_close, 2000) << "the animation was nearly over at the close";
   const std::string info = x_command(display(), "xwininfo -id " + window);
   EXPECT_NE(info.find("Bad"), std::string::npos) << "the window is still there: " << info;
