@@ -16,6 +16,7 @@
 
 #include "devices/fit_rect.h"
 #include "devices/pixel_coordinate.h"
+#include "devices/smooth_scale.h"
 
 namespace devices {
 namespace {
@@ -216,9 +217,14 @@ void ScreenDevice::Window::copy_scaled(const RasterCanvas& canvas, SDL_Surface* 
       canvas.row_bytes(), SDL_PIXELFORMAT_RGBA32);
   if (source != nullptr) {
     const FitRect fit = fit_inside(surface->w, surface->h, canvas.width(), canvas.height());
-    SDL_Rect target{fit.x, fit.y, fit.w, fit.h};
-    SDL_BlitScaled(source, nullptr, surface, &target);
+    SDL_Surface* scaled = smooth_scaled(source, fit.w, fit.h);
     SDL_FreeSurface(source);
+    if (scaled != nullptr) {
+      SDL_SetSurfaceBlendMode(scaled, SDL_BLENDMODE_NONE);
+      SDL_Rect target{fit.x, fit.y, fit.w, fit.h};
+      SDL_BlitSurface(scaled, nullptr, surface, &target);
+      SDL_FreeSurface(scaled);
+    }
   }
   SDL_UpdateWindowSurface(sdl);
 }

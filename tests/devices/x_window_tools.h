@@ -32,8 +32,10 @@ class XvfbServer {
     if (pid_ == 0) {
       close(fds[0]);
       const std::string fd = std::to_string(fds[1]);
+      // -noreset: a bare server otherwise resets whenever its last client leaves (each
+      // xdotool or xwininfo call of a test), and a program connecting just then is refused.
       execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-             "-nolisten", "tcp", static_cast<char*>(nullptr));
+             "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);
