@@ -23,6 +23,10 @@ void apply_f_and_g(Vec3& X, Vec3& V, double f, double g, double fdot, double gdo
 
 }  // namespace
 
+double semimajor_axis(double gm_central, double gm_body, double r, const Vec3& V) {
+  return 1.0 / (2.0 / r - dot(V, V) / (gm_central + gm_body));
+}
+
 void drift_ellipse(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, int& flag,
                    double gm_central, double gm_body) {
   const double mu = gm_central + gm_body;
@@ -56,9 +60,10 @@ void drift_ellipse(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, 
 
 namespace {
 
-// What the drift of one lane needs once its anomaly equation is solved.
+// What the drift of one lane needs once its anomaly equation is solved. Filled by
+// start_drift before any use.
 struct FAndGDrift {
-  double a = 0.0, n = 0.0;
+  double n;
   KeprelSolution anomaly;
 };
 
@@ -67,7 +72,7 @@ struct FAndGDrift {
 bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drift) {
   const double mu = gm_central + lane.gm_body;
   lane.flag = 0;
-  const double a = 1.0 / (2.0 / lane.r - dot(lane.V, lane.V) / mu);
+  const double a = lane.a;
   if (a < 0.0) {
     lane.flag = 1;
     return false;
@@ -88,7 +93,6 @@ bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drif
     lane.r = norm(lane.X);
     return false;
   }
-  drift.a = a;
   drift.n = n;
   keprel_start(s0, c0, n, dt, drift.anomaly);
   return true;
@@ -96,7 +100,7 @@ bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drif
 
 void finish_drift(double dt, const FAndGDrift& drift, DriftLane& lane) {
   const KeprelSolution& k = drift.anomaly;
-  const double a = drift.a, n = drift.n, r = lane.r;
+  const double a = lane.a, n = drift.n, r = lane.r;
   const double f = 1.0 + (a / r) * (k.cos_dE - 1.0);
   const double g = dt + (k.sin_dE - k.dE) / n;
   const double fdot = -a * n * k.sin_dE / (r * k.rho);
@@ -109,12 +113,14 @@ void finish_drift(double dt, const FAndGDrift& drift, DriftLane& lane) {
 
 void drift_orbit_lanes(double gm_central, double dt, DriftLane* lanes, int count) {
   std::array<FAndGDrift, kMaxBodies> drifts;
-  std::array<int, kMaxBodies> solving{};  // lanes whose anomaly equation is open
+  std::array<int, kMaxBodies> solving;    // lanes whose anomaly equation is open
+  std::array<int, kMaxBodies> finishing;  // lanes that end with the f and g functions
   int open = 0;
   for (int l = 0; l < count; ++l) {
-    if (start_drift(gm_central, dt, lanes[l], drifts[static_cast<size_t>(l)])) solving[static_cast<size_t>(open++)] = l;
+    if (!start_drift(gm_central, dt, lanes[l], drifts[static_cast<size_t>(l)])) continue;
+    finishing[static_cast<size_t>(open)] = l;
+    solving[static_cast<size_t>(open++)] = l;
   }
-  std::array<int, kMaxBodies> finishing = solving;
   const int drifting = open;
   // One iteration of every open equation per round; a lane leaves when it converges or
   // has to fall back to the bracketing search.
@@ -139,7 +145,7 @@ void drift_orbit_lanes(double gm_central, double dt, DriftLane* lanes, int count
 
 void drift_orbit(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
                  int& flag, double gm_body) {
-  DriftLane lane{X, V, r, e, q, 0, gm_body};
+  DriftLane lane{X, V, r, semimajor_axis(gm_central, gm_body, r, V), e, q, 0, gm_body};
   drift_orbit_lanes(gm_central, dt, &lane, 1);
   flag = lane.flag;
   if (flag != 0) return;

@@ -19,14 +19,21 @@ void drift_ellipse(Vec3& X, Vec3& V, double dt, double& r, double a, double& e, 
 void drift_orbit(double gm_central, double dt, Vec3& X, Vec3& V, double& r, double& e, double& q,
                  int& flag, double gm_body);
 
-// One body's drift_orbit drift: its state in, its state and results out.
+// Semimajor axis of the orbit through distance r with velocity V (negative on a
+// hyperbola); mu = gm_central + gm_body.
+double semimajor_axis(double gm_central, double gm_body, double r, const Vec3& V);
+
+// One body's drift_orbit drift: its state and semimajor axis in, its state and results
+// out. No default values: the drifts keep fixed arrays of lanes and fill only the lanes
+// in use, so the arrays are not cleared on every half step.
 struct DriftLane {
-  Vec3 X{}, V{};
-  double r = 0.0;
-  double e = 0.0;
-  double q = 0.0;
-  int flag = 0;
-  double gm_body = 0.0;
+  Vec3 X, V;
+  double r;
+  double a;  // semimajor_axis of X, V: computed once by the caller, which tests it too
+  double e;
+  double q;
+  int flag;
+  double gm_body;
 };
 
 // drift_orbit for several bodies by the same dt, their anomaly equations solved side by

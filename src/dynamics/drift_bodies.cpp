@@ -32,14 +32,14 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     if (mode == kBeforeKick && encounters.carry_over.contains(blocks.start_slot[i])) continue;
     if (mode == kAfterKick && encounters.encounter.contains(blocks.start_slot[i])) continue;
     const double r = bodies.r[i];
-    const double a = 1.0 / (2.0 / r - dot(bodies.v[i], bodies.v[i]) / (gm_central + blocks.gm[i]));
+    const double a = semimajor_axis(gm_central, blocks.gm[i], r, bodies.v[i]);
     semimajor[i] = a;
     if (a < kMinSemimajor || r < blocks.sun_limits.capture) {
       fate[i] = Fate::lost;  // hyperbolic or nearly so, or fallen into the Sun
     } else if (a <= blocks.ejection.max_semimajor || r <= blocks.ejection.max_distance) {
       fate[i] = Fate::drifted;
       lane_of[i] = count;
-      lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, blocks.orbits.e[i], 0.0, 0, blocks.gm[i]};
+      lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, a, blocks.orbits.e[i], 0.0, 0, blocks.gm[i]};
     } else {
       fate[i] = Fate::lost;  // ejected beyond the planetary region
     }

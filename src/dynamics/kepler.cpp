@@ -86,11 +86,8 @@ void solkep(double e, double& M, double& E) {
 }
 
 void keprel_start(double s0, double c0, double n, double dt, KeprelSolution& solution) {
-  solution = KeprelSolution{};
-  solution.s0 = s0;
-  solution.c0 = c0;
-  solution.target = n * dt;
-  solution.dE = solution.target;
+  const double target = n * dt;
+  solution = KeprelSolution{s0, c0, target, target, 1.0, 0.0, 1.0, 0, false};
 }
 
 namespace {

@@ -18,11 +18,13 @@ void keprel(double s0, double c0, double n, double dt, double& dE, double& cos_d
 // keprel's iteration as a state that advances one iteration at a time, so that the
 // drifts of several bodies can be solved side by side (their independent chains of
 // divisions then overlap in the processor). Results are those of keprel bit for bit.
+// No default values (keprel_start sets every field), so that the drifts' fixed arrays
+// of solutions are not cleared on every half step.
 struct KeprelSolution {
-  double s0 = 0.0, c0 = 0.0, target = 0.0;  // the equation: target = n dt
-  double dE = 0.0, cos_dE = 1.0, sin_dE = 0.0, rho = 1.0;
-  int count = 0;        // iterations done
-  bool settled = false;  // converged: the outputs are final
+  double s0, c0, target;  // the equation: target = n dt
+  double dE, cos_dE, sin_dE, rho;
+  int count;      // iterations done
+  bool settled;   // converged: the outputs are final
 };
 
 void keprel_start(double s0, double c0, double n, double dt, KeprelSolution& solution);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -108,6 +109,53 @@ TEST(Movrel, ConicRouteNearParabolaMatchesFAndGRoute) {
         results[k] = m.X;
       }
       expect_close(results[0], results[1], 1e-5);
+    }
+  }
+}
+
+// Lanes drifted side by side end bit for bit as each drifted alone, whatever their mix
+// of routes (f and g, the conic near e = 1, refused hyperbolas, eccentric orbits whose
+// anomaly equation needs many iterations) and whatever ran before in the same arrays.
+TEST(Movrel, LanesSideBySideEndAsEachDriftAlone) {
+  std::vector<DriftLane> lanes;
+  auto add = [&lanes](const Vec3& X, const Vec3& V, double gm_body) {
+    const double r = norm(X);
+    lanes.push_back(DriftLane{X, V, r, semimajor_axis(kMu, gm_body, r, V), -3.0, -3.0, -1, gm_body});
+  };
+  for (double e : {0.02, 0.5, 0.9, 0.995, 1.5}) {
+    for (double t : {-0.4, 0.0, 0.05}) {
+      Vec3 X, V;
+      conic_state(0.7, e, t, X, V);
+      add(X, V, e < 0.6 ? 1e-4 * kMu : 0.0);
+    }
+  }
+  // Inside the band |e - 1| < 1e-6, built from the true anomaly as above.
+  for (double nu : {-1.2, 1.0}) {
+    const double e = 1.0 - 0.5e-6, p = 0.4 * (1.0 + e);
+    const double r0 = p / (1.0 + e * std::cos(nu)), w = std::sqrt(kMu / p);
+    add({r0 * std::cos(nu), 0.6 * r0 * std::sin(nu), 0.8 * r0 * std::sin(nu)},
+        {-w * std::sin(nu), 0.6 * w * (e + std::cos(nu)), 0.8 * w * (e + std::cos(nu))}, 0.0);
+  }
+  for (double dt : {0.3, -0.0025}) {
+    for (int count : {static_cast<int>(lanes.size()), 7}) {
+      std::vector<DriftLane> alone(lanes.begin(), lanes.begin() + count);
+      drift_orbit_lanes(kMu, dt, lanes.data(), count);
+      for (int l = 0; l < count; ++l) {
+        SCOPED_TRACE(testing::Message() << "dt=" << dt << " lane " << l);
+        DriftLane& one = alone[static_cast<size_t>(l)];
+        drift_orbit(kMu, dt, one.X, one.V, one.r, one.e, one.q, one.flag, one.gm_body);
+        const DriftLane& side = lanes[static_cast<size_t>(l)];
+        EXPECT_EQ(side.flag, one.flag);
+        if (one.flag != 0) continue;
+        EXPECT_EQ(side.X, one.X);
+        EXPECT_EQ(side.V, one.V);
+        EXPECT_EQ(side.r, one.r);
+        EXPECT_EQ(side.e, one.e);
+        EXPECT_EQ(side.q, one.q);
+      }
+      // The next round starts from where this one left every lane, in reverse order.
+      std::reverse(lanes.begin(), lanes.begin() + count);
+      for (DriftLane& lane : lanes) lane.a = semimajor_axis(kMu, lane.gm_body, lane.r, lane.V);
     }
   }
 }
