@@ -67,8 +67,8 @@ void BM_SaveAsPostScript(benchmark::State& state) {
 BENCHMARK(BM_SaveAsPostScript)->Unit(benchmark::kMillisecond);
 
 // A whole BMP save of the viewpoint-ring scene from each of its 17 views (the
-// argument is the view's number: 0-11 around, 12-13 above, 14-15 below, 16 on
-// the box's top face). No single view may take more than 50 ms.
+// argument is the view's number: 0-11 around, 12-13 above, 14-15 below, 16 inside
+// the box). No single view may take more than 50 ms.
 void BM_SaveRingViewAsBmp(benchmark::State& state) {
   const test::RingPath path;
   const test::RingView view = test::ring_views()[static_cast<std::size_t>(state.range(0))];

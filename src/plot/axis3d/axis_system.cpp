@@ -51,7 +51,7 @@ void user_to_abs(const PlotState& s, float p[3]) {
 }
 
 // Turns USER and ANGL view data into absolute coordinates and replaces a
-// viewpoint inside the box by the default one.
+// viewpoint at the focus (no line of sight) by the default one.
 void svuabs(PlotState& s) {
   Axis3dState& a = s.axis3d;
   if (a.ifoc3 == 0) {
@@ -72,9 +72,11 @@ void svuabs(PlotState& s) {
     a.iview3 = 1;
   }
   if (a.iview3 != 0) {
-    bool inside = true;
-    for (int j = 0; j < 3; ++j) inside = inside && std::fabs(a.view3[j]) <= a.ax3len[j] / 2;
-    if (!inside) return;
+    // Anywhere but the focus itself gives a line of sight; a viewpoint inside
+    // the box shows what lies in front of it, the near plane cutting the rest.
+    bool at_focus = true;
+    for (int j = 0; j < 3; ++j) at_focus = at_focus && a.view3[j] == a.foc3[j];
+    if (!at_focus) return;
     warnin(s, 33);
     a.iview3 = 0;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plot/axis3d/axis_numbers.h"
+#include "plot/axis3d/plane3d.h"
 #include "plot/lines/polyline.h"
 #include "plot/text/text_draw.h"
 
@@ -29,7 +30,10 @@ struct AxisFrame {
   double along(double value) const { return (value - axis.start) * scale; }
 };
 
+// One line of the axis on its box face, cut first where the face reaches
+// behind the viewer.
 void draw_segment(PlotState& s, float x1, float y1, float x2, float y2) {
+  if (s.axis3d.iplane3 != 0 && !clip_plane_segment(s, x1, y1, x2, y2)) return;
   strtqq(s, x1, y1);
   connqq(s, x2, y2);
 }

@@ -21,6 +21,16 @@ double frustum_side(const PlotState& s, int i, const Point3& p);
 // True when p lies on the kept side of every plane.
 bool inside_frustum(const PlotState& s, const Point3& p);
 
+// True when p lies on the kept side of every plane moved out by half the near
+// plane's distance: a point that rounding put just outside still counts.
+bool inside_widened_frustum(const PlotState& s, const Point3& p);
+
+// The part of the segment p1-p2 inside the frustum, as shares enter < leave
+// of the way from p1 to p2 (0 and 1 when it is wholly inside). Returns false
+// when nothing of it remains.
+bool frustum_shares(const PlotState& s, const Point3& p1, const Point3& p2, double& enter,
+                    double& leave);
+
 // Cuts the segment p1-p2 to the frustum. Returns false when nothing of it
 // remains; otherwise the ends outside are moved onto its planes.
 bool clip_to_frustum(const PlotState& s, Point3& p1, Point3& p2);

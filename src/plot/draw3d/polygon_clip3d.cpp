@@ -2,16 +2,15 @@
 // the camera's frustum.
 #include "plot/draw3d/polygon_clip3d.h"
 
-#include "plot/axis3d/view_frustum.h"
-
 namespace plotix {
 
 namespace {
 
 // One stage: keeps the part of `in` where side(point) >= 0. A new vertex on the
 // cut is placed by `on_plane` from the two ends and the share t along them.
+// Fails when the result would need more than `limit` vertices.
 template <typename Side, typename OnPlane>
-bool clip_stage(const Polygon3& in, Side side, OnPlane on_plane, Polygon3& out) {
+bool clip_stage(const Polygon3& in, int limit, Side side, OnPlane on_plane, Polygon3& out) {
   out.n = 0;
   for (int i = 0; i < in.n; ++i) {
     const Point3& a = in.v[i];
@@ -19,11 +18,11 @@ bool clip_stage(const Polygon3& in, Side side, OnPlane on_plane, Polygon3& out) 
     const auto da = side(a);
     const auto db = side(b);
     if (da >= 0) {
-      if (out.n == kMaxClipVertices) return false;
+      if (out.n == limit) return false;
       out.v[out.n++] = a;
     }
     if ((da >= 0) != (db >= 0)) {
-      if (out.n == kMaxClipVertices) return false;
+      if (out.n == limit) return false;
       out.v[out.n++] = on_plane(a, b, da / (da - db));
     }
   }
@@ -59,7 +58,7 @@ bool qqclp2(const float len[3], Polygon3& poly) {
         c[j] = face;
         return c;
       };
-      if (!clip_stage(poly, side, on_face, next)) {
+      if (!clip_stage(poly, kMaxClipVertices, side, on_face, next)) {
         poly.n = 0;
         return false;
       }
@@ -76,7 +75,7 @@ bool clip_to_frustum(const PlotState& s, Polygon3& poly) {
   Polygon3 next;
   for (int i = 0; i < kFrustumPlanes; ++i) {
     auto side = [&](const Point3& a) { return frustum_side(s, i, a); };
-    if (!clip_stage(poly, side, between, next)) {
+    if (!clip_stage(poly, kMaxPolygonVertices, side, between, next)) {
       poly.n = 0;
       return false;
     }

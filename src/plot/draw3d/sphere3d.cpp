@@ -40,7 +40,7 @@ void qqds3d(PlotState& s, const SpherePatch& patch, int colour) {
     }
   }
   if (s.axis3d.iclp3 != kClipViewVolume && !clip_to_frustum(s, poly)) return;
-  PagePoint page[kMaxClipVertices];
+  PagePoint page[kMaxPolygonVertices];
   for (int k = 0; k < poly.n; ++k) page[k] = abs3pt(s, poly.v[k]);
   for (int k = 2; k < poly.n; ++k) {
     const float xs[3] = {page[0].x, page[k - 1].x, page[k].x};

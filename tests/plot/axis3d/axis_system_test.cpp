@@ -47,16 +47,26 @@ TEST_F(Axis3dSystem, DefaultsGiveViewpointAndCentre) {
   EXPECT_GT(log_->count_code(2), 100);
 }
 
-TEST_F(Axis3dSystem, ViewpointInsideTheBoxIsReplaced) {
+TEST_F(Axis3dSystem, ViewpointAtTheFocusIsReplacedOneInsideTheBoxKept) {
   PlotState& s = open_unit_screen();
-  view3d(0, 0, 0, "ABS");
+  view3d(0, 0, 0, "ABS");  // on the default focus: no line of sight
   EXPECT_EQ(open_unit_box(), " <<<< Warning  33: Incorrect viewpoint in graf3d!\n");
   EXPECT_FLOAT_EQ(s.axis3d.view3[0], 4.0f);
   EXPECT_FLOAT_EQ(s.axis3d.view3[1], -5.0f);
   EXPECT_EQ(s.core.level, 3);
   endgrf();
-  view3d(1, 1, 1, "ABS");  // on a corner counts as inside
-  EXPECT_NE(open_unit_box().find("Warning  33"), std::string::npos);
+  vfoc3d(0.5f, 0.3f, 0.1f, "ABS");
+  view3d(0.5f, 0.3f, 0.1f, "ABS");  // on a focus away from the centre
+  EXPECT_EQ(open_unit_box(), " <<<< Warning  33: Incorrect viewpoint in graf3d!\n");
+  endgrf();
+  vfoc3d(0, 0, 0, "ABS");
+  for (const float v : {0.1f, 1.0f}) {  // inside, and on a corner
+    view3d(v * 0.5f, v * 0.3f, v, "ABS");
+    EXPECT_EQ(open_unit_box(), "");
+    EXPECT_FLOAT_EQ(s.axis3d.view3[0], v * 0.5f);
+    EXPECT_FLOAT_EQ(s.axis3d.view3[2], v);
+    endgrf();
+  }
 }
 
 TEST_F(Axis3dSystem, UnusableScalingLeavesLevelOne) {

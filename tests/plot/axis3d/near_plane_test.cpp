@@ -7,6 +7,7 @@
 #include "axis_system_fixture.h"
 #include "plot/axis3d/clip3d.h"
 #include "plot/axis3d/move_draw3d.h"
+#include "plot/axis3d/plane3d.h"
 
 namespace plotix::test {
 namespace {
@@ -30,19 +31,10 @@ class NearPlane : public Graf3dTest {
     px = q.x;
     py = q.y;
   }
-};
 
-TEST_F(NearPlane, SegmentsLeavingThroughTheViewersPlaneStopInFront) {
-  PlotState& s = open_box(0.3f, -0.2f, 1.5f);
-  s.axis3d.iclp3 = kClipNone;
-  const V3 start{-0.5, 0.2, 0.0};
-  for (V3 end : {V3{0.6, -0.4, 3.0}, V3{0.2, 0.9, 2.5}, V3{-0.8, -0.7, 4.0}}) {
-    ASSERT_GT(depth(start), 0.5);
-    ASSERT_LT(depth(end), 0.0) << "the end lies behind the viewer";
-    log_->calls.clear();
-    qqst3d(s, {float(start.x), float(start.y), float(start.z)});
-    qqcn3d(s, {float(end.x), float(end.y), float(end.z)});
-    qqstrk(s);
+  // The device got one line from the page point of `start` along the projected
+  // segment towards `end`, forwards (not mirrored through the centre).
+  void expect_drawn_forwards_from(const PlotState& s, V3 start, V3 end) {
     const auto drawn = points();
     ASSERT_EQ(drawn.size(), 2u);
     // Direction of the in-front part on the page: towards a point a little along.
@@ -57,6 +49,21 @@ TEST_F(NearPlane, SegmentsLeavingThroughTheViewersPlaneStopInFront) {
     const double dx = drawn[1].x - sx, dy = drawn[1].y - sy;
     EXPECT_GT((dx * ux + dy * uy) / ul, 100.0) << "drawn away from the start, forwards";
     EXPECT_LT(std::fabs(dx * uy - dy * ux) / ul, 1.0) << "on the projected line";
+  }
+};
+
+TEST_F(NearPlane, SegmentsLeavingThroughTheViewersPlaneStopInFront) {
+  PlotState& s = open_box(0.3f, -0.2f, 1.5f);
+  s.axis3d.iclp3 = kClipNone;
+  const V3 start{-0.5, 0.2, 0.0};
+  for (V3 end : {V3{0.6, -0.4, 3.0}, V3{0.2, 0.9, 2.5}, V3{-0.8, -0.7, 4.0}}) {
+    ASSERT_GT(depth(start), 0.5);
+    ASSERT_LT(depth(end), 0.0) << "the end lies behind the viewer";
+    log_->calls.clear();
+    qqst3d(s, {float(start.x), float(start.y), float(start.z)});
+    qqcn3d(s, {float(end.x), float(end.y), float(end.z)});
+    qqstrk(s);
+    expect_drawn_forwards_from(s, start, end);
   }
   // A segment wholly behind the viewer draws nothing.
   log_->calls.clear();
@@ -81,6 +88,38 @@ TEST_F(NearPlane, SphereAcrossTheViewersPlaneKeepsItsPartInFront) {
   int n = 0;
   for (const auto& call : log_->calls) n += call.kind == devices::CallKind::kFillTriangle || call.kind == devices::CallKind::kMoveDraw;
   EXPECT_GT(n, 0) << "the part in front is drawn";
+}
+
+}  // namespace
+}  // namespace plotix::test
+
+namespace plotix::test {
+namespace {
+
+// Axis lines on a box face that reaches behind the viewer are cut where the face
+// leaves the frustum; a label stroke with an end behind the viewer is dropped.
+TEST_F(NearPlane, LinesOnAPlaneReachingBehindTheViewerStopInFront) {
+  PlotState& s = open_box(0.3f, -0.2f, 1.5f);
+  const V3 start{-0.5, 0.2, 0.0}, end{0.6, -0.4, 3.0};
+  ASSERT_LT(depth(end), 0.0) << "the end lies behind the viewer";
+  // The plane's x direction runs from start to end: the axis area's lower edge.
+  grfini(s, {float(start.x), float(start.y), float(start.z)}, {float(end.x), float(end.y), float(end.z)},
+         {float(end.x), float(end.y) + 0.5f, float(end.z)});
+  float x1 = float(s.core.nxa), y1 = float(s.core.nya);
+  float x2 = float(s.core.nxa + s.core.nxl - 1), y2 = y1;
+  ASSERT_TRUE(clip_plane_segment(s, x1, y1, x2, y2));
+  EXPECT_EQ(x1, float(s.core.nxa)) << "the end in front is kept as it was";
+  strtqq(s, x1, y1);
+  connqq(s, x2, y2);
+  qqstrk(s);
+  expect_drawn_forwards_from(s, start, end);
+
+  log_->calls.clear();
+  strtqq(s, float(s.core.nxa), y1);
+  connqq(s, float(s.core.nxa + s.core.nxl - 1), y1);
+  qqstrk(s);
+  EXPECT_LT(points().size(), 2u) << "an uncut stroke to a point behind draws no line";
+  grffin(s);
 }
 
 }  // namespace
