@@ -20,8 +20,9 @@
 #include <string>
 #include <thread>
 
-#include "../devices/x_close_request.h"
-#include "../devices/x_window_tools.h"
+#include "devices/x_close_request.h"
+#include "devices/x_window_tools.h"
+#include "e2e/window_texts.h"
 #include "test_support/temp_dir.h"
 
 namespace {
@@ -31,10 +32,7 @@ using window_test::find_window;
 using window_test::grab_window;
 using window_test::x_command;
 
-constexpr char kWaitingTitle[] = "PLOTIX 1 / Click MB2 to continue ...";
-constexpr char kWorkingTitle[] = "PLOTIX 1 / Working";
-constexpr char kMenuHead[] = "CHOOSE AN OPTION";
-constexpr int kGreen = 0x00FF00, kYellow = 0xFFFF00, kRed = 0xFF0000;
+using namespace window_texts;
 
 // The program in a scratch folder with the sample catalogue, on its own Xvfb; the
 // answers go through a pipe, the output into a file that the test reads.

@@ -22,8 +22,9 @@
 #include <thread>
 #include <vector>
 
-#include "../devices/x_close_request.h"
-#include "../devices/x_window_tools.h"
+#include "devices/x_close_request.h"
+#include "devices/x_window_tools.h"
+#include "e2e/window_texts.h"
 #include "test_support/temp_dir.h"
 
 namespace {
@@ -35,10 +36,7 @@ using window_test::WindowPicture;
 using window_test::x_command;
 using window_test::XvfbServer;
 
-constexpr char kWaitingTitle[] = "PLOTIX 1 / Click MB2 to continue ...";
-constexpr char kWorkingTitle[] = "PLOTIX 1 / Working";
-constexpr char kMenuHead[] = "CHOOSE AN OPTION";
-constexpr int kMagenta = 0xFF00FF, kGreen = 0x00FF00, kYellow = 0xFFFF00, kRed = 0xFF0000;
+using namespace window_texts;
 
 // Generous limits: the machine may be busy; when it is idle every wait ends early.
 constexpr auto kLongWait = 60s;
