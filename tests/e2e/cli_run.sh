@@ -4,12 +4,7 @@
 # pictures pass their outside readers; a wrong command line exits 2 and writes nothing.
 set -euo pipefail
 
-catalogue="${SKYTRAK_SHARED_DATA:-$(dirname "$0")/../../../shared/data}/NEA-2019-07-02.txt"
-if [ ! -r "$catalogue" ]; then
-  echo "SKIPPED: $catalogue is not available"
-  exit 0
-fi
-: "${SKYTRAK3D:?path of the program}"
+source "$(dirname "$0")/lib/real_catalogue.bash"
 export SOURCE_DATE_EPOCH=1700000000 TZ=UTC
 unset DISPLAY
 

@@ -5,12 +5,7 @@
 # 2017-12-16. Skipped, with a message, when the catalogue is not available.
 set -euo pipefail
 
-catalogue="${SKYTRAK_SHARED_DATA:-$(dirname "$0")/../../../shared/data}/NEA-2019-07-02.txt"
-if [ ! -r "$catalogue" ]; then
-  echo "SKIPPED: $catalogue is not available"
-  exit 0
-fi
-: "${SKYTRAK3D:?path of the program}"
+source "$(dirname "$0")/lib/real_catalogue.bash"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
