@@ -27,7 +27,7 @@ void choose_object(Console& console, RunState& state, const std::filesystem::pat
     console.empty_line();
     for (const char* text : kNamePrompt) console.line({text});
     // The name as typed: the search tries its upper-case form only when nothing matches it.
-    const std::string answer = console.read_columns(kNamePrompt[0], kName7Width);
+    const std::string answer = console.read_columns(kNamePrompt[0], catalogue::kDesignationWidth);
     if (answer == kListingAnswer) {
       list_catalogue(console, folder, hints);
       continue;

@@ -45,9 +45,9 @@ void enter_elements_by_hand(Console& console, RunState& state) {
   std::string name = state.name28;  // a slash answer keeps it
   console.line({kAskName});
   console.read(kAskName, {&name});
-  name.resize(kName28Width, ' ');
+  name.resize(catalogue::kName28Width, ' ');
   state.name28 = name;
-  state.name7 = name.substr(0, kName7Width);
+  state.name7 = name.substr(0, catalogue::kDesignationWidth);
 }
 
 }  // namespace app

@@ -1,15 +1,15 @@
 // Search by designation: every match writes its summary, the last one is kept.
 #include "app/catalogue_search.h"
 
-#include "app/catalogue_file.h"
-#include "app/catalogue_record.h"
-#include "app/designation.h"
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_record.h"
+#include "catalogue/designation.h"
 
 namespace app {
 
 namespace {
 
-void write_summary(Console& console, const CatalogueRecord& record, double epoch) {
+void write_summary(Console& console, const catalogue::CatalogueRecord& record, double epoch) {
   const dynamics::OrbitalElements& el = record.elements;
   console.line({"ASTEROID:", record.designation});
   console.line({"    NAME:", record.name28});
@@ -25,24 +25,24 @@ void write_summary(Console& console, const CatalogueRecord& record, double epoch
 // Searches for the records whose columns 1-7 equal `name7`; true when one matched.
 bool search_designation(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream& hints,
                         const std::string& name7) {
-  CatalogueFile catalogue(folder, hints);
+  catalogue::CatalogueFile catalogue(folder, hints);
   bool matched = false;
   std::string_view line;
-  CatalogueRecord record;
+  catalogue::CatalogueRecord record;
   std::string failed_columns;
   while (catalogue.next_line(line)) {
-    if (!designation_matches(line, name7)) continue;
+    if (!catalogue::designation_matches(line, name7)) continue;
     matched = true;
     // Only matching records are read in full: the others are never used.
-    if (!parse_catalogue_record(line, record, failed_columns)) {
+    if (!catalogue::parse_catalogue_record(line, record, failed_columns)) {
       throw catalogue.unreadable_record(failed_columns);
     }
-    const std::string refusal = record_refusal(record);
+    const std::string refusal = catalogue::record_refusal(record);
     if (!refusal.empty()) {
       console.line({"cannot use the record: " + refusal + " (" + catalogue.where() + ")"});
       continue;
     }
-    state.blocks.epoch_jd = epoch_julian_date(record);
+    state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
     write_summary(console, record, state.blocks.epoch_jd);
     state.elements = record.elements;
     state.name28 = record.name28;
@@ -62,8 +62,8 @@ std::string upper_case_name(std::string name) {
 std::optional<std::string> packed_number(const std::string& name7) {
   const std::size_t end = name7.find_last_not_of(' ');
   if (end == std::string::npos || name7.find_first_not_of("0123456789") <= end) return std::nullopt;
-  std::optional<std::string> packed = pack_designation(name7);
-  if (packed) packed->resize(kName7Width, ' ');
+  std::optional<std::string> packed = catalogue::pack_designation(name7);
+  if (packed) packed->resize(catalogue::kDesignationWidth, ' ');
   return packed;
 }
 

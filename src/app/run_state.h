@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_record.h"
 #include "dynamics/constants.h"
 #include "dynamics/orbital_elements.h"
 #include "dynamics/planet_setup.h"
@@ -18,8 +19,6 @@ inline constexpr int kMaxPoints = 40003;
 // Points of the circle drawn around the Earth (the Moon's orbit).
 inline constexpr int kEarthCirclePoints = 201;
 
-inline constexpr std::size_t kName7Width = 7;
-inline constexpr std::size_t kName28Width = 28;
 inline constexpr std::size_t kSysnameWidth = 20;
 
 // Limits of the 3D box, sized at read-back: X from xa to xe (first label xo0), and so on;
@@ -48,8 +47,8 @@ struct RunState {
   std::string sysname;
 
   // The object: short name (stem of the output file names), title, elements.
-  std::string name7 = std::string(kName7Width, ' ');
-  std::string name28 = std::string(kName28Width, ' ');
+  std::string name7 = std::string(catalogue::kDesignationWidth, ' ');
+  std::string name28 = std::string(catalogue::kName28Width, ' ');
   dynamics::OrbitalElements elements;
 
   // The shared blocks of the dynamics; blocks.epoch_jd holds the epoch of the elements

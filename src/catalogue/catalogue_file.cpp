@@ -1,10 +1,10 @@
 // Opening the catalogue (creating it when missing) and streaming its lines.
-#include "app/catalogue_file.h"
+#include "catalogue/catalogue_file.h"
 
 #include <cerrno>
 #include <cstring>
 
-namespace app {
+namespace catalogue {
 
 namespace {
 
@@ -108,4 +108,4 @@ bool CatalogueFile::next_line(std::string_view& line) {
   return true;
 }
 
-}  // namespace app
+}  // namespace catalogue

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace catalogue {
 
 // The catalogue's name, and the name the dialogue gives it (used when only that exists).
 inline constexpr const char* kCatalogueName = "nea.dat";
@@ -60,4 +60,4 @@ class CatalogueFile {
   long line_number_ = 0;
 };
 
-}  // namespace app
+}  // namespace catalogue

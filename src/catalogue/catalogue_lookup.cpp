@@ -1,13 +1,12 @@
 // Lookup by designation first, by name second, in one pass over the catalogue.
-#include "app/catalogue_lookup.h"
-
+#include "catalogue/catalogue_lookup.h"
 
 #include <algorithm>
 
-#include "app/designation.h"
+#include "catalogue/designation.h"
 #include "textio/plain_text.h"
 
-namespace app {
+namespace catalogue {
 
 namespace {
 
@@ -26,28 +25,40 @@ CatalogueRecord read_record(const CatalogueFile& catalogue, std::string_view lin
 
 }  // namespace
 
-std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::string_view text) {
+ObjectQuery::ObjectQuery(std::string_view text) {
   const std::string_view wanted = textio::trim_blanks(text);
-  std::vector<std::string> designations;
-  if (!wanted.empty() && wanted.size() <= kDesignationWidth) designations.push_back(padded_designation(wanted));
-  if (std::optional<std::string> packed = pack_designation(wanted)) designations.push_back(padded_designation(*packed));
-  const std::string name_part = textio::lower_case(wanted);
+  if (!wanted.empty() && wanted.size() <= kDesignationWidth) designations_.push_back(padded_designation(wanted));
+  if (std::optional<std::string> packed = pack_designation(wanted)) designations_.push_back(padded_designation(*packed));
+  name_part_ = textio::lower_case(wanted);
+}
 
+bool ObjectQuery::matches_designation(std::string_view line) const {
+  return std::any_of(designations_.begin(), designations_.end(),
+                     [line](const std::string& d) { return designation_matches(line, d); });
+}
+
+bool ObjectQuery::matches_name(std::string_view name) const {
+  return !name_part_.empty() && name.find(name_part_) != std::string_view::npos;
+}
+
+std::string searchable_name(std::string_view line) {
+  if (line.size() <= kName28Offset) return "";
+  return textio::lower_case(line.substr(kName28Offset, kName28Width));
+}
+
+std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::string_view text) {
+  const ObjectQuery query(text);
   std::vector<CatalogueRecord> by_designation;
   std::vector<CatalogueRecord> by_name;
   std::string_view line;
   while (catalogue.next_line(line)) {
-    const bool designation_match = std::any_of(designations.begin(), designations.end(), [line](const std::string& d) {
-      return designation_matches(line, d);
-    });
-    if (designation_match) {
+    if (query.matches_designation(line)) {
       by_designation.push_back(read_record(catalogue, line));
-    } else if (by_designation.empty() && !name_part.empty() && line.size() > kName28Offset &&
-               textio::lower_case(line.substr(kName28Offset, kName28Width)).find(name_part) != std::string::npos) {
+    } else if (by_designation.empty() && query.matches_name(searchable_name(line))) {
       by_name.push_back(read_record(catalogue, line));
     }
   }
   return by_designation.empty() ? by_name : by_designation;
 }
 
-}  // namespace app
+}  // namespace catalogue

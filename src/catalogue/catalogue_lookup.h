@@ -2,13 +2,34 @@
 // designation, or part of the name.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/catalogue_file.h"
-#include "app/catalogue_record.h"
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_record.h"
 
-namespace app {
+namespace catalogue {
+
+// One object as a person wrote it, matched against catalogue lines: by the packed
+// designation (the text itself, or the text packed from its readable form), or by part
+// of the readable name, ignoring case.
+class ObjectQuery {
+ public:
+  explicit ObjectQuery(std::string_view text);
+
+  // True when columns 1-7 of `line` are the text or its packed form.
+  bool matches_designation(std::string_view line) const;
+  // True when `name` (searchable_name of a line) contains the text, ignoring case.
+  bool matches_name(std::string_view name) const;
+
+ private:
+  std::vector<std::string> designations_;  // padded to kDesignationWidth
+  std::string name_part_;                  // lower case; empty matches no name
+};
+
+// The readable name of `line` (columns 167-194) in lower case, or empty for a shorter line.
+std::string searchable_name(std::string_view line);
 
 // The records of `catalogue` (read to its end) that match `text`: those whose packed
 // designation is the text itself or the text packed from its readable form; when none
@@ -16,4 +37,4 @@ namespace app {
 // A matching record whose numbers cannot be read throws CatalogueError.
 std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::string_view text);
 
-}  // namespace app
+}  // namespace catalogue

@@ -1,12 +1,12 @@
 // Reading one-line MPC orbit records by columns.
-#include "app/catalogue_record.h"
+#include "catalogue/catalogue_record.h"
 
 #include <cstring>
 
 #include "dynamics/constants.h"
 #include "textio/column_reader.h"
 
-namespace app {
+namespace catalogue {
 
 bool parse_catalogue_record(std::string_view line, CatalogueRecord& record, std::string& failed_columns) {
   textio::ColumnReader r(line);
@@ -56,4 +56,4 @@ double epoch_julian_date(const CatalogueRecord& record) {
   return jd + dynamics::kPacjdOffset;
 }
 
-}  // namespace app
+}  // namespace catalogue

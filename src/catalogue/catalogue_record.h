@@ -4,13 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/run_state.h"
 #include "dynamics/orbital_elements.h"
 
-namespace app {
+namespace catalogue {
 
-// Width of the packed designation in columns 1-7.
+// Width of the packed designation in columns 1-7 (the stem of a run's file names).
 inline constexpr std::size_t kDesignationWidth = 7;
+// Width of the readable designation in columns 167-194.
+inline constexpr std::size_t kName28Width = 28;
 // Offset of the readable designation, columns 167-194 (kName28Width wide).
 inline constexpr std::size_t kName28Offset = 166;
 
@@ -41,4 +42,4 @@ std::string record_refusal(const CatalogueRecord& record);
 // Julian date at 0 h of the record's packed epoch.
 double epoch_julian_date(const CatalogueRecord& record);
 
-}  // namespace app
+}  // namespace catalogue

@@ -1,12 +1,12 @@
 // Packing of numbered, provisional and survey designations.
-#include "app/designation.h"
+#include "catalogue/designation.h"
 
 #include <cctype>
 #include <charconv>
 
 #include "textio/plain_text.h"
 
-namespace app {
+namespace catalogue {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::optional<std::string> pack_designation(std::string_view readable) {
   return pack_provisional(text);
 }
 
-}  // namespace app
+}  // namespace catalogue

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace catalogue {
 
 // Packed form of a permanent number: 1..99999 as five digits ("00433"), 100000..619999 as a
 // letter and four digits ("A0345", lower-case letters from 360000: "a0191"), and
@@ -20,4 +20,4 @@ std::optional<std::string> pack_number(long number);
 // when the text is none of these.
 std::optional<std::string> pack_designation(std::string_view readable);
 
-}  // namespace app
+}  // namespace catalogue

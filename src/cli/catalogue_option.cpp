@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/catalogue_file.h"
-#include "app/catalogue_lookup.h"
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_lookup.h"
 #include "cli/command_context.h"
 #include "textio/plain_text.h"
 
@@ -17,10 +17,10 @@ namespace {
 
 std::filesystem::path default_catalogue() {
   std::error_code ignored;
-  for (const char* name : {app::kCatalogueName, app::kCatalogueUpperName}) {
+  for (const char* name : {catalogue::kCatalogueName, catalogue::kCatalogueUpperName}) {
     if (std::filesystem::exists(name, ignored)) return name;
   }
-  throw UsageError(std::string("no catalogue: ") + app::kCatalogueName +
+  throw UsageError(std::string("no catalogue: ") + catalogue::kCatalogueName +
                    " is not in the current folder; name one with --catalogue FILE");
 }
 
@@ -32,14 +32,14 @@ void add_catalogue_option(CLI::App& command, std::string& file) {
       ->check(CLI::ExistingFile);
 }
 
-std::vector<app::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
-  app::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
-  std::vector<app::CatalogueRecord> found = app::look_up_catalogue(catalogue, text);
+std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
+  catalogue::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
+  std::vector<catalogue::CatalogueRecord> found = catalogue::look_up_catalogue(catalogue, text);
   if (found.empty()) throw UsageError("no object matches \"" + text + "\" in the catalogue");
   return found;
 }
 
-std::string record_line(const app::CatalogueRecord& record) {
+std::string record_line(const catalogue::CatalogueRecord& record) {
   const dynamics::OrbitalElements& el = record.elements;
   char line[128];
   std::snprintf(line, sizeof line, "%-7s  %-28s  a=%.7f  e=%.7f  i=%.5f\n", std::string(textio::trim_blanks(record.designation)).c_str(),

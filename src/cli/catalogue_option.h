@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_record.h"
+#include "catalogue/catalogue_record.h"
 
 namespace CLI {
 class App;
@@ -18,9 +18,9 @@ void add_catalogue_option(CLI::App& command, std::string& file);
 
 // The records matching `text` in the catalogue `file`, or when `file` is empty in nea.dat
 // (else NEA.DAT) of the current folder. No catalogue there, or no match: UsageError.
-std::vector<app::CatalogueRecord> look_up(const std::string& file, const std::string& text);
+std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text);
 
 // One line per record: packed designation, readable designation, a, e, i.
-std::string record_line(const app::CatalogueRecord& record);
+std::string record_line(const catalogue::CatalogueRecord& record);
 
 }  // namespace cli

@@ -58,19 +58,19 @@ int planet_number(const std::string& text) {
 }
 
 void choose_catalogue_object(const RunOptions& options, app::RunState& state) {
-  const std::vector<app::CatalogueRecord> found = look_up(options.catalogue, options.object);
+  const std::vector<catalogue::CatalogueRecord> found = look_up(options.catalogue, options.object);
   if (found.size() > 1) {
     std::string list;
-    for (const app::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);
+    for (const catalogue::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);
     throw UsageError("--object \"" + options.object + "\" matches " + std::to_string(found.size()) +
                      " records; name one of them:" + list);
   }
-  const app::CatalogueRecord& record = found.front();
+  const catalogue::CatalogueRecord& record = found.front();
   state.name7 = record.designation;
-  state.name7.resize(app::kName7Width, ' ');
+  state.name7.resize(catalogue::kDesignationWidth, ' ');
   state.name28 = record.name28;
   state.elements = record.elements;
-  state.blocks.epoch_jd = app::epoch_julian_date(record);
+  state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
 }
 
 // The checks of the hand entry: a > 0, 0 <= e < 1, the epoch within the dialogue's range.
@@ -83,8 +83,8 @@ void enter_elements(const RunOptions& options, app::RunState& state) {
   state.elements = {v[0], v[1], v[2], v[3], v[4], v[5]};
   state.blocks.epoch_jd = v[6];
   state.name28 = options.name;
-  state.name28.resize(app::kName28Width, ' ');
-  state.name7 = state.name28.substr(0, app::kName7Width);
+  state.name28.resize(catalogue::kName28Width, ' ');
+  state.name7 = state.name28.substr(0, catalogue::kDesignationWidth);
 }
 
 void set_view(const RunOptions& options, app::RunState& state) {

@@ -41,7 +41,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->check(CLI::PositiveNumber);
   command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core)")->check(CLI::PositiveNumber);
   command->add_option("--csv", o->csv, "Write the table to this file (atomically) instead of standard output");
-  command->add_option("--objects", o->objects, "Survey only the objects of this file: one designation a line");
+  command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
   command->callback([o, &context] {
     if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
       throw UsageError("--planet: a planet number 1-9, a comma-separated list of them, or all: " + o->planets);

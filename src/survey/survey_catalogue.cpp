@@ -1,82 +1,122 @@
-// Reading the survey's objects from a one-line orbit catalogue.
+// Reading the survey's objects from a one-line orbit catalogue, through the catalogue's
+// chunked reader, and picking those an object list names.
 #include "survey/survey_catalogue.h"
 
-#include <algorithm>
-#include <fstream>
-#include <unordered_set>
+#include <functional>
+#include <optional>
 
-#include "app/catalogue_record.h"
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_lookup.h"
+#include "catalogue/catalogue_record.h"
 #include "textio/plain_text.h"
 
 namespace survey {
 namespace {
 
-std::ifstream open_input(const std::filesystem::path& path, const char* what) {
-  std::ifstream in(path, std::ios::binary);
+// Hands every line of `path` to `take`, with its number. A file that cannot be opened,
+// or a folder, is "cannot read the <what> (<path>)"; a line over the reader's cap or a
+// failed read ends with the reader's message.
+void read_lines(const std::filesystem::path& path, const char* what,
+                const std::function<void(std::string_view, long)>& take) {
+  const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + ")";
   std::error_code ignored;
-  if (!in || std::filesystem::is_directory(path, ignored)) throw SurveyInputError("cannot read the " + std::string(what) + " (" + path.string() + ")");
-  return in;
+  if (std::filesystem::is_directory(path, ignored)) throw SurveyInputError(cannot_read);
+  std::optional<catalogue::CatalogueFile> file;
+  try {
+    file.emplace(path);
+  } catch (const catalogue::CatalogueError&) {
+    throw SurveyInputError(cannot_read);
+  }
+  try {
+    std::string_view line;
+    while (file->next_line(line)) take(line, file->line_number());
+  } catch (const catalogue::CatalogueError& error) {
+    throw SurveyInputError(error.what());
+  }
 }
 
-bool next_line(std::ifstream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
+// The records one name of the list matched, as indices into the candidates.
+struct NameHits {
+  std::vector<std::size_t> by_designation;
+  std::vector<std::size_t> by_name;
+};
 
-void check_read_to_end(const std::ifstream& in, const std::filesystem::path& path, const char* what) {
-  if (in.bad()) throw SurveyInputError("cannot read the " + std::string(what) + " (" + path.string() + ")");
+// Keeps the candidate each name found, in catalogue order; a name that finds no record,
+// or several, gets one line on `warnings` and keeps nothing.
+std::vector<SurveyObject> chosen_objects(const std::vector<SurveyObject>& candidates,
+                                         const std::vector<std::string>& names, const std::vector<NameHits>& hits,
+                                         std::ostream& warnings) {
+  std::vector<bool> chosen(candidates.size(), false);
+  for (std::size_t n = 0; n < names.size(); ++n) {
+    const std::vector<std::size_t>& found = hits[n].by_designation.empty() ? hits[n].by_name : hits[n].by_designation;
+    if (found.size() == 1) {
+      chosen[found.front()] = true;
+    } else if (found.empty()) {
+      warnings << "skytrak3d: --objects: no object matches \"" << names[n] << "\"\n";
+    } else {
+      warnings << "skytrak3d: --objects: \"" << names[n] << "\" matches " << found.size()
+               << " objects; none taken\n";
+    }
+  }
+  std::vector<SurveyObject> objects;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    if (chosen[i]) objects.push_back(candidates[i]);
+  }
+  return objects;
 }
 
 }  // namespace
 
 SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
                                       std::ostream& warnings) {
-  std::ifstream in = open_input(path, "catalogue");
-  const std::unordered_set<std::string> wanted_set(wanted.begin(), wanted.end());
-  SurveyCatalogue catalogue;
-  std::string line;
-  long number = 0;
-  while (next_line(in, line)) {
-    ++number;
-    if (line.find_first_not_of(' ') == std::string::npos) continue;
-    app::CatalogueRecord record;
+  const std::vector<catalogue::ObjectQuery> queries(wanted.begin(), wanted.end());
+  std::vector<NameHits> hits(wanted.size());
+  SurveyCatalogue result;
+  read_lines(path, "catalogue", [&](std::string_view line, long number) {
+    if (line.find_first_not_of(' ') == std::string_view::npos) return;
+    catalogue::CatalogueRecord record;
     std::string field;
-    if (app::parse_catalogue_record(line, record, field)) {
-      field = app::record_refusal(record);
+    if (catalogue::parse_catalogue_record(line, record, field)) {
+      field = catalogue::record_refusal(record);
     } else {
       field = "columns " + field;
     }
     if (!field.empty()) {
       warnings << "skytrak3d: bad record skipped (" << path.string() << ", line " << number << ", " << field
                << ")\n";
-      ++catalogue.bad_records;
-      continue;
+      ++result.bad_records;
+      return;
     }
+    bool matched = queries.empty();
+    const std::string name = queries.empty() ? std::string() : catalogue::searchable_name(line);
+    for (std::size_t q = 0; q < queries.size(); ++q) {
+      if (queries[q].matches_designation(line)) {
+        hits[q].by_designation.push_back(result.objects.size());
+        matched = true;
+      } else if (queries[q].matches_name(name)) {
+        hits[q].by_name.push_back(result.objects.size());
+        matched = true;
+      }
+    }
+    if (!matched) return;
     SurveyObject object;
     object.packed = std::string(textio::trim_blanks(record.designation));
     object.designation = std::string(textio::trim_blanks(record.name28));
     if (object.designation.empty()) object.designation = object.packed;
-    if (!wanted_set.empty() && !wanted_set.contains(object.packed) && !wanted_set.contains(object.designation)) {
-      continue;
-    }
-    object.epoch_jd = app::epoch_julian_date(record);
+    object.epoch_jd = catalogue::epoch_julian_date(record);
     object.elements = record.elements;
-    catalogue.objects.push_back(std::move(object));
-  }
-  check_read_to_end(in, path, "catalogue");
-  return catalogue;
+    result.objects.push_back(std::move(object));
+  });
+  if (!wanted.empty()) result.objects = chosen_objects(result.objects, wanted, hits, warnings);
+  return result;
 }
 
 std::vector<std::string> read_object_list(const std::filesystem::path& path) {
-  std::ifstream in = open_input(path, "object list");
   std::vector<std::string> names;
-  std::string line;
-  while (next_line(in, line)) {
+  read_lines(path, "object list", [&](std::string_view line, long) {
     std::string name = std::string(textio::trim_blanks(line));
     if (!name.empty()) names.push_back(std::move(name));
-  }
-  check_read_to_end(in, path, "object list");
+  });
   return names;
 }
 

@@ -30,15 +30,18 @@ class SurveyInputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads every record of `path`. A record that cannot be read (a number), or that the
-// dialogue would refuse (app::record_refusal: epoch, semimajor axis, eccentricity), gets
-// one line "skytrak3d: bad record skipped (<file>, line <n>, <field>)" on `warnings`
-// and is counted. When `wanted` is not empty only records whose
-// packed or readable designation it holds are kept.
+// Reads every record of `path` (lines of at most 4096 characters). A record that cannot
+// be read (a number), or that the dialogue would refuse (catalogue::record_refusal: epoch,
+// semimajor axis, eccentricity), gets one line "skytrak3d: bad record skipped (<file>,
+// line <n>, <field>)" on `warnings` and is counted. When `wanted` is not empty, only the
+// records its names find as `run --object` does (catalogue::ObjectQuery: packed or
+// readable designation, else part of the name) are kept, in catalogue order; a name that
+// finds no record gets "skytrak3d: --objects: no object matches "<name>"", one that finds
+// several "skytrak3d: --objects: "<name>" matches <n> objects; none taken" on `warnings`.
 SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
                                       std::ostream& warnings);
 
-// Designations of an --objects file, one a line, surrounding blanks trimmed, empty lines
+// Names of an --objects file, one a line, surrounding blanks trimmed, empty lines
 // ignored.
 std::vector<std::string> read_object_list(const std::filesystem::path& path);
 

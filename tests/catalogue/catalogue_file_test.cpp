@@ -4,17 +4,17 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/catalogue_file.h"
-#include "app/catalogue_record.h"
-#include "dialogue_support.h"
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_record.h"
+#include "test_support/temp_dir.h"
 
 namespace {
 
-using dialogue_test::TempDir;
+using test_support::TempDir;
 
 std::vector<std::string> all_lines(const TempDir& folder, std::size_t chunk_bytes = 1 << 20) {
   std::ostringstream hints;
-  app::CatalogueFile file(folder.path(), hints, chunk_bytes);
+  catalogue::CatalogueFile file(folder.path(), hints, chunk_bytes);
   std::vector<std::string> lines;
   std::string_view line;
   while (file.next_line(line)) lines.emplace_back(line);
@@ -68,14 +68,14 @@ TEST(CatalogueFile, OverlongLinesAreRefused) {
     folder.write("nea.dat", "first\nsecond\n" + tail);
     for (const std::size_t chunk : {std::size_t{5}, std::size_t{1} << 20}) {
       std::ostringstream hints;
-      app::CatalogueFile file(folder.path(), hints, chunk);
+      catalogue::CatalogueFile file(folder.path(), hints, chunk);
       std::string_view line;
       ASSERT_TRUE(file.next_line(line));
       ASSERT_TRUE(file.next_line(line));
       try {
         file.next_line(line);
         ADD_FAILURE() << "a line of " << tail.size() << " bytes was read";
-      } catch (const app::CatalogueError& error) {
+      } catch (const catalogue::CatalogueError& error) {
         EXPECT_STREQ(error.what(), "a line is longer than 4096 characters (nea.dat, line 3)");
       }
     }
@@ -89,12 +89,12 @@ TEST(CatalogueFile, EmptyFileHasNoLines) {
 }
 
 TEST(CatalogueRecord, DesignationMatchIsExactOverSevenColumns) {
-  EXPECT_TRUE(app::designation_matches("00433   11.16", "00433  "));
-  EXPECT_FALSE(app::designation_matches(" 00433  11.16", "00433  "));
-  EXPECT_FALSE(app::designation_matches("k9219   24.3", "K9219  "));
-  EXPECT_TRUE(app::designation_matches("00433", "00433  "));  // a short line is blank-filled
-  EXPECT_FALSE(app::designation_matches("00433", "0043   "));
-  EXPECT_TRUE(app::designation_matches("", "       "));
+  EXPECT_TRUE(catalogue::designation_matches("00433   11.16", "00433  "));
+  EXPECT_FALSE(catalogue::designation_matches(" 00433  11.16", "00433  "));
+  EXPECT_FALSE(catalogue::designation_matches("k9219   24.3", "K9219  "));
+  EXPECT_TRUE(catalogue::designation_matches("00433", "00433  "));  // a short line is blank-filled
+  EXPECT_FALSE(catalogue::designation_matches("00433", "0043   "));
+  EXPECT_TRUE(catalogue::designation_matches("", "       "));
 }
 
 // Every record of the published catalogue reads, with elements in their ranges and an
@@ -104,17 +104,17 @@ TEST(CatalogueRecord, WholePublishedCatalogueReads) {
   if (!std::filesystem::exists(full)) GTEST_SKIP() << "no shared catalogue at " << full;
   std::ifstream in(full);
   std::string line, failed;
-  app::CatalogueRecord record;
+  catalogue::CatalogueRecord record;
   int count = 0, in_range = 0;
   while (std::getline(in, line)) {
     ++count;
-    ASSERT_TRUE(app::parse_catalogue_record(line, record, failed)) << "line " << count << " columns " << failed;
+    ASSERT_TRUE(catalogue::parse_catalogue_record(line, record, failed)) << "line " << count << " columns " << failed;
     const dynamics::OrbitalElements& el = record.elements;
     ASSERT_GT(el.a, 0.5) << line;
     ASSERT_TRUE(el.e >= 0 && el.e < 1) << line;
     ASSERT_TRUE(el.i >= 0 && el.i <= 180) << line;
     ASSERT_TRUE(el.m >= 0 && el.m < 360 && el.node >= 0 && el.node < 360 && el.peri >= 0 && el.peri < 360) << line;
-    ASSERT_EQ(app::epoch_julian_date(record), 2458666.5) << line;
+    ASSERT_EQ(catalogue::epoch_julian_date(record), 2458666.5) << line;
     if (el.a >= 0.9 && el.a <= 1.1) ++in_range;
   }
   EXPECT_EQ(count, 20060);

@@ -1,6 +1,6 @@
 // Packing of readable designations: the Minor Planet Center's own worked examples, and
 // every record of the real catalogue, whose readable name must pack to its columns 1-7.
-#include "app/designation.h"
+#include "catalogue/designation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 namespace {
 
-using app::pack_designation;
-using app::pack_number;
+using catalogue::pack_designation;
+using catalogue::pack_number;
 
 TEST(Designation, NumbersInTheirThreeForms) {
   EXPECT_EQ(pack_number(433), "00433");

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue_file.h"
-#include "app/catalogue_record.h"
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_record.h"
 
 namespace {
 
@@ -43,22 +43,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::size_t chunk = 1 + data[0] % 64;
   const std::string content(reinterpret_cast<const char*>(data) + 1, size - 1);
-  std::ofstream(folder() / app::kCatalogueName, std::ios::binary | std::ios::trunc) << content;
+  std::ofstream(folder() / catalogue::kCatalogueName, std::ios::binary | std::ios::trunc) << content;
 
   const std::vector<std::string> expected = split_lines(content);
   std::ostringstream hints;
-  app::CatalogueFile file(folder(), hints, chunk);
+  catalogue::CatalogueFile file(folder(), hints, chunk);
   std::size_t n = 0;
   try {
     std::string_view line;
     while (file.next_line(line)) {
       if (n >= expected.size() || line != expected[n]) std::abort();
       ++n;
-      app::CatalogueRecord record;
+      catalogue::CatalogueRecord record;
       std::string failed;
-      if (app::parse_catalogue_record(line, record, failed)) app::epoch_julian_date(record);
+      if (catalogue::parse_catalogue_record(line, record, failed)) catalogue::epoch_julian_date(record);
     }
-  } catch (const app::CatalogueError&) {
+  } catch (const catalogue::CatalogueError&) {
     if (n >= expected.size() || expected[n].size() <= 4096) std::abort();  // only an overlong line is refused
     return 0;
   }

@@ -62,7 +62,33 @@ TEST(SurveyCatalogue, ObjectListKeepsOnlyTheNamedObjects) {
   ASSERT_EQ(catalogue.objects.size(), 2u);
   EXPECT_EQ(catalogue.objects[0].packed, "00433");
   EXPECT_EQ(catalogue.objects[1].packed, "99942");
-  EXPECT_EQ(warnings.str(), "");
+  EXPECT_EQ(warnings.str(), "skytrak3d: --objects: no object matches \"nothing such\"\n");
+}
+
+// Each name is found as `run --object` finds it: packed, readable, or part of the name.
+TEST(SurveyCatalogue, ObjectNamesAreLookedUpAsForOneRun) {
+  const struct {
+    const char* name;
+    const char* packed;  // the object kept, or empty
+    const char* warning;
+  } cases[] = {
+      {"(99942)", "99942", ""},
+      {"99942", "99942", ""},
+      {"apophis", "99942", ""},
+      {"K02A29A", "K02A29A", ""},
+      {"2002 AA29", "K02A29A", ""},
+      {"xyz", "", "skytrak3d: --objects: no object matches \"xyz\"\n"},
+      {"apo", "", "skytrak3d: --objects: \"apo\" matches 2 objects; none taken\n"},  // Apophis, Apollo
+  };
+  for (const auto& c : cases) {
+    std::ostringstream warnings;
+    const SurveyCatalogue catalogue =
+        read_survey_catalogue(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", {c.name}, warnings);
+    std::vector<std::string> kept;
+    for (const SurveyObject& object : catalogue.objects) kept.push_back(object.packed);
+    EXPECT_EQ(kept, *c.packed ? std::vector<std::string>{c.packed} : std::vector<std::string>{}) << c.name;
+    EXPECT_EQ(warnings.str(), c.warning) << c.name;
+  }
 }
 
 TEST(SurveyCatalogue, UnreadableFilesThrow) {
