@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "plot/plotix.h"
 
 namespace plotix {
 

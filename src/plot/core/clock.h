@@ -11,4 +11,9 @@ namespace plotix {
 // otherwise the local time.
 std::tm clock_now();
 
+// Today's date "%02d.%02d.%4d" and time "%02d:%02d:%02d" (public); each in a static
+// buffer, overwritten by the next call.
+const char* dddate();
+const char* ddtime();
+
 }  // namespace plotix

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "plot/core/global_state.h"
-#include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

@@ -31,4 +31,9 @@ int qqcopy(char* destination, std::string_view source, int limit);
 // A default size in page units converted into plot units.
 int jqquni(const PlotState& st, int n);
 
+// Upper-cases a terminated text in place (public).
+void upstr(char* text);
+// Upper-cases exactly n bytes of a blank-padded field in place (public).
+void upstr(char* text, int n);
+
 }  // namespace plotix

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "plot/core/levels.h"
-#include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

@@ -38,4 +38,10 @@ constexpr int window_slot(int idev) {
              : -1;
 }
 
+// The public routines of the output: the format keyword, the file name and the window
+// size in pixels.
+void metafl(std::string_view keyword);
+void setfil(std::string_view name);
+void winsiz(int nw, int nh);
+
 }  // namespace plotix

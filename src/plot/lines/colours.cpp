@@ -8,7 +8,6 @@
 #include "plot/core/levels.h"
 #include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
-#include "plot/plotix.h"
 
 namespace plotix {
 namespace {

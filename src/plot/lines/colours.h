@@ -28,4 +28,8 @@ void qqsclr(PlotState& st, int value);
 // shows it on the device and sets the colour to FORE.
 void load_colour_table(PlotState& st, int number);
 
+// The public colour routines: the current colour by name, the colour table by name.
+void color(std::string_view name);
+void setvlt(std::string_view name);
+
 }  // namespace plotix

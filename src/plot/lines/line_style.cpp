@@ -6,7 +6,6 @@
 #include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"
 #include "plot/lines/line_style.h"
-#include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

@@ -6,7 +6,6 @@
 #include "plot/page/protocol.h"
 #include "plot/core/output_format.h"
 #include "plot/page/close_plot.h"
-#include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

@@ -14,7 +14,6 @@
 #include "plot/page/reset.h"
 #include "plot/core/output_format.h"
 #include "plot/page/open_plot.h"
-#include "plot/plotix.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {

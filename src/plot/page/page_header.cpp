@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "plot/core/clock.h"
 #include "plot/core/levels.h"
 #include "plot/page/library_version.h"
-#include "plot/plotix.h"
-#include "plot/text.h"
 #include "plot/text/text_draw.h"
 
 namespace plotix {

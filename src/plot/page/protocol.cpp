@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "plot/core/clock.h"
 #include "plot/page/library_version.h"
 #include "plot/page/protocol.h"
-#include "plot/plotix.h"
 
 namespace plotix {
 namespace {

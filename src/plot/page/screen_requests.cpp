@@ -3,7 +3,6 @@
 
 #include "plot/core/levels.h"
 #include "plot/page/reset.h"
-#include "plot/plotix.h"
 
 namespace plotix {
 
