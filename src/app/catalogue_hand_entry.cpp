@@ -17,9 +17,6 @@ constexpr const char* kAskEpoch = "epoch? (if you ignore it you can put 2450000 
 constexpr const char* kBadEpoch = "SORRY, I DON'T LIKE THAT EPOCH";
 constexpr const char* kAskName = "NAME?";
 
-constexpr double kFirstEpoch = 2400000.0;
-constexpr double kLastEpoch = 2480000.0;
-
 void ask(Console& console, const char* question, double& value) {
   console.line({question});
   console.read(question, {&value});
@@ -39,7 +36,7 @@ void enter_elements_by_hand(Console& console, RunState& state) {
   ask(console, kAskM, el.m);
   for (;;) {
     ask(console, kAskEpoch, state.blocks.epoch_jd);
-    if (state.blocks.epoch_jd >= kFirstEpoch && state.blocks.epoch_jd <= kLastEpoch) break;
+    if (dynamics::epoch_accepted(state.blocks.epoch_jd)) break;
     console.line({kBadEpoch});
   }
   std::string name = state.name28;  // a slash answer keeps it

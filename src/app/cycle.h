@@ -20,12 +20,12 @@ struct Stages {
   std::function<void(RunState&)> classify;
   // Time-span dialogue and integration run: sets span, dt, h; writes the result files.
   std::function<void(RunState&)> run_span;
-  // Reads the coordinates file back: points, axis box; sets anim = 'Y', kstart = 1.
+  // Reads the coordinates file back: points, axis box; turns anim on, kstart = 1.
   std::function<void(RunState&)> read_back;
   // View dialogue: sets view and anim.
   std::function<void(RunState&)> view_dialogue;
   // Draws the picture. A save answer (1..4, 9, 10) saves it as BMP, PDF, PS, WMF, PNG or
-  // SVG (anim is already 'N'); any other value draws on the screen.
+  // SVG (anim is already off); any other value draws on the screen.
   std::function<void(RunState&, int iopt)> plot;
 };
 

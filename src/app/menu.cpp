@@ -16,7 +16,7 @@ constexpr const char* kMenuLines[] = {
 void show_menu(Console& console, RunState& state) {
   for (const char* text : kMenuLines) console.line({text});
   console.read(kMenuLines[0], {&state.iopt});
-  if (is_save_answer(state.iopt)) state.anim = 'N';
+  if (is_save_answer(state.iopt)) state.anim = false;
 }
 
 }  // namespace app

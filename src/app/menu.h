@@ -21,8 +21,8 @@ constexpr bool is_save_answer(int iopt) {
   return (iopt >= kSaveBmp && iopt <= kSaveWmf) || iopt == kSavePng || iopt == kSaveSvg;
 }
 
-// Writes the menu and reads the answer into state.iopt. A save answer sets anim to
-// 'N', so the file holds one still frame.
+// Writes the menu and reads the answer into state.iopt. A save answer turns anim
+// off, so the file holds one still frame.
 void show_menu(Console& console, RunState& state);
 
 }  // namespace app

@@ -77,9 +77,8 @@ void draw_path(const RunState& state, int first, int last) {
 }
 
 // The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path.
-void draw_bodies(const RunState& state) {
+void draw_bodies(const RunState& state, PlotOutput output) {
   // On paper the name WHITE draws black, so saved pages show the Sun in black.
-  const PlotOutput output = plot_output(state.iopt);
   const bool paper = output == PlotOutput::pdf || output == PlotOutput::ps ||
                      output == PlotOutput::wmf || output == PlotOutput::svg;
   plotix::color(paper ? "WHITE" : "YELLOW");
@@ -94,10 +93,10 @@ void draw_bodies(const RunState& state) {
 }
 
 // One frame: the whole picture with the first `k` points of the path.
-void draw_frame(const RunState& state, int k) {
+void draw_frame(const RunState& state, PlotOutput output, int k) {
   draw_box_and_titles(state);
   draw_path(state, 1, k);
-  draw_bodies(state);
+  draw_bodies(state, output);
   plotix::endgrf();
 }
 
@@ -105,47 +104,47 @@ void draw_frame(const RunState& state, int k) {
 // newest segment changes, and the bodies that lie over it are drawn again. The axis
 // system is set up anew for the segment, which also draws the axes again; in the
 // last frame the whole picture is drawn afresh, so that it is exactly the still one.
-void draw_next_frame(const RunState& state, int k) {
+void draw_next_frame(const RunState& state, PlotOutput output, int k) {
   const AxisBox& b = state.axes;
   plotix::color("MAGENTA");
   plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
   draw_path(state, k - 1, k);
-  draw_bodies(state);
+  draw_bodies(state, output);
   plotix::endgrf();
 }
 
 // The whole picture again on an erased page (a new view, or the end of an animation).
-void redraw(const RunState& state) {
+void redraw(const RunState& state, PlotOutput output) {
   plotix::erase_page();
   set_up_page(state);
-  draw_frame(state, state.npts);
+  draw_frame(state, output, state.npts);
 }
 
 // Frames kstart..npts. Each costs the same whatever its number, so an animation
 // takes time in proportion to its length. When the user dismisses the window the
 // animation stops there: the rest of the path is not drawn, and the window is gone.
-void draw_frames(const RunState& state) {
+void draw_frames(const RunState& state, PlotOutput output) {
   if (state.kstart > state.npts) return;
-  draw_frame(state, state.kstart);
+  draw_frame(state, output, state.kstart);
   for (int k = state.kstart + 1; k <= state.npts; ++k) {
     if (plotix::window_dismissed()) return;
     if (k < state.npts) {
-      draw_next_frame(state, k);
+      draw_next_frame(state, output, k);
     } else {
-      redraw(state);
+      redraw(state, output);
     }
   }
 }
 
 // The views the user asks for in the window, each drawn at once; the last one shown
 // stays the run's view (the menu's saves draw it).
-void look_around(RunState& state) {
+void look_around(RunState& state, PlotOutput output) {
   const View asked = state.view;
   for (;;) {
     const devices::UserRequest request = plotix::wait_for_request();
     if (request.kind == devices::UserRequest::kDismiss) return;
     state.view = turned_view(state.view, asked, request);
-    redraw(state);
+    redraw(state, output);
   }
 }
 
@@ -172,10 +171,9 @@ bool plot_picture(RunState& state, PlotOutput output) {
   choose_output(state, output);
   plotix::disini();
   set_up_page(state);
-  if (state.anim == 'N' || state.anim == 'n') state.kstart = state.npts;
-  if (state.anim == 'Y' || state.anim == 'y') state.kstart = 1;
-  draw_frames(state);
-  look_around(state);
+  state.kstart = state.anim ? 1 : state.npts;
+  draw_frames(state, output);
+  look_around(state, output);
   const bool window_closed = plotix::window_dismissed();
   plotix::disfin();
   return window_closed;

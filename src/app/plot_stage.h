@@ -21,7 +21,7 @@ PlotOutput plot_output(int iopt);
 std::string picture_file_name(const std::string& name7, PlotOutput output);
 
 // Makes the output settings for `output`, then draws: one frame per point from
-// kstart to npts (kstart from the animation key), each ended by endgrf. On the
+// kstart to npts (kstart 1 when animated, else npts), each ended by endgrf. On the
 // screen, the user may then turn and zoom the view in the window; each new view is
 // drawn at once and becomes the run's view. Then disfin. True when the picture was
 // shown in a window that the user has now closed.

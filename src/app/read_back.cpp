@@ -91,7 +91,7 @@ void read_back(RunState& state, const std::filesystem::path& path) {
   if (npts == 0) throw std::runtime_error("the coordinates file holds no point (" + file_name + ")");
   state.npts = npts;
   state.axes = size_axis_box(xymax, zmax);
-  state.anim = 'Y';
+  state.anim = true;
 }
 
 }  // namespace app

@@ -9,7 +9,7 @@
 namespace app {
 
 // Reads `file_name` (the coordinates file of the last run, name7 + ".xyz") into state: points, axis
-// box, Earth circle; sets anim = 'Y' and kstart = 1. Throws std::runtime_error when the file
+// box, Earth circle; turns anim on and sets kstart = 1. Throws std::runtime_error when the file
 // cannot be opened or a record cannot be read.
 void read_back(RunState& state, const std::filesystem::path& file_name);
 

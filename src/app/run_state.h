@@ -76,7 +76,7 @@ struct RunState {
   std::vector<float> zc = std::vector<float>(kEarthCirclePoints);
 
   View view;
-  char anim = 'Y';  // animation key: "Y" after every read-back, "N" after a save
+  bool anim = true;  // animated plot: on after every read-back, off after a save
   int kstart = 1;   // points in the first frame: 1 animated, npts still
 
   int iopt = 0;  // last menu answer

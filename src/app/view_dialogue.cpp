@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "textio/number_syntax.h"
+
 namespace app {
 
 void place_focus(RunState& state) {
@@ -36,6 +38,20 @@ std::string view_prompt_form(const View& view) {
   return text;
 }
 
+bool parse_view(std::string_view focus, std::string_view x, std::string_view y, std::string_view z, View& view) {
+  float xobs = 0.0f, yobs = 0.0f, zobs = 0.0f;
+  const auto number = [](std::string_view text, float& value) {
+    return textio::parse_single(text, value) == textio::NumberStatus::ok;
+  };
+  if (focus.size() != 1 || std::string_view("SPAspa").find(focus[0]) == std::string_view::npos) return false;
+  if (!number(x, xobs) || !number(y, yobs) || !number(z, zobs)) return false;
+  view.focus = focus[0];
+  view.xobs = xobs;
+  view.yobs = yobs;
+  view.zobs = zobs;
+  return true;
+}
+
 void view_dialogue(Console& console, RunState& state) {
   console.empty_line();
   console.line({"3D VIEW OPTIONS >>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>>"});
@@ -49,7 +65,10 @@ void view_dialogue(Console& console, RunState& state) {
   console.line({"example: P,3,-3,1.5,Y"});
   console.line({"from above the Sun: S,-1,0,5,Y"});
   View& view = state.view;
-  console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &state.anim});
+  char key = ' ';  // Y or N; any other key keeps the animation as it was
+  console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &key});
+  if (key == 'Y' || key == 'y') state.anim = true;
+  if (key == 'N' || key == 'n') state.anim = false;
   set_view_focus(state);
 }
 

@@ -5,16 +5,10 @@
 
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
 #include <map>
 #include <memory>
-#include <sstream>
 
-#include "app/catalogue.h"
-#include "app/plot_stage.h"
-#include "app/read_back.h"
-#include "app/run_stage.h"
-#include "app/start_dialogue.h"
+#include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
 #include "cli/version_flag.h"
@@ -24,9 +18,6 @@
 namespace cli {
 
 namespace {
-
-constexpr double kFirstEpoch = 2400000.0;
-constexpr double kLastEpoch = 2480000.0;
 
 struct RunOptions {
   std::string planet;
@@ -43,9 +34,9 @@ struct RunOptions {
   std::string out = ".";
 };
 
-// Menu answer of each picture format, so the picture is drawn as the menu draws it.
-const std::map<std::string, int> kSaveFormats = {{"bmp", 1}, {"pdf", 2}, {"ps", 3},
-                                                  {"wmf", 4}, {"png", 9}, {"svg", 10}};
+const std::map<std::string, app::PlotOutput> kSaveFormats = {
+    {"bmp", app::PlotOutput::bmp}, {"pdf", app::PlotOutput::pdf}, {"ps", app::PlotOutput::ps},
+    {"wmf", app::PlotOutput::wmf}, {"png", app::PlotOutput::png}, {"svg", app::PlotOutput::svg}};
 
 // 1..9, or the planet's name in any case ("earth", "Jupiter").
 int planet_number(const std::string& text) {
@@ -57,7 +48,7 @@ int planet_number(const std::string& text) {
   throw UsageError("--planet: \"" + text + "\" is neither 1..9 nor a planet's name");
 }
 
-void choose_catalogue_object(const RunOptions& options, app::RunState& state) {
+catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   const std::vector<catalogue::CatalogueRecord> found = look_up(options.catalogue, options.object);
   if (found.size() > 1) {
     std::string list;
@@ -65,78 +56,43 @@ void choose_catalogue_object(const RunOptions& options, app::RunState& state) {
     throw UsageError("--object \"" + options.object + "\" matches " + std::to_string(found.size()) +
                      " records; name one of them:" + list);
   }
-  const catalogue::CatalogueRecord& record = found.front();
-  state.name7 = record.designation;
-  state.name7.resize(catalogue::kDesignationWidth, ' ');
-  state.name28 = record.name28;
-  state.elements = record.elements;
-  state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
+  return found.front();
 }
 
-// The checks of the hand entry: a > 0, 0 <= e < 1, the epoch within the dialogue's range.
-void enter_elements(const RunOptions& options, app::RunState& state) {
+app::HandElements hand_elements(const RunOptions& options) {
   if (options.name.empty()) throw UsageError("--elements needs --name TEXT");
   const std::vector<double>& v = options.elements;
-  if (v[0] <= 0.0) throw UsageError("--elements: a must be above 0");
-  if (v[1] < 0.0 || v[1] >= 1.0) throw UsageError("--elements: e must be in [0, 1)");
-  if (v[6] < kFirstEpoch || v[6] > kLastEpoch) throw UsageError("--elements: the epoch must be in [2400000, 2480000]");
-  state.elements = {v[0], v[1], v[2], v[3], v[4], v[5]};
-  state.blocks.epoch_jd = v[6];
-  state.name28 = options.name;
-  state.name28.resize(catalogue::kName28Width, ' ');
-  state.name7 = state.name28.substr(0, catalogue::kDesignationWidth);
+  return {{v[0], v[1], v[2], v[3], v[4], v[5]}, v[6], options.name};
 }
 
-void set_view(const RunOptions& options, app::RunState& state) {
-  app::View& view = state.view;
-  const std::string& focus = options.view[0];
-  if (focus.size() != 1 || std::string("SPAspa").find(focus[0]) == std::string::npos) {
-    throw UsageError("--view: the focus must be S, P or A");
+app::SingleRunRequest request_of(const RunOptions& options) {
+  app::SingleRunRequest request;
+  request.planet = planet_number(options.planet);
+  if (options.object.empty() == options.elements.empty()) throw UsageError("give either --object or --elements");
+  if (options.object.empty()) {
+    request.object = hand_elements(options);
+  } else {
+    request.object = catalogue_object(options);
   }
-  view.focus = focus[0];
-  try {
-    view.xobs = std::stof(options.view[1]);
-    view.yobs = std::stof(options.view[2]);
-    view.zobs = std::stof(options.view[3]);
-  } catch (const std::logic_error&) {
-    throw UsageError("--view: the observer's position must be three numbers");
+  request.span = options.span;
+  request.step = options.step;
+  const std::vector<std::string>& view = options.view;
+  if (!app::parse_view(view[0], view[1], view[2], view[3], request.view)) {
+    throw UsageError("--view: the focus must be S, P or A and the observer's position three numbers");
   }
+  for (const std::string& format : options.save) request.formats.insert(kSaveFormats.at(format));
+  if (options.show) request.formats.insert(app::PlotOutput::screen);
+  request.animate = options.animate;
+  request.folder = options.out;
+  return request;
 }
 
 void run(const RunOptions& options, CommandContext& context) {
-  app::RunState state;
-  state.ipl = planet_number(options.planet);
-  state.sysname = app::make_sysname(state.ipl);
-  if (options.object.empty() == options.elements.empty()) throw UsageError("give either --object or --elements");
-  if (options.object.empty()) {
-    enter_elements(options, state);
-  } else {
-    choose_catalogue_object(options, state);
-  }
-  app::classify(state);
-  if (const char* refusal = app::set_time_span(state, options.span, options.step)) {
-    throw UsageError("--span and --step refused: " + std::string(textio::trim_blanks(refusal)));
-  }
-  set_view(options, state);
-
-  // Every check is done: from here on files are written, all in the output folder.
-  std::filesystem::current_path(options.out);
-  std::istringstream no_answers;
-  app::Console console(no_answers, context.out);
-  app::integrate(console, state, ".", nullptr);
-  app::read_back(state, state.name7 + ".xyz");
-  app::set_view_focus(state);  // the focus on the object needs the path read back
-  // As in the menu, a saved file holds one still frame; --animate is for the window.
-  // (The read-back has set anim to 'Y', so it is set here, after it.)
-  for (const std::string& format : options.save) {
-    state.iopt = kSaveFormats.at(format);
-    state.anim = 'N';
-    app::plot_picture(state, app::plot_output(state.iopt));
-  }
-  if (options.show) {
-    state.iopt = 0;
-    state.anim = options.animate ? 'Y' : 'N';
-    app::plot_picture(state, app::PlotOutput::screen);
+  const app::SingleRunRequest request = request_of(options);
+  try {
+    app::single_run(request, context.out);
+  } catch (const app::RunRefused& refusal) {
+    throw UsageError(refusal.what());
   }
 }
 

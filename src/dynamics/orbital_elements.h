@@ -27,4 +27,11 @@ enum class ElementFault { none, semimajor_axis, eccentricity };
 // The first element that fails its check, or none.
 ElementFault element_fault(const OrbitalElements& elements);
 
+// Epochs (Julian dates) an orbit may be given at, by hand or on the command line.
+inline constexpr double kFirstEpoch = 2400000.0;
+inline constexpr double kLastEpoch = 2480000.0;
+
+// True when jd lies in [kFirstEpoch, kLastEpoch].
+bool epoch_accepted(double jd);
+
 }  // namespace dynamics

@@ -55,12 +55,12 @@ inline app::Stages recording_stages(std::vector<Record>& calls) {
   s.classify = [&calls](app::RunState& st) { calls.push_back({"classify", st, -1}); };
   s.run_span = [&calls](app::RunState& st) { calls.push_back({"run_span", st, -1}); };
   s.read_back = [&calls](app::RunState& st) {
-    st.anim = 'Y';
+    st.anim = true;
     st.kstart = 1;
     calls.push_back({"read_back", st, -1});
   };
   s.view_dialogue = [&calls](app::RunState& st) {
-    st.anim = 'Y';
+    st.anim = true;
     calls.push_back({"view_dialogue", st, -1});
   };
   s.plot = [&calls](app::RunState& st, int iopt) { calls.push_back({"plot", st, iopt}); };

@@ -65,7 +65,7 @@ class ReadBack : public ::testing::Test {
     folder_.write("obj.xyz", content);
     app::RunState state;
     state.ipl = ipl;
-    state.anim = 'N';
+    state.anim = false;
     state.kstart = 17;
     app::read_back(state, folder_.path() / "obj.xyz");
     return state;
@@ -87,7 +87,7 @@ TEST_F(ReadBack, ReadsThePointsAndSizesTheBoxFromThem) {
   EXPECT_FLOAT_EQ(s.axes.xe, 0.55f);
   EXPECT_EQ(s.axes.iz, 35);
   // The animation key and the first frame start again after every run.
-  EXPECT_EQ(s.anim, 'Y');
+  EXPECT_TRUE(s.anim);
   EXPECT_EQ(s.kstart, 1);
 }
 

@@ -112,12 +112,12 @@ TEST(Cycle, EveryMenuAnswerLeadsToItsStages) {
 
   // The plot gets the menu answer, a save is still, and a replot after it stays still
   // until a view dialogue sets the key again.
-  std::vector<std::pair<int, char>> plots;
+  std::vector<std::pair<int, bool>> plots;
   for (const Record& r : calls) {
     if (r.stage == "plot") plots.emplace_back(r.iopt, r.state.anim);
   }
-  const std::vector<std::pair<int, char>> expected_plots = {{0, 'Y'}, {1, 'N'}, {0, 'N'}, {5, 'Y'}, {2, 'N'},
-                                                            {6, 'Y'}, {7, 'Y'}, {3, 'N'}, {4, 'N'}};
+  const std::vector<std::pair<int, bool>> expected_plots = {{0, true}, {1, false}, {0, false}, {5, true}, {2, false},
+                                                            {6, true}, {7, true}, {3, false}, {4, false}};
   EXPECT_EQ(plots, expected_plots);
 }
 

@@ -58,16 +58,17 @@ TEST(ViewDialogue, FocusPointFollowsTheFirstCharacter) {
   EXPECT_EQ(s.view.xf, -1.2f);  // the last point of the run
   EXPECT_EQ(s.view.yf, 0.7f);
   EXPECT_EQ(s.view.zf, -0.05f);
-  EXPECT_EQ(s.anim, 'N');
+  EXPECT_FALSE(s.anim);
   EXPECT_FLOAT_EQ(s.view.dpl, 7.0f);                   // sqrt(4 + 9 + 36)
   EXPECT_FLOAT_EQ(s.view.dsun, std::sqrt(54.0f));      // sqrt(9 + 9 + 36)
 
-  for (const char* answer : {"S,2,3,6,Y\n", "x,2,3,6,Y\n"}) {
+  // Y or N sets the key, any other keeps it.
+  for (const char* answer : {"S,2,3,6,Y\n", "x,2,3,6,?\n"}) {
     answer_view(s, answer);
     EXPECT_EQ(s.view.xf, -1.0f) << answer;  // the Sun
     EXPECT_EQ(s.view.yf, 0.0f);
     EXPECT_EQ(s.view.zf, 0.0f);
-    EXPECT_EQ(s.anim, 'Y');
+    EXPECT_TRUE(s.anim) << answer;
   }
   answer_view(s, "p,-1,0,5,y\n");
   EXPECT_EQ(s.view.xf, 0.0f);
@@ -162,17 +163,16 @@ TEST_F(PlotStage, AnimationDrawsOneFramePerPointAndAStillPlotOne) {
   EXPECT_EQ(frames(), 3);
   EXPECT_EQ(s.kstart, 1);
 
-  s.anim = 'n';
+  answer_view(s, "S,-1,0,5,n\n");
   plot(s, app::PlotOutput::screen);
   EXPECT_EQ(frames(), 1);
   EXPECT_EQ(s.kstart, 3);
 
-  // Any other key keeps the first frame of the last plot.
-  s.kstart = 2;
-  s.anim = '?';
+  // Any other key keeps the still plot.
+  answer_view(s, "S,-1,0,5,?\n");
   plot(s, app::PlotOutput::screen);
-  EXPECT_EQ(frames(), 2);
-  EXPECT_EQ(s.kstart, 2);
+  EXPECT_EQ(frames(), 1);
+  EXPECT_EQ(s.kstart, 3);
 }
 
 TEST_F(PlotStage, OnePointRunIsOneFrameWithNoPath) {

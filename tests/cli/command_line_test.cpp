@@ -69,6 +69,14 @@ TEST(CommandLine, WrongCommandLinesGiveOneLineAndTheHintWithStatusTwo) {
       {{"find"}, "Run 'skytrak3d find --help' for usage."},
       {{"find", "x", "--catalogue", "no/such/file"}, "Run 'skytrak3d find --help' for usage."},
       {{"find", "x", "--colour"}, "Run 'skytrak3d find --help' for usage."},
+      // Refused before anything is written: a view number with trailing letters, an epoch
+      // outside the hand entry's range.
+      {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2458666.5", "--name", "X", "--span", "1", "--step",
+        "0.01", "--view", "P,3abc,1,1"},
+       "Run 'skytrak3d run --help' for usage."},
+      {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2399999.5", "--name", "X", "--span", "1", "--step",
+        "0.01"},
+       "Run 'skytrak3d run --help' for usage."},
   };
   for (const Case& c : cases) {
     const Outcome outcome = run(c.args);

@@ -34,6 +34,19 @@ for ext in xyz clo; do
   cmp "$work/hand/ROCK   .$ext" "$work/cli-hand/ROCK   .$ext" || { echo "run --elements: .$ext differs"; fail=1; }
 done
 
+# A name holding "/" or "..": the files take the dialogue's stem, the run reads back its
+# own file, and nothing lands beside the folder.
+for name in "a/b test" "../up/p"; do
+  rm -rf "$work/slash" && mkdir -p "$work/slash/out"
+  "$SKYTRAK3D" run --planet 3 --elements "$elements" --name "$name" --span 1 --step 0.01 \
+    --out "$work/slash/out" >/dev/null 2>"$work/err" || { echo "run --name \"$name\" failed"; cat "$work/err"; fail=1; }
+  stem=$(printf '%-7.7s' "${name//\//_}")
+  [ "$(ls -A "$work/slash/out")" = "$(printf '%s\n' "$stem.clo" "$stem.xyz")" ] && [ "$(ls -A "$work/slash")" = out ] ||
+    { echo "run --name \"$name\" left other files:"; ls -AR "$work/slash"; fail=1; }
+  cmp <(tail -n +2 "$work/cli-hand/ROCK   .xyz") <(tail -n +2 "$work/slash/out/$stem.xyz") ||
+    { echo "run --name \"$name\": .xyz differs"; fail=1; }
+done
+
 # A readable number at the dialogue's name prompt, and in parentheses on the command line.
 mkdir "$work/number" "$work/cli-number"
 cp "$catalogue" "$work/number/nea.dat"
@@ -56,4 +69,5 @@ refuse --planet 3 --object 99942 --span 1 --step 0.01 --save gif
 refuse --planet 3 --object 99942 --span x --step 0.01
 refuse --planet 3 --object 99942 --span 1000 --step 0.001
 refuse --planet 3 --elements 1,1.5,3,4,5,6,2458666.5 --name BAD --span 1 --step 0.01
+refuse --planet 3 --object 99942 --span 1 --step 0.01 --view P,3abc,1,1
 exit $fail

@@ -7,9 +7,8 @@
 #include "app/catalogue.h"
 #include "app/plot_stage.h"
 #include "app/program.h"
-#include "app/read_back.h"
-#include "app/run_files.h"
 #include "app/run_stage.h"
+#include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/command_line.h"
 
@@ -22,7 +21,7 @@ int main(int argc, char** argv) {
     stages.run_span = [&console](app::RunState& state) {
       app::run_span(console, state, ".", std::cerr, ::isatty(STDERR_FILENO) != 0);
     };
-    stages.read_back = [](app::RunState& state) { app::read_back(state, app::coordinates_file_name(state.name7)); };
+    stages.read_back = [](app::RunState& state) { app::read_back_run(state); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
     stages.plot = [&console](app::RunState& state, int iopt) {
       // The view last shown in the window, in the form the view prompt takes.

@@ -1,0 +1,74 @@
+// One run from a request: the object's state, the checks, the run, the pictures.
+#include "app/single_run.h"
+
+#include <sstream>
+
+#include "app/console.h"
+#include "app/read_back.h"
+#include "app/run_files.h"
+#include "app/run_stage.h"
+#include "app/start_dialogue.h"
+#include "app/view_dialogue.h"
+#include "textio/plain_text.h"
+
+namespace app {
+
+namespace {
+
+// Name, elements and epoch of a catalogue record, as the name prompt takes them.
+void take_object(const catalogue::CatalogueRecord& record, RunState& state) {
+  state.name7 = record.designation;
+  state.name7.resize(catalogue::kDesignationWidth, ' ');
+  state.name28 = record.name28;
+  state.elements = record.elements;
+  state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
+}
+
+// Name, elements and epoch typed by hand, with the checks of hand entry.
+void take_object(const HandElements& hand, RunState& state) {
+  switch (dynamics::element_fault(hand.elements)) {
+    case dynamics::ElementFault::semimajor_axis: throw RunRefused("elements: a must be above 0 and below 3.4e38");
+    case dynamics::ElementFault::eccentricity: throw RunRefused("elements: e must be in [0, 1)");
+    case dynamics::ElementFault::none: break;
+  }
+  if (!dynamics::epoch_accepted(hand.epoch_jd)) throw RunRefused("elements: the epoch must be in [2400000, 2480000]");
+  state.elements = hand.elements;
+  state.blocks.epoch_jd = hand.epoch_jd;
+  state.name28 = hand.name;
+  state.name28.resize(catalogue::kName28Width, ' ');
+  state.name7 = state.name28.substr(0, catalogue::kDesignationWidth);
+}
+
+}  // namespace
+
+void read_back_run(RunState& state) { read_back(state, coordinates_file_name(state.name7)); }
+
+void single_run(const SingleRunRequest& request, std::ostream& out) {
+  RunState state;
+  state.ipl = request.planet;
+  state.sysname = make_sysname(state.ipl);
+  std::visit([&state](const auto& object) { take_object(object, state); }, request.object);
+  classify(state);
+  if (const char* refusal = set_time_span(state, request.span, request.step)) {
+    throw RunRefused("span and step: " + std::string(textio::trim_blanks(refusal)));
+  }
+  state.view = request.view;
+
+  // Every check is done: from here on files are written, all in the run's folder.
+  std::filesystem::current_path(request.folder);
+  std::istringstream no_answers;
+  Console console(no_answers, out);
+  integrate(console, state, ".", nullptr);
+  read_back_run(state);
+  set_view_focus(state);  // the focus on the object needs the path read back
+  state.anim = false;
+  for (const PlotOutput output : request.formats) {
+    if (output != PlotOutput::screen) plot_picture(state, output);
+  }
+  if (request.formats.contains(PlotOutput::screen)) {
+    state.anim = request.animate;
+    plot_picture(state, PlotOutput::screen);
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,53 @@
+// One run without questions: the object, the time span, the view and the pictures given
+// at once. The command line's run is made of it; the dialogue shares its read-back.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <variant>
+
+#include "catalogue/catalogue_record.h"
+#include "app/plot_stage.h"
+#include "app/run_state.h"
+#include "dynamics/orbital_elements.h"
+
+namespace app {
+
+// An orbit typed by hand: the elements, their epoch (Julian date) and the object's name.
+struct HandElements {
+  dynamics::OrbitalElements elements;
+  double epoch_jd = 0.0;
+  std::string name;
+};
+
+struct SingleRunRequest {
+  int planet = 3;  // reference planet, 1..9
+  std::variant<catalogue::CatalogueRecord, HandElements> object;
+  double span = 0.0;  // years, negative into the past
+  double step = 0.0;  // output step, years
+  View view;          // focus and observer; the rest follows from the path
+  // Pictures to save, and PlotOutput::screen to show the picture in a window (drawn
+  // last, after every save).
+  std::set<PlotOutput> formats;
+  bool animate = false;  // in the window; a saved file holds one still frame
+  std::filesystem::path folder = ".";
+};
+
+// A request that cannot run; thrown before any file is written. The message says why.
+class RunRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Checks the request (elements, epoch, span and step), then becomes the working folder,
+// integrates, writes the coordinates and close-approach files there, reads the path back
+// and draws the pictures. The run's lines go to `out`.
+void single_run(const SingleRunRequest& request, std::ostream& out);
+
+// Reads the coordinates file of the run's object back from the working folder.
+void read_back_run(RunState& state);
+
+}  // namespace app
