@@ -35,7 +35,7 @@ void view3d(float x, float y, float z, std::string_view unit) {
   const int kind = jqqind(s, "ABS +USER+ANGL", 3, unit);
   if (kind == 0) return;
   store(s.axis3d.view3, x, y, z);
-  s.axis3d.iview3 = kind;
+  s.axis3d.iview3 = static_cast<ViewPointKind>(kind);
 }
 
 void vfoc3d(float x, float y, float z, std::string_view unit) {
