@@ -177,7 +177,7 @@ void load_colour_table(PlotState& st, int number) {
   set_colour_names(ln, kind, idev);
   fill_entries(ln, kind.table, idev);
   set_table_ends(ln, kind, idev);
-  if (st.page.iscrmode == 2 && shows_light_background(idev)) exchange_for_light_background(ln, kind);
+  if (st.page.iscrmode == devices::Background::light && shows_light_background(idev)) exchange_for_light_background(ln, kind);
   if (is_screen_or_terminal(idev) || is_raster(idev)) {
     st.page.device->load_colour_table(ln.ipaltyp, ln.npal);
   }

@@ -32,10 +32,9 @@ bool fail_open(const std::string& reason = {}) {
 
 void resolve_background(PlotState& st) {
   PageState& pg = st.page;
-  pg.iscrmode = pg.iscrset;
-  if (pg.iscrset == 4) {
-    pg.iscrmode = is_white_by_default(pg.idev) ? 2 : 0;
-  }
+  // Setting 2 is a light background, 4 the device's own; any other a dark one.
+  const bool light = pg.iscrset == 4 ? is_white_by_default(pg.idev) : pg.iscrset == 2;
+  pg.iscrmode = light ? devices::Background::light : devices::Background::dark;
 }
 
 void resolve_window_size(PlotState& st) {
@@ -170,7 +169,7 @@ void disini() {
   if (!open_device(st)) return;
   if (!st.core.ioutstd) st.core.fp_errfil = stdout;
   resall(st);
-  if (st.core.iscrmode_first < 0) {
+  if (!st.core.iscrmode_first) {
     st.core.iscrmode_first = st.page.iscrmode;
   } else if (st.line.ncdepth > 8 && is_screen_or_terminal(st.page.idev) &&
              st.page.iscrmode != st.core.iscrmode_first) {
