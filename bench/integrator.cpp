@@ -67,7 +67,8 @@ void BM_OneStep(benchmark::State& bench) {
   const dynamics::IntegrationClass klass = dynamics::integration_class(kApophis.a * (1.0 - kApophis.e), 3);
   dynamics::store_constants(model->blocks, klass.central_mass);
   model->blocks.epoch_jd = kApophisEpoch;
-  dynamics::setup_bodies(model->blocks, model->bodies, klass, kApophis);
+  dynamics::setup_planets(model->blocks, model->bodies, klass);
+  dynamics::add_small_body(model->blocks, model->bodies, kApophis);
   dynamics::carry_planets_to_epoch(model->blocks, model->bodies, dynamics::kPlanetEpochJd);
   dynamics::start_run(model->encounters);
   for (auto _ : bench) {
@@ -85,7 +86,8 @@ void BM_PlanetsToEpoch(benchmark::State& bench) {
   dynamics::store_constants(model->blocks, klass.central_mass);
   model->blocks.epoch_jd = kApophisEpoch;
   for (auto _ : bench) {
-    dynamics::setup_bodies(model->blocks, model->bodies, klass, kApophis);
+    dynamics::setup_planets(model->blocks, model->bodies, klass);
+    dynamics::add_small_body(model->blocks, model->bodies, kApophis);
     dynamics::carry_planets_to_epoch(model->blocks, model->bodies, dynamics::kPlanetEpochJd);
     benchmark::DoNotOptimize(model->bodies.x[3]);
   }

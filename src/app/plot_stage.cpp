@@ -5,6 +5,7 @@
 
 #include "app/file_stem.h"
 #include "app/menu.h"
+#include "app/plot_failure.h"
 #include "app/view_turn.h"
 #include "plot/plotix.h"
 
@@ -176,6 +177,7 @@ bool plot_picture(RunState& state, PlotOutput output) {
   look_around(state, output);
   const bool window_closed = plotix::window_dismissed();
   plotix::disfin();
+  check_plot_status();
   return window_closed;
 }
 

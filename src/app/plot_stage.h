@@ -24,7 +24,8 @@ std::string picture_file_name(const std::string& name7, PlotOutput output);
 // kstart to npts (kstart 1 when animated, else npts), each ended by endgrf. On the
 // screen, the user may then turn and zoom the view in the window; each new view is
 // drawn at once and becomes the run's view. Then disfin. True when the picture was
-// shown in a window that the user has now closed.
+// shown in a window that the user has now closed. Throws PlotFailure (app/plot_failure.h)
+// when the plot library stopped with a fatal status.
 bool plot_picture(RunState& state, PlotOutput output);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <new>
 
+#include "app/plot_failure.h"
 #include "app/start_dialogue.h"
 
 namespace app {
@@ -29,6 +30,8 @@ int run_main(std::istream& in, std::ostream& out, std::ostream& err,
   try {
     run_program(console, state, make_stages(console));
     console.flush();
+  } catch (const PlotFailure& failure) {
+    return report_plot_failure(out, err, failure);
   } catch (const std::bad_alloc&) {
     return fail("out of memory");
   } catch (const std::exception& error) {

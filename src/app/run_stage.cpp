@@ -130,7 +130,8 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   if (state.span < 0.0) state.h = -state.h;
   files.open_close_approaches();
 
-  dynamics::setup_bodies(blocks, run->bodies, state.integration_class, state.elements);
+  dynamics::setup_planets(blocks, run->bodies, state.integration_class);
+  dynamics::add_small_body(blocks, run->bodies, state.elements);
   dynamics::carry_planets_to_epoch(blocks, run->bodies, dynamics::kPlanetEpochJd);
   write_point(files, state, run->bodies, T);
 

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/plot_failure.h"
 #include "cli/subcommands.h"
 #include "cli/version_flag.h"
 
@@ -48,6 +49,8 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
   } catch (const UsageError& error) {
     report_usage_error(err, error.what(), selected_command(program));
     return kExitUsage;
+  } catch (const app::PlotFailure& failure) {
+    return app::report_plot_failure(out, err, failure);
   } catch (const std::runtime_error& error) {
     out.flush();
     err << kProgram << ": " << error.what() << '\n';

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "devices/background.h"
 #include "devices/device_status.h"
 #include "devices/format_code.h"
 #include "devices/user_request.h"
@@ -23,7 +24,7 @@ struct DeviceOpenParams {
   int width = 853;            // window drawing area or image size in pixels (nwinw, nwinh)
   int height = 603;
   int window_mode = 0;        // nwinmode: 0 default size, 1 position and size, 2 size from winsiz
-  int background_mode = 0;    // iscrmode: 2 light background (white paper), 0 dark
+  Background background_mode = Background::dark;  // iscrmode
   bool true_colour = false;   // raster canvas with r, g, b pixels instead of table indices
   double xdevfac = 1.0;       // device units per plot unit
   bool landscape = true;      // page wider than high (turned onto portrait paper by PS and PDF)

@@ -115,7 +115,7 @@ DeviceOpenResult PdfWriter::open(const DeviceOpenParams& params) {
   sink_.write("%PDF-1.3\n");
   begin_content_stream();
   put("0.709 w\n2 J\n2 j\n");  // 1/4 mm lines, projecting caps, bevel joins
-  if (params.background_mode != 2) {
+  if (params.background_mode != Background::light) {
     // Dark background: the paper is filled black before anything is drawn.
     set_fill_colour(Rgb{0, 0, 0});
     write_rectangle(0, 0, across * s, up * s);

@@ -142,7 +142,7 @@ void PsDevice::write_header() {
   header_line("%%Page: 1 1");
   header_line(std::string("%%PageOrientation: ") + orientation);
   const bool black_page = (params_.idev == 502 || params_.idev == 503 || params_.idev == 504) &&
-                          params_.background_mode != 2;
+                          params_.background_mode != Background::light;
   if (black_page) {
     // Page height and width in device units: the corners of the page on the sheet.
     const int nypage_units = to_unit(params_.nypage * s);

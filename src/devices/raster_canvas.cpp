@@ -14,7 +14,6 @@ namespace devices {
 namespace {
 
 // The background mode of a white page.
-constexpr int kLightBackground = 2;
 
 // Largest canvas we try to allocate: keeps width * height * 4 far from overflow.
 constexpr long long kMaxPixels = 1LL << 28;
@@ -50,7 +49,7 @@ void walk_line(int n_major, int n_minor, Step step) {
 }  // namespace
 
 int RasterCanvas::open(int width, int height, bool landscape, int window_mode,
-                       int background_mode, bool true_colour) {
+                       Background background_mode, bool true_colour) {
   close();
   if (window_mode == 0) {
     width = landscape ? kDefaultLongSide : kDefaultShortSide;
@@ -372,7 +371,7 @@ void RasterCanvas::fill_polygon(const int* xs, const int* ys, int n) {
 }
 
 void RasterCanvas::clear() {
-  if (true_colour_ && background_mode_ == kLightBackground) {
+  if (true_colour_ && background_mode_ == Background::light) {
     static constexpr std::uint8_t kWhite[4] = {255, 255, 255, 0};
     for (std::size_t i = 0; i < pixels_.size(); i += 4) std::memcpy(&pixels_[i], kWhite, 4);
   } else {

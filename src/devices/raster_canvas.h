@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "devices/background.h"
 namespace devices {
 
 // Colour-table numbers that change how many table entries count (setvlt numbering).
@@ -20,9 +21,9 @@ class RasterCanvas {
  public:
   // Opens the canvas. window_mode 0 picks the default size (853 x 603 for a landscape
   // page, 603 x 853 otherwise); any other mode takes width x height. A true-colour
-  // canvas with background_mode 2 starts white. Returns kStatusOk, or kStatusNoMemory
+  // canvas with a light background starts white. Returns kStatusOk, or kStatusNoMemory
   // when the pixels cannot be allocated (or the size is not a usable image size).
-  int open(int width, int height, bool landscape, int window_mode, int background_mode,
+  int open(int width, int height, bool landscape, int window_mode, Background background_mode,
            bool true_colour);
 
   // Line in the current colour, both end points included; smooth when anti-aliasing is on.
@@ -102,7 +103,7 @@ class RasterCanvas {
   bool true_colour_ = false;
   bool antialiased_ = false;
   int row_bytes_ = 0;
-  int background_mode_ = 0;
+  Background background_mode_ = Background::dark;
   std::vector<std::uint8_t> pixels_;
   int clip_x1_ = 0, clip_y1_ = 0, clip_x2_ = -1, clip_y2_ = -1;
   int table_number_ = 1;

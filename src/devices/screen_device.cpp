@@ -21,7 +21,6 @@
 namespace devices {
 namespace {
 
-constexpr int kLightBackground = 2;
 
 // While drawing, the window gets at most one copy per this many milliseconds; what
 // changes in between goes with the next copy (an animation draws far more frames
@@ -368,7 +367,7 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
   canvas_.set_antialiased(true);
   // Until the library loads its table, index 0 is the background colour.
   std::array<int, 256> table{};
-  if (params.background_mode == kLightBackground) table[0] = 0xFFFFFF;
+  if (params.background_mode == Background::light) table[0] = 0xFFFFFF;
   canvas_.load_colour_table(1, table.data());
   if (window_ == nullptr) result.colour_depth = 24;
   result.area_width = canvas_.width();

@@ -14,7 +14,6 @@ namespace devices {
 namespace {
 
 // The background mode of white paper.
-constexpr int kLightBackground = 2;
 // Lines 1/4 mm wide, like the PDF's, in page units of 1/10 mm.
 constexpr const char* kLineWidth = "2.5";
 
@@ -56,7 +55,7 @@ DeviceOpenResult SvgDevice::open(const DeviceOpenParams& params) {
               "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">\n");
   sink_.write("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + millimetres(width) +
               "\" height=\"" + millimetres(height) + "\" viewBox=\"0 0 " + w + " " + h + "\">\n");
-  const char* paper = params.background_mode == kLightBackground ? "#ffffff" : "#000000";
+  const char* paper = params.background_mode == Background::light ? "#ffffff" : "#000000";
   sink_.write("<rect x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + paper + "\"/>\n");
   sink_.write(std::string("<g fill=\"none\" stroke-width=\"") + kLineWidth +
               "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n");

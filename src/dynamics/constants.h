@@ -95,7 +95,6 @@ struct SharedBlocks {
   SlotDoubles gm{};            // GM per body slot; 0 for the small body
   SlotInts start_slot{};       // start-up slot of the body now in each slot
   SlotInts planet_number{};    // planet number (1..9, 10 = small body) per start-up slot
-  double encounter_planet_gm = 0.0;  // GM of the planet whose encounter is being integrated
 };
 
 // Stores the fixed constants in their blocks (constants, ejection, sun_limits, two_pi)

@@ -13,6 +13,20 @@ constexpr double kMinSemimajor = 5e-6;
 
 enum class Fate { skipped, lost, drifted };
 
+// Why a body that fails the tests before its drift is lost: a hyperbola leaves; a bound
+// orbit too small to follow, or a body inside the capture radius, has fallen into the
+// Sun; any other is beyond the ejection limits.
+RemovalReason reason_before_drift(double a, double r, const SharedBlocks& blocks) {
+  if (a < 0.0) return RemovalReason::ejection;
+  if (a < kMinSemimajor || r < blocks.sun_limits.capture) return RemovalReason::sun;
+  return RemovalReason::ejection;
+}
+
+void remove(SharedBlocks& blocks, Encounters& encounters, int i, RemovalReason reason) {
+  encounters.removal.append(i);
+  encounters.removal_reason[blocks.start_slot[i]] = reason;
+}
+
 }  // namespace
 
 void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
@@ -22,6 +36,7 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
   // First the tests that need no drift; the drifts themselves then run side by side
   // (drift_orbit_lanes), and the outcomes are taken in slot order.
   std::array<Fate, kMaxBodies + 1> fate;
+  std::array<RemovalReason, kMaxBodies + 1> reason;
   std::array<double, kMaxBodies + 1> semimajor;
   std::array<DriftLane, kMaxBodies> lanes;
   std::array<int, kMaxBodies + 1> lane_of;
@@ -34,14 +49,15 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     const double r = bodies.r[i];
     const double a = semimajor_axis(gm_central, blocks.gm[i], r, bodies.v[i]);
     semimajor[i] = a;
-    if (a < kMinSemimajor || r < blocks.sun_limits.capture) {
-      fate[i] = Fate::lost;  // hyperbolic or nearly so, or fallen into the Sun
-    } else if (a <= blocks.ejection.max_semimajor || r <= blocks.ejection.max_distance) {
+    const bool drifts = a >= kMinSemimajor && r >= blocks.sun_limits.capture &&
+                        (a <= blocks.ejection.max_semimajor || r <= blocks.ejection.max_distance);
+    if (drifts) {
       fate[i] = Fate::drifted;
       lane_of[i] = count;
       lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, a, blocks.orbits.e[i], 0.0, 0, blocks.gm[i]};
     } else {
-      fate[i] = Fate::lost;  // ejected beyond the planetary region
+      fate[i] = Fate::lost;
+      reason[i] = reason_before_drift(a, r, blocks);
     }
   }
   drift_orbit_lanes(gm_central, half_dt, lanes.data(), count);
@@ -49,7 +65,7 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     if (fate[i] == Fate::skipped) continue;
     if (fate[i] == Fate::lost) {
       blocks.orbits.a[i] = semimajor[i];
-      encounters.removal.append(i);
+      remove(blocks, encounters, i, reason[i]);
       continue;
     }
     const DriftLane& lane = lanes[static_cast<size_t>(lane_of[i])];
@@ -64,7 +80,7 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     blocks.orbits.e[i] = lane.e;
     if (lane.flag != 0 ||
         (q < blocks.sun_limits.capture && (lane.r < blocks.sun_limits.close || passed_perihelion))) {
-      encounters.removal.append(i);
+      remove(blocks, encounters, i, RemovalReason::sun);
     } else {
       blocks.orbits.a[i] = semimajor[i];
       bodies.x[i] = lane.X;

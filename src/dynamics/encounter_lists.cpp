@@ -16,13 +16,14 @@ void SlotList::append(int value) {
 void SlotList::clear() { count = 0; }
 
 void start_run(Encounters& encounters) {
-  encounters.flags.fill(-1);
+  encounters.sense.fill(RadialSense::approaching);
   encounters.removal.clear();
   encounters.collision_pairs.clear();
   encounters.encounter.clear();
   encounters.carry_over.clear();
   encounters.approaches.clear();
   encounters.hill_factor.fill(0.0);
+  encounters.removal_reason.fill(RemovalReason::none);
 }
 
 }  // namespace dynamics

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dynamics/constants.h"
+#include "dynamics/removal_reason.h"
 
 namespace dynamics {
 
@@ -33,11 +34,15 @@ struct CloseApproach {
   bool collision = false;   // pericentre inside the planet: the body is lost
 };
 
+// How a small body moved relative to its planet at the last encounter check.
+enum class RadialSense { approaching, receding };
+
 struct Encounters {
-  // Per start-up slot, for the whole run: -1 = was approaching its planet at the last
-  // encounter check, +1 = was receding.
-  SlotInts flags{};
+  // Per start-up slot, for the whole run.
+  std::array<RadialSense, kMaxBodies + 1> sense{};
   SlotList removal;          // body slots to remove at the end of the step
+  // Per start-up slot: why the body was removed (none while it is in the run).
+  std::array<RemovalReason, kMaxBodies + 1> removal_reason{};
   SlotList collision_pairs;  // planet slot, body slot, planet slot, body slot, ...
   SlotList encounter;        // start-up slots whose step ended in an encounter integration
   SlotList carry_over;       // start-up slots still within 2 Hill radii after it
@@ -47,7 +52,8 @@ struct Encounters {
   SlotDoubles hill_factor{};
 };
 
-// Fresh lists for a new run: every flag -1, every list empty, no Hill factor yet.
+// Fresh lists for a new run: every body approaching, every list empty, no Hill factor yet, no
+// removal reason.
 void start_run(Encounters& encounters);
 
 }  // namespace dynamics

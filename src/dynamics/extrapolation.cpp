@@ -6,10 +6,10 @@
 
 namespace dynamics {
 
-void accelerations(const SharedBlocks& blocks, double /*t*/, const EncounterState& y, EncounterState& dydt,
-                   double& distance) {
+void accelerations(const SharedBlocks& blocks, double planet_gm, double /*t*/, const EncounterState& y,
+                   EncounterState& dydt, double& distance) {
   const double mu = blocks.constants.gm_central;
-  const double m = blocks.encounter_planet_gm;
+  const double m = planet_gm;
   const double* P = &y[0];
   const double* B = &y[6];
   double delta[3];
@@ -27,17 +27,17 @@ void accelerations(const SharedBlocks& blocks, double /*t*/, const EncounterStat
   distance = d;
 }
 
-void modified_midpoint(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
-                       EncounterState& out, double& distance) {
+void modified_midpoint(const SharedBlocks& blocks, double planet_gm, int m, double h, double t,
+                       const EncounterState& y0, EncounterState& out, double& distance) {
   const double half = h / 2.0;
   EncounterState previous = y0;  // z_{n-1}
   EncounterState current;        // z_n
   EncounterState f;
-  accelerations(blocks, t, y0, f, distance);
+  accelerations(blocks, planet_gm, t, y0, f, distance);
   for (int i = 0; i < kEncounterVariables; ++i) current[i] = y0[i] + half * f[i];
   double time = t + half;
   for (int n = 1; n < 2 * m; ++n) {
-    accelerations(blocks, time, current, f, distance);
+    accelerations(blocks, planet_gm, time, current, f, distance);
     for (int i = 0; i < kEncounterVariables; ++i) {
       const double next = previous[i] + h * f[i];
       previous[i] = current[i];
@@ -45,12 +45,12 @@ void modified_midpoint(const SharedBlocks& blocks, int m, double h, double t, co
     }
     time += half;
   }
-  accelerations(blocks, time, current, f, distance);
+  accelerations(blocks, planet_gm, time, current, f, distance);
   for (int i = 0; i < kEncounterVariables; ++i) out[i] = 0.5 * (current[i] + previous[i] + half * f[i]);
 }
 
-void extrapolation_step(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
-                        double& distance) {
+void extrapolation_step(const SharedBlocks& blocks, double planet_gm, double H, double tolerance, double& t,
+                        EncounterState& y, double& distance) {
   // Latest entry of each extrapolation column, per variable (rows 1..stages+1).
   constexpr int kRows = 20;
   std::array<EncounterState, kRows + 1> table;
@@ -61,7 +61,7 @@ void extrapolation_step(const SharedBlocks& blocks, double H, double tolerance, 
   int last_row = 1;
   for (int k = 0; k <= blocks.extrapolation.max_stage; ++k) {
     EncounterState estimate;
-    modified_midpoint(blocks, m, h, t, y, estimate, distance);
+    modified_midpoint(blocks, planet_gm, m, h, t, y, estimate, distance);
     if (k == 0) {
       table[1] = estimate;
     } else {

@@ -15,20 +15,20 @@ inline constexpr int kEncounterVariables = 12;
 using EncounterState = std::array<double, kEncounterVariables>;
 
 // Time derivative of the state: the planet feels the central mass only (constants.gm_central); the
-// body feels the central mass, the planet (GM in blocks.encounter_planet_gm) and the
-// indirect term of that planet. distance = planet-body distance. Time is not used.
-void accelerations(const SharedBlocks& blocks, double t, const EncounterState& y, EncounterState& dydt,
-                   double& distance);
+// body feels the central mass, the planet (GM planet_gm) and the indirect term of that
+// planet. distance = planet-body distance. Time is not used.
+void accelerations(const SharedBlocks& blocks, double planet_gm, double t, const EncounterState& y,
+                   EncounterState& dydt, double& distance);
 
 // 2m midpoint substeps of size h/2 from y0 (covering m h); distance is that of the
 // last force evaluation.
-void modified_midpoint(const SharedBlocks& blocks, int m, double h, double t, const EncounterState& y0,
-                       EncounterState& out, double& distance);
+void modified_midpoint(const SharedBlocks& blocks, double planet_gm, int m, double h, double t,
+                       const EncounterState& y0, EncounterState& out, double& distance);
 
 // One extrapolated substep H: y advanced in place, t advanced by H. Stages halve the
 // midpoint step up to extrapolation.max_stage times until the last extrapolation column changes no
 // variable by more than tolerance; the last stage is accepted if none does.
-void extrapolation_step(const SharedBlocks& blocks, double H, double tolerance, double& t, EncounterState& y,
-                        double& distance);
+void extrapolation_step(const SharedBlocks& blocks, double planet_gm, double H, double tolerance, double& t,
+                        EncounterState& y, double& distance);
 
 }  // namespace dynamics

@@ -56,12 +56,35 @@ Vec3 planetocentric_position(const EncounterState& y) { return {y[6] - y[0], y[7
 
 Vec3 planetocentric_velocity(const EncounterState& y) { return {y[9] - y[3], y[10] - y[4], y[11] - y[5]}; }
 
-// Integrates body j together with planet p over the whole step from their states at
-// its start. Adds the body's end velocity to dv and sets its end position, unless a
-// repeated collision leaves it alone. Returns true when the end state was stored.
-bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters,
-                         int p, int j, const PlanetTerms& pt, double dt, double T, Vec3& dv,
-                         Vec3& end_position) {
+// The record of a closest approach passed during the substep that started at
+// substep_start (tau_start into the step); on a collision, the pair goes to the
+// collision list. Returns whether the body collided, and sets repeated when one of the
+// pair had already collided in this step.
+bool pass_closest_approach(const SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters, int p, int j,
+                           const PlanetTerms& pt, const EncounterState& substep_start, double tau_start, double dt,
+                           double T, bool& repeated) {
+  // Closest approach passed during this substep, or, on the first substep of a step,
+  // during the unchecked last substep of the step before. Its time and distance are
+  // those of the two-body orbit about the planet from the substep's start.
+  const TwoBodyPericentre peri =
+      two_body_pericentre(pt.mass, planetocentric_position(substep_start), planetocentric_velocity(substep_start));
+  const double jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
+  bool collided = false;
+  record_approach(blocks, bodies, p, j, pt, peri, jd, encounters, collided);
+  repeated = false;
+  if (!collided) return false;
+  SlotList& pairs = encounters.collision_pairs;
+  if (pairs.contains(p) || pairs.contains(j)) {
+    repeated = true;
+  } else {
+    pairs.append(p);
+    pairs.append(j);
+  }
+  return true;
+}
+
+// The start of an encounter integration: planet p and body j at the start of the step.
+EncounterState encounter_start(const Bodies& bodies, int p, int j) {
   EncounterState y;
   for (int c = 0; c < 3; ++c) {
     y[c] = bodies.x0[p][c];
@@ -69,40 +92,38 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
     y[6 + c] = bodies.x0[j][c];
     y[9 + c] = bodies.v0[j][c];
   }
-  int& flag = encounters.flags[blocks.start_slot[j]];
+  return y;
+}
+
+// Integrates body j together with planet p over the whole step from their states at
+// its start. Adds the body's end velocity to dv and sets its end position, unless a
+// repeated collision leaves it alone. Returns true when the end state was stored.
+bool integrate_encounter(const SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters,
+                         int p, int j, const PlanetTerms& pt, double dt, double T, Vec3& dv,
+                         Vec3& end_position) {
+  EncounterState y = encounter_start(bodies, p, j);
+  RadialSense& sense = encounters.sense[blocks.start_slot[j]];
   double tau = 0.0;
   double H = dt / 10.0;
   double distance = 0.0;
   for (;;) {
     const EncounterState substep_start = y;
     const double tau_start = tau;
-    extrapolation_step(blocks, H, kEncounterTolerance, tau, y, distance);
+    extrapolation_step(blocks, pt.mass, H, kEncounterTolerance, tau, y, distance);
     const Vec3 rho = planetocentric_position(y);
-    const Vec3 w = planetocentric_velocity(y);
     const double d = norm(rho);
-    const double u = radial_velocity(rho, w, d, dt);
-    if (flag == -1 && u >= 0.0) {
-      // Closest approach passed during this substep, or, on the first substep of a step,
-      // during the unchecked last substep of the step before. Its time and distance are
-      // those of the two-body orbit about the planet from the substep's start.
-      const TwoBodyPericentre peri =
-          two_body_pericentre(pt.mass, planetocentric_position(substep_start), planetocentric_velocity(substep_start));
-      const double jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
-      bool collided = false;
-      record_approach(blocks, bodies, p, j, pt, peri, jd, encounters, collided);
-      if (collided) {
-        SlotList& pairs = encounters.collision_pairs;
-        if (pairs.contains(p) || pairs.contains(j)) return false;
-        pairs.append(p);
-        pairs.append(j);
-        break;
-      }
+    const double u = radial_velocity(rho, planetocentric_velocity(y), d, dt);
+    bool repeated = false;
+    if (sense == RadialSense::approaching && u >= 0.0 &&
+        pass_closest_approach(blocks, bodies, encounters, p, j, pt, substep_start, tau_start, dt, T, repeated)) {
+      if (repeated) return false;
+      break;
     }
-    flag = u < 0.0 ? -1 : 1;
+    sense = u < 0.0 ? RadialSense::approaching : RadialSense::receding;
     H = (d / bodies.r[p]) * dt;
     if (std::fabs(tau + H) < std::fabs(dt)) continue;
     H = dt - tau;
-    extrapolation_step(blocks, H, kEncounterTolerance, tau, y, distance);
+    extrapolation_step(blocks, pt.mass, H, kEncounterTolerance, tau, y, distance);
     if (distance < 2.0 * pt.hill) encounters.carry_over.append(blocks.start_slot[j]);
     break;
   }
@@ -113,53 +134,56 @@ bool integrate_encounter(SharedBlocks& blocks, const Bodies& bodies, Encounters&
   return true;
 }
 
-}  // namespace
+// The terms of the planet in slot p for this step. The cube root of the mass ratio is
+// the same at every step: computed once per run.
+PlanetTerms planet_terms(const SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters, int p) {
+  PlanetTerms pt;
+  pt.mass = blocks.gm[p];
+  double& hill_factor = encounters.hill_factor[blocks.start_slot[p]];
+  if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.constants.gm_central), 0.3333333333333);
+  pt.hill = bodies.r[p] * hill_factor;
+  const double r3 = bodies.r[p] * bodies.r[p] * bodies.r[p];
+  for (int c = 0; c < 3; ++c) pt.indirect[c] = pt.mass * bodies.x[p][c] / r3;
+  return pt;
+}
 
-void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
-  encounters.collision_pairs.clear();
-  encounters.encounter.clear();
-  encounters.carry_over.clear();
-  const int npla = blocks.counts.planets;
-  const int ntot = blocks.counts.total;
-  // Only the small bodies' entries of dv are read; end positions only of bodies whose
-  // encounter stored one; planet terms only of slots 1..npla.
-  SlotVectors dv;
-  for (int j = npla + 1; j <= ntot; ++j) dv[j] = {0.0, 0.0, 0.0};
-  SlotVectors end_position;
-  std::array<PlanetTerms, kMaxBodies + 1> planet;
-  for (int p = 1; p <= npla; ++p) {
-    PlanetTerms& pt = planet[p];
-    pt.mass = blocks.gm[p];
-    blocks.encounter_planet_gm = pt.mass;
-    // The cube root of the mass ratio is the same at every step: computed once per run.
-    double& hill_factor = encounters.hill_factor[blocks.start_slot[p]];
-    if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.constants.gm_central), 0.3333333333333);
-    pt.hill = bodies.r[p] * hill_factor;
-    const double r3 = bodies.r[p] * bodies.r[p] * bodies.r[p];
-    for (int c = 0; c < 3; ++c) pt.indirect[c] = pt.mass * bodies.x[p][c] / r3;
-    for (int j = npla + 1; j <= ntot; ++j) {
-      if (encounters.removal.contains(j)) continue;
-      const Vec3 sep = diff(bodies.x[p], bodies.x[j]);
-      const double d = norm(sep);
-      const double d0 = norm(diff(bodies.x0[p], bodies.x0[j]));
-      const double u = radial_velocity(sep, diff(bodies.v[p], bodies.v[j]), d, dt);
-      if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
-        const double d3 = d * d * d;
-        for (int c = 0; c < 3; ++c) dv[j][c] += dt * (pt.mass * sep[c] / d3 - pt.indirect[c]);
-      } else if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j],
-                                     end_position[j])) {
-        bodies.r[j] = norm(end_position[j]);
-        encounters.encounter.append(blocks.start_slot[j]);
-      }
+// The pulls of planet p on the small bodies still in the run: a plain kick added to dv
+// for those far from it over the whole step, an encounter integration for the others.
+void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, int p,
+                       const PlanetTerms& pt, double dt, double T, SlotVectors& dv, SlotVectors& end_position) {
+  for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) {
+    if (encounters.removal.contains(j)) continue;
+    const Vec3 sep = diff(bodies.x[p], bodies.x[j]);
+    const double d = norm(sep);
+    const double d0 = norm(diff(bodies.x0[p], bodies.x0[j]));
+    const double u = radial_velocity(sep, diff(bodies.v[p], bodies.v[j]), d, dt);
+    if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
+      const double d3 = d * d * d;
+      for (int c = 0; c < 3; ++c) dv[j][c] += dt * (pt.mass * sep[c] / d3 - pt.indirect[c]);
+    } else if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j], end_position[j])) {
+      bodies.r[j] = norm(end_position[j]);
+      encounters.encounter.append(blocks.start_slot[j]);
     }
   }
-  for (int j = npla + 1; j <= ntot; ++j) {
+}
+
+// The summed kicks of the small bodies; a body whose step came from an encounter
+// integration takes its end state from it instead.
+void apply_small_body_kicks(const SharedBlocks& blocks, Bodies& bodies, const Encounters& encounters,
+                            const SlotVectors& dv, const SlotVectors& end_position) {
+  for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) {
     for (int c = 0; c < 3; ++c) bodies.v[j][c] += dv[j][c];
     if (encounters.encounter.contains(blocks.start_slot[j])) {
       bodies.v[j] = dv[j];
       bodies.x[j] = end_position[j];
     }
   }
+}
+
+// The planets' pulls on each other, with their indirect terms.
+void kick_planets(const SharedBlocks& blocks, Bodies& bodies, const std::array<PlanetTerms, kMaxBodies + 1>& planet,
+                  double dt) {
+  const int npla = blocks.counts.planets;
   for (int p = 1; p <= npla; ++p) {
     for (int q = p + 1; q <= npla; ++q) {
       const Vec3 D = diff(bodies.x[p], bodies.x[q]);
@@ -171,6 +195,26 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
       }
     }
   }
+}
+
+}  // namespace
+
+void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+  encounters.collision_pairs.clear();
+  encounters.encounter.clear();
+  encounters.carry_over.clear();
+  // Only the small bodies' entries of dv are read; end positions only of bodies whose
+  // encounter stored one; planet terms only of slots 1..counts.planets.
+  SlotVectors dv;
+  for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) dv[j] = {0.0, 0.0, 0.0};
+  SlotVectors end_position;
+  std::array<PlanetTerms, kMaxBodies + 1> planet;
+  for (int p = 1; p <= blocks.counts.planets; ++p) {
+    planet[p] = planet_terms(blocks, bodies, encounters, p);
+    kick_small_bodies(blocks, bodies, encounters, p, planet[p], dt, T, dv, end_position);
+  }
+  apply_small_body_kicks(blocks, bodies, encounters, dv, end_position);
+  kick_planets(blocks, bodies, planet, dt);
 }
 
 }  // namespace dynamics

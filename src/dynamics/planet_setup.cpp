@@ -1,4 +1,4 @@
-// Integration class and initial states of the planets and the small body.
+// Integration class and initial states of the planets and the small bodies.
 #include "dynamics/planet_setup.h"
 
 #include <cmath>
@@ -46,8 +46,7 @@ int planet_slot(const IntegrationClass& klass, int planet) { return planet - kla
 
 int object_slot(const IntegrationClass& klass) { return planet_slot(klass, kPlanetCount) + 1; }
 
-void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass,
-                  const OrbitalElements& object) {
+void setup_planets(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass) {
   for (int planet = klass.first_planet; planet <= kPlanetCount; ++planet) {
     const int u = planet_slot(klass, planet);
     const PlanetRow& row = kPlanetTable[static_cast<size_t>(planet - 1)];
@@ -61,7 +60,13 @@ void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& 
     state_from_elements(blocks, row.elements, n, kPlanetEpochJd, blocks.gm[u], bodies.x[u], bodies.v[u]);
     bodies.r[u] = norm(bodies.x[u]);
   }
-  const int k = object_slot(klass);
+  blocks.counts.planets = planet_slot(klass, kPlanetCount);
+  blocks.counts.total = blocks.counts.planets;
+  for (int slot = 1; slot <= kMaxBodies; ++slot) blocks.start_slot[slot] = slot;
+}
+
+int add_small_body(SharedBlocks& blocks, Bodies& bodies, const OrbitalElements& object) {
+  const int k = blocks.counts.total + 1;
   blocks.planet_number[k] = kSmallBodyNumber;
   bodies.epoch[k] = blocks.epoch_jd;
   // An orbit in the ecliptic itself has no node: tilt it by the smallest inclination.
@@ -72,9 +77,8 @@ void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& 
   bodies.r[k] = norm(bodies.x[k]);
   blocks.gm[k] = 0.0;
   bodies.radius[k] = 0.0;
-  blocks.counts.planets = k - 1;
   blocks.counts.total = k;
-  for (int slot = 1; slot <= kMaxBodies; ++slot) blocks.start_slot[slot] = slot;
+  return k;
 }
 
 }  // namespace dynamics

@@ -1,6 +1,6 @@
 // The bodies of a run: which planets take part, the central mass and the step (the
-// integration class) and the planets' and the small body's initial states
-// (dynamics/planets_to_epoch.h then carries the planets to the small body's epoch).
+// integration class), the planets' initial states (dynamics/planets_to_epoch.h then
+// carries them to the run's epoch) and the small bodies added after them.
 #pragma once
 
 #include "dynamics/bodies.h"
@@ -22,15 +22,20 @@ IntegrationClass integration_class(double q, int ipl);
 // the slots from 1 in increasing planet number.
 int planet_slot(const IntegrationClass& klass, int planet);
 
-// Slot of the small body when the run is set up: the one after the last planet. It
-// keeps this slot until a removal takes it out; the object is gone once the bodies of
-// the run are fewer than this.
+// Slot of the first small body when the run is set up: the one after the last planet.
+// A single run's object keeps this slot until a removal takes it out; the object is gone
+// once the bodies of the run are fewer than this.
 int object_slot(const IntegrationClass& klass);
 
-// Fills the slots: planets first_planet..9 at their table states of JD 2451400.5, the small body at
-// blocks.epoch_jd; sets counts, gm, start_slot, planet_number. blocks.constants must already
-// hold the run's constants (store_constants with the class's central_mass).
-void setup_bodies(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass,
-                  const OrbitalElements& object);
+// Fills slots 1.. with planets first_planet..9 at their table states of JD 2451400.5 and
+// starts the run's bookkeeping: counts (planets only, no small body yet), gm, radius,
+// planet_number, start_slot. blocks.constants must already hold the run's constants
+// (store_constants with the class's central_mass).
+void setup_planets(SharedBlocks& blocks, Bodies& bodies, const IntegrationClass& klass);
+
+// Puts a small body of the given elements, at its epoch blocks.epoch_jd, into the first
+// free slot (counts.total + 1, at most kMaxBodies) and returns that slot. Set up the
+// planets first.
+int add_small_body(SharedBlocks& blocks, Bodies& bodies, const OrbitalElements& object);
 
 }  // namespace dynamics

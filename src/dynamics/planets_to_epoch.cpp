@@ -1,4 +1,4 @@
-// Transfer of the planets to the small body's epoch by a fourth-order composition of
+// Transfer of the planets to the run's epoch by a fourth-order composition of
 // drift-kick-drift steps.
 #include "dynamics/planets_to_epoch.h"
 
@@ -48,7 +48,7 @@ void kick_planets(const SharedBlocks& blocks, Bodies& bodies, int npla, double d
 
 void carry_planets_to_epoch(SharedBlocks& blocks, Bodies& bodies, double planet_epoch, double max_step_days) {
   const int npla = blocks.counts.planets;
-  const double delta_days = bodies.epoch[npla + 1] - planet_epoch;
+  const double delta_days = blocks.epoch_jd - planet_epoch;
   if (delta_days == 0.0) return;
   const long steps = static_cast<long>(std::ceil(std::fabs(delta_days) / max_step_days));
   const double h = delta_days / kDaysPerYear / static_cast<double>(steps);

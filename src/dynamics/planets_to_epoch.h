@@ -1,4 +1,4 @@
-// Carrying the planets from the epoch of the planet table to the small body's epoch.
+// Carrying the planets from the epoch of the planet table to the run's epoch.
 #pragma once
 
 #include "dynamics/bodies.h"
@@ -11,9 +11,9 @@ namespace dynamics {
 // (docs/dynamics.md gives the measurements).
 inline constexpr double kPlanetTransferStepDays = 4.0;
 
-// Carries planet slots 1..counts.planets from planet_epoch (JD) to the epoch of the slot
-// after them (the small body, which is not moved), under the same heliocentric forces as
-// the run: a Kepler drift about the central mass and the pull of the other planets with
+// Carries planet slots 1..counts.planets from planet_epoch (JD) to the run's epoch
+// blocks.epoch_jd (small bodies, if any, are not moved), under the same heliocentric
+// forces as the run: a Kepler drift about the central mass and the pull of the other planets with
 // its indirect term. Drift-kick-drift steps of at most max_step_days, composed three at
 // a time into a fourth-order step.
 void carry_planets_to_epoch(SharedBlocks& blocks, Bodies& bodies, double planet_epoch,

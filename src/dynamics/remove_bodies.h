@@ -10,7 +10,7 @@ namespace dynamics {
 
 // Removes slot k (1..counts.total): shifts x, v, r, orbits, radius, gm and start_slot down
 // and lowers counts (the planets too when k is a planet). Arrays indexed by start-up slot
-// (planet_number, encounter flags) are not touched.
+// (planet_number, encounter senses, removal reasons) are not touched.
 void remove_slot(SharedBlocks& blocks, Bodies& bodies, int k);
 
 // Removes the listed slots in order with remove_slot, lowering the later entries past each

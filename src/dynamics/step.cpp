@@ -18,7 +18,9 @@ void take_step(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, dou
   perturb(blocks, bodies, encounters, h, T);
   drift_bodies(blocks, bodies, encounters, h / 2.0, kAfterKick);
   for (int n = 1; n < encounters.collision_pairs.count; n += 2) {
-    encounters.removal.append(encounters.collision_pairs.item[static_cast<size_t>(n)]);
+    const int body = encounters.collision_pairs.item[static_cast<size_t>(n)];
+    encounters.removal.append(body);
+    encounters.removal_reason[blocks.start_slot[body]] = RemovalReason::collision;
   }
   remove_flagged_bodies(blocks, bodies, encounters.removal);
 }

@@ -10,6 +10,7 @@
 #include "plot/core/output_format.h"  // metafl, setfil, winsiz
 #include "plot/lines/colours.h"       // color, setvlt
 #include "plot/lines/line_style.h"  // solid ... dashm, lintyp, myline, linwid, penwid
+#include "plot/core/fatal_status.h"   // fatal_status, fatal_message
 #include "plot/page/close_plot.h"   // disfin, endgrf, noclip
 #include "plot/page/open_plot.h"    // disini
 #include "plot/page/page_border.h"  // pagera

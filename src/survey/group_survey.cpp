@@ -24,31 +24,13 @@ struct GroupRun {
 
 const int kFirstObjectSlot = dynamics::object_slot(kSurveyClass);
 
-// The run of the group: the planets carried to the epoch, then each object set up as a
-// single run sets up its object, in the slots after the first.
+// The run of the group: the planets carried to the epoch, then each object in the slots
+// after them.
 std::unique_ptr<GroupRun> set_up(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets) {
   auto run = std::make_unique<GroupRun>();
-  dynamics::SharedBlocks& blocks = run->blocks;
-  dynamics::store_constants(blocks, kSurveyClass.central_mass);
-  blocks.epoch_jd = group.front()->epoch_jd;
-  auto alone = std::make_unique<dynamics::Bodies>();
-  for (size_t n = 0; n < group.size(); ++n) {
-    dynamics::setup_bodies(blocks, *alone, kSurveyClass, group[n]->elements);
-    const int slot = kFirstObjectSlot + static_cast<int>(n);
-    run->bodies.x[slot] = alone->x[kFirstObjectSlot];
-    run->bodies.v[slot] = alone->v[kFirstObjectSlot];
-    run->bodies.r[slot] = alone->r[kFirstObjectSlot];
-    run->bodies.epoch[slot] = alone->epoch[kFirstObjectSlot];
-    blocks.planet_number[slot] = blocks.planet_number[kFirstObjectSlot];
-  }
-  for (int k = 1; k <= blocks.counts.planets; ++k) {
-    run->bodies.x[k] = planets.bodies.x[k];
-    run->bodies.v[k] = planets.bodies.v[k];
-    run->bodies.r[k] = planets.bodies.r[k];
-    run->bodies.radius[k] = alone->radius[k];
-    run->bodies.epoch[k] = alone->epoch[k];
-  }
-  blocks.counts.total = kFirstObjectSlot - 1 + static_cast<int>(group.size());
+  run->blocks = planets.blocks;
+  run->bodies = planets.bodies;
+  for (const SurveyObject* object : group) dynamics::add_small_body(run->blocks, run->bodies, object->elements);
   dynamics::start_run(run->encounters);
   return run;
 }
@@ -101,20 +83,21 @@ void find_approaches(const SurveyObject& object, const GroupRun& run, const Step
 }
 
 // The row of an object removed at the end of a step: its collision record, else a fall
-// into the Sun or an ejection (unbound, or beyond the ejection limits) judged from its
-// state at the start of that step.
+// into the Sun or an ejection, with its distance and speed at the start of that step.
 SurveyRow loss_row(const SurveyObject& object, const GroupRun& run, const StepStart& start, int s, double jd) {
-  for (const dynamics::CloseApproach& record : run.encounters.approaches) {
-    if (record.body != s || !record.collision) continue;
-    const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, record.planet)];
-    return row_of(object, EventKind::collision, record.planet, record.jd, record.dmin_rplan * radius, record.vp_kms);
+  const dynamics::RemovalReason reason = run.encounters.removal_reason[s];
+  if (reason == dynamics::RemovalReason::collision) {
+    for (const dynamics::CloseApproach& record : run.encounters.approaches) {
+      if (record.body != s || !record.collision) continue;
+      const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, record.planet)];
+      return row_of(object, EventKind::collision, record.planet, record.jd, record.dmin_rplan * radius,
+                    record.vp_kms);
+    }
   }
-  const dynamics::SharedBlocks& blocks = run.blocks;
   const double r = dynamics::norm(start.x[s]);
-  const double a = 1.0 / (2.0 / r - dynamics::dot(start.v[s], start.v[s]) / blocks.constants.gm_central);
-  const bool ejected = a < 0.0 || a > blocks.ejection.max_semimajor || r > blocks.ejection.max_distance;
-  const double speed = dynamics::norm(start.v[s]) / blocks.constants.auyr_per_kms;
-  return row_of(object, ejected ? EventKind::ejection : EventKind::sun, 0, jd, r, speed);
+  const double speed = dynamics::norm(start.v[s]) / run.blocks.constants.auyr_per_kms;
+  const EventKind event = reason == dynamics::RemovalReason::ejection ? EventKind::ejection : EventKind::sun;
+  return row_of(object, event, 0, jd, r, speed);
 }
 
 // Steps from the epoch by h until the window's end in that direction is passed or every
@@ -152,15 +135,12 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
 }  // namespace
 
 void carry_planets(EpochPlanets& planets, double epoch_jd) {
-  dynamics::SharedBlocks blocks;
-  dynamics::store_constants(blocks, kSurveyClass.central_mass);
-  blocks.epoch_jd = epoch_jd;
-  // Any object serves: the planets' carriage reads only the epoch of the object's slot.
-  const dynamics::OrbitalElements placeholder{1.0, 0.1, 1.0, 0.0, 0.0, 0.0};
-  planets.epoch_jd = epoch_jd;
+  planets.blocks = dynamics::SharedBlocks{};
+  dynamics::store_constants(planets.blocks, kSurveyClass.central_mass);
+  planets.blocks.epoch_jd = epoch_jd;
   planets.bodies = dynamics::Bodies{};
-  dynamics::setup_bodies(blocks, planets.bodies, kSurveyClass, placeholder);
-  dynamics::carry_planets_to_epoch(blocks, planets.bodies, dynamics::kPlanetEpochJd);
+  dynamics::setup_planets(planets.blocks, planets.bodies, kSurveyClass);
+  dynamics::carry_planets_to_epoch(planets.blocks, planets.bodies, dynamics::kPlanetEpochJd);
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dynamics/bodies.h"
+#include "dynamics/constants.h"
 #include "dynamics/planet_setup.h"
 #include "survey/survey_catalogue.h"
 #include "survey/survey_settings.h"
@@ -24,8 +25,8 @@ inline constexpr int kGroupSize = dynamics::kMaxBodies - dynamics::kPlanetCount;
 // The planets of the survey's class carried from their table epoch to `epoch_jd`, as the
 // single run carries them; shared by every object of that epoch.
 struct EpochPlanets {
-  double epoch_jd = 0.0;
-  dynamics::Bodies bodies;  // planet slots 1..9 hold the carried states
+  dynamics::SharedBlocks blocks;  // set up for the nine planets, epoch_jd the epoch
+  dynamics::Bodies bodies;        // planet slots 1..9 hold the carried states
 };
 
 void carry_planets(EpochPlanets& planets, double epoch_jd);

@@ -137,7 +137,8 @@ TEST(TimeSpan, UnrunnableAnswersAskAgain) {
 void bodies_at_epoch(const app::RunState& state, dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies) {
   dynamics::store_constants(blocks, state.integration_class.central_mass);
   blocks.epoch_jd = state.blocks.epoch_jd;
-  dynamics::setup_bodies(blocks, bodies, state.integration_class, state.elements);
+  dynamics::setup_planets(blocks, bodies, state.integration_class);
+  dynamics::add_small_body(blocks, bodies, state.elements);
   dynamics::carry_planets_to_epoch(blocks, bodies, dynamics::kPlanetEpochJd);
 }
 

@@ -26,7 +26,7 @@ std::vector<std::uint8_t> write_bmp(const RasterCanvas& canvas, const std::strin
 
 RasterCanvas rainbow_canvas(int w, int h, bool true_colour) {
   RasterCanvas c;
-  EXPECT_EQ(c.open(w, h, true, 2, 0, true_colour), 0);
+  EXPECT_EQ(c.open(w, h, true, 2, devices::Background::dark, true_colour), 0);
   const auto table = raster_test::sample_rainbow();
   c.load_colour_table(1, table.data());
   return c;

@@ -132,7 +132,7 @@ TEST(PdfContent, RectangleInTheFillColour) {
 
 TEST(PdfContent, DarkBackgroundFillsTheTurnedPageBlack) {
   devices::DeviceOpenParams params = default_params("dark.pdf");
-  params.background_mode = 0;
+  params.background_mode = devices::Background::dark;
   const float s = default_scale();
   char rect[128];
   std::snprintf(rect, sizeof rect, "0.00 0.00 %.2f %.2f re\nf\n", 2099 * s, 2969 * s);

@@ -74,7 +74,7 @@ TEST(PdfRender, DrawingLandsWherePlotUnitsSay) {
 TEST(PdfRender, DarkBackgroundCoversTheWholePage) {
   const fs::path file = fresh_folder("dark_render") / "dark.pdf";
   devices::DeviceOpenParams params = default_params(file);
-  params.background_mode = 0;
+  params.background_mode = devices::Background::dark;
   devices::PdfWriter pdf;
   ASSERT_EQ(pdf.open(params).status, 0);
   pdf.set_colour_rgb(255, 255, 255);

@@ -45,7 +45,7 @@ inline devices::DeviceOpenParams default_params(const fs::path& file) {
   p.nxpage = 2969;
   p.nypage = 2099;
   p.landscape = true;
-  p.background_mode = 2;
+  p.background_mode = devices::Background::light;
   p.xdevfac = default_scale();
   p.compress = true;
   p.date = "06.12.2026";

@@ -16,7 +16,7 @@ using raster_test::run_command;
 // diagonal line.
 RasterCanvas letter_f(int w, int h) {
   RasterCanvas c;
-  EXPECT_EQ(c.open(w, h, true, 2, 0, true), 0);
+  EXPECT_EQ(c.open(w, h, true, 2, devices::Background::dark, true), 0);
   c.fill_rectangle(10, 5, 14, 44, 0x01332211);
   c.fill_rectangle(15, 5, 34, 9, 0x01332211);
   c.fill_rectangle(15, 22, 27, 26, 0x01FF00FF);  // magenta

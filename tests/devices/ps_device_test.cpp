@@ -34,7 +34,7 @@ DeviceOpenParams default_page(const std::string& file, int idev = 504) {
   p.nypage = 2099;
   p.xdevfac = 3900.0 / 2099.0;
   p.landscape = true;
-  p.background_mode = 2;
+  p.background_mode = devices::Background::light;
   p.date = "06.12.2026";
   p.time = "12:34:56";
   return p;
@@ -266,7 +266,7 @@ TEST_F(PsDeviceTest, DarkBackgroundPaintsTheWholePageBlack) {
   // Landscape: width along the sheet = 2099 s = 3900, height = 2969 s = 5516.47 -> 5516.
   PsDevice landscape;
   auto params = default_page(path("dark.ps"));
-  params.background_mode = 0;
+  params.background_mode = devices::Background::dark;
   landscape.open(params);
   landscape.close();
   const std::string text = read_file(path("dark.ps"));
@@ -282,7 +282,7 @@ TEST_F(PsDeviceTest, DarkBackgroundPaintsTheWholePageBlack) {
   // corners (0, 5516) and (3900, 0).
   PsDevice portrait;
   params = default_page(path("dark_portrait.ps"));
-  params.background_mode = 0;
+  params.background_mode = devices::Background::dark;
   params.nxpage = 2099;
   params.nypage = 2969;
   params.landscape = false;

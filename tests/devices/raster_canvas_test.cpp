@@ -25,7 +25,7 @@ PixelSet as_set(const std::vector<std::pair<int, int>>& v) { return {v.begin(), 
 // An index canvas of w x h with the sample rainbow table, drawing in index 7.
 RasterCanvas index_canvas(int w, int h) {
   RasterCanvas c;
-  EXPECT_EQ(c.open(w, h, true, 2, 0, false), 0);
+  EXPECT_EQ(c.open(w, h, true, 2, devices::Background::dark, false), 0);
   const auto table = raster_test::sample_rainbow();
   c.load_colour_table(1, table.data());
   c.set_colour(7);
@@ -34,20 +34,20 @@ RasterCanvas index_canvas(int w, int h) {
 
 TEST(RasterCanvasOpen, SizesRowBytesAndFailures) {
   RasterCanvas c;
-  ASSERT_EQ(c.open(100, 100, true, 0, 0, false), 0);
+  ASSERT_EQ(c.open(100, 100, true, 0, devices::Background::dark, false), 0);
   EXPECT_EQ(c.width(), 853);
   EXPECT_EQ(c.height(), 603);
   EXPECT_EQ(c.row_bytes(), 853);
-  ASSERT_EQ(c.open(100, 100, false, 0, 0, true), 0);
+  ASSERT_EQ(c.open(100, 100, false, 0, devices::Background::dark, true), 0);
   EXPECT_EQ(c.width(), 603);
   EXPECT_EQ(c.height(), 853);
   EXPECT_EQ(c.row_bytes(), 4 * 603);
-  ASSERT_EQ(c.open(1600, 1200, true, 2, 0, false), 0);
+  ASSERT_EQ(c.open(1600, 1200, true, 2, devices::Background::dark, false), 0);
   EXPECT_EQ(c.width(), 1600);
   EXPECT_EQ(c.height(), 1200);
   EXPECT_EQ(c.row(1) - c.row(0), 1600);  // rows without padding
-  EXPECT_EQ(c.open(0, 600, true, 2, 0, false), 53);
-  EXPECT_EQ(c.open(1 << 20, 1 << 20, true, 2, 0, true), 53);
+  EXPECT_EQ(c.open(0, 600, true, 2, devices::Background::dark, false), 53);
+  EXPECT_EQ(c.open(1 << 20, 1 << 20, true, 2, devices::Background::dark, true), 53);
   EXPECT_FALSE(c.is_open());
 }
 
@@ -143,7 +143,7 @@ TEST(RasterCanvasColour, IndexValuesWrapAndTrueColourUsesRgb) {
   EXPECT_EQ(c.colour_index(), 255);
 
   RasterCanvas t;
-  ASSERT_EQ(t.open(4, 4, true, 2, 0, true), 0);
+  ASSERT_EQ(t.open(4, 4, true, 2, devices::Background::dark, true), 0);
   const auto table = raster_test::sample_rainbow();
   t.load_colour_table(1, table.data());
   t.set_colour(0x010080FF);  // orange, stored as it is
@@ -232,7 +232,7 @@ TEST(RasterCanvasFill, PolygonFollowsTheEvenOddRule) {
 
 TEST(RasterCanvasErase, BackgroundAndReadBack) {
   RasterCanvas white;
-  ASSERT_EQ(white.open(3, 2, true, 2, 2, true), 0);
+  ASSERT_EQ(white.open(3, 2, true, 2, devices::Background::light, true), 0);
   const std::uint8_t expected_white[4] = {255, 255, 255, 0};
   EXPECT_EQ(std::memcmp(white.row(1) + 8, expected_white, 4), 0);
 

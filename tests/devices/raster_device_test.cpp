@@ -62,7 +62,7 @@ TEST(RasterDevice, DefaultSizeTrueColourAndMemoryCanvas) {
   DeviceOpenParams p;
   p.idev = devices::kFormatMemoryCanvas;
   p.true_colour = true;
-  p.background_mode = 2;
+  p.background_mode = devices::Background::light;
   const auto opened = device.open(p);
   ASSERT_EQ(opened.status, 0);
   EXPECT_EQ(opened.colour_depth, 24);

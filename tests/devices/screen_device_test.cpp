@@ -110,7 +110,7 @@ TEST(ScreenDeviceNoDisplay, LightBackgroundAndDefaultSize) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   DeviceOpenParams p = screen_params();
   p.window_mode = 0;
-  p.background_mode = 2;
+  p.background_mode = devices::Background::light;
   testing::internal::CaptureStderr();
   const auto opened = device.open(p);
   testing::internal::GetCapturedStderr();

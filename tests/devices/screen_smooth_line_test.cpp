@@ -15,7 +15,7 @@ namespace {
 using devices::RasterCanvas;
 
 void open_white_on_black(RasterCanvas& canvas, bool true_colour, bool smooth) {
-  ASSERT_EQ(canvas.open(64, 48, true, 2, 0, true_colour), 0);
+  ASSERT_EQ(canvas.open(64, 48, true, 2, devices::Background::dark, true_colour), 0);
   std::vector<int> table(256, 0xFFFFFF);
   table[0] = 0;
   canvas.load_colour_table(1, table.data());

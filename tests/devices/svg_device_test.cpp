@@ -20,7 +20,7 @@ std::string write_picture(const std::string& dir) {
   params.file_name = dir + "/pic.svg";
   params.nxpage = 100;
   params.nypage = 80;
-  params.background_mode = 2;
+  params.background_mode = devices::Background::light;
   const devices::DeviceOpenResult opened = svg.open(params);
   EXPECT_EQ(opened.status, 0);
   svg.set_colour_rgb(255, 0, 0);

@@ -101,7 +101,8 @@ TEST(CloseApproach, RealRecordsMatchTheModelsPericentre) {
     store_constants(blocks, klass.central_mass);
     blocks.epoch_jd = kRecordEpoch;
     Bodies bodies;
-    setup_bodies(blocks, bodies, klass, c.elements);
+    setup_planets(blocks, bodies, klass);
+    add_small_body(blocks, bodies, c.elements);
     const Pass expected = reference_pass(blocks, bodies, c.jd_guess);
     const Pass found = program_pass(blocks, bodies, klass.step, c.years);
     std::printf("%s: model JD %.4f at %.7f AU, written JD %.4f at %.7f AU\n", c.name, expected.jd,

@@ -12,17 +12,16 @@ namespace {
 
 using namespace dynamics;
 
-SharedBlocks blocks_with_planet_mass(double m) {
+SharedBlocks blocks_of_the_sun_alone() {
   SharedBlocks blocks;
   store_constants(blocks, 1.0);
-  blocks.encounter_planet_gm = m;
   return blocks;
 }
 
 // With a massless planet both bodies follow their own Kepler ellipses: one
 // extrapolated substep must land on the analytic drift.
 TEST(Sextra, MasslessPairFollowsKeplerOrbits) {
-  const SharedBlocks blocks = blocks_with_planet_mass(0.0);
+  const SharedBlocks blocks = blocks_of_the_sun_alone();
   Vec3 P, Vp, B, Vb;
   state_from_conic(kGaussK2, Conic{0.98, 0.017, 0.0, 0.4, 1.8, 0.0}, 0.3, P, Vp, 0.0);
   state_from_conic(kGaussK2, Conic{0.7, 0.45, 0.2, 1.0, 2.0, 0.1}, 0.3, B, Vb, 0.0);
@@ -36,7 +35,7 @@ TEST(Sextra, MasslessPairFollowsKeplerOrbits) {
   for (double H : {0.0005, -0.002, 0.01}) {
     EncounterState z = y;
     double t = 0.25, distance = 0.0;
-    extrapolation_step(blocks, H, 1e-10, t, z, distance);
+    extrapolation_step(blocks, 0.0, H, 1e-10, t, z, distance);
     EXPECT_DOUBLE_EQ(t, 0.25 + H);
     Vec3 Pk = P, Vk = Vp, Bk = B, Wk = Vb;
     double rp = norm(P), rb = norm(B), e = 0.0, q = 0.0;
@@ -57,7 +56,7 @@ TEST(Sextra, MasslessPairFollowsKeplerOrbits) {
 // hyperbola, so the planetocentric energy is kept through pericentre.
 TEST(Sextra, KeepsThePlanetocentricEnergyThroughPericentre) {
   const double m = 0.0377;  // about Jupiter's GM in AU^3/yr^2
-  const SharedBlocks blocks = blocks_with_planet_mass(m);
+  const SharedBlocks blocks = blocks_of_the_sun_alone();
   EncounterState y{};
   // Planet at 5.2 AU, circular; body 0.01 AU behind it on the y axis, 0.002 AU off.
   const double vc = std::sqrt(kGaussK2 / 5.2);
@@ -73,7 +72,7 @@ TEST(Sextra, KeepsThePlanetocentricEnergyThroughPericentre) {
   };
   const double before = energy(y);
   double t = 0.0, distance = 0.0;
-  for (int n = 0; n < 20; ++n) extrapolation_step(blocks, 0.0002, 1e-10, t, y, distance);
+  for (int n = 0; n < 20; ++n) extrapolation_step(blocks, m, 0.0002, 1e-10, t, y, distance);
   // Over 0.004 yr the Sun's tide on a 0.01 AU pair changes the energy by well under 1%.
   EXPECT_NEAR(energy(y), before, 0.01 * std::fabs(before));
   EXPECT_GT(y[7] - y[1], 0.005);  // well past the planet

@@ -33,7 +33,8 @@ TestRun make_run(const IntegrationClass& klass, const OrbitalElements& object, d
   TestRun run;
   store_constants(run.blocks, klass.central_mass);
   run.blocks.epoch_jd = epoch_jd;
-  setup_bodies(run.blocks, run.bodies, klass, object);
+  setup_planets(run.blocks, run.bodies, klass);
+  add_small_body(run.blocks, run.bodies, object);
   carry_planets_to_epoch(run.blocks, run.bodies, kPlanetEpochJd);
   start_run(run.encounters);
   run.object = run.blocks.counts.total;
@@ -190,6 +191,48 @@ TEST(Encounter, CollisionRemovesTheBody) {
   for (int k = 1; k <= 9; ++k) EXPECT_EQ(f.run.blocks.start_slot[k], k);
 }
 
+// The step records why the body went: near the Sun it falls in, at 70 AU on a bound
+// orbit of semimajor axis 20000 AU (beyond both ejection limits) it is ejected, aimed
+// inside the Earth it collides.
+TEST(Removal, StepRecordsTheReason) {
+  struct Case {
+    const char* what;
+    TestRun (*make)();
+    RemovalReason expected;
+  };
+  const Case cases[] = {
+      {"sun",
+       [] {
+         TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
+         run.bodies.x[run.object] = {0.002, 0.0, 0.0};
+         run.bodies.v[run.object] = {0.0, 1.0, 0.0};
+         run.bodies.r[run.object] = 0.002;
+         return run;
+       },
+       RemovalReason::sun},
+      {"ejection",
+       [] {
+         TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);
+         const double r = 70.0;
+         run.bodies.x[run.object] = {0.0, 0.0, r};
+         run.bodies.v[run.object] = {std::sqrt(run.blocks.constants.gm_central * (2.0 / r - 1.0 / 20000.0)), 0.0, 0.0};
+         run.bodies.r[run.object] = r;
+         return run;
+       },
+       RemovalReason::ejection},
+      {"collision", [] { return earth_flyby(0.5, 0.005).run; }, RemovalReason::collision},
+  };
+  for (const Case& c : cases) {
+    TestRun run = c.make();
+    EXPECT_EQ(run.encounters.removal_reason[run.object], RemovalReason::none) << c.what;
+    for (int n = 0; n < 20 && run.blocks.counts.total >= run.object; ++n) {
+      take_step(run.blocks, run.bodies, run.encounters, run.T, 0.005);
+    }
+    ASSERT_LT(run.blocks.counts.total, run.object) << c.what;
+    EXPECT_EQ(run.encounters.removal_reason[run.object], c.expected) << c.what;
+  }
+}
+
 // A pericentre beyond 2.1 Hill radii writes nothing, though the body is integrated
 // as an encounter (it passes within 3 Hill radii).
 TEST(Encounter, WidePassageWritesNoRecord) {
@@ -204,7 +247,7 @@ TEST(Encounter, WidePassageWritesNoRecord) {
   EXPECT_GT(encounter_steps, 0);
 }
 
-// The flags start at -1: a body already receding from the Earth at its first check
+// Every body starts as approaching: a body already receding from the Earth at its first check
 // gets its record, and only that one.
 TEST(Encounter, RecedingAtTheFirstCheckIsRecorded) {
   TestRun run = make_run(kAllPlanets, kMainBelt, 2458800.5);

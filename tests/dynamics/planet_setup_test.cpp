@@ -37,7 +37,8 @@ SetUpRun set_up(int ipl, const OrbitalElements& object, double epoch_jd) {
   const IntegrationClass klass = integration_class(object.a * (1.0 - object.e), ipl);
   store_constants(run.blocks, klass.central_mass);
   run.blocks.epoch_jd = epoch_jd;
-  setup_bodies(run.blocks, run.bodies, klass, object);
+  setup_planets(run.blocks, run.bodies, klass);
+  add_small_body(run.blocks, run.bodies, object);
   return run;
 }
 
@@ -112,7 +113,8 @@ TEST(SetupBodies, NamedSlotsHoldTheirBodies) {
     SetUpRun run;
     store_constants(run.blocks, klass.central_mass);
     run.blocks.epoch_jd = 2451000.5;
-    setup_bodies(run.blocks, run.bodies, klass, object);
+    setup_planets(run.blocks, run.bodies, klass);
+    add_small_body(run.blocks, run.bodies, object);
     for (int planet = first_planet; planet <= kPlanetCount; ++planet) {
       EXPECT_EQ(run.blocks.planet_number[planet_slot(klass, planet)], planet) << first_planet;
     }

@@ -24,7 +24,8 @@ SetUpRun set_up(double epoch_jd) {
   const IntegrationClass klass = integration_class(0.6, 3);
   store_constants(run.blocks, klass.central_mass);
   run.blocks.epoch_jd = epoch_jd;
-  setup_bodies(run.blocks, run.bodies, klass, object);
+  setup_planets(run.blocks, run.bodies, klass);
+  add_small_body(run.blocks, run.bodies, object);
   return run;
 }
 

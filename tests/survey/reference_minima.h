@@ -28,7 +28,8 @@ inline std::vector<Minimum> distance_minima(const survey::SurveyObject& object, 
   dynamics::Bodies bodies;
   dynamics::store_constants(blocks, survey::kSurveyClass.central_mass);
   blocks.epoch_jd = object.epoch_jd;
-  dynamics::setup_bodies(blocks, bodies, survey::kSurveyClass, object.elements);
+  dynamics::setup_planets(blocks, bodies, survey::kSurveyClass);
+  dynamics::add_small_body(blocks, bodies, object.elements);
   dynamics::carry_planets_to_epoch(blocks, bodies, dynamics::kPlanetEpochJd);
   std::vector<Body> start;
   for (int k = 1; k <= blocks.counts.total; ++k) {

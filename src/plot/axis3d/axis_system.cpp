@@ -61,24 +61,24 @@ void svuabs(PlotState& s) {
     a.ifoc3 = 1;
   }
 
-  if (a.iview3 == 2) {
+  if (a.iview3 == ViewPointKind::user) {
     user_to_abs(s, a.view3);
-    a.iview3 = 1;
-  } else if (a.iview3 == 3) {
+    a.iview3 = ViewPointKind::absolute;
+  } else if (a.iview3 == ViewPointKind::angles) {
     const float theta = a.view3[0] * s.core.fpi, phi = a.view3[1] * s.core.fpi, r = a.view3[2];
     a.view3[0] = r * std::cos(phi) * std::sin(theta);
     a.view3[1] = r * std::cos(phi) * std::cos(theta);
     a.view3[2] = r * std::sin(phi);
-    a.iview3 = 1;
+    a.iview3 = ViewPointKind::absolute;
   }
-  if (a.iview3 != 0) {
+  if (a.iview3 != ViewPointKind::unset) {
     // Anywhere but the focus itself gives a line of sight; a viewpoint inside
     // the box shows what lies in front of it, the near plane cutting the rest.
     bool at_focus = true;
     for (int j = 0; j < 3; ++j) at_focus = at_focus && a.view3[j] == a.foc3[j];
     if (!at_focus) return;
     warnin(s, 33);
-    a.iview3 = 0;
+    a.iview3 = ViewPointKind::unset;
   }
   a.view3[0] = 2.0f * a.ax3len[0];
   a.view3[1] = -2.5f * a.ax3len[1];

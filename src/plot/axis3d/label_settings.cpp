@@ -28,7 +28,9 @@ bool names_axis(const std::string& letters, char axis) {
 }  // namespace
 
 void name(std::string_view text, std::string_view axes) {
-  PlotState& s = chkini("name");
+  PlotState* found = chkini("name");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   const std::string letters = axis_letters(axes);
   const std::string_view cut = text.substr(0, std::min(text.size(), kMaxNameLength));
   if (names_axis(letters, 'X')) s.axis3d.cxname = cut;
@@ -37,13 +39,17 @@ void name(std::string_view text, std::string_view axes) {
 }
 
 void hname(int height) {
-  PlotState& s = chkini("hname");
+  PlotState* found = chkini("hname");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   if (jqqval(s, height, 1, 10000) != 0) return;
   s.axis3d.nhname = height;
 }
 
 void labdig(int digits, std::string_view axes) {
-  PlotState& s = chkini("labdig");
+  PlotState* found = chkini("labdig");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   if (jqqval(s, digits, -2, 100) != 0) return;
   const std::string letters = axis_letters(axes);
   // Digits of bar graphs, contours, pie charts, date axes and percentages
@@ -65,7 +71,9 @@ void labdig(int digits, std::string_view axes) {
 }
 
 void flab3d() {
-  PlotState& s = chkini("flab3d");
+  PlotState* found = chkini("flab3d");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   s.axis3d.iflab3 = 0;
 }
 

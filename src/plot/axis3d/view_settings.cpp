@@ -18,7 +18,9 @@ void store(float point[3], float x, float y, float z) {
 }  // namespace
 
 void axis3d(float xlen, float ylen, float zlen) {
-  PlotState& s = chkini("axis3d");
+  PlotState* found = chkini("axis3d");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   if (xlen <= 0 || ylen <= 0 || zlen <= 0) {
     warnin(s, 2);
     return;
@@ -27,15 +29,19 @@ void axis3d(float xlen, float ylen, float zlen) {
 }
 
 void view3d(float x, float y, float z, std::string_view unit) {
-  PlotState& s = chkini("view3d");
+  PlotState* found = chkini("view3d");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   const int kind = jqqind(s, "ABS +USER+ANGL", 3, unit);
   if (kind == 0) return;
   store(s.axis3d.view3, x, y, z);
-  s.axis3d.iview3 = kind;
+  s.axis3d.iview3 = static_cast<ViewPointKind>(kind);
 }
 
 void vfoc3d(float x, float y, float z, std::string_view unit) {
-  PlotState& s = chkini("vfoc3d");
+  PlotState* found = chkini("vfoc3d");
+  if (found == nullptr) return;
+  PlotState& s = *found;
   const int kind = jqqind(s, "ABS +USER", 2, unit);
   if (kind == 0) return;
   store(s.axis3d.foc3, x, y, z);

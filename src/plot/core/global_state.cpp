@@ -1,9 +1,9 @@
 // The global PlotState record and its access routines.
 #include "plot/core/global_state.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <new>
+
+#include "plot/core/fatal_status.h"
 
 namespace plotix {
 
@@ -11,24 +11,24 @@ PlotState* p_plotix = nullptr;
 
 PlotState* qqgglb() { return p_plotix; }
 
-PlotState& qqsglb(bool& created) {
+PlotState* qqsglb(bool& created) {
   created = false;
   if (p_plotix == nullptr) {
     // The member initialisers of the state structs are the first-use defaults.
     p_plotix = new (std::nothrow) PlotState{};
     if (p_plotix == nullptr) {
-      std::printf(">>>> Not enough memory for global variables!\n");
-      std::fflush(stdout);
-      std::exit(0);
+      record_fatal(FatalStatus::out_of_memory, "");
+      return nullptr;
     }
     created = true;
   }
-  return *p_plotix;
+  return p_plotix;
 }
 
 void free_global_state() {
   delete p_plotix;
   p_plotix = nullptr;
+  clear_fatal();
 }
 
 }  // namespace plotix

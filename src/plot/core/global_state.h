@@ -13,11 +13,12 @@ extern PlotState* p_plotix;
 PlotState* qqgglb();
 
 // The record, created with its first-use defaults when missing; `created` tells
-// whether this call made it. Ends the program when there is no memory for it.
-PlotState& qqsglb(bool& created);
+// whether this call made it. Without memory for it: nullptr, and the fatal status
+// out_of_memory recorded.
+PlotState* qqsglb(bool& created);
 
-// Drops the record and any device it holds (tests start each case from a fresh
-// process state with this).
+// Drops the record and any device it holds, and forgets a fatal status (tests start
+// each case from a fresh process state with this).
 void free_global_state();
 
 }  // namespace plotix

@@ -4,14 +4,18 @@
 #include <cctype>
 #include <cstring>
 
+#include "plot/core/fatal_status.h"
 #include "plot/core/global_state.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {
 
 PlotState* jqqlev(int lowest, int highest, const char* routine) {
+  if (fatal_status() != FatalStatus::none) return nullptr;
   bool created = false;
-  PlotState& st = qqsglb(created);
+  PlotState* found = qqsglb(created);
+  if (found == nullptr) return nullptr;
+  PlotState& st = *found;
   qqcopy(st.core.croutine, routine, static_cast<int>(sizeof st.core.croutine) - 1);
   if (st.core.level >= lowest && st.core.level <= highest) return &st;
   if (st.core.level == 0) st.core.imsgmode = 6;  // so that the warning reaches the console
@@ -19,15 +23,16 @@ PlotState* jqqlev(int lowest, int highest, const char* routine) {
   return nullptr;
 }
 
-PlotState& chkini(const char* routine) {
+PlotState* chkini(const char* routine) {
+  if (fatal_status() != FatalStatus::none) return nullptr;
   PlotState* existing = qqgglb();
   if (existing == nullptr) {
     jqqlev(1, 3, routine);
-    return *qqgglb();
+    return qqgglb();
   }
   qqcopy(existing->core.croutine, routine, static_cast<int>(sizeof existing->core.croutine) - 1);
   if (existing->core.level < 1 || existing->core.level > 3) warni1(*existing, 3, existing->core.level);
-  return *existing;
+  return existing;
 }
 
 int jqqval(PlotState& st, int value, int lowest, int highest) {

@@ -12,8 +12,12 @@
 namespace plotix {
 namespace {
 
-// Positions of the nine colour names in nclrnam.
-enum NamedColour : int { kWhit = 0, kRed, kGree, kYell, kBlue, kOran, kCyan, kMage, kBlac };
+// The names color takes, in the order of kColourNames: the nine with an entry in
+// nclrnam (same positions), then the table's foreground and background.
+enum class NamedColour { white, red, green, yellow, blue, orange, cyan, magenta, black, fore, back };
+
+// The value of a colour name with an entry in nclrnam.
+int& named_value(LineState& ln, NamedColour colour) { return ln.nclrnam[static_cast<int>(colour)]; }
 
 constexpr int kBlack = 0x01000000;
 constexpr int kWhite = 0x01FFFFFF;
@@ -75,79 +79,104 @@ void qqsclr(PlotState& st, int value) {
   device->set_colour_rgb(r, g, b);
 }
 
-void load_colour_table(PlotState& st, int number) {
-  LineState& ln = st.line;
-  const int idev = st.page.idev;
-  const int table = has_small_table_only(idev) ? kSmal : number;
-  ln.ipaltyp = table;
-  const bool grey = table == kGrey || table == kRgre;
-  const bool reversed = table == kRrai || table == kRspe || table == kRgre;
-  const bool plain = table == kRain || table == kSpec || table == kGrey || table == kTemp;
+namespace {
 
-  // The colour names.
-  for (int i = 0; i < 9; ++i) ln.nclrnam[i] = grey ? kNamedGreys[i] : kNamedValues[i];
-  if (table == kSmal || grey) ln.nclrnam[kBlac] = ln.nclrnam[kWhit];
-  if (plain && (idev == devices::kFormatWmf || idev == devices::kFormatCgm)) {
-    ln.nclrnam[kWhit] = kBlack;
-  }
-  if (reversed) {
+// What a colour table is, for the adjustments below.
+struct TableKind {
+  int table;
+  bool grey;      // GREY, RGRE
+  bool reversed;  // RRAI, RSPE, RGRE
+  bool plain;     // RAIN, SPEC, GREY, TEMP
+};
+
+TableKind kind_of(int table) {
+  return {table, table == kGrey || table == kRgre, table == kRrai || table == kRspe || table == kRgre,
+          table == kRain || table == kSpec || table == kGrey || table == kTemp};
+}
+
+// The values of the nine colour names for the table on the device.
+void set_colour_names(LineState& ln, const TableKind& kind, int idev) {
+  int& white = named_value(ln, NamedColour::white);
+  int& black = named_value(ln, NamedColour::black);
+  for (int i = 0; i < 9; ++i) ln.nclrnam[i] = kind.grey ? kNamedGreys[i] : kNamedValues[i];
+  if (kind.table == kSmal || kind.grey) black = white;
+  if (kind.plain && (idev == devices::kFormatWmf || idev == devices::kFormatCgm)) white = kBlack;
+  if (kind.reversed) {
     if (paper_device(idev)) {
-      ln.nclrnam[kWhit] = kBlack;
-      ln.nclrnam[kBlac] = kBlack;
+      white = kBlack;
+      black = kBlack;
     } else if (ln.ncdepth <= 8) {
-      std::swap(ln.nclrnam[kWhit], ln.nclrnam[kBlac]);
+      std::swap(white, black);
     }
   }
-  if (table == kVga && paper_device(idev)) {
-    ln.nclrnam[kWhit] = kBlack;
-    ln.nclrnam[kBlac] = kWhite;
+  if (kind.table == kVga && paper_device(idev)) {
+    white = kBlack;
+    black = kWhite;
   }
-  if (table == kSmal && paper_device(idev)) {
-    ln.nclrnam[kWhit] = kBlack;
-    ln.nclrnam[kBlac] = kBlack;
+  if (kind.table == kSmal && paper_device(idev)) {
+    white = kBlack;
+    black = kBlack;
   }
+}
 
-  // The table itself.
+// The table's entries, with paper's exchanges of the small and VGA tables.
+void fill_entries(LineState& ln, int table, int idev) {
   fill_colour_table(table, ln.npal);
   if (table == kSmal && paper_device(idev)) std::swap(ln.npal[0], ln.npal[1]);
   if (table == kVga && paper_device(idev)) {
     ln.npal[0] = 0xFFFFFF;
     ln.npal[15] = 0x000000;
   }
+}
 
-  // FORE, BACK and the table ends.
+// FORE, BACK and the table ends.
+void set_table_ends(LineState& ln, const TableKind& kind, int idev) {
   ln.nfore = 255;
   ln.nback = 0;
   ln.npalmin = 0;
   ln.npalmax = 255;
-  const bool black_on_paper = (paper_device(idev) || idev == devices::kFormatJava) && plain;
-  if (black_on_paper || (reversed && ln.ncdepth > 8 && !paper_device(idev))) {
+  const bool black_on_paper = (paper_device(idev) || idev == devices::kFormatJava) && kind.plain;
+  if (black_on_paper || (kind.reversed && ln.ncdepth > 8 && !paper_device(idev))) {
     ln.nfore = 0;
     ln.nback = 255;
   }
-  if (table == kSmal) {
+  if (kind.table == kSmal) {
     ln.nfore = 1;
     ln.npalmax = 9;
   }
-  if (table == kVga) {
+  if (kind.table == kVga) {
     ln.nfore = 15;
     ln.npalmax = 15;
   }
+}
 
-  // A light background exchanges the ends of the table: FORE and BACK keep their
-  // indices and so show the exchanged entries.
-  if (st.page.iscrmode == 2 && shows_light_background(idev)) {
-    const int top = table == kVga ? 15 : (table == kSmal ? 1 : 255);
-    std::swap(ln.npal[0], ln.npal[top]);
-    std::swap(ln.npalmin, ln.npalmax);
-    if (table == kSmal || grey) {
-      ln.nclrnam[kWhit] = kBlack;
-      ln.nclrnam[kBlac] = kBlack;
-    } else {
-      std::swap(ln.nclrnam[kWhit], ln.nclrnam[kBlac]);
-    }
+// A light background exchanges the ends of the table: FORE and BACK keep their
+// indices and so show the exchanged entries.
+void exchange_for_light_background(LineState& ln, const TableKind& kind) {
+  const int top = kind.table == kVga ? 15 : (kind.table == kSmal ? 1 : 255);
+  std::swap(ln.npal[0], ln.npal[top]);
+  std::swap(ln.npalmin, ln.npalmax);
+  int& white = named_value(ln, NamedColour::white);
+  int& black = named_value(ln, NamedColour::black);
+  if (kind.table == kSmal || kind.grey) {
+    white = kBlack;
+    black = kBlack;
+  } else {
+    std::swap(white, black);
   }
+}
 
+}  // namespace
+
+void load_colour_table(PlotState& st, int number) {
+  LineState& ln = st.line;
+  const int idev = st.page.idev;
+  const TableKind kind = kind_of(has_small_table_only(idev) ? kSmal : number);
+  ln.ipaltyp = kind.table;
+  set_colour_names(ln, kind, idev);
+  fill_entries(ln, kind.table, idev);
+  set_table_ends(ln, kind, idev);
+  if (st.page.iscrmode == devices::Background::light && shows_light_background(idev)) exchange_for_light_background(ln, kind);
   if (is_screen_or_terminal(idev) || is_raster(idev)) {
     st.page.device->load_colour_table(ln.ipaltyp, ln.npal);
   }
@@ -159,13 +188,14 @@ void color(std::string_view name) {
   if (st == nullptr) return;
   const int i = jqqind(*st, kColourNames, 11, name);
   if (i == 0) return;
+  const auto colour = static_cast<NamedColour>(i - 1);
   int value = 0;
-  if (i == 10) {
+  if (colour == NamedColour::fore) {
     value = st->line.nfore;
-  } else if (i == 11) {
+  } else if (colour == NamedColour::back) {
     value = st->line.nback;
   } else {
-    value = st->line.nclrnam[i - 1];
+    value = named_value(st->line, colour);
   }
   qqsclr(*st, value);
 }

@@ -46,7 +46,9 @@ void install_style(PlotState& st, int n) {
 
 // The style routines may be called at any level; before disini the setting is
 // replaced by the reset of the next disini.
-void style_routine(const char* routine, int n) { install_style(chkini(routine), n); }
+void style_routine(const char* routine, int n) {
+  if (PlotState* st = chkini(routine)) install_style(*st, n);
+}
 
 // A width in device units on the devices that draw widths themselves: 1/20 mm
 // for PostScript, points for PDF.

@@ -51,6 +51,8 @@ void endgrf() {
   st.core.level = 1;
 }
 
-void noclip() { chkini("noclip").core.inoclip = true; }
+void noclip() {
+  if (PlotState* st = chkini("noclip")) st->core.inoclip = true;
+}
 
 }  // namespace plotix

@@ -1,14 +1,16 @@
 // disini: opens a plot. Resolves the background mode, the page, the window or
 // image size and the output file name, opens the device, and resets every
-// parameter. A device or file that cannot be opened ends the program.
+// parameter. A device or file that cannot be opened is a fatal status
+// (plot/core/fatal_status.h): the library stops, the program decides what follows.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "plot/core/clock.h"
 #include "plot/core/device_factory.h"
 #include "plot/core/device_scale.h"
+#include "plot/core/fatal_status.h"
 #include "devices/file_version.h"
 #include "plot/core/levels.h"
 #include "plot/page/reset.h"
@@ -19,19 +21,19 @@
 namespace plotix {
 namespace {
 
-// Ends the program after a fatal open error. The message has been printed as a
-// warning; the exit status says that the plot was not made.
-[[noreturn]] void end_program() {
+// Records a fatal open error; the library's warning has said what failed, the
+// device's reason (if any) goes with the status. Returns false, for the caller to stop.
+bool fail_open(const std::string& reason = {}) {
   std::fflush(stdout);
-  std::exit(1);
+  record_fatal(FatalStatus::open_failed, reason.c_str());
+  return false;
 }
 
 void resolve_background(PlotState& st) {
   PageState& pg = st.page;
-  pg.iscrmode = pg.iscrset;
-  if (pg.iscrset == 4) {
-    pg.iscrmode = is_white_by_default(pg.idev) ? 2 : 0;
-  }
+  // Setting 2 is a light background, 4 the device's own; any other a dark one.
+  const bool light = pg.iscrset == 4 ? is_white_by_default(pg.idev) : pg.iscrset == 2;
+  pg.iscrmode = light ? devices::Background::light : devices::Background::dark;
 }
 
 void resolve_window_size(PlotState& st) {
@@ -50,17 +52,17 @@ void resolve_window_size(PlotState& st) {
   }
 }
 
-// A file name that has no free version left ends the program.
-[[noreturn]] void no_free_version(PlotState& st) {
+// A file name that has no free version left is a fatal open error.
+bool no_free_version(PlotState& st) {
   qqerror(st, devices::kStatusNoFreeVersion, "More than 9999 file versions");
-  end_program();
+  return fail_open();
 }
 
 // The name of the output file: the setfil name (kept for later plots) or the
 // default, without trailing blanks. A file that exists is never overwritten: the
 // name is versioned here, unless the device picks the version name itself when it
-// opens, so that the rule runs once.
-std::string output_file_name(PlotState& st) {
+// opens, so that the rule runs once. Nothing after a fatal open error.
+std::optional<std::string> output_file_name(PlotState& st) {
   PageState& pg = st.page;
   if (pg.ifilset == 1) {
     std::memcpy(pg.cfilsav, pg.cfilnam, sizeof pg.cfilsav);
@@ -75,11 +77,15 @@ std::string output_file_name(PlotState& st) {
   name.erase(name.find_last_not_of(' ') + 1);
   if (name.empty()) {
     warnc1(st, 37, pg.cfilnam);
-    end_program();
+    fail_open();
+    return std::nullopt;
   }
   if (!pg.device->picks_version_name()) {
     name = devices::free_file_name(name);
-    if (name.empty()) no_free_version(st);
+    if (name.empty()) {
+      no_free_version(st);
+      return std::nullopt;
+    }
   }
   std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", name.c_str());
   return name;
@@ -88,19 +94,24 @@ std::string output_file_name(PlotState& st) {
 // Window number of the "PLOTIX %d" titles: the window slot + 1, else 1.
 int window_number(int idev) { return window_slot(idev) >= 0 ? window_slot(idev) + 1 : 1; }
 
-void open_device(PlotState& st) {
+// Opens the device; false after a fatal open error.
+bool open_device(PlotState& st) {
   PageState& pg = st.page;
   pg.device = make_device(pg.idev);
   if (!pg.device) {
     warnc1(st, 40, pg.cfmt);
-    end_program();
+    return fail_open();
   }
   devices::DeviceOpenParams params;
   params.idev = pg.idev;
   // Every format that writes a file is named here, so the version rule is the
   // same for all of them; the memory canvas and the screen write no file.
   pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != devices::kFormatMemoryCanvas;
-  if (pg.file_output) params.file_name = output_file_name(st);
+  if (pg.file_output) {
+    const std::optional<std::string> name = output_file_name(st);
+    if (!name) return false;
+    params.file_name = *name;
+  }
   params.nxpage = pg.nxpage;
   params.nypage = pg.nypage;
   params.width = st.core.nwinw;
@@ -122,11 +133,10 @@ void open_device(PlotState& st) {
   if (!result.file_name.empty()) {
     std::snprintf(pg.cfilnam, sizeof pg.cfilnam, "%s", result.file_name.c_str());
   }
-  if (result.status == devices::kStatusNoFreeVersion) no_free_version(st);
+  if (result.status == devices::kStatusNoFreeVersion) return no_free_version(st);
   if (result.status != devices::kStatusOk) {
     warnc1(st, result.status, pg.file_output ? pg.cfilnam : pg.cfmt);
-    report_device_error(*pg.device);
-    end_program();
+    return fail_open(pg.device->error());
   }
   st.line.ncdepth = result.colour_depth;
   if (is_screen_or_terminal(pg.idev)) {
@@ -134,6 +144,7 @@ void open_device(PlotState& st) {
     int h = result.area_height > 0 ? result.area_height : st.core.nwinh;
     pg.xdevfac = device_scale_factor(st, w, h);
   }
+  return true;
 }
 
 }  // namespace
@@ -154,10 +165,10 @@ void disini() {
   defvar(st);
   resolve_window_size(st);
   st.line.ncdepth = 8;
-  open_device(st);
+  if (!open_device(st)) return;
   if (!st.core.ioutstd) st.core.fp_errfil = stdout;
   resall(st);
-  if (st.core.iscrmode_first < 0) {
+  if (!st.core.iscrmode_first) {
     st.core.iscrmode_first = st.page.iscrmode;
   } else if (st.line.ncdepth > 8 && is_screen_or_terminal(st.page.idev) &&
              st.page.iscrmode != st.core.iscrmode_first) {

@@ -16,12 +16,16 @@ void height(int h) {
 }
 
 void angle(int degrees) {
-  PlotState& st = chkini("angle");
+  PlotState* found = chkini("angle");
+  if (found == nullptr) return;
+  PlotState& st = *found;
   set_text_angle(st, degrees);
 }
 
 void titlin(std::string_view text, int n) {
-  PlotState& st = chkini("titlin");
+  PlotState* found = chkini("titlin");
+  if (found == nullptr) return;
+  PlotState& st = *found;
   const int line = std::abs(n);
   if (line < 1 || line > kTitleLines) {
     warni1(st, 2, n);

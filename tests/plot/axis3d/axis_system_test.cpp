@@ -115,7 +115,7 @@ TEST_F(Axis3dSystem, UserViewIsConvertedOnceAndKept) {
   EXPECT_NEAR(s.axis3d.view3[1], -3.0, 1e-5);
   EXPECT_NEAR(s.axis3d.view3[2], 1.5, 1e-5);
   EXPECT_NEAR(s.axis3d.foc3[0], 0.0, 1e-6);
-  EXPECT_EQ(s.axis3d.iview3, 1);
+  EXPECT_EQ(s.axis3d.iview3, ViewPointKind::absolute);
   EXPECT_EQ(s.axis3d.ifoc3, 1);
   // The Sun at (-1, 0, 0) is the focus, so it projects onto the centre.
   const PagePoint sun = qqrel3(s, -1, 0, 0);

@@ -136,16 +136,16 @@ TEST_F(PlotTest, PaperScalesOfPostScriptPdfAndWmf) {
 TEST_F(PlotTest, BackgroundIsLightOnPaperFormatsOnly) {
   auto dir = fresh_folder("background");
   setfil((dir / "b.ps").string());
-  EXPECT_EQ(open("PS").page.iscrmode, 2);
-  EXPECT_EQ(log_->open_params.background_mode, 2);
+  EXPECT_EQ(open("PS").page.iscrmode, devices::Background::light);
+  EXPECT_EQ(log_->open_params.background_mode, devices::Background::light);
   finish();
   setfil((dir / "b.pdf").string());
-  EXPECT_EQ(open("PDF").page.iscrmode, 2);
+  EXPECT_EQ(open("PDF").page.iscrmode, devices::Background::light);
   finish();
-  EXPECT_EQ(open("CONS").page.iscrmode, 0);
+  EXPECT_EQ(open("CONS").page.iscrmode, devices::Background::dark);
   finish();
   setfil((dir / "b.bmp").string());
-  EXPECT_EQ(open("BMP").page.iscrmode, 0);
+  EXPECT_EQ(open("BMP").page.iscrmode, devices::Background::dark);
   finish();
 }
 

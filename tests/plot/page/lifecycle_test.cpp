@@ -50,7 +50,7 @@ TEST_F(PlotTest, AnyLevelRoutineWarnsBeforeDisiniButKeepsItsSetting) {
 
 TEST_F(PlotTest, KeywordLookupCutsUpperCasesAndPads) {
   bool created = false;
-  PlotState& st = qqsglb(created);
+  PlotState& st = *qqsglb(created);
   EXPECT_TRUE(created);
   qqcopy(st.core.croutine, "view3d", 32);
   EXPECT_EQ(jqqind(st, "ABS +USER+ANGL", 3, "user"), 2);
@@ -62,7 +62,7 @@ TEST_F(PlotTest, KeywordLookupCutsUpperCasesAndPads) {
 
 TEST_F(PlotTest, ValueRangeCheckWithAndWithoutUpperBound) {
   bool created = false;
-  PlotState& st = qqsglb(created);
+  PlotState& st = *qqsglb(created);
   CaptureStdout();
   EXPECT_EQ(jqqval(st, 5, 1, 10), 0);
   EXPECT_EQ(jqqval(st, 5000, 1, 0), 0);  // upper bound below lower: none
@@ -76,7 +76,7 @@ TEST_F(PlotTest, ValueRangeCheckWithAndWithoutUpperBound) {
 
 TEST_F(PlotTest, MessageTableBlankAndUserTexts) {
   bool created = false;
-  PlotState& st = qqsglb(created);
+  PlotState& st = *qqsglb(created);
   EXPECT_STREQ(errmes(st, 1), "Negative parameter");
   EXPECT_STREQ(errmes(st, 18), "Incorrect character after the eushft operator");
   EXPECT_STREQ(errmes(st, 36), "File error");
@@ -105,7 +105,7 @@ TEST_F(PlotTest, MessageTableBlankAndUserTexts) {
 
 TEST_F(PlotTest, WarningsAreCountedEvenWhenMessagesAreOff) {
   bool created = false;
-  PlotState& st = qqsglb(created);
+  PlotState& st = *qqsglb(created);
   st.core.imsgmode = 0;
   CaptureStdout();
   warnin(st, 2);
@@ -133,7 +133,7 @@ TEST_F(PlotTest, ReadHelpersCopyWithLimitAndConvertUnits) {
   EXPECT_EQ(qqcopy(out, std::string_view("AB\0CD", 5), 7), 2);
   EXPECT_STREQ(out, "AB");
   bool created = false;
-  PlotState& st = qqsglb(created);
+  PlotState& st = *qqsglb(created);
   EXPECT_EQ(jqquni(st, 300), 300);
   st.page.xunit = 4.0f;
   EXPECT_EQ(jqquni(st, 30), 8);  // 7.5 + 0.5
@@ -195,28 +195,36 @@ TEST_F(ClockTest, ProtocolNamesTheFileAndCountsVectorsAndWarnings) {
   EXPECT_EQ(st.core.level, 0);
 }
 
-TEST_F(PlotTest, AFormatWithoutDeviceEndsTheProgramWithAMessage) {
+TEST_F(PlotTest, AFormatWithoutDeviceIsAFatalStatusAfterItsWarning) {
   set_device_maker([](int) { return std::unique_ptr<devices::Device>(); });
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);  // the warning goes to standard output; let the test see it
-        metafl("CGM");
-        disini();
-      },
-      ::testing::ExitedWithCode(1), "Warning  40: File format and output device are incompatible in disini!   \\(CGM \\)");
+  CaptureStdout();
+  metafl("CGM");
+  disini();
+  disfin();  // does nothing after the failure: no protocol
+  const std::string out = GetCapturedStdout();
+  EXPECT_NE(out.find("Warning  40: File format and output device are incompatible in disini!   (CGM )"),
+            std::string::npos) << out;
+  EXPECT_EQ(out.find("Warnings:"), std::string::npos) << out;
+  EXPECT_EQ(fatal_status(), FatalStatus::open_failed);
+  EXPECT_STREQ(fatal_message(), "");
 }
 
-TEST_F(PlotTest, AFileThatCannotBeOpenedEndsTheProgramNamingIt) {
+TEST_F(PlotTest, AFileThatCannotBeOpenedIsAFatalStatusWithTheDevicesReason) {
   log_->open_result.status = 36;
+  log_->failure_reason = "cannot create plot.ps: Permission denied";
   auto dir = fresh_folder("unopenable");
   setfil((dir / "plot.ps").string());
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        metafl("PS");
-        disini();
-      },
-      ::testing::ExitedWithCode(1), "Warning  36: File error in disini!   \\(.*/plot.ps\\)");
+  CaptureStdout();
+  ::testing::internal::CaptureStderr();
+  metafl("PS");
+  disini();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  const std::string out = GetCapturedStdout();
+  EXPECT_NE(out.find("Warning  36: File error in disini!   (" + (dir / "plot.ps").string() + ")"), std::string::npos)
+      << out;
+  EXPECT_EQ(err, "");  // the reason is the program's to print
+  EXPECT_EQ(fatal_status(), FatalStatus::open_failed);
+  EXPECT_STREQ(fatal_message(), "cannot create plot.ps: Permission denied");
 }
 
 TEST_F(PlotTest, AFailedCloseIsReportedNamingTheFile) {

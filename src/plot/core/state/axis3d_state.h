@@ -22,6 +22,10 @@ struct AxisSlot {
   int ilog = 0;          // logarithmic scaling of this axis (set by the scaling settings)
 };
 
+// How view3 gives the viewpoint: unset (the default viewpoint), absolute plot
+// coordinates, user coordinates, or angles and a distance; in view3d's keyword order.
+enum class ViewPointKind { unset, absolute, user, angles };
+
 struct Axis3dState {
   // Box and scaling.
   float ax3len[3] = {2.0f, 2.0f, 2.0f};  // edge lengths along x, y, z (absolute units)
@@ -32,7 +36,7 @@ struct Axis3dState {
   int ilog3[3] = {};                      // logarithmic flags captured by graf3d
 
   // View.
-  int iview3 = 0;           // 0 not set, 1 ABS, 2 USER, 3 ANGL
+  ViewPointKind iview3 = ViewPointKind::unset;  // how view3 gives the viewpoint
   float view3[3] = {};      // viewpoint
   int ifoc3 = 0;            // 0 not set, 1 ABS, 2 USER
   float foc3[3] = {};       // focus point

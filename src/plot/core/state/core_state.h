@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
+
+#include "devices/background.h"
 
 namespace plotix {
 
@@ -27,7 +30,7 @@ struct CoreState {
   int nwinx = 0, nwiny = 0;      // resolved window position, pixels
   int nwinw = 0, nwinh = 0;      // resolved window or image size, pixels
   bool inoclip = false;          // 2D lines clipped at the page instead of the axis area
-  int iscrmode_first = -1;       // background mode recorded at the first disini of the process
+  std::optional<devices::Background> iscrmode_first;  // background of the first disini of the process
   float xpi = 3.1415927f;        // pi, as the geometry routines read it
   float fpi = 0.017453292f;      // degrees to radians
   float eps = 1.0e-35f;          // tiny threshold of the geometry routines

@@ -26,7 +26,7 @@ struct PageState {
   bool inoscale = false;         // false: device scale limited to the natural page size
   int iorient = 0;               // 0 by page shape, 1 width and height exchanged, 2 never turn on paper
   int iscrset = 4;               // screen background setting: 4 automatic
-  int iscrmode = 0;              // resolved background mode: 2 light (white paper), 0 dark
+  devices::Background iscrmode = devices::Background::dark;  // resolved background
   float xdevfac = 1.0f;          // device units per plot unit
   bool file_output = false;      // the open device writes a file named cfilnam
   std::unique_ptr<devices::Device> device;  // open between disini and disfin
