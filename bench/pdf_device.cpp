@@ -60,7 +60,7 @@ void BM_PathThroughPdfDevice(benchmark::State& state) {
   params.idev = 511;
   params.file_name = file.string();
   params.xdevfac = 552.7559 / 2099;
-  params.background_mode = 2;
+  params.background_mode = devices::Background::light;
   params.compress = state.range(0) != 0;
   params.date = "06.12.2026";
   params.time = "12:34:56";

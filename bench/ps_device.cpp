@@ -39,7 +39,7 @@ void BM_PsWriterPolyline40003(benchmark::State& state) {
   params.idev = 504;
   params.file_name = file.string();
   params.xdevfac = 3900.0 / 2099.0;
-  params.background_mode = 2;
+  params.background_mode = devices::Background::light;
   params.date = "06.12.2026";
   params.time = "12:34:56";
   std::vector<float> xs, ys;

@@ -29,7 +29,7 @@ void draw_picture(devices::RasterCanvas& canvas) {
 void BM_BmpSave(benchmark::State& state) {
   const bool true_colour = state.range(0) != 0;
   devices::RasterCanvas canvas;
-  canvas.open(1600, 1200, true, 2, 0, true_colour);
+  canvas.open(1600, 1200, true, 2, devices::Background::dark, true_colour);
   draw_picture(canvas);
   const std::string path = true_colour ? "bench_save24.bmp" : "bench_save8.bmp";
   std::uint64_t bytes = 0;

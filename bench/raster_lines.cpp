@@ -31,7 +31,7 @@ void BM_CanvasLines(benchmark::State& state) {
   const bool true_colour = state.range(0) != 0;
   const int max_length = static_cast<int>(state.range(1));
   devices::RasterCanvas canvas;
-  canvas.open(1600, 1200, true, 2, 0, true_colour);
+  canvas.open(1600, 1200, true, 2, devices::Background::dark, true_colour);
   canvas.set_colour(0x0100FF00);
   const auto segments = random_segments(4096, 1600, 1200, max_length);
   std::int64_t pixels = 0;
@@ -50,7 +50,7 @@ BENCHMARK(BM_CanvasLines)->ArgNames({"rgba", "len"})->ArgsProduct({{0, 1}, {8, 4
 // Filled triangles of a shaded sphere: a few hundred pixels each.
 void BM_CanvasTriangles(benchmark::State& state) {
   devices::RasterCanvas canvas;
-  canvas.open(1600, 1200, true, 2, 0, state.range(0) != 0);
+  canvas.open(1600, 1200, true, 2, devices::Background::dark, state.range(0) != 0);
   const auto corners = random_segments(3000, 1560, 1160, 25);
   for (auto _ : state) {
     for (std::size_t i = 0; i + 1 < corners.size(); i += 2) {
