@@ -3,6 +3,8 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
 
 #include "app/plot_failure.h"
 #include "cli/subcommands.h"
@@ -28,6 +30,17 @@ std::string selected_command(const CLI::App& program) {
   std::string command = kProgram;
   for (const CLI::App* sub : program.get_subcommands()) command += " " + sub->get_name();
   return command;
+}
+
+// The status, made 1 with a message when the standard output lost anything: a script
+// must not take a table or a listing that went to a full disk for a whole one.
+int checked_output(std::ostream& out, std::ostream& err, int status) {
+  errno = 0;
+  out.flush();
+  if (out || status != kExitOk) return status;
+  err << kProgram << ": cannot write to the standard output"
+      << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+  return kExitFailure;
 }
 
 }  // namespace
@@ -56,8 +69,7 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
     err << kProgram << ": " << error.what() << '\n';
     return kExitFailure;
   }
-  out.flush();
-  return context.status;
+  return checked_output(out, err, context.status);
 }
 
 }  // namespace cli

@@ -11,6 +11,7 @@
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
+#include "cli/number_checks.h"
 #include "cli/version_flag.h"
 #include "dynamics/constants.h"
 #include "textio/plain_text.h"
@@ -112,8 +113,12 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   object->excludes(elements);
   run_app->add_option("--name", options->name, "Name of the object given by --elements")->needs(elements);
   add_catalogue_option(*run_app, options->catalogue);
-  run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")->required();
-  run_app->add_option("--step", options->step, "Output step, years")->required();
+  run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")
+      ->required()
+      ->check(finite_number());
+  run_app->add_option("--step", options->step, "Output step, years")
+      ->required()
+      ->check(above_zero("the output step must be above 0"));
   run_app->add_option("--view", options->view, "Focus (S, P or A) and observer's position x,y,z")
       ->type_name("F,x,y,z")
       ->delimiter(',')

@@ -55,14 +55,27 @@ bool ByteSink::open(const std::string& path) {
   reason_.clear();
   buffer_.clear();
   buffer_.reserve(kBufferBytes);
-  if (is_special_file(path)) {
+  // A link given as the name is written through: its target is the file replaced,
+  // the link stays a link. A link to nowhere is refused with the system's reason.
+  std::string real_path = path;
+  std::error_code link_error;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, link_error))) {
+    real_path = std::filesystem::canonical(path, link_error).string();
+    if (link_error) {
+      errno = link_error.value();
+      fail("cannot open");
+      return false;
+    }
+  }
+  if (is_special_file(real_path)) {
     // A device or a pipe (/dev/null, /dev/full, a FIFO) is written in place: there is
     // nothing to replace, and renaming over it would put a plain file in its stead.
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = std::fopen(real_path.c_str(), "wb");
     if (file_ == nullptr) fail("cannot open");
     return file_ != nullptr;
   }
-  const int fd = create_temp_beside(path, temp_path_);
+  real_path_ = real_path;
+  const int fd = create_temp_beside(real_path, temp_path_);
   if (fd < 0) {
     temp_path_.clear();
     fail("cannot open");
@@ -114,7 +127,7 @@ bool ByteSink::finish() {
 bool ByteSink::commit() {
   if (!ok() || file_ != nullptr) return false;
   if (temp_path_.empty()) return true;  // written in place
-  if (std::rename(temp_path_.c_str(), path_.c_str()) != 0) {
+  if (std::rename(temp_path_.c_str(), real_path_.c_str()) != 0) {
     fail("cannot write");
     discard();
     return false;

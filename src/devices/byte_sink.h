@@ -4,7 +4,10 @@
 // A file is never left half-written under its real name: the bytes go to a temporary
 // file in the same folder, which is renamed into place only when everything reached
 // it, and removed when anything failed (a full disk, a file-size limit, a lost sink).
-// A device or a pipe given as the name (/dev/null) is written in place.
+// A device or a pipe given as the name (/dev/null) is written in place; a link is
+// written through, its target replaced, so no device, pipe or link is ever renamed
+// over. The temporary file is a new name opened with O_EXCL: a link planted under
+// such a name is never followed.
 #pragma once
 
 #include <cstdint>
@@ -60,7 +63,8 @@ class ByteSink {
   void discard();
 
   std::FILE* file_ = nullptr;
-  std::string path_;       // the real name
+  std::string path_;       // the name asked for, as messages show it
+  std::string real_path_;  // the file the temporary one replaces: path_, or its link's target
   std::string temp_path_;  // where the bytes go until commit; empty when none is left
   std::vector<char> buffer_;
   std::uint64_t position_ = 0;

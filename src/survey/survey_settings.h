@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
 #include <string_view>
 
 #include "dynamics/constants.h"
@@ -15,6 +16,13 @@ struct SurveySettings {
   // watched[k] for planet number k (1..9); entry 0 unused.
   std::array<bool, dynamics::kPlanetCount + 1> watched{};
   double distance_au = 0.05;  // report minima of the distance below this
+};
+
+// A survey asked for that cannot be run as asked (a window too long, an empty object
+// list): a wrong command line, exit status 2.
+class SettingRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 }  // namespace survey

@@ -3,11 +3,15 @@
 #include "devices/byte_sink.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 #include <vector>
 
 #include "test_support/file_size_limit.h"
@@ -88,20 +92,74 @@ TEST(ByteSink, ReportsFailuresAndNeverLeavesAPartFile) {
 }
 
 // A device given as the name is written in place, never replaced by a plain file:
-// /dev/full accepts the open and refuses every byte, and the error surfaces at close.
+// a full device accepts the open and refuses every byte, and the error surfaces at
+// close. The devices are private copies (mknod) of the null and full devices.
 TEST(ByteSink, WritesDevicesInPlace) {
-  if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  ByteSink full;
-  ASSERT_TRUE(full.open("/dev/full"));
-  full.write("some picture data\n");
-  EXPECT_FALSE(full.close());
-  EXPECT_NE(full.error().find("No space left"), std::string::npos) << full.error();
-  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
-  ByteSink null;
-  ASSERT_TRUE(null.open("/dev/null"));
-  null.write("gone");
-  EXPECT_TRUE(null.close());
-  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  const test_support::TempDir folder;
+  const std::string null = folder.path("null"), full = folder.path("full");
+  if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0 ||
+      ::mknod(full.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
+    GTEST_SKIP() << "no device nodes can be made here";
+  ByteSink to_full;
+  ASSERT_TRUE(to_full.open(full));
+  to_full.write("some picture data\n");
+  EXPECT_FALSE(to_full.close());
+  EXPECT_NE(to_full.error().find("No space left"), std::string::npos) << to_full.error();
+  ByteSink to_null;
+  ASSERT_TRUE(to_null.open(null));
+  to_null.write("gone");
+  EXPECT_TRUE(to_null.close());
+  EXPECT_TRUE(std::filesystem::is_character_file(full));
+  EXPECT_TRUE(std::filesystem::is_character_file(null));
+  EXPECT_EQ(folder_names(folder.path()), (std::vector<std::string>{"full", "null"}));
+}
+
+// Links are never renamed over: one given as the name is written through (its target
+// replaced, the link kept), one to nowhere is refused, and one planted under the
+// temporary name is stepped around, its target untouched.
+TEST(ByteSink, NeverRenamesOverOrFollowsALinkItDidNotAskFor) {
+  const test_support::TempDir folder;
+  namespace fs = std::filesystem;
+  folder.write("target.csv", "old");
+  fs::create_symlink("target.csv", folder.path() / "link.csv");
+  fs::create_symlink("missing.csv", folder.path() / "dangling.csv");
+  folder.write("victim", "keep");
+  fs::create_symlink("victim", folder.path("." + std::string("out.csv.") + std::to_string(::getpid()) + "-0.part"));
+
+  struct Case {
+    std::string name;
+    bool opens;
+    std::string read_as;  // the file that holds the bytes afterwards
+  };
+  for (const Case& c : {Case{"link.csv", true, "target.csv"}, Case{"dangling.csv", false, ""},
+                        Case{"out.csv", true, "out.csv"}}) {
+    ByteSink sink;
+    ASSERT_EQ(sink.open(folder.path(c.name)), c.opens) << c.name;
+    sink.write("table of " + c.name);
+    EXPECT_EQ(sink.close(), c.opens) << c.name << ": " << sink.error();
+    if (c.opens) {
+      EXPECT_EQ(read_file(folder.path(c.read_as)), "table of " + c.name);
+    }
+  }
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "link.csv"));
+  EXPECT_FALSE(fs::exists(folder.path() / "missing.csv"));
+  EXPECT_EQ(read_file(folder.path("victim")), "keep");
+}
+
+// A pipe is written in place, as its reader sees it.
+TEST(ByteSink, WritesAPipeInPlace) {
+  const test_support::TempDir folder;
+  const std::string fifo = folder.path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string got;
+  std::thread reader([&] { got = read_file(fifo); });
+  ByteSink sink;
+  const bool opened = sink.open(fifo);
+  sink.write("through the pipe");
+  EXPECT_TRUE(opened && sink.close()) << sink.error();
+  reader.join();
+  EXPECT_EQ(got, "through the pipe");
+  EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 }
 
 TEST(ByteSink, ReplacesByRenameWithTheModeOfANewFile) {
