@@ -79,7 +79,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   request.step = options.step;
   const std::vector<std::string>& view = options.view;
   if (!app::parse_view(view[0], view[1], view[2], view[3], request.view)) {
-    throw UsageError("--view: the focus must be S, P or A and the observer's position three numbers");
+    throw UsageError("--view: the focus must be S, P or A and the observer's position three finite numbers");
   }
   for (const std::string& format : options.save) request.formats.insert(kSaveFormats.at(format));
   if (options.show) request.formats.insert(app::PlotOutput::screen);

@@ -114,6 +114,10 @@ TEST(CommandLine, NumbersOutOfTheirRangeAreRefusedByName) {
       {run_hand, {"--span", "1", "--step", "0"}, "--step: the output step must be above 0"},
       {run_hand, {"--span", "1", "--step", "-0.01"}, "--step: the output step must be above 0"},
       {run_hand, {"--span", "1", "--step", "nan"}, "--step: not a number"},
+      {run_hand, {"--span", "1", "--step", "0.1", "--view", "P,nan,nan,nan"},
+       "--view: the focus must be S, P or A and the observer's position three finite numbers"},
+      {run_hand, {"--span", "1", "--step", "0.1", "--view", "S,1,-inf,0"},
+       "--view: the focus must be S, P or A and the observer's position three finite numbers"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.base;
