@@ -5,8 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+#include "devices/file_version.h"
 
 namespace devices {
 
@@ -36,6 +39,16 @@ bool is_special_file(const std::string& path) {
          !std::filesystem::is_directory(status);
 }
 
+// Renames `from` to `to` only when nothing is called `to`; else false with errno EEXIST.
+// Where the file system cannot rename so, a hard link does the same, then the old name goes.
+bool publish_without_replacing(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
 }  // namespace
 
 ByteSink::~ByteSink() { discard(); }
@@ -47,8 +60,15 @@ void ByteSink::discard() {
   temp_path_.clear();
 }
 
+bool ByteSink::open_new(const std::string& path, const std::string& version_base) {
+  const bool opened = open(path);
+  version_base_ = version_base;
+  return opened;
+}
+
 bool ByteSink::open(const std::string& path) {
   discard();
+  version_base_.clear();
   path_ = path;
   position_ = 0;
   error_.clear();
@@ -127,6 +147,7 @@ bool ByteSink::finish() {
 bool ByteSink::commit() {
   if (!ok() || file_ != nullptr) return false;
   if (temp_path_.empty()) return true;  // written in place
+  if (!version_base_.empty()) return publish_new_version();
   if (std::rename(temp_path_.c_str(), real_path_.c_str()) != 0) {
     fail("cannot write");
     discard();
@@ -134,6 +155,26 @@ bool ByteSink::commit() {
   }
   temp_path_.clear();
   return true;
+}
+
+bool ByteSink::publish_new_version() {
+  for (;;) {
+    if (publish_without_replacing(temp_path_, real_path_)) {
+      temp_path_.clear();
+      return true;
+    }
+    if (errno != EEXIST) break;
+    // Another writer took the name since it was chosen: on to the next free version.
+    path_ = real_path_ = free_file_name(version_base_);
+    if (path_.empty()) {
+      errno = EEXIST;
+      path_ = version_base_;
+      break;
+    }
+  }
+  fail("cannot write");
+  discard();
+  return false;
 }
 
 bool ByteSink::close() {

@@ -29,7 +29,13 @@ class ByteSink {
   // Starts the file `path` (it appears under that name only at close). False when the
   // temporary file cannot be created; error() then says why.
   bool open(const std::string& path);
+  // Starts a new file `path`, a free version of `version_base` (file_version.h), that
+  // never replaces anything: when another writer took the name before commit, the file
+  // goes to the next free version of `version_base` instead; path() then tells which.
+  bool open_new(const std::string& path, const std::string& version_base);
   bool is_open() const { return file_ != nullptr; }
+  // The file's name: as given to open, or the version that open_new's commit took.
+  const std::string& path() const { return path_; }
 
   void write(std::string_view bytes);
   void write(const std::uint8_t* bytes, std::size_t count);
@@ -61,10 +67,12 @@ class ByteSink {
   void flush_buffer();
   void fail(const char* what);
   void discard();
+  bool publish_new_version();
 
   std::FILE* file_ = nullptr;
   std::string path_;       // the name asked for, as messages show it
   std::string real_path_;  // the file the temporary one replaces: path_, or its link's target
+  std::string version_base_;  // open_new: the name whose free versions the file may take
   std::string temp_path_;  // where the bytes go until commit; empty when none is left
   std::vector<char> buffer_;
   std::uint64_t position_ = 0;

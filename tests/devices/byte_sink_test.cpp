@@ -162,6 +162,29 @@ TEST(ByteSink, WritesAPipeInPlace) {
   EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 }
 
+// A new picture never replaces a file that appeared under its name while it was being
+// written (another program saving at the same time): it moves on to the next free
+// version, and path() names it.
+TEST(ByteSink, NewFilesTakeTheNextVersionWhenTheirNameWasTakenMeanwhile) {
+  const test_support::TempDir folder;
+  struct Case {
+    std::vector<std::string> taken_meanwhile;
+    std::string written;
+  };
+  for (const Case& c : {Case{{}, "PIC.bmp"}, Case{{"PIC.bmp"}, "PIC_1.bmp"}, Case{{"PIC.bmp", "PIC_1.bmp"}, "PIC_2.bmp"}}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) std::filesystem::remove(entry);
+    ByteSink sink;
+    ASSERT_TRUE(sink.open_new(folder.path("PIC.bmp"), folder.path("PIC.bmp")));
+    sink.write("mine");
+    for (const std::string& name : c.taken_meanwhile) folder.write(name, "theirs");
+    ASSERT_TRUE(sink.close()) << sink.error();
+    EXPECT_EQ(sink.path(), folder.path(c.written));
+    EXPECT_EQ(read_file(folder.path(c.written)), "mine");
+    for (const std::string& name : c.taken_meanwhile) EXPECT_EQ(read_file(folder.path(name)), "theirs") << name;
+    EXPECT_EQ(folder_names(folder.path()).size(), c.taken_meanwhile.size() + 1);
+  }
+}
+
 TEST(ByteSink, ReplacesByRenameWithTheModeOfANewFile) {
   const test_support::TempDir folder;
   std::ofstream(folder.path() / "reference") << "x";  // made the ordinary way, under the umask

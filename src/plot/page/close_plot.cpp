@@ -24,6 +24,9 @@ void disfin() {
       warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
       report_device_error(*st.page.device);
       file_written = 0;  // the protocol names no file that was not written
+    } else if (const std::string written = st.page.device->written_file_name(); !written.empty()) {
+      // Another program may have taken the name meanwhile: the file got the next version.
+      std::snprintf(st.page.cfilnam, sizeof st.page.cfilnam, "%s", written.c_str());
     }
     st.page.device.reset();
   }
