@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "devices/file_version.h"
+#include "devices/temp_file_cleanup.h"
 
 namespace devices {
 
@@ -57,7 +58,7 @@ void ByteSink::discard() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
   if (!temp_path_.empty()) std::remove(temp_path_.c_str());
-  temp_path_.clear();
+  forget_temp_name();
 }
 
 bool ByteSink::open_new(const std::string& path, const std::string& version_base) {
@@ -101,6 +102,7 @@ bool ByteSink::open(const std::string& path) {
     fail("cannot open");
     return false;
   }
+  temp_slot_ = note_temp_file(temp_path_);
   file_ = ::fdopen(fd, "wb");
   if (file_ == nullptr) {
     ::close(fd);
@@ -153,14 +155,14 @@ bool ByteSink::commit() {
     discard();
     return false;
   }
-  temp_path_.clear();
+  forget_temp_name();
   return true;
 }
 
 bool ByteSink::publish_new_version() {
   for (;;) {
     if (publish_without_replacing(temp_path_, real_path_)) {
-      temp_path_.clear();
+      forget_temp_name();
       return true;
     }
     if (errno != EEXIST) break;
@@ -175,6 +177,12 @@ bool ByteSink::publish_new_version() {
   fail("cannot write");
   discard();
   return false;
+}
+
+void ByteSink::forget_temp_name() {
+  forget_temp_file(temp_slot_);
+  temp_slot_ = -1;
+  temp_path_.clear();
 }
 
 bool ByteSink::close() {

@@ -7,7 +7,8 @@
 // A device or a pipe given as the name (/dev/null) is written in place; a link is
 // written through, its target replaced, so no device, pipe or link is ever renamed
 // over. The temporary file is a new name opened with O_EXCL: a link planted under
-// such a name is never followed.
+// such a name is never followed. SIGINT and SIGTERM remove it too, once the program
+// installed devices::remove_temp_files_on_signals.
 #pragma once
 
 #include <cstdint>
@@ -68,12 +69,14 @@ class ByteSink {
   void fail(const char* what);
   void discard();
   bool publish_new_version();
+  void forget_temp_name();
 
   std::FILE* file_ = nullptr;
   std::string path_;       // the name asked for, as messages show it
   std::string real_path_;  // the file the temporary one replaces: path_, or its link's target
   std::string version_base_;  // open_new: the name whose free versions the file may take
   std::string temp_path_;  // where the bytes go until commit; empty when none is left
+  int temp_slot_ = -1;     // its slot in the list a signal handler cleans up (temp_file_cleanup.h)
   std::vector<char> buffer_;
   std::uint64_t position_ = 0;
   std::string error_;
