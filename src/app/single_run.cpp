@@ -9,6 +9,7 @@
 #include "app/run_stage.h"
 #include "app/start_dialogue.h"
 #include "app/view_dialogue.h"
+#include "plot/plotix.h"
 #include "textio/plain_text.h"
 
 namespace app {
@@ -43,7 +44,7 @@ void take_object(const HandElements& hand, RunState& state) {
 
 void read_back_run(RunState& state) { read_back(state, coordinates_file_name(state.name7)); }
 
-void single_run(const SingleRunRequest& request, std::ostream& out) {
+bool single_run(const SingleRunRequest& request, std::ostream& out) {
   RunState state;
   state.ipl = request.planet;
   state.sysname = make_sysname(state.ipl);
@@ -62,13 +63,17 @@ void single_run(const SingleRunRequest& request, std::ostream& out) {
   read_back_run(state);
   set_view_focus(state);  // the focus on the object needs the path read back
   state.anim = false;
+  bool all_written = true;
   for (const PlotOutput output : request.formats) {
-    if (output != PlotOutput::screen) plot_picture(state, output);
+    if (output == PlotOutput::screen) continue;
+    plot_picture(state, output);
+    all_written = all_written && !plotix::file_write_failed();
   }
   if (request.formats.contains(PlotOutput::screen)) {
     state.anim = request.animate;
     plot_picture(state, PlotOutput::screen);
   }
+  return all_written;
 }
 
 }  // namespace app

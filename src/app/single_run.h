@@ -45,7 +45,9 @@ class RunRefused : public std::runtime_error {
 // Checks the request (elements, epoch, span and step), then becomes the working folder,
 // integrates, writes the coordinates and close-approach files there, reads the path back
 // and draws the pictures. The run's lines go to `out`.
-void single_run(const SingleRunRequest& request, std::ostream& out);
+// Returns false when a picture asked for could not be written (its warning and reason
+// given), so that a script sees the missing file in the exit status.
+bool single_run(const SingleRunRequest& request, std::ostream& out);
 
 // Reads the coordinates file of the run's object back from the working folder.
 void read_back_run(RunState& state);

@@ -24,6 +24,17 @@ CLI::Validator finite_number() {
       "NUMBER");
 }
 
+CLI::Validator hand_entry_number() {
+  return CLI::Validator(
+      [](std::string& text) {
+        double value = 0.0;
+        std::string problem = finite_number_problem(text, value);
+        if (problem.empty() && !(std::fabs(value) < 3.4e38)) problem = "beyond 3.4e38 in size";
+        return problem;
+      },
+      "NUMBER");
+}
+
 CLI::Validator above_zero(const std::string& message) {
   return CLI::Validator(
       [message](std::string& text) {

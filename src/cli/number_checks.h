@@ -14,6 +14,10 @@ std::string finite_number_problem(const std::string& text, double& value);
 // A finite number ("--span: not a number" for nan).
 CLI::Validator finite_number();
 
+// A finite number of a size the hand entry reads (below 3.4e38, the range of a float),
+// else "not a number", "not finite" or "beyond 3.4e38 in size".
+CLI::Validator hand_entry_number();
+
 // A finite number above 0, or `message` ("must be above 0" by default).
 CLI::Validator above_zero(const std::string& message = "must be above 0");
 

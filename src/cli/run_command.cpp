@@ -91,7 +91,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
 void run(const RunOptions& options, CommandContext& context) {
   const app::SingleRunRequest request = request_of(options);
   try {
-    app::single_run(request, context.out);
+    if (!app::single_run(request, context.out)) context.status = kExitFailure;
   } catch (const app::RunRefused& refusal) {
     throw UsageError(refusal.what());
   }
@@ -109,7 +109,8 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   CLI::Option* elements = run_app->add_option("--elements", options->elements, "Elements by hand")
                               ->type_name("a,e,i,node,peri,M,epochJD")
                               ->delimiter(',')
-                              ->expected(7);
+                              ->expected(7)
+                              ->check(hand_entry_number());
   object->excludes(elements);
   run_app->add_option("--name", options->name, "Name of the object given by --elements")->needs(elements);
   add_catalogue_option(*run_app, options->catalogue);
