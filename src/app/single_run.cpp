@@ -35,9 +35,10 @@ void take_object(const HandElements& hand, RunState& state) {
   if (!dynamics::epoch_accepted(hand.epoch_jd)) throw RunRefused("elements: the epoch must be in [2400000, 2480000]");
   state.elements = hand.elements;
   state.blocks.epoch_jd = hand.epoch_jd;
-  state.name28 = hand.name;
+  state.name28 = textio::utf8_prefix(hand.name, catalogue::kName28Width);
   state.name28.resize(catalogue::kName28Width, ' ');
-  state.name7 = state.name28.substr(0, catalogue::kDesignationWidth);
+  state.name7 = textio::utf8_prefix(state.name28, catalogue::kDesignationWidth);
+  state.name7.resize(catalogue::kDesignationWidth, ' ');
 }
 
 }  // namespace

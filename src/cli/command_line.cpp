@@ -52,6 +52,18 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
   CommandContext context{out, err};
   for (AddSubcommand add : subcommands()) add(program, context);
 
+  // A first word that is no option and no command is named as such: CLI11 would only
+  // say that a subcommand is required.
+  const auto is_command = [&program](const std::string& word) {
+    for (const CLI::App* sub : program.get_subcommands({})) {
+      if (sub->check_name(word)) return true;
+    }
+    return false;
+  };
+  if (argc > 1 && argv[1][0] != '-' && !is_command(argv[1])) {
+    report_usage_error(err, std::string("unknown command: ") + argv[1], kProgram);
+    return kExitUsage;
+  }
   try {
     program.parse(argc, argv);
   } catch (const CLI::Success& done) {  // --help or --version

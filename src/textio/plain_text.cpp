@@ -17,4 +17,12 @@ std::string lower_case(std::string_view text) {
   return lower;
 }
 
+std::string_view utf8_prefix(std::string_view text, std::size_t max_bytes) {
+  if (text.size() <= max_bytes) return text;
+  std::size_t cut = max_bytes;
+  // Continuation bytes are 10xxxxxx: step back to the lead byte of the cut character.
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
+
 }  // namespace textio

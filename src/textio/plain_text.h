@@ -13,4 +13,8 @@ std::string_view trim_blanks(std::string_view text);
 // The text with its ASCII letters in lower case.
 std::string lower_case(std::string_view text);
 
+// The longest start of the text of at most `max_bytes` bytes that ends on a UTF-8
+// character boundary: a name cut to its field never ends in half a character.
+std::string_view utf8_prefix(std::string_view text, std::size_t max_bytes);
+
 }  // namespace textio

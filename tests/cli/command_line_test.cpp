@@ -136,6 +136,12 @@ TEST(CommandLine, NumbersOutOfTheirRangeAreRefusedByName) {
   }
 }
 
+TEST(CommandLine, AnUnknownCommandIsNamed) {
+  const Outcome outcome = run({"bogus", "--planet", "3"});
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_EQ(outcome.err, "skytrak3d: unknown command: bogus\nRun 'skytrak3d --help' for usage.\n");
+}
+
 TEST(CommandLine, FindByEveryFormOfADesignationAndByName) {
   if (!std::filesystem::exists(kCatalogue)) GTEST_SKIP() << "real catalogue absent";
   const Outcome packed = run({"find", "a0191", "--catalogue", kCatalogue});
