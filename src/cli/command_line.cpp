@@ -43,13 +43,12 @@ int checked_output(std::ostream& out, std::ostream& err, int status) {
   return kExitFailure;
 }
 
-}  // namespace
-
-int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool checks_only) {
   CLI::App program(kDescription, kProgram);
   add_version_flag(program);
   program.require_subcommand(1);
   CommandContext context{out, err};
+  context.checks_only = checks_only;
   for (AddSubcommand add : subcommands()) add(program, context);
 
   // A first word that is no option and no command is named as such: CLI11 would only
@@ -82,6 +81,16 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
     return kExitFailure;
   }
   return checked_output(out, err, context.status);
+}
+
+}  // namespace
+
+int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  return parse_and_run(argc, argv, out, err, false);
+}
+
+int check_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  return parse_and_run(argc, argv, out, err, true);
 }
 
 }  // namespace cli

@@ -90,6 +90,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
 
 void run(const RunOptions& options, CommandContext& context) {
   const app::SingleRunRequest request = request_of(options);
+  if (context.checks_only) return;
   try {
     if (!app::single_run(request, context.out)) context.status = kExitFailure;
   } catch (const app::RunRefused& refusal) {

@@ -58,6 +58,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
     }
     o->survey.catalogue = o->catalogue;
     o->survey.object_list = o->objects;
+    if (context.checks_only) return;
     context.status = survey::run_survey(o->survey, table_writer(o->csv, context.out), context.err,
                                         ::isatty(STDERR_FILENO) != 0);
   });
