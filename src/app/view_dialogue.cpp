@@ -41,7 +41,7 @@ std::string view_prompt_form(const View& view) {
 bool parse_view(std::string_view focus, std::string_view x, std::string_view y, std::string_view z, View& view) {
   float xobs = 0.0f, yobs = 0.0f, zobs = 0.0f;
   const auto number = [](std::string_view text, float& value) {
-    return textio::parse_single(text, value) == textio::NumberStatus::ok && std::isfinite(value);
+    return textio::parse_single(text, value) == textio::NumberStatus::ok;
   };
   if (focus.size() != 1 || std::string_view("SPAspa").find(focus[0]) == std::string_view::npos) return false;
   if (!number(x, xobs) || !number(y, yobs) || !number(z, zobs)) return false;

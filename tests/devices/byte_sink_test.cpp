@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <thread>
 #include <vector>
 
 #include "test_support/file_size_limit.h"
@@ -144,22 +143,6 @@ TEST(ByteSink, NeverRenamesOverOrFollowsALinkItDidNotAskFor) {
   EXPECT_TRUE(fs::is_symlink(folder.path() / "link.csv"));
   EXPECT_FALSE(fs::exists(folder.path() / "missing.csv"));
   EXPECT_EQ(read_file(folder.path("victim")), "keep");
-}
-
-// A pipe is written in place, as its reader sees it.
-TEST(ByteSink, WritesAPipeInPlace) {
-  const test_support::TempDir folder;
-  const std::string fifo = folder.path("fifo");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  std::string got;
-  std::thread reader([&] { got = read_file(fifo); });
-  ByteSink sink;
-  const bool opened = sink.open(fifo);
-  sink.write("through the pipe");
-  EXPECT_TRUE(opened && sink.close()) << sink.error();
-  reader.join();
-  EXPECT_EQ(got, "through the pipe");
-  EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 }
 
 // A new picture never replaces a file that appeared under its name while it was being
