@@ -46,7 +46,7 @@ int planet_number(const std::string& text) {
     name = textio::lower_case(name.substr(0, name.find(' ')));
     if (text == std::to_string(n) || textio::lower_case(text) == name) return n;
   }
-  throw UsageError("--planet: \"" + text + "\" is neither 1..9 nor a planet's name");
+  throw UsageError("--planet: \"" + textio::printable(text) + "\" is neither 1..9 nor a planet's name");
 }
 
 catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
@@ -54,7 +54,7 @@ catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   if (found.size() > 1) {
     std::string list;
     for (const catalogue::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);
-    throw UsageError("--object \"" + options.object + "\" matches " + std::to_string(found.size()) +
+    throw UsageError("--object \"" + textio::printable(options.object) + "\" matches " + std::to_string(found.size()) +
                      " records; name one of them:" + list);
   }
   return found.front();

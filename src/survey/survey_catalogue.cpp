@@ -55,9 +55,9 @@ std::vector<SurveyObject> chosen_objects(const std::vector<SurveyObject>& candid
     if (found.size() == 1) {
       chosen[found.front()] = true;
     } else if (found.empty()) {
-      warnings << "skytrak3d: --objects: no object matches \"" << names[n] << "\"\n";
+      warnings << "skytrak3d: --objects: no object matches \"" << textio::printable(names[n]) << "\"\n";
     } else {
-      warnings << "skytrak3d: --objects: \"" << names[n] << "\" matches " << found.size()
+      warnings << "skytrak3d: --objects: \"" << textio::printable(names[n]) << "\" matches " << found.size()
                << " objects; none taken\n";
     }
   }

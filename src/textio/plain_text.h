@@ -1,5 +1,5 @@
 // Small helpers on plain text shared by the dialogue and the command line: blanks cut
-// off both ends, and lower case.
+// off both ends, lower case, text made safe to echo, and cuts at character boundaries.
 #pragma once
 
 #include <string>
@@ -12,6 +12,11 @@ std::string_view trim_blanks(std::string_view text);
 
 // The text with its ASCII letters in lower case.
 std::string lower_case(std::string_view text);
+
+// The text as a message may echo it: control bytes (below 0x20, and 0x7F) become \xNN,
+// and a backslash \\, so that no answer sends control sequences to a terminal. Bytes
+// above 0x7F (UTF-8) stay as they are.
+std::string printable(std::string_view text);
 
 // The longest start of the text of at most `max_bytes` bytes that ends on a UTF-8
 // character boundary: a name cut to its field never ends in half a character.

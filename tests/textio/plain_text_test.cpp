@@ -21,6 +21,12 @@ TEST(PlainText, Utf8PrefixCutsBetweenCharacters) {
   }
 }
 
+TEST(PlainText, PrintableEscapesControlBytesAndBackslashesOnly) {
+  EXPECT_EQ(textio::printable("a\x1B[2Jb"), "a\\x1B[2Jb");
+  EXPECT_EQ(textio::printable(std::string("\a\\x\0\x7F", 5)), "\\x07\\\\x\\x00\\x7F");
+  EXPECT_EQ(textio::printable("\xC3\x84 ok ~"), "\xC3\x84 ok ~");
+}
+
 TEST(PlainText, LowerCaseOnlyChangesAsciiCapitals) {
   EXPECT_EQ(textio::lower_case("(99942) Apophis P-L"), "(99942) apophis p-l");
   EXPECT_EQ(textio::lower_case("\xC3\x89ros"), "\xC3\x89ros");
