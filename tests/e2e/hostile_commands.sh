@@ -71,6 +71,13 @@ status=0
 [ "$status" -eq 1 ] && grep -q "File too large" err.txt || fail "save beyond the limit: $status" "$(cat err.txt)"
 [ -z "$(ls -A | grep '\.part$')" ] || fail "temporary files left after a failed save"
 
+# No room for a 2nd thread's 1 GB stack: one goes on, and says so (ASan's shadow won't fit).
+if ! ldd "$SKYTRAK3D" | grep -q libasan; then
+  (ulimit -s 1000000; ulimit -v 1600000; "$SKYTRAK3D" survey "${window[@]}" --jobs 2 >out.txt 2>err.txt) ||
+    fail "survey with one thread failed:" "$(cat err.txt)"
+  grep -q "only 1 of 2 threads could be started" err.txt || fail "no word of the missing thread:" "$(cat err.txt)"
+fi
+
 # SIGTERM in the middle of a run: the signal's own status, no temporary file left.
 "$SKYTRAK3D" run "${elements[@]}" --span 4000 --step 0.1 >out.txt 2>err.txt &
 run=$!
