@@ -45,7 +45,7 @@ void take_object(const HandElements& hand, RunState& state) {
 
 void read_back_run(RunState& state) { read_back(state, coordinates_file_name(state.name7)); }
 
-bool single_run(const SingleRunRequest& request, std::ostream& out) {
+SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) {
   RunState state;
   state.ipl = request.planet;
   state.sysname = make_sysname(state.ipl);
@@ -64,17 +64,17 @@ bool single_run(const SingleRunRequest& request, std::ostream& out) {
   read_back_run(state);
   set_view_focus(state);  // the focus on the object needs the path read back
   state.anim = false;
-  bool all_written = true;
+  SingleRunOutcome outcome;
   for (const PlotOutput output : request.formats) {
     if (output == PlotOutput::screen) continue;
     plot_picture(state, output);
-    all_written = all_written && !plotix::file_write_failed();
+    outcome.pictures_written = outcome.pictures_written && !plotix::file_write_failed();
   }
   if (request.formats.contains(PlotOutput::screen)) {
     state.anim = request.animate;
-    plot_picture(state, PlotOutput::screen);
+    outcome.window_shown = plot_picture(state, PlotOutput::screen);
   }
-  return all_written;
+  return outcome;
 }
 
 }  // namespace app

@@ -92,7 +92,11 @@ void run(const RunOptions& options, CommandContext& context) {
   const app::SingleRunRequest request = request_of(options);
   if (context.checks_only) return;
   try {
-    if (!app::single_run(request, context.out)) context.status = kExitFailure;
+    const app::SingleRunOutcome outcome = app::single_run(request, context.out);
+    if (!outcome.pictures_written) context.status = kExitFailure;
+    if (options.show && !outcome.window_shown) {
+      context.err << "skytrak3d: --show: no window could be shown; --save FORMAT writes the picture to a file\n";
+    }
   } catch (const app::RunRefused& refusal) {
     throw UsageError(refusal.what());
   }

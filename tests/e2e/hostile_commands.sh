@@ -78,6 +78,8 @@ if ! ldd "$SKYTRAK3D" | grep -q libasan; then
   grep -q "only 1 of 2 threads could be started" err.txt || fail "no word of the missing thread:" "$(cat err.txt)"
 fi
 
+env -u DISPLAY -u WAYLAND_DISPLAY "$SKYTRAK3D" run "${elements[@]}" --span 1 --step 0.1 --show >out.txt 2>err.txt
+grep -q -- "--save FORMAT writes the picture" err.txt || fail "no display: --save not named:" "$(cat err.txt)"
 # SIGTERM in the middle of a run: the signal's own status, no temporary file left.
 "$SKYTRAK3D" run "${elements[@]}" --span 4000 --step 0.1 >out.txt 2>err.txt &
 run=$!
