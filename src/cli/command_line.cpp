@@ -9,6 +9,7 @@
 #include "app/plot_failure.h"
 #include "cli/subcommands.h"
 #include "cli/version_flag.h"
+#include "textio/plain_text.h"
 
 namespace cli {
 
@@ -60,7 +61,7 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
     return false;
   };
   if (argc > 1 && argv[1][0] != '-' && !is_command(argv[1])) {
-    report_usage_error(err, std::string("unknown command: ") + argv[1], kProgram);
+    report_usage_error(err, "unknown command: " + textio::printable(argv[1]), kProgram);
     return kExitUsage;
   }
   try {
@@ -68,7 +69,8 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
   } catch (const CLI::Success& done) {  // --help or --version
     return program.exit(done, out, err);
   } catch (const CLI::ParseError& error) {
-    report_usage_error(err, error.what(), selected_command(program));
+    // CLI11's own messages echo the values as given: escaped here, one line each.
+    report_usage_error(err, textio::printable(error.what()), selected_command(program));
     return kExitUsage;
   } catch (const UsageError& error) {
     report_usage_error(err, error.what(), selected_command(program));
