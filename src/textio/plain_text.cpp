@@ -22,9 +22,7 @@ std::string printable(std::string_view text) {
   std::string shown;
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte == '\\') {
-      shown += "\\\\";
-    } else if (byte < 0x20 || byte == 0x7F) {
+    if (byte < 0x20 || byte == 0x7F) {
       char escape[5];
       std::snprintf(escape, sizeof escape, "\\x%02X", byte);
       shown += escape;

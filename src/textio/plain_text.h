@@ -14,8 +14,8 @@ std::string_view trim_blanks(std::string_view text);
 std::string lower_case(std::string_view text);
 
 // The text as a message may echo it: control bytes (below 0x20, and 0x7F) become \xNN,
-// and a backslash \\, so that no answer sends control sequences to a terminal. Bytes
-// above 0x7F (UTF-8) stay as they are.
+// so that no answer sends control sequences to a terminal. Every other byte stays as it
+// is (UTF-8, and a backslash, so that the echo of a printable answer does not change).
 std::string printable(std::string_view text);
 
 // The longest start of the text of at most `max_bytes` bytes that ends on a UTF-8

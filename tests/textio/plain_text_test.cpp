@@ -21,9 +21,9 @@ TEST(PlainText, Utf8PrefixCutsBetweenCharacters) {
   }
 }
 
-TEST(PlainText, PrintableEscapesControlBytesAndBackslashesOnly) {
+TEST(PlainText, PrintableEscapesControlBytesOnly) {
   EXPECT_EQ(textio::printable("a\x1B[2Jb"), "a\\x1B[2Jb");
-  EXPECT_EQ(textio::printable(std::string("\a\\x\0\x7F", 5)), "\\x07\\\\x\\x00\\x7F");
+  EXPECT_EQ(textio::printable(std::string("\a\\x\0\x7F", 5)), "\\x07\\x\\x00\\x7F");
   EXPECT_EQ(textio::printable("\xC3\x84 ok ~"), "\xC3\x84 ok ~");
 }
 
