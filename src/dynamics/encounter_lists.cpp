@@ -22,6 +22,8 @@ void start_run(Encounters& encounters) {
   encounters.encounter.clear();
   encounters.carry_over.clear();
   encounters.approaches.clear();
+  encounters.pairs.clear();
+  encounters.passes.clear();
   encounters.hill_factor.fill(0.0);
   encounters.removal_reason.fill(RemovalReason::none);
 }

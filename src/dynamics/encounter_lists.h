@@ -34,6 +34,12 @@ struct CloseApproach {
   bool collision = false;   // pericentre inside the planet: the body is lost
 };
 
+// A planet and a small body integrated together in the kick of the current step.
+struct EncounterPair {
+  int planet = 0;  // planet number 1..9
+  int body = 0;    // start-up slot of the small body
+};
+
 // How a small body moved relative to its planet at the last encounter check.
 enum class RadialSense { approaching, receding };
 
@@ -47,6 +53,11 @@ struct Encounters {
   SlotList encounter;        // start-up slots whose step ended in an encounter integration
   SlotList carry_over;       // start-up slots still within 2 Hill radii after it
   std::vector<CloseApproach> approaches;  // records of the current step, in order
+  // The encounter integrations of the current step, and every closest approach they
+  // found, however far (the records keep those within 2.1 Hill radii), with the speed
+  // and energy unclamped; for a caller that needs each minimum inside the zone.
+  std::vector<EncounterPair> pairs;
+  std::vector<CloseApproach> passes;
   // Per start-up slot: (m / 3 constants.gm_central)^(1/3), the Hill radius over the
   // distance, filled at the first kick of the run (0 = not yet).
   SlotDoubles hill_factor{};

@@ -30,25 +30,26 @@ double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, do
   return dt < 0.0 ? -u : u;
 }
 
-// The record of body j's approach to planet p whose pericentre is peri, at Julian date jd.
+// The record of body j's approach to planet p whose pericentre is peri, at Julian date
+// jd: always a pass, and a record when within kRecordHillRadii.
 void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, int j, const PlanetTerms& pt,
                      const TwoBodyPericentre& peri, double jd, Encounters& encounters, bool& collided) {
+  CloseApproach pass;
+  pass.jd = jd;
+  pass.dmin_rplan = peri.distance / bodies.radius[p];
+  pass.vp_kms = peri.speed / blocks.constants.auyr_per_kms;
+  pass.energy = peri.energy;
+  pass.planet = blocks.planet_number[blocks.start_slot[p]];
+  pass.body = blocks.start_slot[j];
+  pass.collision = peri.distance < bodies.radius[p];
+  encounters.passes.push_back(pass);
   collided = false;
   if (peri.distance > kRecordHillRadii * pt.hill) return;
-  double vp = peri.speed / blocks.constants.auyr_per_kms;
-  if (vp > kMaxSpeed) vp = kMaxSpeed;
-  double energy = peri.energy;
-  if (energy < -kEnergyLimit) energy = -kEnergyClamp;
-  if (energy > kEnergyLimit) energy = kEnergyClamp;
-  CloseApproach record;
-  record.jd = jd;
-  record.dmin_rplan = peri.distance / bodies.radius[p];
-  record.vp_kms = vp;
-  record.energy = energy;
-  record.planet = blocks.planet_number[blocks.start_slot[p]];
-  record.body = blocks.start_slot[j];
-  collided = peri.distance < bodies.radius[p];
-  record.collision = collided;
+  CloseApproach record = pass;
+  if (record.vp_kms > kMaxSpeed) record.vp_kms = kMaxSpeed;
+  if (record.energy < -kEnergyLimit) record.energy = -kEnergyClamp;
+  if (record.energy > kEnergyLimit) record.energy = kEnergyClamp;
+  collided = record.collision;
   encounters.approaches.push_back(record);
 }
 
@@ -160,9 +161,12 @@ void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& e
     if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
       const double d3 = d * d * d;
       for (int c = 0; c < 3; ++c) dv[j][c] += dt * (pt.mass * sep[c] / d3 - pt.indirect[c]);
-    } else if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j], end_position[j])) {
-      bodies.r[j] = norm(end_position[j]);
-      encounters.encounter.append(blocks.start_slot[j]);
+    } else {
+      encounters.pairs.push_back({blocks.planet_number[blocks.start_slot[p]], blocks.start_slot[j]});
+      if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j], end_position[j])) {
+        bodies.r[j] = norm(end_position[j]);
+        encounters.encounter.append(blocks.start_slot[j]);
+      }
     }
   }
 }

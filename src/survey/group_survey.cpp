@@ -1,6 +1,9 @@
 // The integration of a group of survey objects and the events each yields.
 #include "survey/group_survey.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <memory>
 
 #include "dynamics/constants.h"
@@ -58,22 +61,58 @@ SurveyRow row_of(const SurveyObject& object, EventKind event, int planet, double
   return SurveyRow{object.designation, object.packed, planet, jd, distance, speed_kms, event};
 }
 
+// Per start-up slot and planet number: whether the pair was integrated together in the
+// kick of the step before.
+using PairFlags = std::array<std::array<bool, dynamics::kPlanetCount + 1>, dynamics::kMaxBodies + 1>;
+
+bool integrated_together(const dynamics::Encounters& encounters, int planet, int s) {
+  return std::any_of(encounters.pairs.begin(), encounters.pairs.end(),
+                     [&](const dynamics::EncounterPair& pair) { return pair.planet == planet && pair.body == s; });
+}
+
+// The minima the encounter integration of the object in start-up slot s with the planet
+// found in this step (a collision is the object's loss row instead). A pass dated before
+// the step lay in the unchecked last substep of the step before; it is kept only when
+// that step was an encounter integration too, else the cubic of that step found it.
+void encounter_minima(const SurveyObject& object, const GroupRun& run, int s, int planet,
+                      const SurveySettings& settings, double h, double jd_start, bool encounter_before,
+                      std::vector<SurveyRow>& rows) {
+  const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, planet)];
+  for (const dynamics::CloseApproach& pass : run.encounters.passes) {
+    if (pass.body != s || pass.planet != planet || pass.collision) continue;
+    const bool before_step = h > 0.0 ? pass.jd < jd_start : pass.jd > jd_start;
+    if (before_step && !encounter_before) continue;
+    const double distance = pass.dmin_rplan * radius;
+    if (distance >= settings.distance_au || !inside(settings, pass.jd)) continue;
+    rows.push_back(row_of(object, EventKind::approach, planet, pass.jd, distance, pass.vp_kms));
+  }
+}
+
 // The minima of the distance to each watched planet inside the step just taken, for the
-// object now in slot k.
+// object now in slot k: from the encounter integration when the object was integrated
+// together with the planet, else from the cubic through the step's two ends.
 void find_approaches(const SurveyObject& object, const GroupRun& run, const StepStart& start, int k,
-                     const SurveySettings& settings, double h, double jd_end, std::vector<SurveyRow>& rows) {
+                     const SurveySettings& settings, double h, double jd_end, PairFlags& encounter_before,
+                     std::vector<SurveyRow>& rows) {
   const dynamics::Bodies& b = run.bodies;
   const int s = run.blocks.start_slot[k];
+  const double span = std::fabs(h);
   for (int planet = 1; planet <= dynamics::kPlanetCount; ++planet) {
     if (!settings.watched[static_cast<size_t>(planet)]) continue;
+    bool& before = encounter_before[static_cast<size_t>(s)][static_cast<size_t>(planet)];
+    if (integrated_together(run.encounters, planet, s)) {
+      encounter_minima(object, run, s, planet, settings, h, jd_end - h * kDaysPerYear, before, rows);
+      before = true;
+      continue;
+    }
+    before = false;
     const int p = dynamics::planet_slot(kSurveyClass, planet);
-    const RelativeState before{dynamics::diff(start.x[s], start.x[p]), dynamics::diff(start.v[s], start.v[p])};
     const RelativeState after{dynamics::diff(b.x[k], b.x[p]), dynamics::diff(b.v[k], b.v[p])};
+    const RelativeState before_state{dynamics::diff(start.x[s], start.x[p]), dynamics::diff(start.v[s], start.v[p])};
     const bool forward = h > 0.0;
-    const RelativeState& earlier = forward ? before : after;
-    const RelativeState& later = forward ? after : before;
+    const RelativeState& earlier = forward ? before_state : after;
+    const RelativeState& later = forward ? after : before_state;
     if (!has_minimum(earlier, later)) continue;
-    const double span = std::fabs(h);
     const ClosestApproach found = refine_minimum(earlier, later, span);
     const double jd = (forward ? jd_end - span * kDaysPerYear : jd_end) + found.fraction * span * kDaysPerYear;
     if (found.distance >= settings.distance_au || !inside(settings, jd)) continue;
@@ -107,6 +146,7 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
   const double end_jd = h > 0.0 ? settings.to_jd : settings.from_jd;
   const int planets = run.blocks.counts.planets;
   auto start = std::make_unique<StepStart>();
+  PairFlags encounter_before{};
   double T = 0.0;
   while (run.blocks.counts.total > planets) {
     remember(run, *start);
@@ -126,7 +166,7 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
     for (int k = planets + 1; k <= run.blocks.counts.total; ++k) {
       const int s = run.blocks.start_slot[k];
       find_approaches(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, k, settings, h, jd,
-                      outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
+                      encounter_before, outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
     }
     if (h > 0.0 ? jd >= end_jd : jd <= end_jd) return;
   }
