@@ -34,7 +34,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->required();
   command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")->required();
   command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")->required();
-  command->add_option("--planet", o->planets, "Planet number 1-9, a list like 2,3,4, or all")
+  command->add_option("--planet", o->planets, "Planet number 1-9 or moon, a list like 2,3,moon, or all")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
       ->capture_default_str()
@@ -44,7 +44,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
   command->callback([o, &context] {
     if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
-      throw UsageError("--planet: a planet number 1-9, a comma-separated list of them, or all: " + o->planets);
+      throw UsageError("--planet: a planet number 1-9 or moon, a comma-separated list of them, or all: " + o->planets);
     }
     if (!(o->survey.settings.to_jd > o->survey.settings.from_jd)) {
       throw UsageError("--to must come after --from");

@@ -17,6 +17,7 @@ void SlotList::clear() { count = 0; }
 
 void start_run(Encounters& encounters) {
   encounters.sense.fill(RadialSense::approaching);
+  encounters.moon_sense.fill(RadialSense::approaching);
   encounters.removal.clear();
   encounters.collision_pairs.clear();
   encounters.encounter.clear();

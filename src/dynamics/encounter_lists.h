@@ -29,7 +29,7 @@ struct CloseApproach {
   double dmin_rplan = 0.0;  // pericentre distance over the planet's radius
   double vp_kms = 0.0;      // speed at pericentre relative to the planet, km/s (<= 99.99)
   double energy = 0.0;      // planetocentric energy, AU^2/yr^2 (clamped beyond +-99.9)
-  int planet = 0;           // planet number 1..9
+  int planet = 0;           // planet number 1..9 (kMoonNumber for a pass by the Moon)
   int body = 0;             // start-up slot of the small body (several share a run in a survey)
   bool collision = false;   // pericentre inside the planet: the body is lost
 };
@@ -46,6 +46,8 @@ enum class RadialSense { approaching, receding };
 struct Encounters {
   // Per start-up slot, for the whole run.
   std::array<RadialSense, kMaxBodies + 1> sense{};
+  // The same about the Moon, when the Earth and the Moon pull apart.
+  std::array<RadialSense, kMaxBodies + 1> moon_sense{};
   SlotList removal;          // body slots to remove at the end of the step
   // Per start-up slot: why the body was removed (none while it is in the run).
   std::array<RemovalReason, kMaxBodies + 1> removal_reason{};

@@ -2,6 +2,7 @@
 #include "sky/planets_at_epoch.h"
 
 #include "dynamics/planets_to_epoch.h"
+#include "sky/earth_moon_apart.h"
 #include "sky/series_planets.h"
 
 namespace sky {
@@ -20,6 +21,7 @@ void set_up_planets(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, co
     bodies.r[slot] = dynamics::norm(state.x);
     bodies.epoch[slot] = epoch_jd;
   }
+  if (klass.first_planet <= dynamics::kEarthNumber) set_earth_and_moon_apart(blocks, bodies, klass);
 }
 
 }  // namespace sky

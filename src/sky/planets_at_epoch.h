@@ -14,7 +14,8 @@ namespace sky {
 // class's constants (dynamics::store_constants).
 // - Sky::table: the table of JD 2451400.5 carried to the epoch, as the dynamics does it.
 // - Sky::ephemeris: Mercury to Neptune from the ephemeris series at the epoch, with
-//   velocities fitted so the integrated planets follow the series; Pluto as in the table.
+//   velocities fitted so the integrated planets follow the series; Pluto as in the table;
+//   the Earth and the Moon pull apart (set_earth_and_moon_apart).
 void set_up_planets(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const dynamics::IntegrationClass& klass,
                     double epoch_jd, Sky sky);
 

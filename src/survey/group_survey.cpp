@@ -8,8 +8,8 @@
 
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
-#include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"
+#include "sky/planets_at_epoch.h"
 #include "survey/closest_approach.h"
 
 namespace survey {
@@ -45,6 +45,19 @@ struct StepStart {
   dynamics::SlotInts alive{};  // 1 for a start-up slot present at the start
 };
 
+// Heliocentric places and velocities of the Earth's centre and the Moon at one end of a
+// step, when the run holds them apart.
+struct EarthMoonEnd {
+  dynamics::EarthAndMoon place, speed;
+};
+
+EarthMoonEnd earth_moon_at(const GroupRun& run, double jd) {
+  const dynamics::EarthMoonSplit& split = run.blocks.earth_moon;
+  const int barycentre = dynamics::planet_slot(kSurveyClass, dynamics::kEarthNumber);
+  return {dynamics::earth_and_moon(split, run.bodies.x[barycentre], jd),
+          dynamics::earth_and_moon_velocities(split, run.bodies.v[barycentre], jd)};
+}
+
 void remember(const GroupRun& run, StepStart& start) {
   start.alive.fill(0);
   for (int k = 1; k <= run.blocks.counts.total; ++k) {
@@ -61,54 +74,85 @@ SurveyRow row_of(const SurveyObject& object, EventKind event, int planet, double
   return SurveyRow{object.designation, object.packed, planet, jd, distance, speed_kms, event};
 }
 
-// Per start-up slot and planet number: whether the pair was integrated together in the
-// kick of the step before.
-using PairFlags = std::array<std::array<bool, dynamics::kPlanetCount + 1>, dynamics::kMaxBodies + 1>;
+// Per start-up slot and target: whether the object was integrated together with the
+// target's planet in the kick of the step before.
+using PairFlags = std::array<WatchedTargets, dynamics::kMaxBodies + 1>;
 
 bool integrated_together(const dynamics::Encounters& encounters, int planet, int s) {
   return std::any_of(encounters.pairs.begin(), encounters.pairs.end(),
                      [&](const dynamics::EncounterPair& pair) { return pair.planet == planet && pair.body == s; });
 }
 
-// The minima the encounter integration of the object in start-up slot s with the planet
-// found in this step (a collision is the object's loss row instead). A pass dated before
-// the step lay in the unchecked last substep of the step before; it is kept only when
-// that step was an encounter integration too, else the cubic of that step found it.
-void encounter_minima(const SurveyObject& object, const GroupRun& run, int s, int planet,
+// The planet whose encounter integration follows the target: the Moon's is the Earth's.
+int planet_of(int target) { return target == kMoonTarget ? dynamics::kEarthNumber : target; }
+
+// Collision radius of a target, AU.
+double radius_of(const GroupRun& run, int target) {
+  if (target == kMoonTarget) return run.blocks.earth_moon.moon_radius;
+  return run.bodies.radius[dynamics::planet_slot(kSurveyClass, target)];
+}
+
+// The minima the encounter integration of the object in start-up slot s found about the
+// target in this step (a collision is the object's loss row instead). A pass dated
+// before the step lay in the unchecked last substep of the step before; it is kept only
+// when that step was an encounter integration too, else the cubic of that step found it.
+void encounter_minima(const SurveyObject& object, const GroupRun& run, int s, int target,
                       const SurveySettings& settings, double h, double jd_start, bool encounter_before,
                       std::vector<SurveyRow>& rows) {
-  const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, planet)];
+  const double radius = radius_of(run, target);
   for (const dynamics::CloseApproach& pass : run.encounters.passes) {
-    if (pass.body != s || pass.planet != planet || pass.collision) continue;
+    if (pass.body != s || pass.planet != target || pass.collision) continue;
     const bool before_step = h > 0.0 ? pass.jd < jd_start : pass.jd > jd_start;
     if (before_step && !encounter_before) continue;
     const double distance = pass.dmin_rplan * radius;
     if (distance >= settings.distance_au || !inside(settings, pass.jd)) continue;
-    rows.push_back(row_of(object, EventKind::approach, planet, pass.jd, distance, pass.vp_kms));
+    rows.push_back(row_of(object, EventKind::approach, target, pass.jd, distance, pass.vp_kms));
   }
 }
 
-// The minima of the distance to each watched planet inside the step just taken, for the
+// Heliocentric position and velocity of a target at the start and the end of the step:
+// the planet's slot, or the Earth's centre and the Moon when the run holds them apart.
+struct TargetEnds {
+  RelativeState start, end;
+};
+
+TargetEnds target_ends(const GroupRun& run, const StepStart& start, const EarthMoonEnd* earth_moon, int target) {
+  if (earth_moon != nullptr && (target == dynamics::kEarthNumber || target == kMoonTarget)) {
+    const bool moon = target == kMoonTarget;
+    const EarthMoonEnd& a = earth_moon[0];
+    const EarthMoonEnd& b = earth_moon[1];
+    return {{moon ? a.place.moon : a.place.earth, moon ? a.speed.moon : a.speed.earth},
+            {moon ? b.place.moon : b.place.earth, moon ? b.speed.moon : b.speed.earth}};
+  }
+  const int p = dynamics::planet_slot(kSurveyClass, target);
+  return {{start.x[p], start.v[p]}, {run.bodies.x[p], run.bodies.v[p]}};
+}
+
+// The minima of the distance to each watched target inside the step just taken, for the
 // object now in slot k: from the encounter integration when the object was integrated
-// together with the planet, else from the cubic through the step's two ends.
+// together with the target's planet, else from the cubic through the step's two ends.
+// earth_moon: the Earth's and the Moon's states at the step's start and end, or null
+// when the run holds them as one barycentre (the Moon is then not seen).
 void find_approaches(const SurveyObject& object, const GroupRun& run, const StepStart& start, int k,
-                     const SurveySettings& settings, double h, double jd_end, PairFlags& encounter_before,
-                     std::vector<SurveyRow>& rows) {
+                     const SurveySettings& settings, double h, double jd_end, const EarthMoonEnd* earth_moon,
+                     PairFlags& encounter_before, std::vector<SurveyRow>& rows) {
   const dynamics::Bodies& b = run.bodies;
   const int s = run.blocks.start_slot[k];
   const double span = std::fabs(h);
-  for (int planet = 1; planet <= dynamics::kPlanetCount; ++planet) {
-    if (!settings.watched[static_cast<size_t>(planet)]) continue;
-    bool& before = encounter_before[static_cast<size_t>(s)][static_cast<size_t>(planet)];
-    if (integrated_together(run.encounters, planet, s)) {
-      encounter_minima(object, run, s, planet, settings, h, jd_end - h * kDaysPerYear, before, rows);
+  for (int target = 1; target <= kMoonTarget; ++target) {
+    if (!settings.watched[static_cast<size_t>(target)]) continue;
+    if (target == kMoonTarget && earth_moon == nullptr) continue;
+    bool& before = encounter_before[static_cast<size_t>(s)][static_cast<size_t>(target)];
+    if (integrated_together(run.encounters, planet_of(target), s)) {
+      encounter_minima(object, run, s, target, settings, h, jd_end - h * kDaysPerYear, before, rows);
       before = true;
       continue;
     }
     before = false;
-    const int p = dynamics::planet_slot(kSurveyClass, planet);
-    const RelativeState after{dynamics::diff(b.x[k], b.x[p]), dynamics::diff(b.v[k], b.v[p])};
-    const RelativeState before_state{dynamics::diff(start.x[s], start.x[p]), dynamics::diff(start.v[s], start.v[p])};
+    const TargetEnds ends = target_ends(run, start, earth_moon, target);
+    const RelativeState after{dynamics::diff(b.x[k], ends.end.position), dynamics::diff(b.v[k], ends.end.velocity)};
+    const RelativeState before_state{dynamics::diff(start.x[s], ends.start.position),
+                                     dynamics::diff(start.v[s], ends.start.velocity)};
     const bool forward = h > 0.0;
     const RelativeState& earlier = forward ? before_state : after;
     const RelativeState& later = forward ? after : before_state;
@@ -116,7 +160,7 @@ void find_approaches(const SurveyObject& object, const GroupRun& run, const Step
     const ClosestApproach found = refine_minimum(earlier, later, span);
     const double jd = (forward ? jd_end - span * kDaysPerYear : jd_end) + found.fraction * span * kDaysPerYear;
     if (found.distance >= settings.distance_au || !inside(settings, jd)) continue;
-    rows.push_back(row_of(object, EventKind::approach, planet, jd, found.distance,
+    rows.push_back(row_of(object, EventKind::approach, target, jd, found.distance,
                           found.speed / run.blocks.constants.auyr_per_kms));
   }
 }
@@ -126,11 +170,10 @@ void find_approaches(const SurveyObject& object, const GroupRun& run, const Step
 SurveyRow loss_row(const SurveyObject& object, const GroupRun& run, const StepStart& start, int s, double jd) {
   const dynamics::RemovalReason reason = run.encounters.removal_reason[s];
   if (reason == dynamics::RemovalReason::collision) {
-    for (const dynamics::CloseApproach& record : run.encounters.approaches) {
-      if (record.body != s || !record.collision) continue;
-      const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, record.planet)];
-      return row_of(object, EventKind::collision, record.planet, record.jd, record.dmin_rplan * radius,
-                    record.vp_kms);
+    for (const dynamics::CloseApproach& pass : run.encounters.passes) {
+      if (pass.body != s || !pass.collision) continue;
+      return row_of(object, EventKind::collision, pass.planet, pass.jd, pass.dmin_rplan * radius_of(run, pass.planet),
+                    pass.vp_kms);
     }
   }
   const double r = dynamics::norm(start.x[s]);
@@ -147,11 +190,15 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
   const int planets = run.blocks.counts.planets;
   auto start = std::make_unique<StepStart>();
   PairFlags encounter_before{};
+  const bool apart = run.blocks.earth_moon.active();
+  std::array<EarthMoonEnd, 2> earth_moon{};  // at the step's start and end
   double T = 0.0;
   while (run.blocks.counts.total > planets) {
     remember(run, *start);
+    if (apart) earth_moon[0] = earth_moon_at(run, run.blocks.epoch_jd + T * kDaysPerYear);
     dynamics::take_step(run.blocks, run.bodies, run.encounters, T, h);
     const double jd = run.blocks.epoch_jd + T * kDaysPerYear;
+    if (apart) earth_moon[1] = earth_moon_at(run, jd);
     dynamics::SlotInts alive_now{};
     for (int k = planets + 1; k <= run.blocks.counts.total; ++k) alive_now[run.blocks.start_slot[k]] = 1;
     for (int s = kFirstObjectSlot; s < kFirstObjectSlot + static_cast<int>(group.size()); ++s) {
@@ -166,7 +213,7 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
     for (int k = planets + 1; k <= run.blocks.counts.total; ++k) {
       const int s = run.blocks.start_slot[k];
       find_approaches(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, k, settings, h, jd,
-                      encounter_before, outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
+                      apart ? earth_moon.data() : nullptr, encounter_before, outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
     }
     if (h > 0.0 ? jd >= end_jd : jd <= end_jd) return;
   }
@@ -174,13 +221,11 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
 
 }  // namespace
 
-void carry_planets(EpochPlanets& planets, double epoch_jd) {
+void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   planets.blocks = dynamics::SharedBlocks{};
   dynamics::store_constants(planets.blocks, kSurveyClass.central_mass);
-  planets.blocks.epoch_jd = epoch_jd;
   planets.bodies = dynamics::Bodies{};
-  dynamics::setup_planets(planets.blocks, planets.bodies, kSurveyClass);
-  dynamics::carry_planets_to_epoch(planets.blocks, planets.bodies, dynamics::kPlanetEpochJd);
+  sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,

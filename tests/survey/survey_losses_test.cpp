@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "dynamics/conic.h"
+#include "dynamics/earth_moon_split.h"
 #include "survey/group_survey.h"
 
 namespace {
@@ -40,7 +41,7 @@ SurveySettings month_after_epoch() {
 // 0.02 AU / 10 km/s = 3.46 d (a little less, the Earth pulling it in).
 TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch);
+  carry_planets(planets, kEpoch, sky::Sky::table);
   const int earth = dynamics::planet_slot(kSurveyClass, 3);
   const Vec3 toward = {0.6, 0.8, 0.0};
   const double distance = 0.02, speed = 10.0 * dynamics::kAuYrPerKmS;
@@ -68,7 +69,7 @@ TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
 // radii, 0.0053 AU): lost at the first step, judged from its state at the step's start.
 TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch);
+  carry_planets(planets, kEpoch, sky::Sky::table);
   SurveyObject object{"Grazer", "X0002", kEpoch, {1.0, 0.999, 10.0, 30.0, 40.0, 0.0}};
   const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, month_after_epoch());
   ASSERT_EQ(outcome[0].rows.size(), 1u);
@@ -81,6 +82,54 @@ TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
   std::ostringstream table;
   write_table(table, outcome[0].rows);
   EXPECT_NE(table.str().find(",Sun,"), std::string::npos);
+}
+
+// In the ephemeris sky the Moon is a target of its own: an object 100,000 km from it,
+// crossing the ecliptic at 20 km/s relative speed (nearly straight over its 1.4 hours),
+// passes at the distance it is aimed at, or hits the Moon when aimed at its centre.
+TEST(SurveyLosses, ObjectAimedAtTheMoonPassesOrHits) {
+  EpochPlanets planets;
+  carry_planets(planets, kEpoch, sky::Sky::ephemeris);
+  const int barycentre = dynamics::planet_slot(kSurveyClass, dynamics::kEarthNumber);
+  const dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
+  const Vec3 moon = dynamics::earth_and_moon(split, planets.bodies.x[barycentre], kEpoch).moon;
+  const Vec3 moon_v = dynamics::earth_and_moon_velocities(split, planets.bodies.v[barycentre], kEpoch).moon;
+  const Vec3 toward = {0.0, 0.0, 1.0}, aside = {1.0, 0.0, 0.0};
+  const double start = 100000.0 * dynamics::kKmToAu, speed = 20.0 * dynamics::kAuYrPerKmS;
+  struct Case {
+    double miss_km;
+    EventKind event;
+  };
+  for (const Case& c : {Case{20000.0, EventKind::approach}, Case{0.0, EventKind::collision}}) {
+    Vec3 X, V;
+    for (int c3 = 0; c3 < 3; ++c3) {
+      X[c3] = moon[c3] - start * toward[c3] + c.miss_km * dynamics::kKmToAu * aside[c3];
+      V[c3] = moon_v[c3] + speed * toward[c3];
+    }
+    SurveyObject object{"Moon grazer", "X0003", kEpoch, elements_of(X, V)};
+    SurveySettings settings = month_after_epoch();
+    settings.watched[kMoonTarget] = true;
+    settings.sky = sky::Sky::ephemeris;
+    const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, settings);
+    std::vector<SurveyRow> moon_rows;
+    for (const SurveyRow& row : outcome[0].rows) {
+      if (row.planet == kMoonTarget) moon_rows.push_back(row);
+    }
+    ASSERT_EQ(moon_rows.size(), 1u) << c.miss_km;
+    const SurveyRow& row = moon_rows[0];
+    EXPECT_EQ(row.event, c.event) << c.miss_km;
+    const double straight_days = start / speed * dynamics::kDaysPerYear;
+    EXPECT_NEAR(row.jd, kEpoch + straight_days, 0.01 * straight_days) << c.miss_km;
+    if (c.event == EventKind::approach) {
+      EXPECT_NEAR(row.distance, c.miss_km * dynamics::kKmToAu, 0.01 * c.miss_km * dynamics::kKmToAu);
+      EXPECT_NEAR(row.speed_kms, 20.0, 0.2);
+      std::ostringstream table;
+      write_table(table, outcome[0].rows);
+      EXPECT_NE(table.str().find(",Moon,"), std::string::npos);
+    } else {
+      EXPECT_LT(row.distance, 1737.4 * dynamics::kKmToAu);
+    }
+  }
 }
 
 }  // namespace
