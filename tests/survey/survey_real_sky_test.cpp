@@ -9,11 +9,13 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "reference_minima.h"
+#include "dynamics/constants.h"
 #include "survey/survey_run.h"
 
 namespace {
@@ -33,8 +35,8 @@ std::string trimmed(const std::string& text) {
   return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Rows with t_sigma "< 00:01" and a distance below 0.15 AU.
-std::vector<PublishedRow> well_known_rows(std::ifstream& in) {
+// Rows with t_sigma "< 00:01" and a distance below max_au.
+std::vector<PublishedRow> well_known_rows(std::ifstream& in, double max_au) {
   std::vector<PublishedRow> rows;
   std::string line;
   std::getline(in, line);
@@ -44,7 +46,7 @@ std::vector<PublishedRow> well_known_rows(std::ifstream& in) {
     for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
     if (f.size() < 11 || f[10] != "< 00:01") continue;
     const double distance = std::stod(f[5]);
-    if (distance < 0.15) rows.push_back({trimmed(f[1]), std::stod(f[3]), distance});
+    if (distance < max_au) rows.push_back({trimmed(f[1]), std::stod(f[3]), distance});
   }
   return rows;
 }
@@ -61,7 +63,7 @@ bool survey_well_known(Fixture& f) {
   std::ifstream cad(kData + "/cad-2020-H1.csv");
   const std::string catalogue_path = kData + "/NEA-2019-07-02.txt";
   if (!cad || !std::ifstream(catalogue_path)) return false;
-  f.published = well_known_rows(cad);
+  f.published = well_known_rows(cad, 0.15);
   std::vector<std::string> wanted;
   for (const PublishedRow& row : f.published) wanted.push_back(row.packed);
   std::ostringstream warnings;
@@ -146,6 +148,103 @@ TEST(SurveyRealSky, PublishedApproachesByDistanceBand) {
   EXPECT_GE(static_cast<double>(close_in_time), 0.61 * static_cast<double>(f.published.size()));
   EXPECT_LE(quantile(dt_all, 0.5), 0.01);
   EXPECT_LE(quantile(dd_all, 0.5), 0.0003);
+}
+
+// The quality code U of each record (column 106), by packed designation.
+std::map<std::string, int> uncertainty_codes(const std::string& path) {
+  std::map<std::string, int> codes;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    if (line.size() > 105 && line[105] >= '0' && line[105] <= '9') codes[trimmed(line.substr(0, 7))] = line[105] - '0';
+  }
+  return codes;
+}
+
+// The ephemeris sky against the published table: the rows of well-known times under
+// 0.2 AU whose 2019 orbit has U <= 3, surveyed from the Earth's centre. Also two passes
+// of close-approaches.md: 1997 XF11 in 2028 and 2005 YU55 in 2011 (backwards).
+TEST(SurveyRealSky, EphemerisSkyAgreesWithThePublishedApproaches) {
+  std::ifstream cad(kData + "/cad-2020-H1.csv");
+  const std::string catalogue_path = kData + "/NEA-2019-07-02.txt";
+  if (!cad || !std::ifstream(catalogue_path)) GTEST_SKIP() << "shared data not found in " << kData;
+  const std::map<std::string, int> codes = uncertainty_codes(catalogue_path);
+  std::vector<PublishedRow> published;
+  std::vector<std::string> wanted;
+  for (const PublishedRow& row : well_known_rows(cad, 0.2)) {
+    const auto code = codes.find(row.packed);
+    if (code == codes.end() || code->second > 3) continue;
+    published.push_back(row);
+    wanted.push_back(row.packed);
+  }
+  std::ostringstream warnings;
+  const SurveyCatalogue catalogue = read_survey_catalogue(catalogue_path, wanted, warnings);
+  SurveySettings settings;
+  settings.from_jd = 2458849.5;
+  settings.to_jd = 2459031.5;
+  settings.watched[3] = true;
+  settings.distance_au = 0.21;
+  settings.sky = sky::Sky::ephemeris;
+  const SurveyResult result = survey_objects(catalogue.objects, all_indices(catalogue.objects.size()), settings, 2, nullptr);
+
+  const double bands[] = {0.0, 0.02, 0.05, 0.1, 0.2};
+  std::map<std::string, std::vector<double>> dt_by, dd_by;  // minutes, percent
+  std::vector<double> dt_all, dd_all;
+  for (const PublishedRow& row : published) {
+    const SurveyRow* found = nearest_row(result, row.packed, row.jd);
+    if (found == nullptr) {
+      std::printf("not found within a day: %s JD %.5f %.5f AU\n", row.packed.c_str(), row.jd, row.distance);
+      continue;
+    }
+    const double dt = std::fabs(found->jd - row.jd) * 1440.0;
+    const double dd = 100.0 * std::fabs(found->distance - row.distance) / row.distance;
+    dt_all.push_back(dt);
+    dd_all.push_back(dd);
+    int band = 0;
+    while (row.distance >= bands[band + 1]) ++band;
+    char band_name[32];
+    std::snprintf(band_name, sizeof band_name, "%.2f-%.2f AU", bands[band], bands[band + 1]);
+    const std::string u_name = "U " + std::to_string(codes.at(row.packed));
+    for (const std::string& key : {std::string(band_name), u_name}) {
+      dt_by[key].push_back(dt);
+      dd_by[key].push_back(dd);
+    }
+  }
+  for (const auto& [key, dt] : dt_by) {
+    std::printf("%s: %zu rows, |dt| median %.3f min p95 %.3f min, |ddist| median %.5f %% p95 %.5f %%\n", key.c_str(),
+                dt.size(), quantile(dt, 0.5), quantile(dt, 0.95), quantile(dd_by[key], 0.5), quantile(dd_by[key], 0.95));
+  }
+  ASSERT_GT(published.size(), 100u);
+  std::printf("all: %zu of %zu found, |dt| median %.3f min p95 %.3f min, |ddist| median %.5f %% p95 %.5f %%\n",
+              dt_all.size(), published.size(), quantile(dt_all, 0.5), quantile(dt_all, 0.95), quantile(dd_all, 0.5),
+              quantile(dd_all, 0.95));
+  EXPECT_GE(static_cast<double>(dt_all.size()), 0.99 * static_cast<double>(published.size()));
+  EXPECT_LE(quantile(dt_all, 0.5), 0.5);
+  EXPECT_LE(quantile(dd_all, 0.5), 0.002);
+
+  struct Pass {
+    const char* packed;
+    double from_jd, to_jd;
+    double jd, distance_km;  // published
+    double max_minutes;      // allowed time difference (none given: the window)
+  };
+  const Pass passes[] = {
+      {"35396", 2462068.5, 2462072.5, 2462070.780556, 929228.0, 2.0},  // 2028-10-26 06:44 TDB
+      {"U8635", 2455872.5, 2455875.5, 2455874.0, 324900.0, 720.0},     // 2011-11-08, time not given
+  };
+  for (const Pass& pass : passes) {
+    const SurveyCatalogue one = read_survey_catalogue(catalogue_path, {pass.packed}, warnings);
+    ASSERT_EQ(one.objects.size(), 1u) << pass.packed;
+    SurveySettings window = settings;
+    window.from_jd = pass.from_jd;
+    window.to_jd = pass.to_jd;
+    window.distance_au = 0.05;
+    const SurveyResult passed = survey_objects(one.objects, {0}, window, 1, nullptr);
+    ASSERT_EQ(passed.rows.size(), 1u) << pass.packed;
+    const double km = passed.rows[0].distance / dynamics::kKmToAu;
+    std::printf("%s: JD %.5f, %.0f km\n", pass.packed, passed.rows[0].jd, km);
+    EXPECT_NEAR(passed.rows[0].jd, pass.jd, pass.max_minutes / 1440.0) << pass.packed;
+    EXPECT_NEAR(km, pass.distance_km, 0.01 * pass.distance_km) << pass.packed;
+  }
 }
 
 }  // namespace
