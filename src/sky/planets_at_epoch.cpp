@@ -3,6 +3,7 @@
 
 #include "dynamics/planets_to_epoch.h"
 #include "sky/series_planets.h"
+#include "sky/velocity_fit.h"
 
 namespace sky {
 
@@ -20,6 +21,7 @@ void set_up_planets(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, co
     bodies.r[slot] = dynamics::norm(state.x);
     bodies.epoch[slot] = epoch_jd;
   }
+  fit_planet_velocities(blocks, bodies, klass);
 }
 
 }  // namespace sky

@@ -5,8 +5,9 @@
 
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
-#include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"
+#include "sky/object_elements.h"
+#include "sky/planets_at_epoch.h"
 #include "survey/closest_approach.h"
 
 namespace survey {
@@ -30,7 +31,10 @@ std::unique_ptr<GroupRun> set_up(const std::vector<const SurveyObject*>& group, 
   auto run = std::make_unique<GroupRun>();
   run->blocks = planets.blocks;
   run->bodies = planets.bodies;
-  for (const SurveyObject* object : group) dynamics::add_small_body(run->blocks, run->bodies, object->elements);
+  for (const SurveyObject* object : group) {
+    dynamics::add_small_body(run->blocks, run->bodies,
+                             sky::elements_in_sky(object->elements, object->mean_motion, planets.sky));
+  }
   dynamics::start_run(run->encounters);
   return run;
 }
@@ -134,13 +138,12 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
 
 }  // namespace
 
-void carry_planets(EpochPlanets& planets, double epoch_jd) {
+void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   planets.blocks = dynamics::SharedBlocks{};
   dynamics::store_constants(planets.blocks, kSurveyClass.central_mass);
-  planets.blocks.epoch_jd = epoch_jd;
   planets.bodies = dynamics::Bodies{};
-  dynamics::setup_planets(planets.blocks, planets.bodies, kSurveyClass);
-  dynamics::carry_planets_to_epoch(planets.blocks, planets.bodies, dynamics::kPlanetEpochJd);
+  planets.sky = sky;
+  sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,

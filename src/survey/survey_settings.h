@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dynamics/constants.h"
+#include "sky/sky.h"
 
 namespace survey {
 
@@ -15,6 +16,7 @@ struct SurveySettings {
   // watched[k] for planet number k (1..9); entry 0 unused.
   std::array<bool, dynamics::kPlanetCount + 1> watched{};
   double distance_au = 0.05;  // report minima of the distance below this
+  sky::Sky sky = sky::Sky::table;  // where the planets are at each object's epoch
 };
 
 }  // namespace survey

@@ -40,7 +40,7 @@ SurveySettings month_after_epoch() {
 // 0.02 AU / 10 km/s = 3.46 d (a little less, the Earth pulling it in).
 TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch);
+  carry_planets(planets, kEpoch, sky::Sky::table);
   const int earth = dynamics::planet_slot(kSurveyClass, 3);
   const Vec3 toward = {0.6, 0.8, 0.0};
   const double distance = 0.02, speed = 10.0 * dynamics::kAuYrPerKmS;
@@ -68,7 +68,7 @@ TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
 // radii, 0.0053 AU): lost at the first step, judged from its state at the step's start.
 TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch);
+  carry_planets(planets, kEpoch, sky::Sky::table);
   SurveyObject object{"Grazer", "X0002", kEpoch, {1.0, 0.999, 10.0, 30.0, 40.0, 0.0}};
   const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, month_after_epoch());
   ASSERT_EQ(outcome[0].rows.size(), 1u);
