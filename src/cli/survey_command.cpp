@@ -1,5 +1,5 @@
 // skytrak3d survey --catalogue FILE --from JD --to JD [--planet 3|all|LIST] [--distance AU]
-//                  [--jobs N] [--csv OUT] [--objects LIST]
+//                  [--jobs N] [--csv OUT] [--objects LIST] [--sky ephemeris|table]
 #include "cli/survey_command.h"
 
 #include <unistd.h>
@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/sky_option.h"
 #include "cli/version_flag.h"
 #include "survey/survey_driver.h"
 
@@ -42,6 +43,8 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core)")->check(CLI::PositiveNumber);
   command->add_option("--csv", o->csv, "Write the table to this file (atomically) instead of standard output");
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
+  o->survey.settings.sky = sky::Sky::ephemeris;
+  add_sky_option(*command, o->survey.settings.sky);
   command->callback([o, &context] {
     if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
       throw UsageError("--planet: a planet number 1-9 or moon, a comma-separated list of them, or all: " + o->planets);

@@ -4,6 +4,7 @@
 #include "dynamics/planets_to_epoch.h"
 #include "sky/earth_moon_apart.h"
 #include "sky/series_planets.h"
+#include "sky/velocity_fit.h"
 
 namespace sky {
 
@@ -21,6 +22,7 @@ void set_up_planets(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, co
     bodies.r[slot] = dynamics::norm(state.x);
     bodies.epoch[slot] = epoch_jd;
   }
+  fit_planet_velocities(blocks, bodies, klass);
   if (klass.first_planet <= dynamics::kEarthNumber) set_earth_and_moon_apart(blocks, bodies, klass);
 }
 

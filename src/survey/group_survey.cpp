@@ -9,6 +9,7 @@
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
 #include "dynamics/step.h"
+#include "sky/object_elements.h"
 #include "sky/planets_at_epoch.h"
 #include "survey/closest_approach.h"
 
@@ -33,7 +34,10 @@ std::unique_ptr<GroupRun> set_up(const std::vector<const SurveyObject*>& group, 
   auto run = std::make_unique<GroupRun>();
   run->blocks = planets.blocks;
   run->bodies = planets.bodies;
-  for (const SurveyObject* object : group) dynamics::add_small_body(run->blocks, run->bodies, object->elements);
+  for (const SurveyObject* object : group) {
+    dynamics::add_small_body(run->blocks, run->bodies,
+                             sky::elements_in_sky(object->elements, object->mean_motion, planets.sky));
+  }
   dynamics::start_run(run->encounters);
   return run;
 }
@@ -225,6 +229,7 @@ void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   planets.blocks = dynamics::SharedBlocks{};
   dynamics::store_constants(planets.blocks, kSurveyClass.central_mass);
   planets.bodies = dynamics::Bodies{};
+  planets.sky = sky;
   sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
 }
 

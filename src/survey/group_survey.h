@@ -23,11 +23,12 @@ inline constexpr dynamics::IntegrationClass kSurveyClass{};
 // Objects that share a run with the nine planets of the survey's class.
 inline constexpr int kGroupSize = dynamics::kMaxBodies - dynamics::kPlanetCount;
 
-// The planets of the survey's class at `epoch_jd` in the sky (the table sky carries them
-// from their table epoch as the single run does); shared by every object of that epoch.
+// The planets of the survey's class at `epoch_jd` in a sky, set up as the single run sets
+// them up; shared by every object of that epoch.
 struct EpochPlanets {
   dynamics::SharedBlocks blocks;  // set up for the nine planets, epoch_jd the epoch
-  dynamics::Bodies bodies;        // planet slots 1..9 hold the carried states
+  dynamics::Bodies bodies;        // planet slots 1..9 hold their states at the epoch
+  sky::Sky sky = sky::Sky::table;  // the objects take their elements in this sky too
 };
 
 void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);

@@ -22,7 +22,7 @@ struct SurveySettings {
   // sky holds the Earth and the Moon apart).
   WatchedTargets watched{};
   double distance_au = 0.05;  // report minima of the distance below this
-  sky::Sky sky = sky::Sky::table;  // where the planets are at each epoch
+  sky::Sky sky = sky::Sky::table;  // where the planets are at each object's epoch
 };
 
 }  // namespace survey

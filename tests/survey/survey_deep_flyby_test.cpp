@@ -14,6 +14,7 @@
 #include "dynamics/encounter_lists.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/step.h"
+#include "sky/object_elements.h"
 #include "survey/group_survey.h"
 #include "survey/survey_run.h"
 
@@ -32,7 +33,7 @@ std::optional<dynamics::CloseApproach> single_run_record(const SurveyObject& obj
   carry_planets(planets, object.epoch_jd, window.sky);
   dynamics::SharedBlocks blocks = planets.blocks;
   dynamics::Bodies bodies = planets.bodies;
-  dynamics::add_small_body(blocks, bodies, object.elements);
+  dynamics::add_small_body(blocks, bodies, sky::elements_in_sky(object.elements, object.mean_motion, window.sky));
   auto encounters = std::make_unique<dynamics::Encounters>();
   dynamics::start_run(*encounters);
   const double h = window.to_jd > object.epoch_jd ? kSurveyClass.step : -kSurveyClass.step;
