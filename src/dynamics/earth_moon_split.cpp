@@ -22,10 +22,12 @@ EarthAndMoon around(const EarthMoonSplit& split, const Vec3& centre, const Vec3&
 }  // namespace
 
 EarthAndMoon earth_and_moon(const EarthMoonSplit& split, const Vec3& barycentre, double jd) {
+  if (split.track && split.track->covers(jd)) return around(split, barycentre, split.track->place(jd));
   return around(split, barycentre, split.moon_geocentric(jd));
 }
 
 EarthAndMoon earth_and_moon_velocities(const EarthMoonSplit& split, const Vec3& barycentre_velocity, double jd) {
+  if (split.track && split.track->covers(jd)) return around(split, barycentre_velocity, split.track->velocity(jd));
   const Vec3 later = split.moon_geocentric(jd + kHalfSpanDays);
   const Vec3 earlier = split.moon_geocentric(jd - kHalfSpanDays);
   Vec3 moon_velocity;

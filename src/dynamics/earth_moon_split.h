@@ -2,6 +2,9 @@
 // planet slot, when the sky gives the Moon's place.
 #pragma once
 
+#include <memory>
+
+#include "dynamics/moon_track.h"
 #include "dynamics/vec3.h"
 
 namespace dynamics {
@@ -11,11 +14,12 @@ inline constexpr int kEarthNumber = 3;
 // Number of the Moon in close-approach passes (after the nine planets).
 inline constexpr int kMoonNumber = 10;
 
-// The Moon's geocentric position at a Julian date (TDB), AU, ecliptic frame of J2000.
-using MoonPlace = Vec3 (*)(double jd_tdb);
-
 struct EarthMoonSplit {
-  MoonPlace moon_geocentric = nullptr;  // none: the barycentre pulls as one mass
+  // The Moon's geocentric position at a Julian date (TDB), AU, ecliptic frame of J2000;
+  // none: the barycentre pulls as one mass.
+  MoonPlace moon_geocentric = nullptr;
+  // The same sampled over a span, used inside it (shared by the runs of one set-up).
+  std::shared_ptr<const MoonTrack> track;
   double moon_share = 0.0;              // the Moon's mass over the Earth's and the Moon's
   double moon_radius = 0.0;             // AU
   bool active() const { return moon_geocentric != nullptr; }

@@ -19,6 +19,11 @@ namespace {
 using dynamics::kDaysPerYear;
 using dynamics::Vec3;
 
+// The Moon's nodes: a cubic through them is good to 0.01 km. The margin holds the last
+// step beyond the window and the nodes around it.
+constexpr double kTrackSpacingDays = 0.125;
+constexpr double kTrackMarginDays = 4.0;
+
 // A run as the single run holds it: the shared blocks, the bodies and the lists.
 struct GroupRun {
   dynamics::SharedBlocks blocks;
@@ -231,6 +236,16 @@ void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   planets.bodies = dynamics::Bodies{};
   planets.sky = sky;
   sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
+}
+
+void track_the_moon(EpochPlanets& planets, const SurveySettings& settings) {
+  dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
+  if (!split.active()) return;
+  const double epoch = planets.blocks.epoch_jd;
+  split.track = std::make_shared<const dynamics::MoonTrack>(split.moon_geocentric,
+                                                            std::min(epoch, settings.from_jd) - kTrackMarginDays,
+                                                            std::max(epoch, settings.to_jd) + kTrackMarginDays,
+                                                            kTrackSpacingDays);
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,

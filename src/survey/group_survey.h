@@ -33,6 +33,10 @@ struct EpochPlanets {
 
 void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);
 
+// When the planets hold the Earth and the Moon apart: the Moon sampled over the span the
+// runs of that epoch cover (its epoch and the window, a few days beyond), shared by them.
+void track_the_moon(EpochPlanets& planets, const SurveySettings& settings);
+
 struct ObjectOutcome {
   std::vector<SurveyRow> rows;  // in the order found
   long steps = 0;               // integration steps the object took

@@ -35,6 +35,7 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
     if (!slot) {
       slot = std::make_unique<EpochPlanets>();
       carry_planets(*slot, objects[index].epoch_jd, settings.sky);
+      track_the_moon(*slot, settings);
     }
   }
 
