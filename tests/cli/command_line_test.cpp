@@ -77,6 +77,12 @@ TEST(CommandLine, WrongCommandLinesGiveOneLineAndTheHintWithStatusTwo) {
       {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2399999.5", "--name", "X", "--span", "1", "--step",
         "0.01"},
        "Run 'skytrak3d run --help' for usage."},
+      // A sky is named exactly.
+      {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2458666.5", "--name", "X", "--span", "1", "--step",
+        "0.01", "--sky", "Table"},
+       "Run 'skytrak3d run --help' for usage."},
+      {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "sun"},
+       "Run 'skytrak3d survey --help' for usage."},
   };
   for (const Case& c : cases) {
     const Outcome outcome = run(c.args);
