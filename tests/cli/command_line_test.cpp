@@ -85,6 +85,8 @@ TEST(CommandLine, WrongCommandLinesGiveOneLineAndTheHintWithStatusTwo) {
        "Run 'skytrak3d run --help' for usage."},
       {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "sun"},
        "Run 'skytrak3d survey --help' for usage."},
+      {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "1"},
+       "Run 'skytrak3d survey --help' for usage."},
   };
   for (const Case& c : cases) {
     const Outcome outcome = run(c.args);
