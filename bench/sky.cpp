@@ -1,7 +1,8 @@
 // Cost of setting the planets up at an object's epoch in each sky (the survey's class, the
-// 2019 catalogue's epoch), and of one planet state from the ephemeris series. Also the
-// planets' drift from their series (counters, km, per planet) with the series' own
-// starting velocities and with the fitted ones: the table of docs/sky.md.
+// 2019 catalogue's epoch), of one planet state from the ephemeris series and of the
+// Moon's geocentric place. Also the planets' drift from their series (counters, km, per
+// planet) with the series' own starting velocities and with the fitted ones: the table
+// of docs/sky.md.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -10,6 +11,7 @@
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
 #include "dynamics/planet_setup.h"
+#include "sky/earth_moon.h"
 #include "sky/planets_at_epoch.h"
 #include "sky/series_drift.h"
 #include "sky/series_planets.h"
@@ -40,6 +42,13 @@ void BM_SeriesState(benchmark::State& bench) {
   for (auto _ : bench) benchmark::DoNotOptimize(sky::series_state(planet, kEpoch).x);
 }
 BENCHMARK(BM_SeriesState)->DenseRange(1, sky::kLastSeriesPlanet)->Unit(benchmark::kMicrosecond);
+
+// The Moon about the Earth, wanted at every step end and encounter substep of the
+// Earth's neighbours.
+void BM_MoonGeocentric(benchmark::State& bench) {
+  for (auto _ : bench) benchmark::DoNotOptimize(sky::moon_geocentric(kEpoch));
+}
+BENCHMARK(BM_MoonGeocentric)->Unit(benchmark::kMicrosecond);
 
 // Arguments: the span in tenths of a year on either side of the epoch, and 0 for the
 // series' own velocities or 1 for the fitted ones. One iteration: the counters are the

@@ -7,9 +7,9 @@
 #include "app/run_files.h"
 #include "app/run_progress.h"
 #include "dynamics/planet_setup.h"
-#include "sky/planets_at_epoch.h"
 #include "dynamics/rotating_frame.h"
 #include "dynamics/step.h"
+#include "sky/planets_at_epoch.h"
 
 namespace app {
 namespace {

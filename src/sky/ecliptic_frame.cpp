@@ -24,22 +24,21 @@ Rotation rotation() {
   return m;
 }
 
+// A vector through one of ERFA's matrix-vector routines (eraRxp: the matrix, eraTrxp: its
+// transpose) with the turn's matrix.
+using MatrixTimesVector = void (*)(double[3][3], double[3], double[3]);
+dynamics::Vec3 turned(MatrixTimesVector apply, const dynamics::Vec3& v) {
+  double p[3] = {v[0], v[1], v[2]};
+  double out[3];
+  Rotation m = rotation();
+  apply(m.r, p, out);
+  return {out[0], out[1], out[2]};
+}
+
 }  // namespace
 
-dynamics::Vec3 equatorial_to_ecliptic(const dynamics::Vec3& equatorial) {
-  double p[3] = {equatorial[0], equatorial[1], equatorial[2]};
-  double rp[3];
-  Rotation m = rotation();
-  eraRxp(m.r, p, rp);
-  return {rp[0], rp[1], rp[2]};
-}
+dynamics::Vec3 equatorial_to_ecliptic(const dynamics::Vec3& equatorial) { return turned(eraRxp, equatorial); }
 
-dynamics::Vec3 ecliptic_to_equatorial(const dynamics::Vec3& ecliptic) {
-  double p[3] = {ecliptic[0], ecliptic[1], ecliptic[2]};
-  double trp[3];
-  Rotation m = rotation();
-  eraTrxp(m.r, p, trp);
-  return {trp[0], trp[1], trp[2]};
-}
+dynamics::Vec3 ecliptic_to_equatorial(const dynamics::Vec3& ecliptic) { return turned(eraTrxp, ecliptic); }
 
 }  // namespace sky
