@@ -34,6 +34,17 @@ double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, do
   return dt < 0.0 ? -u : u;
 }
 
+// GM of the body the pericentre is refined about: the planet, or the Earth alone.
+double centre_gm(const SharedBlocks& blocks, const PlanetTerms& pt) {
+  return pt.encounter.earth_and_moon ? pt.mass * (1.0 - blocks.earth_moon.moon_share) : pt.mass;
+}
+
+// Speed of a pass, AU/yr: at the pericentre, or for a collision where the two-body orbit
+// meets the surface (the pericentre inside a body is no place of the path).
+double speed_of_pass(const TwoBodyPericentre& peri, double gm, double radius, bool collision) {
+  return collision ? std::sqrt(2.0 * (peri.energy + gm / radius)) : peri.speed;
+}
+
 // The record of body j's approach to planet p whose pericentre is peri, at Julian date
 // jd: always a pass, and a record when within kRecordHillRadii.
 void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, int j, const PlanetTerms& pt,
@@ -41,15 +52,17 @@ void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, in
   CloseApproach pass;
   pass.jd = jd;
   pass.dmin_rplan = peri.distance / bodies.radius[p];
-  pass.vp_kms = peri.speed / blocks.constants.auyr_per_kms;
   pass.energy = peri.energy;
   pass.planet = blocks.planet_number[blocks.start_slot[p]];
   pass.body = blocks.start_slot[j];
   pass.collision = peri.distance < bodies.radius[p];
+  pass.vp_kms = speed_of_pass(peri, centre_gm(blocks, pt), bodies.radius[p], pass.collision) /
+                blocks.constants.auyr_per_kms;
   encounters.passes.push_back(pass);
   collided = false;
   if (peri.distance > kRecordHillRadii * pt.hill) return;
   CloseApproach record = pass;
+  record.vp_kms = peri.speed / blocks.constants.auyr_per_kms;
   if (record.vp_kms > kMaxSpeed) record.vp_kms = kMaxSpeed;
   if (record.energy < -kEnergyLimit) record.energy = -kEnergyClamp;
   if (record.energy > kEnergyLimit) record.energy = kEnergyClamp;
@@ -82,11 +95,6 @@ RelativeStates relative_states(const SharedBlocks& blocks, const EncounterPlanet
   r.centre = {diff(body_x, place.earth), diff(body_v, speed.earth)};
   r.moon = {diff(body_x, place.moon), diff(body_v, speed.moon)};
   return r;
-}
-
-// GM of the body the pericentre is refined about: the planet, or the Earth alone.
-double centre_gm(const SharedBlocks& blocks, const PlanetTerms& pt) {
-  return pt.encounter.earth_and_moon ? pt.mass * (1.0 - blocks.earth_moon.moon_share) : pt.mass;
 }
 
 // The record of a closest approach passed during the substep that started at
@@ -135,11 +143,12 @@ void pass_the_moon(const SharedBlocks& blocks, Encounters& encounters, int p, in
   CloseApproach pass;
   pass.jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
   pass.dmin_rplan = peri.distance / split.moon_radius;
-  pass.vp_kms = peri.speed / blocks.constants.auyr_per_kms;
   pass.energy = peri.energy;
   pass.planet = kMoonNumber;
   pass.body = blocks.start_slot[j];
   pass.collision = peri.distance < split.moon_radius;
+  pass.vp_kms = speed_of_pass(peri, pt.mass * split.moon_share, split.moon_radius, pass.collision) /
+                blocks.constants.auyr_per_kms;
   encounters.passes.push_back(pass);
   SlotList& pairs = encounters.collision_pairs;
   if (pass.collision && !pairs.contains(j)) {
