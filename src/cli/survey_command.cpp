@@ -1,5 +1,5 @@
 // skytrak3d survey --catalogue FILE --from JD --to JD [--planet 3|all|LIST] [--distance AU]
-//                  [--jobs N] [--csv OUT] [--objects LIST]
+//                  [--jobs N] [--csv OUT] [--objects LIST] [--sky ephemeris|table]
 #include "cli/survey_command.h"
 
 #include <unistd.h>
@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/sky_option.h"
 #include "cli/version_flag.h"
 #include "survey/survey_driver.h"
 
@@ -34,7 +35,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->required();
   command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")->required();
   command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")->required();
-  command->add_option("--planet", o->planets, "Planet number 1-9, a list like 2,3,4, or all")
+  command->add_option("--planet", o->planets, "Planet number 1-9 or moon, a list like 2,3,moon, or all")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
       ->capture_default_str()
@@ -42,9 +43,11 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core)")->check(CLI::PositiveNumber);
   command->add_option("--csv", o->csv, "Write the table to this file (atomically) instead of standard output");
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
+  o->survey.settings.sky = sky::Sky::ephemeris;
+  add_sky_option(*command, o->survey.settings.sky);
   command->callback([o, &context] {
     if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
-      throw UsageError("--planet: a planet number 1-9, a comma-separated list of them, or all: " + o->planets);
+      throw UsageError("--planet: a planet number 1-9 or moon, a comma-separated list of them, or all: " + o->planets);
     }
     if (!(o->survey.settings.to_jd > o->survey.settings.from_jd)) {
       throw UsageError("--to must come after --from");
