@@ -1,6 +1,7 @@
 // Speed of the survey: the cost of one object-step, the whole 20,060-record catalogue over
 // the first half of 2020 (Earth, 0.2 AU) on 1 and 2 threads, and the same on 2 MPI ranks
-// (the program under mpirun, timed from outside). Object-steps per second for each.
+// (the program under mpirun, timed from outside), and in the ephemeris sky with the Earth
+// and the Moon watched. Object-steps per second for each.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -47,8 +48,8 @@ void BM_SurveySample(benchmark::State& bench) {
 }
 BENCHMARK(BM_SurveySample)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The whole catalogue on 1 and 2 threads.
-void BM_SurveyCatalogue(benchmark::State& bench) {
+// The whole catalogue with these settings on `jobs` threads.
+void survey_catalogue(benchmark::State& bench, const survey::SurveySettings& settings, int jobs) {
   if (!std::filesystem::exists(kCatalogue)) {
     bench.SkipWithError("shared catalogue not found");
     return;
@@ -56,13 +57,25 @@ void BM_SurveyCatalogue(benchmark::State& bench) {
   const survey::SurveyCatalogue catalogue = read(kCatalogue);
   const std::vector<size_t> all = survey::all_indices(catalogue.objects.size());
   long steps = 0;
-  for (auto _ : bench) {
-    steps += survey_objects(catalogue.objects, all, first_half_of_2020(), static_cast<int>(bench.range(0)), nullptr)
-                 .object_steps;
-  }
+  for (auto _ : bench) steps += survey_objects(catalogue.objects, all, settings, jobs, nullptr).object_steps;
   report(bench, steps);
 }
+
+// The whole catalogue on 1 and 2 threads.
+void BM_SurveyCatalogue(benchmark::State& bench) {
+  survey_catalogue(bench, first_half_of_2020(), static_cast<int>(bench.range(0)));
+}
 BENCHMARK(BM_SurveyCatalogue)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The whole catalogue on one thread in the ephemeris sky, the Earth's centre and the
+// Moon watched: the cost of the Earth and the Moon apart, against BM_SurveyCatalogue/1.
+void BM_SurveyCatalogueEarthAndMoon(benchmark::State& bench) {
+  survey::SurveySettings settings = first_half_of_2020();
+  settings.sky = sky::Sky::ephemeris;
+  settings.watched[survey::kMoonTarget] = true;
+  survey_catalogue(bench, settings, 1);
+}
+BENCHMARK(BM_SurveyCatalogueEarthAndMoon)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // The whole catalogue on 2 MPI ranks of one thread each: the program itself under
 // mpirun, with the object-steps per second its summary line gives.

@@ -7,9 +7,9 @@
 #include "app/run_files.h"
 #include "app/run_progress.h"
 #include "dynamics/planet_setup.h"
-#include "dynamics/planets_to_epoch.h"
 #include "dynamics/rotating_frame.h"
 #include "dynamics/step.h"
+#include "sky/planets_at_epoch.h"
 
 namespace app {
 namespace {
@@ -130,9 +130,8 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   if (state.span < 0.0) state.h = -state.h;
   files.open_close_approaches();
 
-  dynamics::setup_planets(blocks, run->bodies, state.integration_class);
+  sky::set_up_planets(blocks, run->bodies, state.integration_class, blocks.epoch_jd, state.sky);
   dynamics::add_small_body(blocks, run->bodies, state.elements);
-  dynamics::carry_planets_to_epoch(blocks, run->bodies, dynamics::kPlanetEpochJd);
   write_point(files, state, run->bodies, T);
 
   RunProgress bar(progress != nullptr ? *progress : console.out(), progress != nullptr);

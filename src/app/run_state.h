@@ -9,6 +9,7 @@
 #include "dynamics/constants.h"
 #include "dynamics/orbital_elements.h"
 #include "dynamics/planet_setup.h"
+#include "sky/sky.h"
 
 namespace app {
 
@@ -57,6 +58,9 @@ struct RunState {
 
   // Integration class, set after each object choice.
   dynamics::IntegrationClass integration_class;
+
+  // Where the planets start: the dialogue keeps the table.
+  sky::Sky sky = sky::Sky::table;
 
   // Time span, output step and signed integration step, years.
   double span = 0.0;

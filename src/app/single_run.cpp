@@ -10,18 +10,20 @@
 #include "app/start_dialogue.h"
 #include "app/view_dialogue.h"
 #include "plot/plotix.h"
+#include "sky/object_elements.h"
 #include "textio/plain_text.h"
 
 namespace app {
 
 namespace {
 
-// Name, elements and epoch of a catalogue record, as the name prompt takes them.
+// Name, elements and epoch of a catalogue record, as the name prompt takes them; the
+// elements as the run's sky takes them.
 void take_object(const catalogue::CatalogueRecord& record, RunState& state) {
   state.name7 = record.designation;
   state.name7.resize(catalogue::kDesignationWidth, ' ');
   state.name28 = record.name28;
-  state.elements = record.elements;
+  state.elements = sky::elements_in_sky(record.elements, record.mean_motion, state.sky);
   state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
 }
 
@@ -49,6 +51,7 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   RunState state;
   state.ipl = request.planet;
   state.sysname = make_sysname(state.ipl);
+  state.sky = request.sky;
   std::visit([&state](const auto& object) { take_object(object, state); }, request.object);
   classify(state);
   if (const char* refusal = set_time_span(state, request.span, request.step)) {

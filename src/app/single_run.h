@@ -13,6 +13,7 @@
 #include "app/plot_stage.h"
 #include "app/run_state.h"
 #include "dynamics/orbital_elements.h"
+#include "sky/sky.h"
 
 namespace app {
 
@@ -25,6 +26,7 @@ struct HandElements {
 
 struct SingleRunRequest {
   int planet = 3;  // reference planet, 1..9
+  sky::Sky sky = sky::Sky::table;  // where the planets start; the object's a follows it
   std::variant<catalogue::CatalogueRecord, HandElements> object;
   double span = 0.0;  // years, negative into the past
   double step = 0.0;  // output step, years

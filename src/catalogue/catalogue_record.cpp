@@ -14,7 +14,7 @@ bool parse_catalogue_record(std::string_view line, CatalogueRecord& record, std:
     failed_columns = r.failed_columns();
     return false;
   };
-  double magnitude = 0.0, slope = 0.0, daily_motion = 0.0;  // read for the check only
+  double magnitude = 0.0, slope = 0.0;  // read for the check only
   dynamics::OrbitalElements& el = record.elements;
   record.designation = r.text(kDesignationWidth);
   if (!r.real(6, 2, magnitude) || !r.real(6, 2, slope)) return fail();
@@ -24,7 +24,7 @@ bool parse_catalogue_record(std::string_view line, CatalogueRecord& record, std:
   record.month = r.text(1)[0];
   record.day = r.text(1)[0];
   if (!r.real(10, 5, el.m) || !r.real(11, 5, el.peri) || !r.real(11, 5, el.node) || !r.real(11, 5, el.i) ||
-      !r.real(11, 7, el.e) || !r.real(12, 8, daily_motion) || !r.real(12, 7, el.a)) {
+      !r.real(11, 7, el.e) || !r.real(12, 8, record.mean_motion) || !r.real(12, 7, el.a)) {
     return fail();
   }
   r.skip(3 + 60);

@@ -23,6 +23,7 @@ struct CatalogueRecord {
   char month = ' ';
   char day = ' ';
   dynamics::OrbitalElements elements;
+  double mean_motion = 0.0;  // degrees per day, columns 81-91
   std::string name28;  // columns 167-194, the readable designation
 };
 

@@ -12,6 +12,7 @@
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
 #include "cli/number_checks.h"
+#include "cli/sky_option.h"
 #include "cli/version_flag.h"
 #include "dynamics/constants.h"
 #include "textio/plain_text.h"
@@ -33,6 +34,7 @@ struct RunOptions {
   std::vector<std::string> save;
   bool show = false;
   std::string out = ".";
+  sky::Sky sky = sky::Sky::table;
 };
 
 const std::map<std::string, app::PlotOutput> kSaveFormats = {
@@ -69,6 +71,7 @@ app::HandElements hand_elements(const RunOptions& options) {
 app::SingleRunRequest request_of(const RunOptions& options) {
   app::SingleRunRequest request;
   request.planet = planet_number(options.planet);
+  request.sky = options.sky;
   if (options.object.empty() == options.elements.empty()) throw UsageError("give either --object or --elements");
   if (options.object.empty()) {
     request.object = hand_elements(options);
@@ -138,6 +141,7 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   run_app->add_option("--out", options->out, "Folder for the files (default: here)")
       ->type_name("DIR")
       ->check(CLI::ExistingDirectory);
+  add_sky_option(*run_app, options->sky);
   run_app->callback([options, &context] { run(*options, context); });
 }
 

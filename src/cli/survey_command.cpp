@@ -1,5 +1,5 @@
 // skytrak3d survey --catalogue FILE --from JD --to JD [--planet 3|all|LIST] [--distance AU]
-//                  [--jobs N] [--csv OUT] [--objects LIST]
+//                  [--jobs N] [--csv OUT] [--objects LIST] [--sky ephemeris|table]
 #include "cli/survey_command.h"
 
 #include <unistd.h>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/number_checks.h"
+#include "cli/sky_option.h"
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
 #include "survey/survey_driver.h"
@@ -40,7 +41,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")
       ->required()
       ->check(finite_number());
-  command->add_option("--planet", o->planets, "Planet number 1-9, a list like 2,3,4, or all")
+  command->add_option("--planet", o->planets, "Planet number 1-9 or moon, a list like 2,3,moon, or all")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
       ->capture_default_str()
@@ -49,9 +50,11 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->check(above_zero());
   command->add_option("--csv", o->csv, "Write the table to this file (it appears whole, or not at all) instead of standard output");
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
+  o->survey.settings.sky = sky::Sky::ephemeris;
+  add_sky_option(*command, o->survey.settings.sky);
   command->callback([o, &context] {
     if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
-      throw UsageError("--planet: a planet number 1-9, a comma-separated list of them, or all: " + o->planets);
+      throw UsageError("--planet: a planet number 1-9 or moon, a comma-separated list of them, or all: " + o->planets);
     }
     if (!(o->survey.settings.to_jd > o->survey.settings.from_jd)) {
       throw UsageError("--to must come after --from");

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "dynamics/earth_moon_split.h"
 #include "dynamics/orbital_elements.h"
 
 namespace dynamics {
@@ -90,6 +91,9 @@ struct SharedBlocks {
   double two_pi = 0.0;  // 2π
   ExtrapolationSettings extrapolation;
   double epoch_jd = 0.0;  // Julian date of the small body's epoch: the clock's zero
+  // The Earth and the Moon pulling the small bodies as two masses (set by the sky that
+  // knows the Moon; inactive: the barycentre is one mass).
+  EarthMoonSplit earth_moon;
   BodyCounts counts;
   SlotOrbits orbits;
   SlotDoubles gm{};            // GM per body slot; 0 for the small body

@@ -17,11 +17,14 @@ void SlotList::clear() { count = 0; }
 
 void start_run(Encounters& encounters) {
   encounters.sense.fill(RadialSense::approaching);
+  encounters.moon_sense.fill(RadialSense::approaching);
   encounters.removal.clear();
   encounters.collision_pairs.clear();
   encounters.encounter.clear();
   encounters.carry_over.clear();
   encounters.approaches.clear();
+  encounters.pairs.clear();
+  encounters.passes.clear();
   encounters.hill_factor.fill(0.0);
   encounters.removal_reason.fill(RemovalReason::none);
 }

@@ -6,10 +6,10 @@
 
 namespace dynamics {
 
-void accelerations(const SharedBlocks& blocks, double planet_gm, double /*t*/, const EncounterState& y,
+void accelerations(const SharedBlocks& blocks, const EncounterPlanet& planet, double t, const EncounterState& y,
                    EncounterState& dydt, double& distance) {
   const double mu = blocks.constants.gm_central;
-  const double m = planet_gm;
+  const double m = planet.gm;
   const double* P = &y[0];
   const double* B = &y[6];
   double delta[3];
@@ -25,19 +25,31 @@ void accelerations(const SharedBlocks& blocks, double planet_gm, double /*t*/, c
     dydt[9 + c] = m * delta[c] / d3 - mu * B[c] / rb3 - m * P[c] / rp3;
   }
   distance = d;
+  if (!planet.earth_and_moon) return;
+  // The barycentre's direct pull replaced by the Earth's and the Moon's.
+  const EarthMoonSplit& split = blocks.earth_moon;
+  const EarthAndMoon places = earth_and_moon(split, {P[0], P[1], P[2]}, planet.start_jd + t * kDaysPerYear);
+  const Vec3 to_earth = diff(places.earth, {B[0], B[1], B[2]});
+  const Vec3 to_moon = diff(places.moon, {B[0], B[1], B[2]});
+  const double de = norm(to_earth), dm = norm(to_moon);
+  const double earth_gm = m * (1.0 - split.moon_share), moon_gm = m * split.moon_share;
+  for (int c = 0; c < 3; ++c) {
+    dydt[9 + c] += earth_gm * to_earth[c] / (de * de * de) + moon_gm * to_moon[c] / (dm * dm * dm) -
+                   m * delta[c] / d3;
+  }
 }
 
-void modified_midpoint(const SharedBlocks& blocks, double planet_gm, int m, double h, double t,
+void modified_midpoint(const SharedBlocks& blocks, const EncounterPlanet& planet, int m, double h, double t,
                        const EncounterState& y0, EncounterState& out, double& distance) {
   const double half = h / 2.0;
   EncounterState previous = y0;  // z_{n-1}
   EncounterState current;        // z_n
   EncounterState f;
-  accelerations(blocks, planet_gm, t, y0, f, distance);
+  accelerations(blocks, planet, t, y0, f, distance);
   for (int i = 0; i < kEncounterVariables; ++i) current[i] = y0[i] + half * f[i];
   double time = t + half;
   for (int n = 1; n < 2 * m; ++n) {
-    accelerations(blocks, planet_gm, time, current, f, distance);
+    accelerations(blocks, planet, time, current, f, distance);
     for (int i = 0; i < kEncounterVariables; ++i) {
       const double next = previous[i] + h * f[i];
       previous[i] = current[i];
@@ -45,11 +57,11 @@ void modified_midpoint(const SharedBlocks& blocks, double planet_gm, int m, doub
     }
     time += half;
   }
-  accelerations(blocks, planet_gm, time, current, f, distance);
+  accelerations(blocks, planet, time, current, f, distance);
   for (int i = 0; i < kEncounterVariables; ++i) out[i] = 0.5 * (current[i] + previous[i] + half * f[i]);
 }
 
-void extrapolation_step(const SharedBlocks& blocks, double planet_gm, double H, double tolerance, double& t,
+void extrapolation_step(const SharedBlocks& blocks, const EncounterPlanet& planet, double H, double tolerance, double& t,
                         EncounterState& y, double& distance) {
   // Latest entry of each extrapolation column, per variable (rows 1..stages+1).
   constexpr int kRows = 20;
@@ -61,7 +73,7 @@ void extrapolation_step(const SharedBlocks& blocks, double planet_gm, double H, 
   int last_row = 1;
   for (int k = 0; k <= blocks.extrapolation.max_stage; ++k) {
     EncounterState estimate;
-    modified_midpoint(blocks, planet_gm, m, h, t, y, estimate, distance);
+    modified_midpoint(blocks, planet, m, h, t, y, estimate, distance);
     if (k == 0) {
       table[1] = estimate;
     } else {

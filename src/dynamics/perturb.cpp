@@ -21,6 +21,10 @@ struct PlanetTerms {
   double mass;       // GM of the planet
   double hill;       // Hill radius, AU
   Vec3 indirect;     // m x / r^3, the pull of the planet on the Sun
+  // The planet is the Earth–Moon barycentre pulling as the Earth and the Moon apart:
+  // their places at the kick, and the planet of the step's encounter integrations.
+  EarthAndMoon at_kick;
+  EncounterPlanet encounter;
 };
 
 // Radial velocity of a pair from its separation, relative velocity and distance,
@@ -30,31 +34,68 @@ double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, do
   return dt < 0.0 ? -u : u;
 }
 
-// The record of body j's approach to planet p whose pericentre is peri, at Julian date jd.
+// GM of the body the pericentre is refined about: the planet, or the Earth alone.
+double centre_gm(const SharedBlocks& blocks, const PlanetTerms& pt) {
+  return pt.encounter.earth_and_moon ? pt.mass * (1.0 - blocks.earth_moon.moon_share) : pt.mass;
+}
+
+// Speed of a pass, AU/yr: at the pericentre, or for a collision where the two-body orbit
+// meets the surface (the pericentre inside a body is no place of the path).
+double speed_of_pass(const TwoBodyPericentre& peri, double gm, double radius, bool collision) {
+  return collision ? std::sqrt(2.0 * (peri.energy + gm / radius)) : peri.speed;
+}
+
+// The record of body j's approach to planet p whose pericentre is peri, at Julian date
+// jd: always a pass, and a record when within kRecordHillRadii.
 void record_approach(const SharedBlocks& blocks, const Bodies& bodies, int p, int j, const PlanetTerms& pt,
                      const TwoBodyPericentre& peri, double jd, Encounters& encounters, bool& collided) {
+  CloseApproach pass;
+  pass.jd = jd;
+  pass.dmin_rplan = peri.distance / bodies.radius[p];
+  pass.energy = peri.energy;
+  pass.planet = blocks.planet_number[blocks.start_slot[p]];
+  pass.body = blocks.start_slot[j];
+  pass.collision = peri.distance < bodies.radius[p];
+  pass.vp_kms = speed_of_pass(peri, centre_gm(blocks, pt), bodies.radius[p], pass.collision) /
+                blocks.constants.auyr_per_kms;
+  encounters.passes.push_back(pass);
   collided = false;
   if (peri.distance > kRecordHillRadii * pt.hill) return;
-  double vp = peri.speed / blocks.constants.auyr_per_kms;
-  if (vp > kMaxSpeed) vp = kMaxSpeed;
-  double energy = peri.energy;
-  if (energy < -kEnergyLimit) energy = -kEnergyClamp;
-  if (energy > kEnergyLimit) energy = kEnergyClamp;
-  CloseApproach record;
-  record.jd = jd;
-  record.dmin_rplan = peri.distance / bodies.radius[p];
-  record.vp_kms = vp;
-  record.energy = energy;
-  record.planet = blocks.planet_number[blocks.start_slot[p]];
-  record.body = blocks.start_slot[j];
-  collided = peri.distance < bodies.radius[p];
-  record.collision = collided;
+  CloseApproach record = pass;
+  record.vp_kms = peri.speed / blocks.constants.auyr_per_kms;
+  if (record.vp_kms > kMaxSpeed) record.vp_kms = kMaxSpeed;
+  if (record.energy < -kEnergyLimit) record.energy = -kEnergyClamp;
+  if (record.energy > kEnergyLimit) record.energy = kEnergyClamp;
+  collided = record.collision;
   encounters.approaches.push_back(record);
 }
 
-Vec3 planetocentric_position(const EncounterState& y) { return {y[6] - y[0], y[7] - y[1], y[8] - y[2]}; }
+// The body's position and velocity relative to the planet of an encounter state, or to
+// the Earth's centre when the planet is the Earth and the Moon apart (t years into the
+// step), and then also relative to the Moon.
+struct RelativeState {
+  Vec3 position;
+  Vec3 velocity;
+};
 
-Vec3 planetocentric_velocity(const EncounterState& y) { return {y[9] - y[3], y[10] - y[4], y[11] - y[5]}; }
+struct RelativeStates {
+  RelativeState centre;
+  RelativeState moon;  // only with the Earth and the Moon apart
+};
+
+RelativeStates relative_states(const SharedBlocks& blocks, const EncounterPlanet& planet, const EncounterState& y,
+                               double t) {
+  RelativeStates r;
+  r.centre = {{y[6] - y[0], y[7] - y[1], y[8] - y[2]}, {y[9] - y[3], y[10] - y[4], y[11] - y[5]}};
+  if (!planet.earth_and_moon) return r;
+  const double jd = planet.start_jd + t * kDaysPerYear;
+  const EarthAndMoon place = earth_and_moon(blocks.earth_moon, {y[0], y[1], y[2]}, jd);
+  const EarthAndMoon speed = earth_and_moon_velocities(blocks.earth_moon, {y[3], y[4], y[5]}, jd);
+  const Vec3 body_x{y[6], y[7], y[8]}, body_v{y[9], y[10], y[11]};
+  r.centre = {diff(body_x, place.earth), diff(body_v, speed.earth)};
+  r.moon = {diff(body_x, place.moon), diff(body_v, speed.moon)};
+  return r;
+}
 
 // The record of a closest approach passed during the substep that started at
 // substep_start (tau_start into the step); on a collision, the pair goes to the
@@ -66,8 +107,8 @@ bool pass_closest_approach(const SharedBlocks& blocks, const Bodies& bodies, Enc
   // Closest approach passed during this substep, or, on the first substep of a step,
   // during the unchecked last substep of the step before. Its time and distance are
   // those of the two-body orbit about the planet from the substep's start.
-  const TwoBodyPericentre peri =
-      two_body_pericentre(pt.mass, planetocentric_position(substep_start), planetocentric_velocity(substep_start));
+  const RelativeState start = relative_states(blocks, pt.encounter, substep_start, tau_start).centre;
+  const TwoBodyPericentre peri = two_body_pericentre(centre_gm(blocks, pt), start.position, start.velocity);
   const double jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
   bool collided = false;
   record_approach(blocks, bodies, p, j, pt, peri, jd, encounters, collided);
@@ -81,6 +122,39 @@ bool pass_closest_approach(const SharedBlocks& blocks, const Bodies& bodies, Enc
     pairs.append(j);
   }
   return true;
+}
+
+// A pass of body j by the Moon during the substep that started at substep_start
+// (tau_start into the step), seen as the turn of its radial velocity about the Moon at
+// the substep's end (`now`): a pass record with the pericentre of the two-body orbit
+// about the Moon; inside the Moon, the body goes with the planet's slot to the collision
+// list.
+void pass_the_moon(const SharedBlocks& blocks, Encounters& encounters, int p, int j, const PlanetTerms& pt,
+                   const RelativeState& now, const EncounterState& substep_start, double tau_start, double dt,
+                   double T) {
+  const double u = radial_velocity(now.position, now.velocity, norm(now.position), dt);
+  RadialSense& sense = encounters.moon_sense[blocks.start_slot[j]];
+  const bool turned = sense == RadialSense::approaching && u >= 0.0;
+  sense = u < 0.0 ? RadialSense::approaching : RadialSense::receding;
+  if (!turned) return;
+  const RelativeState start = relative_states(blocks, pt.encounter, substep_start, tau_start).moon;
+  const EarthMoonSplit& split = blocks.earth_moon;
+  const TwoBodyPericentre peri = two_body_pericentre(pt.mass * split.moon_share, start.position, start.velocity);
+  CloseApproach pass;
+  pass.jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
+  pass.dmin_rplan = peri.distance / split.moon_radius;
+  pass.energy = peri.energy;
+  pass.planet = kMoonNumber;
+  pass.body = blocks.start_slot[j];
+  pass.collision = peri.distance < split.moon_radius;
+  pass.vp_kms = speed_of_pass(peri, pt.mass * split.moon_share, split.moon_radius, pass.collision) /
+                blocks.constants.auyr_per_kms;
+  encounters.passes.push_back(pass);
+  SlotList& pairs = encounters.collision_pairs;
+  if (pass.collision && !pairs.contains(j)) {
+    pairs.append(p);
+    pairs.append(j);
+  }
 }
 
 // The start of an encounter integration: planet p and body j at the start of the step.
@@ -109,10 +183,13 @@ bool integrate_encounter(const SharedBlocks& blocks, const Bodies& bodies, Encou
   for (;;) {
     const EncounterState substep_start = y;
     const double tau_start = tau;
-    extrapolation_step(blocks, pt.mass, H, kEncounterTolerance, tau, y, distance);
-    const Vec3 rho = planetocentric_position(y);
-    const double d = norm(rho);
-    const double u = radial_velocity(rho, planetocentric_velocity(y), d, dt);
+    extrapolation_step(blocks, pt.encounter, H, kEncounterTolerance, tau, y, distance);
+    const RelativeStates now = relative_states(blocks, pt.encounter, y, tau);
+    const double d = norm(now.centre.position);
+    const double u = radial_velocity(now.centre.position, now.centre.velocity, d, dt);
+    if (pt.encounter.earth_and_moon) {
+      pass_the_moon(blocks, encounters, p, j, pt, now.moon, substep_start, tau_start, dt, T);
+    }
     bool repeated = false;
     if (sense == RadialSense::approaching && u >= 0.0 &&
         pass_closest_approach(blocks, bodies, encounters, p, j, pt, substep_start, tau_start, dt, T, repeated)) {
@@ -123,7 +200,7 @@ bool integrate_encounter(const SharedBlocks& blocks, const Bodies& bodies, Encou
     H = (d / bodies.r[p]) * dt;
     if (std::fabs(tau + H) < std::fabs(dt)) continue;
     H = dt - tau;
-    extrapolation_step(blocks, pt.mass, H, kEncounterTolerance, tau, y, distance);
+    extrapolation_step(blocks, pt.encounter, H, kEncounterTolerance, tau, y, distance);
     if (distance < 2.0 * pt.hill) encounters.carry_over.append(blocks.start_slot[j]);
     break;
   }
@@ -136,15 +213,33 @@ bool integrate_encounter(const SharedBlocks& blocks, const Bodies& bodies, Encou
 
 // The terms of the planet in slot p for this step. The cube root of the mass ratio is
 // the same at every step: computed once per run.
-PlanetTerms planet_terms(const SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters, int p) {
+PlanetTerms planet_terms(const SharedBlocks& blocks, const Bodies& bodies, Encounters& encounters, int p, double dt,
+                         double T) {
   PlanetTerms pt;
   pt.mass = blocks.gm[p];
+  pt.encounter.gm = pt.mass;
+  pt.encounter.earth_and_moon = blocks.earth_moon.active() && blocks.planet_number[blocks.start_slot[p]] == kEarthNumber;
+  pt.encounter.start_jd = blocks.epoch_jd + (T - dt) * kDaysPerYear;
+  if (pt.encounter.earth_and_moon) {
+    pt.at_kick = earth_and_moon(blocks.earth_moon, bodies.x[p], blocks.epoch_jd + (T - dt / 2.0) * kDaysPerYear);
+  }
   double& hill_factor = encounters.hill_factor[blocks.start_slot[p]];
   if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.constants.gm_central), 0.3333333333333);
   pt.hill = bodies.r[p] * hill_factor;
   const double r3 = bodies.r[p] * bodies.r[p] * bodies.r[p];
   for (int c = 0; c < 3; ++c) pt.indirect[c] = pt.mass * bodies.x[p][c] / r3;
   return pt;
+}
+
+// The kick of the Earth and the Moon, each at its place, on a small body at x.
+void kick_by_earth_and_moon(const SharedBlocks& blocks, const Vec3& x, const PlanetTerms& pt, double dt, Vec3& dv) {
+  const Vec3 to_earth = diff(pt.at_kick.earth, x);
+  const Vec3 to_moon = diff(pt.at_kick.moon, x);
+  const double de = norm(to_earth), dm = norm(to_moon);
+  const double earth_gm = pt.mass * (1.0 - blocks.earth_moon.moon_share), moon_gm = pt.mass * blocks.earth_moon.moon_share;
+  for (int c = 0; c < 3; ++c) {
+    dv[c] += dt * (earth_gm * to_earth[c] / (de * de * de) + moon_gm * to_moon[c] / (dm * dm * dm) - pt.indirect[c]);
+  }
 }
 
 // The pulls of planet p on the small bodies still in the run: a plain kick added to dv
@@ -158,11 +253,18 @@ void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& e
     const double d0 = norm(diff(bodies.x0[p], bodies.x0[j]));
     const double u = radial_velocity(sep, diff(bodies.v[p], bodies.v[j]), d, dt);
     if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
+      if (pt.encounter.earth_and_moon) {
+        kick_by_earth_and_moon(blocks, bodies.x[j], pt, dt, dv[j]);
+        continue;
+      }
       const double d3 = d * d * d;
       for (int c = 0; c < 3; ++c) dv[j][c] += dt * (pt.mass * sep[c] / d3 - pt.indirect[c]);
-    } else if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j], end_position[j])) {
-      bodies.r[j] = norm(end_position[j]);
-      encounters.encounter.append(blocks.start_slot[j]);
+    } else {
+      encounters.pairs.push_back({blocks.planet_number[blocks.start_slot[p]], blocks.start_slot[j]});
+      if (integrate_encounter(blocks, bodies, encounters, p, j, pt, dt, T, dv[j], end_position[j])) {
+        bodies.r[j] = norm(end_position[j]);
+        encounters.encounter.append(blocks.start_slot[j]);
+      }
     }
   }
 }
@@ -210,7 +312,7 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   SlotVectors end_position;
   std::array<PlanetTerms, kMaxBodies + 1> planet;
   for (int p = 1; p <= blocks.counts.planets; ++p) {
-    planet[p] = planet_terms(blocks, bodies, encounters, p);
+    planet[p] = planet_terms(blocks, bodies, encounters, p, dt, T);
     kick_small_bodies(blocks, bodies, encounters, p, planet[p], dt, T, dv, end_position);
   }
   apply_small_body_kicks(blocks, bodies, encounters, dv, end_position);

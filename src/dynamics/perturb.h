@@ -12,7 +12,9 @@ namespace dynamics {
 // Kick over the full step dt (signed); T is the clock at the end of the step (years).
 // Empties the collision pair, encounter and carry-over lists on entry. Appends one
 // record to encounters.approaches per close approach found (collision set when the
-// pericentre lies inside the planet, the pair then going to collision_pairs).
+// pericentre lies inside the planet, the pair then going to collision_pairs). Every
+// encounter integration appends its pair to encounters.pairs and every closest approach
+// it finds to encounters.passes, whatever its distance.
 void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T);
 
 }  // namespace dynamics

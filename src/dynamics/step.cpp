@@ -10,6 +10,8 @@ void take_step(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, dou
   T += h;
   encounters.removal.clear();
   encounters.approaches.clear();
+  encounters.pairs.clear();
+  encounters.passes.clear();
   for (int k = 1; k <= blocks.counts.total; ++k) {
     bodies.x0[k] = bodies.x[k];
     bodies.v0[k] = bodies.v[k];

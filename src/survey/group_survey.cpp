@@ -1,12 +1,16 @@
 // The integration of a group of survey objects and the events each yields.
 #include "survey/group_survey.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <memory>
 
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
-#include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"
+#include "sky/object_elements.h"
+#include "sky/planets_at_epoch.h"
 #include "survey/closest_approach.h"
 
 namespace survey {
@@ -14,6 +18,11 @@ namespace {
 
 using dynamics::kDaysPerYear;
 using dynamics::Vec3;
+
+// The Moon's nodes: a cubic through them is good to 0.01 km. The margin holds the last
+// step beyond the window and the nodes around it.
+constexpr double kTrackSpacingDays = 0.125;
+constexpr double kTrackMarginDays = 4.0;
 
 // A run as the single run holds it: the shared blocks, the bodies and the lists.
 struct GroupRun {
@@ -30,7 +39,10 @@ std::unique_ptr<GroupRun> set_up(const std::vector<const SurveyObject*>& group, 
   auto run = std::make_unique<GroupRun>();
   run->blocks = planets.blocks;
   run->bodies = planets.bodies;
-  for (const SurveyObject* object : group) dynamics::add_small_body(run->blocks, run->bodies, object->elements);
+  for (const SurveyObject* object : group) {
+    dynamics::add_small_body(run->blocks, run->bodies,
+                             sky::elements_in_sky(object->elements, object->mean_motion, planets.sky));
+  }
   dynamics::start_run(run->encounters);
   return run;
 }
@@ -41,6 +53,19 @@ struct StepStart {
   dynamics::SlotVectors x, v;
   dynamics::SlotInts alive{};  // 1 for a start-up slot present at the start
 };
+
+// Heliocentric places and velocities of the Earth's centre and the Moon at one end of a
+// step, when the run holds them apart.
+struct EarthMoonEnd {
+  dynamics::EarthAndMoon place, speed;
+};
+
+EarthMoonEnd earth_moon_at(const GroupRun& run, double jd) {
+  const dynamics::EarthMoonSplit& split = run.blocks.earth_moon;
+  const int barycentre = dynamics::planet_slot(kSurveyClass, dynamics::kEarthNumber);
+  return {dynamics::earth_and_moon(split, run.bodies.x[barycentre], jd),
+          dynamics::earth_and_moon_velocities(split, run.bodies.v[barycentre], jd)};
+}
 
 void remember(const GroupRun& run, StepStart& start) {
   start.alive.fill(0);
@@ -58,26 +83,93 @@ SurveyRow row_of(const SurveyObject& object, EventKind event, int planet, double
   return SurveyRow{object.designation, object.packed, planet, jd, distance, speed_kms, event};
 }
 
-// The minima of the distance to each watched planet inside the step just taken, for the
-// object now in slot k.
+// Per start-up slot and target: whether the object was integrated together with the
+// target's planet in the kick of the step before.
+using PairFlags = std::array<WatchedTargets, dynamics::kMaxBodies + 1>;
+
+bool integrated_together(const dynamics::Encounters& encounters, int planet, int s) {
+  return std::any_of(encounters.pairs.begin(), encounters.pairs.end(),
+                     [&](const dynamics::EncounterPair& pair) { return pair.planet == planet && pair.body == s; });
+}
+
+// The planet whose encounter integration follows the target: the Moon's is the Earth's.
+int planet_of(int target) { return target == kMoonTarget ? dynamics::kEarthNumber : target; }
+
+// Collision radius of a target, AU.
+double radius_of(const GroupRun& run, int target) {
+  if (target == kMoonTarget) return run.blocks.earth_moon.moon_radius;
+  return run.bodies.radius[dynamics::planet_slot(kSurveyClass, target)];
+}
+
+// The minima the encounter integration of the object in start-up slot s found about the
+// target in this step (a collision is the object's loss row instead). A pass dated
+// before the step lay in the unchecked last substep of the step before; it is kept only
+// when that step was an encounter integration too, else the cubic of that step found it.
+void encounter_minima(const SurveyObject& object, const GroupRun& run, int s, int target,
+                      const SurveySettings& settings, double h, double jd_start, bool encounter_before,
+                      std::vector<SurveyRow>& rows) {
+  const double radius = radius_of(run, target);
+  for (const dynamics::CloseApproach& pass : run.encounters.passes) {
+    if (pass.body != s || pass.planet != target || pass.collision) continue;
+    const bool before_step = h > 0.0 ? pass.jd < jd_start : pass.jd > jd_start;
+    if (before_step && !encounter_before) continue;
+    const double distance = pass.dmin_rplan * radius;
+    if (distance >= settings.distance_au || !inside(settings, pass.jd)) continue;
+    rows.push_back(row_of(object, EventKind::approach, target, pass.jd, distance, pass.vp_kms));
+  }
+}
+
+// Heliocentric position and velocity of a target at the start and the end of the step:
+// the planet's slot, or the Earth's centre and the Moon when the run holds them apart.
+struct TargetEnds {
+  RelativeState start, end;
+};
+
+TargetEnds target_ends(const GroupRun& run, const StepStart& start, const EarthMoonEnd* earth_moon, int target) {
+  if (earth_moon != nullptr && (target == dynamics::kEarthNumber || target == kMoonTarget)) {
+    const bool moon = target == kMoonTarget;
+    const EarthMoonEnd& a = earth_moon[0];
+    const EarthMoonEnd& b = earth_moon[1];
+    return {{moon ? a.place.moon : a.place.earth, moon ? a.speed.moon : a.speed.earth},
+            {moon ? b.place.moon : b.place.earth, moon ? b.speed.moon : b.speed.earth}};
+  }
+  const int p = dynamics::planet_slot(kSurveyClass, target);
+  return {{start.x[p], start.v[p]}, {run.bodies.x[p], run.bodies.v[p]}};
+}
+
+// The minima of the distance to each watched target inside the step just taken, for the
+// object now in slot k: from the encounter integration when the object was integrated
+// together with the target's planet, else from the cubic through the step's two ends.
+// earth_moon: the Earth's and the Moon's states at the step's start and end, or null
+// when the run holds them as one barycentre (the Moon is then not seen).
 void find_approaches(const SurveyObject& object, const GroupRun& run, const StepStart& start, int k,
-                     const SurveySettings& settings, double h, double jd_end, std::vector<SurveyRow>& rows) {
+                     const SurveySettings& settings, double h, double jd_end, const EarthMoonEnd* earth_moon,
+                     PairFlags& encounter_before, std::vector<SurveyRow>& rows) {
   const dynamics::Bodies& b = run.bodies;
   const int s = run.blocks.start_slot[k];
-  for (int planet = 1; planet <= dynamics::kPlanetCount; ++planet) {
-    if (!settings.watched[static_cast<size_t>(planet)]) continue;
-    const int p = dynamics::planet_slot(kSurveyClass, planet);
-    const RelativeState before{dynamics::diff(start.x[s], start.x[p]), dynamics::diff(start.v[s], start.v[p])};
-    const RelativeState after{dynamics::diff(b.x[k], b.x[p]), dynamics::diff(b.v[k], b.v[p])};
+  const double span = std::fabs(h);
+  for (int target = 1; target <= kMoonTarget; ++target) {
+    if (!settings.watched[static_cast<size_t>(target)]) continue;
+    if (target == kMoonTarget && earth_moon == nullptr) continue;
+    bool& before = encounter_before[static_cast<size_t>(s)][static_cast<size_t>(target)];
+    if (integrated_together(run.encounters, planet_of(target), s)) {
+      encounter_minima(object, run, s, target, settings, h, jd_end - h * kDaysPerYear, before, rows);
+      before = true;
+      continue;
+    }
+    before = false;
+    const TargetEnds ends = target_ends(run, start, earth_moon, target);
+    const RelativeState after{dynamics::diff(b.x[k], ends.end.position), dynamics::diff(b.v[k], ends.end.velocity)};
+    const RelativeState before_state{dynamics::diff(start.x[s], ends.start.position),
+                                     dynamics::diff(start.v[s], ends.start.velocity)};
     const bool forward = h > 0.0;
-    const RelativeState& earlier = forward ? before : after;
-    const RelativeState& later = forward ? after : before;
+    const RelativeState& earlier = forward ? before_state : after;
+    const RelativeState& later = forward ? after : before_state;
     if (!has_minimum(earlier, later)) continue;
-    const double span = std::fabs(h);
     const ClosestApproach found = refine_minimum(earlier, later, span);
     const double jd = (forward ? jd_end - span * kDaysPerYear : jd_end) + found.fraction * span * kDaysPerYear;
     if (found.distance >= settings.distance_au || !inside(settings, jd)) continue;
-    rows.push_back(row_of(object, EventKind::approach, planet, jd, found.distance,
+    rows.push_back(row_of(object, EventKind::approach, target, jd, found.distance,
                           found.speed / run.blocks.constants.auyr_per_kms));
   }
 }
@@ -87,11 +179,10 @@ void find_approaches(const SurveyObject& object, const GroupRun& run, const Step
 SurveyRow loss_row(const SurveyObject& object, const GroupRun& run, const StepStart& start, int s, double jd) {
   const dynamics::RemovalReason reason = run.encounters.removal_reason[s];
   if (reason == dynamics::RemovalReason::collision) {
-    for (const dynamics::CloseApproach& record : run.encounters.approaches) {
-      if (record.body != s || !record.collision) continue;
-      const double radius = run.bodies.radius[dynamics::planet_slot(kSurveyClass, record.planet)];
-      return row_of(object, EventKind::collision, record.planet, record.jd, record.dmin_rplan * radius,
-                    record.vp_kms);
+    for (const dynamics::CloseApproach& pass : run.encounters.passes) {
+      if (pass.body != s || !pass.collision) continue;
+      return row_of(object, EventKind::collision, pass.planet, pass.jd, pass.dmin_rplan * radius_of(run, pass.planet),
+                    pass.vp_kms);
     }
   }
   const double r = dynamics::norm(start.x[s]);
@@ -107,11 +198,16 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
   const double end_jd = h > 0.0 ? settings.to_jd : settings.from_jd;
   const int planets = run.blocks.counts.planets;
   auto start = std::make_unique<StepStart>();
+  PairFlags encounter_before{};
+  const bool apart = run.blocks.earth_moon.active();
+  std::array<EarthMoonEnd, 2> earth_moon{};  // at the step's start and end
   double T = 0.0;
   while (run.blocks.counts.total > planets) {
     remember(run, *start);
+    if (apart) earth_moon[0] = earth_moon_at(run, run.blocks.epoch_jd + T * kDaysPerYear);
     dynamics::take_step(run.blocks, run.bodies, run.encounters, T, h);
     const double jd = run.blocks.epoch_jd + T * kDaysPerYear;
+    if (apart) earth_moon[1] = earth_moon_at(run, jd);
     dynamics::SlotInts alive_now{};
     for (int k = planets + 1; k <= run.blocks.counts.total; ++k) alive_now[run.blocks.start_slot[k]] = 1;
     for (int s = kFirstObjectSlot; s < kFirstObjectSlot + static_cast<int>(group.size()); ++s) {
@@ -126,7 +222,7 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
     for (int k = planets + 1; k <= run.blocks.counts.total; ++k) {
       const int s = run.blocks.start_slot[k];
       find_approaches(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, k, settings, h, jd,
-                      outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
+                      apart ? earth_moon.data() : nullptr, encounter_before, outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
     }
     if (h > 0.0 ? jd >= end_jd : jd <= end_jd) return;
   }
@@ -134,13 +230,22 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
 
 }  // namespace
 
-void carry_planets(EpochPlanets& planets, double epoch_jd) {
+void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   planets.blocks = dynamics::SharedBlocks{};
   dynamics::store_constants(planets.blocks, kSurveyClass.central_mass);
-  planets.blocks.epoch_jd = epoch_jd;
   planets.bodies = dynamics::Bodies{};
-  dynamics::setup_planets(planets.blocks, planets.bodies, kSurveyClass);
-  dynamics::carry_planets_to_epoch(planets.blocks, planets.bodies, dynamics::kPlanetEpochJd);
+  planets.sky = sky;
+  sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
+}
+
+void track_the_moon(EpochPlanets& planets, const SurveySettings& settings) {
+  dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
+  if (!split.active()) return;
+  const double epoch = planets.blocks.epoch_jd;
+  split.track = std::make_shared<const dynamics::MoonTrack>(split.moon_geocentric,
+                                                            std::min(epoch, settings.from_jd) - kTrackMarginDays,
+                                                            std::max(epoch, settings.to_jd) + kTrackMarginDays,
+                                                            kTrackSpacingDays);
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,

@@ -9,6 +9,7 @@
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
 #include "dynamics/planet_setup.h"
+#include "sky/sky.h"
 #include "survey/survey_catalogue.h"
 #include "survey/survey_settings.h"
 #include "survey/survey_table.h"
@@ -22,14 +23,19 @@ inline constexpr dynamics::IntegrationClass kSurveyClass{};
 // Objects that share a run with the nine planets of the survey's class.
 inline constexpr int kGroupSize = dynamics::kMaxBodies - dynamics::kPlanetCount;
 
-// The planets of the survey's class carried from their table epoch to `epoch_jd`, as the
-// single run carries them; shared by every object of that epoch.
+// The planets of the survey's class at `epoch_jd` in a sky, set up as the single run sets
+// them up; shared by every object of that epoch.
 struct EpochPlanets {
   dynamics::SharedBlocks blocks;  // set up for the nine planets, epoch_jd the epoch
-  dynamics::Bodies bodies;        // planet slots 1..9 hold the carried states
+  dynamics::Bodies bodies;        // planet slots 1..9 hold their states at the epoch
+  sky::Sky sky = sky::Sky::table;  // the objects take their elements in this sky too
 };
 
-void carry_planets(EpochPlanets& planets, double epoch_jd);
+void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);
+
+// When the planets hold the Earth and the Moon apart: the Moon sampled over the span the
+// runs of that epoch cover (its epoch and the window, a few days beyond), shared by them.
+void track_the_moon(EpochPlanets& planets, const SurveySettings& settings);
 
 struct ObjectOutcome {
   std::vector<SurveyRow> rows;  // in the order found

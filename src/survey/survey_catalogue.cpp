@@ -108,6 +108,7 @@ SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const s
     if (object.designation.empty()) object.designation = object.packed;
     object.epoch_jd = catalogue::epoch_julian_date(record);
     object.elements = record.elements;
+    object.mean_motion = record.mean_motion;
     result.objects.push_back(std::move(object));
   });
   if (!wanted.empty()) result.objects = chosen_objects(result.objects, wanted, hits, warnings);

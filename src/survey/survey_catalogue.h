@@ -17,6 +17,7 @@ struct SurveyObject {
   std::string packed;       // columns 1-7, blanks trimmed
   double epoch_jd = 0.0;    // Julian date of the elements
   dynamics::OrbitalElements elements;
+  double mean_motion = 0.0;  // degrees per day, from the record
 };
 
 struct SurveyCatalogue {

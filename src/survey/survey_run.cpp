@@ -35,7 +35,8 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
     auto& slot = planets[objects[index].epoch_jd];
     if (!slot) {
       slot = std::make_unique<EpochPlanets>();
-      carry_planets(*slot, objects[index].epoch_jd);
+      carry_planets(*slot, objects[index].epoch_jd, settings.sky);
+      track_the_moon(*slot, settings);
     }
   }
 

@@ -3,8 +3,8 @@
 
 namespace survey {
 
-bool parse_planet_list(std::string_view text, std::array<bool, dynamics::kPlanetCount + 1>& watched) {
-  std::array<bool, dynamics::kPlanetCount + 1> chosen{};
+bool parse_planet_list(std::string_view text, WatchedTargets& watched) {
+  WatchedTargets chosen{};
   if (text == "all") {
     chosen.fill(true);
     chosen[0] = false;
@@ -15,8 +15,13 @@ bool parse_planet_list(std::string_view text, std::array<bool, dynamics::kPlanet
   for (;;) {
     const size_t comma = text.find(',', start);
     const std::string_view item = text.substr(start, comma == std::string_view::npos ? comma : comma - start);
-    if (item.size() != 1 || item[0] < '1' || item[0] > '9') return false;
-    chosen[static_cast<size_t>(item[0] - '0')] = true;
+    if (item == "moon") {
+      chosen[kMoonTarget] = true;
+    } else if (item.size() == 1 && item[0] >= '1' && item[0] <= '9') {
+      chosen[static_cast<size_t>(item[0] - '0')] = true;
+    } else {
+      return false;
+    }
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }

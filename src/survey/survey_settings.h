@@ -7,15 +7,23 @@
 #include <string_view>
 
 #include "dynamics/constants.h"
+#include "dynamics/earth_moon_split.h"
+#include "sky/sky.h"
 
 namespace survey {
+
+// Targets of a survey: planet numbers 1..9 and the Moon; entry 0 unused.
+inline constexpr int kMoonTarget = dynamics::kMoonNumber;
+using WatchedTargets = std::array<bool, kMoonTarget + 1>;
 
 struct SurveySettings {
   double from_jd = 0.0;  // start of the window, Julian date (TDB)
   double to_jd = 0.0;    // end of the window
-  // watched[k] for planet number k (1..9); entry 0 unused.
-  std::array<bool, dynamics::kPlanetCount + 1> watched{};
+  // watched[k] for planet number k (1..9) and the Moon (kMoonTarget, seen only where the
+  // sky holds the Earth and the Moon apart).
+  WatchedTargets watched{};
   double distance_au = 0.05;  // report minima of the distance below this
+  sky::Sky sky = sky::Sky::table;  // where the planets are at each object's epoch
 };
 
 // A survey asked for that cannot be run as asked (a window too long, an empty object
@@ -29,8 +37,9 @@ class SettingRefused : public std::runtime_error {
 
 namespace survey {
 
-// Reads a --planet value: one planet number 1..9, a comma-separated list of them, or
-// "all". Returns false (leaving `watched` unchanged) when the text is none of these.
-bool parse_planet_list(std::string_view text, std::array<bool, dynamics::kPlanetCount + 1>& watched);
+// Reads a --planet value: one planet number 1..9 or "moon", a comma-separated list of
+// them, or "all" (the planets and the Moon). Returns false (leaving `watched` unchanged)
+// when the text is none of these.
+bool parse_planet_list(std::string_view text, WatchedTargets& watched);
 
 }  // namespace survey

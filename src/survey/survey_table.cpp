@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "dynamics/constants.h"
+#include "dynamics/earth_moon_split.h"
 
 namespace survey {
 namespace {
@@ -18,6 +19,7 @@ constexpr std::array<const char*, 4> kEventNames = {"approach", "collision", "su
 constexpr double kMinutesPerDay = 1440.0;
 
 std::string planet_name(int planet) {
+  if (planet == dynamics::kMoonNumber) return "Moon";
   if (planet < 1 || planet > dynamics::kPlanetCount) return "";
   std::string_view name = dynamics::kPlanetNames[static_cast<size_t>(planet - 1)];
   return std::string(name.substr(0, name.find_last_not_of(' ') + 1));

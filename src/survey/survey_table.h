@@ -12,7 +12,7 @@ enum class EventKind { approach, collision, sun, ejection };
 struct SurveyRow {
   std::string designation;
   std::string packed;
-  int planet = 0;         // planet number 1..9; 0 for a fall into the Sun or an ejection
+  int planet = 0;         // planet number 1..9, 10 the Moon; 0 for a fall into the Sun or an ejection
   double jd = 0.0;        // Julian date (TDB) of the event
   double distance = 0.0;  // AU: to the planet, or to the Sun for a loss without planet
   double speed_kms = 0.0;  // relative to the planet, or heliocentric for a loss without planet

@@ -6,6 +6,7 @@
 
 #include "catalogue/catalogue_file.h"
 #include "catalogue/catalogue_record.h"
+#include "dynamics/constants.h"
 #include "test_support/temp_dir.h"
 
 namespace {
@@ -97,9 +98,11 @@ TEST(CatalogueRecord, DesignationMatchIsExactOverSevenColumns) {
   EXPECT_TRUE(catalogue::designation_matches("", "       "));
 }
 
-// Every record of the published catalogue reads, with elements in their ranges and an
-// epoch of 2019-07-02 (JD 2458666.5).
+// Every record of the published catalogue reads, with elements in their ranges, an
+// epoch of 2019-07-02 (JD 2458666.5), and a mean motion that is the semimajor axis's by
+// Kepler's third law (n^2 a^3 = k^2) to the rounding of the two fields.
 TEST(CatalogueRecord, WholePublishedCatalogueReads) {
+  constexpr double kGaussK = 0.01720209895;  // radians per day
   const std::filesystem::path full = std::filesystem::path(SKYTRAK_SHARED_DATA) / "NEA-2019-07-02.txt";
   if (!std::filesystem::exists(full)) GTEST_SKIP() << "no shared catalogue at " << full;
   std::ifstream in(full);
@@ -115,6 +118,10 @@ TEST(CatalogueRecord, WholePublishedCatalogueReads) {
     ASSERT_TRUE(el.i >= 0 && el.i <= 180) << line;
     ASSERT_TRUE(el.m >= 0 && el.m < 360 && el.node >= 0 && el.node < 360 && el.peri >= 0 && el.peri < 360) << line;
     ASSERT_EQ(catalogue::epoch_julian_date(record), 2458666.5) << line;
+    const double n = record.mean_motion * dynamics::kDegToRad;
+    // a is rounded to 5e-8 AU, n to 5e-9 degrees per day.
+    const double rounding = 3.0 * 5e-8 / el.a + 2.0 * 5e-9 / record.mean_motion;
+    ASSERT_NEAR(n * n * el.a * el.a * el.a / (kGaussK * kGaussK), 1.0, rounding) << line;
     if (el.a >= 0.9 && el.a <= 1.1) ++in_range;
   }
   EXPECT_EQ(count, 20060);

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/version_flag.h"
+#include "test_support/temp_dir.h"
 
 namespace {
 
@@ -77,6 +79,14 @@ TEST(CommandLine, WrongCommandLinesGiveOneLineAndTheHintWithStatusTwo) {
       {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2399999.5", "--name", "X", "--span", "1", "--step",
         "0.01"},
        "Run 'skytrak3d run --help' for usage."},
+      // A sky is named exactly.
+      {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2458666.5", "--name", "X", "--span", "1", "--step",
+        "0.01", "--sky", "Table"},
+       "Run 'skytrak3d run --help' for usage."},
+      {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "sun"},
+       "Run 'skytrak3d survey --help' for usage."},
+      {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "1"},
+       "Run 'skytrak3d survey --help' for usage."},
   };
   for (const Case& c : cases) {
     const Outcome outcome = run(c.args);
@@ -117,6 +127,36 @@ TEST(CommandLine, FindWithoutMatchIsAUsageError) {
   EXPECT_EQ(none.status, 2);
   EXPECT_EQ(none.out, "");
   EXPECT_EQ(lines_of(none.err).front(), "skytrak3d: no object matches \"no such rock\" in the catalogue");
+}
+
+// --sky reaches the planets' set-up: the survey's table of the sample catalogue over
+// 2020 H1 starts in the ephemeris sky, and the path of a one-year run of Apophis in the
+// table sky, unless told otherwise.
+std::string sample_survey(const std::string& sky) {
+  std::vector<std::string> args = {"survey", "--catalogue", std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat",
+                                   "--from", "2458849.5", "--to", "2459031.5", "--distance", "0.2", "--jobs", "1"};
+  if (!sky.empty()) args.insert(args.end(), {"--sky", sky});
+  return run(args).out;
+}
+
+std::string apophis_path(const std::string& sky) {
+  const test_support::TempDir folder;
+  std::vector<std::string> args = {"run", "--planet", "3", "--object", "99942", "--catalogue",
+                                   std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", "--span", "1", "--step", "0.1",
+                                   "--out", folder.path().string()};
+  if (!sky.empty()) args.insert(args.end(), {"--sky", sky});
+  EXPECT_EQ(run(args).status, 0);
+  std::ifstream in(folder.path() / "99942  .xyz");
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(CommandLine, SurveyDefaultsToTheEphemerisSkyAndRunToTheTable) {
+  EXPECT_EQ(sample_survey(""), sample_survey("ephemeris"));
+  EXPECT_NE(sample_survey(""), sample_survey("table"));
+  const std::string run_default = apophis_path("");
+  ASSERT_FALSE(run_default.empty());
+  EXPECT_EQ(run_default, apophis_path("table"));
+  EXPECT_NE(run_default, apophis_path("ephemeris"));
 }
 
 }  // namespace

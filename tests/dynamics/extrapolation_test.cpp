@@ -35,7 +35,7 @@ TEST(Sextra, MasslessPairFollowsKeplerOrbits) {
   for (double H : {0.0005, -0.002, 0.01}) {
     EncounterState z = y;
     double t = 0.25, distance = 0.0;
-    extrapolation_step(blocks, 0.0, H, 1e-10, t, z, distance);
+    extrapolation_step(blocks, EncounterPlanet{0.0}, H, 1e-10, t, z, distance);
     EXPECT_DOUBLE_EQ(t, 0.25 + H);
     Vec3 Pk = P, Vk = Vp, Bk = B, Wk = Vb;
     double rp = norm(P), rb = norm(B), e = 0.0, q = 0.0;
@@ -72,7 +72,7 @@ TEST(Sextra, KeepsThePlanetocentricEnergyThroughPericentre) {
   };
   const double before = energy(y);
   double t = 0.0, distance = 0.0;
-  for (int n = 0; n < 20; ++n) extrapolation_step(blocks, m, 0.0002, 1e-10, t, y, distance);
+  for (int n = 0; n < 20; ++n) extrapolation_step(blocks, EncounterPlanet{m}, 0.0002, 1e-10, t, y, distance);
   // Over 0.004 yr the Sun's tide on a 0.01 AU pair changes the energy by well under 1%.
   EXPECT_NEAR(energy(y), before, 0.01 * std::fabs(before));
   EXPECT_GT(y[7] - y[1], 0.005);  // well past the planet

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "dynamics/conic.h"
+#include "dynamics/earth_moon_split.h"
 #include "survey/group_survey.h"
 
 namespace {
@@ -40,7 +41,7 @@ SurveySettings month_after_epoch() {
 // 0.02 AU / 10 km/s = 3.46 d (a little less, the Earth pulling it in).
 TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch);
+  carry_planets(planets, kEpoch, sky::Sky::table);
   const int earth = dynamics::planet_slot(kSurveyClass, 3);
   const Vec3 toward = {0.6, 0.8, 0.0};
   const double distance = 0.02, speed = 10.0 * dynamics::kAuYrPerKmS;
@@ -68,7 +69,7 @@ TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
 // radii, 0.0053 AU): lost at the first step, judged from its state at the step's start.
 TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch);
+  carry_planets(planets, kEpoch, sky::Sky::table);
   SurveyObject object{"Grazer", "X0002", kEpoch, {1.0, 0.999, 10.0, 30.0, 40.0, 0.0}};
   const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, month_after_epoch());
   ASSERT_EQ(outcome[0].rows.size(), 1u);
@@ -81,6 +82,38 @@ TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
   std::ostringstream table;
   write_table(table, outcome[0].rows);
   EXPECT_NE(table.str().find(",Sun,"), std::string::npos);
+}
+
+// In the ephemeris sky the Moon is a target of its own: an object 100,000 km from it,
+// crossing the ecliptic at 20 km/s relative speed (nearly straight over its 1.4 hours),
+// passes at the distance it is aimed at, or hits the Moon when aimed at its centre.
+TEST(SurveyLosses, ObjectAimedAtTheMoonPassesOrHits) {
+  EpochPlanets planets;
+  carry_planets(planets, kEpoch, sky::Sky::ephemeris);
+  const int barycentre = dynamics::planet_slot(kSurveyClass, dynamics::kEarthNumber);
+  const dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
+  const Vec3 moon = dynamics::earth_and_moon(split, planets.bodies.x[barycentre], kEpoch).moon;
+  const Vec3 moon_v = dynamics::earth_and_moon_velocities(split, planets.bodies.v[barycentre], kEpoch).moon;
+  const double start = 100000.0 * dynamics::kKmToAu, speed = 20.0 * dynamics::kAuYrPerKmS;
+  const double straight_days = start / speed * dynamics::kDaysPerYear;
+  for (const double miss_km : {20000.0, 0.0}) {  // miss along x, coming along z
+    const Vec3 X{moon[0] + miss_km * dynamics::kKmToAu, moon[1], moon[2] - start};
+    SurveyObject object{"Moon grazer", "X0003", kEpoch, elements_of(X, {moon_v[0], moon_v[1], moon_v[2] + speed})};
+    SurveySettings settings = month_after_epoch();
+    settings.watched = {};
+    settings.watched[kMoonTarget] = true;
+    settings.sky = sky::Sky::ephemeris;
+    const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, settings);
+    std::ostringstream table;
+    write_table(table, outcome[0].rows);
+    ASSERT_EQ(outcome[0].rows.size(), 1u) << table.str();
+    const SurveyRow& row = outcome[0].rows[0];
+    EXPECT_NE(table.str().find(",Moon,"), std::string::npos) << table.str();
+    EXPECT_NEAR(row.jd, kEpoch + straight_days, 0.01 * straight_days) << miss_km;
+    EXPECT_EQ(row.event, miss_km > 0.0 ? EventKind::approach : EventKind::collision) << miss_km;
+    EXPECT_NEAR(row.distance, miss_km * dynamics::kKmToAu, miss_km > 0.0 ? 0.01 * miss_km * dynamics::kKmToAu : 1737.4 * dynamics::kKmToAu);
+    EXPECT_NEAR(row.speed_kms, 20.0, miss_km > 0.0 ? 0.2 : 5.0);  // a hit speeds up falling in
+  }
 }
 
 }  // namespace

@@ -6,14 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "reference_minima.h"
+#include "dynamics/constants.h"
 #include "survey/survey_run.h"
 
 namespace {
@@ -33,8 +37,8 @@ std::string trimmed(const std::string& text) {
   return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Rows with t_sigma "< 00:01" and a distance below 0.15 AU.
-std::vector<PublishedRow> well_known_rows(std::ifstream& in) {
+// Rows with t_sigma "< 00:01" and a distance below max_au.
+std::vector<PublishedRow> well_known_rows(std::ifstream& in, double max_au) {
   std::vector<PublishedRow> rows;
   std::string line;
   std::getline(in, line);
@@ -44,7 +48,7 @@ std::vector<PublishedRow> well_known_rows(std::ifstream& in) {
     for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
     if (f.size() < 11 || f[10] != "< 00:01") continue;
     const double distance = std::stod(f[5]);
-    if (distance < 0.15) rows.push_back({trimmed(f[1]), std::stod(f[3]), distance});
+    if (distance < max_au) rows.push_back({trimmed(f[1]), std::stod(f[3]), distance});
   }
   return rows;
 }
@@ -61,7 +65,7 @@ bool survey_well_known(Fixture& f) {
   std::ifstream cad(kData + "/cad-2020-H1.csv");
   const std::string catalogue_path = kData + "/NEA-2019-07-02.txt";
   if (!cad || !std::ifstream(catalogue_path)) return false;
-  f.published = well_known_rows(cad);
+  f.published = well_known_rows(cad, 0.15);
   std::vector<std::string> wanted;
   for (const PublishedRow& row : f.published) wanted.push_back(row.packed);
   std::ostringstream warnings;
@@ -146,6 +150,69 @@ TEST(SurveyRealSky, PublishedApproachesByDistanceBand) {
   EXPECT_GE(static_cast<double>(close_in_time), 0.61 * static_cast<double>(f.published.size()));
   EXPECT_LE(quantile(dt_all, 0.5), 0.01);
   EXPECT_LE(quantile(dd_all, 0.5), 0.0003);
+}
+
+// The ephemeris sky against the published table: the rows of well-known times under
+// 0.2 AU whose 2019 record has U <= 3 (column 106), from the Earth's centre; percentiles
+// printed by distance band and by U. Also 1997 XF11 in 2028 and 2005 YU55 in 2011
+// (backwards) of close-approaches.md.
+TEST(SurveyRealSky, EphemerisSkyAgreesWithThePublishedApproaches) {
+  std::ifstream cad(kData + "/cad-2020-H1.csv"), records(kData + "/NEA-2019-07-02.txt");
+  if (!cad || !records) GTEST_SKIP() << "shared data not found in " << kData;
+  std::map<std::string, int> codes;
+  for (std::string line; std::getline(records, line);) {
+    if (line.size() > 105 && std::isdigit(static_cast<unsigned char>(line[105]))) codes[trimmed(line.substr(0, 7))] = line[105] - '0';
+  }
+  std::vector<PublishedRow> published;
+  std::vector<std::string> wanted;
+  for (const PublishedRow& row : well_known_rows(cad, 0.2)) {
+    if (codes.count(row.packed) == 0 || codes[row.packed] > 3) continue;
+    published.push_back(row);
+    wanted.push_back(row.packed);
+  }
+  std::ostringstream warnings;
+  const SurveyCatalogue catalogue = read_survey_catalogue(kData + "/NEA-2019-07-02.txt", wanted, warnings);
+  SurveySettings settings;
+  settings.from_jd = 2458849.5;
+  settings.to_jd = 2459031.5;
+  settings.watched[3] = true;
+  settings.distance_au = 0.21;
+  settings.sky = sky::Sky::ephemeris;
+  const SurveyResult result = survey_objects(catalogue.objects, all_indices(catalogue.objects.size()), settings, 2, nullptr);
+  std::map<std::string, std::pair<std::vector<double>, std::vector<double>>> sets;  // |dt| min, |ddist| %
+  for (const PublishedRow& row : published) {
+    const SurveyRow* found = nearest_row(result, row.packed, row.jd);
+    if (found == nullptr) continue;
+    const double band = row.distance < 0.02 ? 0.0 : row.distance < 0.05 ? 0.02 : row.distance < 0.1 ? 0.05 : 0.1;
+    for (const std::string& set : {std::string("all"), "from " + std::to_string(band).substr(0, 4) + " AU",
+                                   "U " + std::to_string(codes[row.packed])}) {
+      sets[set].first.push_back(std::fabs(found->jd - row.jd) * 1440.0);
+      sets[set].second.push_back(100.0 * std::fabs(found->distance - row.distance) / row.distance);
+    }
+  }
+  for (const auto& [set, d] : sets) {
+    std::printf("%s: %zu rows, |dt| median %.3f p95 %.3f min, |ddist| median %.5f p95 %.5f %%\n", set.c_str(),
+                d.first.size(), quantile(d.first, 0.5), quantile(d.first, 0.95), quantile(d.second, 0.5),
+                quantile(d.second, 0.95));
+  }
+  ASSERT_GT(published.size(), 100u);
+  EXPECT_GE(static_cast<double>(sets["all"].first.size()), 0.99 * static_cast<double>(published.size()));
+  EXPECT_LE(quantile(sets["all"].first, 0.5), 0.5);
+  EXPECT_LE(quantile(sets["all"].second, 0.5), 0.002);
+  // Published time and distance; YU55's time is only the day.
+  const std::tuple<const char*, double, double, double> passes[] = {{"35396", 2462070.780556, 929228.0, 2.0},
+                                                                    {"U8635", 2455874.0, 324900.0, 720.0}};
+  for (const auto& [packed, jd, km, minutes] : passes) {
+    const SurveyCatalogue one = read_survey_catalogue(kData + "/NEA-2019-07-02.txt", {packed}, warnings);
+    ASSERT_EQ(one.objects.size(), 1u) << packed;
+    settings.from_jd = jd - 2.0;
+    settings.to_jd = jd + 2.0;
+    const SurveyResult passed = survey_objects(one.objects, {0}, settings, 1, nullptr);
+    ASSERT_EQ(passed.rows.size(), 1u) << packed;
+    std::printf("%s: JD %.5f, %.0f km\n", packed, passed.rows[0].jd, passed.rows[0].distance / dynamics::kKmToAu);
+    EXPECT_NEAR(passed.rows[0].jd, jd, minutes / 1440.0) << packed;
+    EXPECT_NEAR(passed.rows[0].distance / dynamics::kKmToAu, km, 0.01 * km) << packed;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+// Where the planets are at an object's epoch: the planet table carried there, or the
+// ephemeris series of the sky itself (docs/sky.md).
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace sky {
+
+enum class Sky {
+  table,      // the built-in planet table of JD 2451400.5 carried to the epoch
+  ephemeris,  // the planets of the ephemeris series at the epoch, velocities fitted
+};
+
+// The name of a sky as the command line spells it: "table" or "ephemeris".
+std::string_view sky_name(Sky sky);
+
+// The sky of a name given by sky_name; nothing for any other text.
+std::optional<Sky> parse_sky(std::string_view name);
+
+}  // namespace sky
