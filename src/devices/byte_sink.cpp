@@ -76,8 +76,16 @@ bool ByteSink::open(const std::string& path) {
   reason_.clear();
   buffer_.clear();
   buffer_.reserve(kBufferBytes);
-  // A link given as the name is written through: its target is the file replaced,
-  // the link stays a link. A link to nowhere is refused with the system's reason.
+  if (is_special_file(path)) {
+    // A device or a pipe (/dev/null, /dev/full, a FIFO, /dev/stdout on a pipe), also
+    // through links, is written in place: there is nothing to replace, and renaming
+    // over it would put a plain file in its stead.
+    file_ = std::fopen(path.c_str(), "wb");
+    if (file_ == nullptr) fail("cannot open");
+    return file_ != nullptr;
+  }
+  // A link to a file is written through: its target is the file replaced, the link
+  // stays a link. A link to nowhere is refused with the system's reason.
   std::string real_path = path;
   std::error_code link_error;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, link_error))) {
@@ -87,13 +95,6 @@ bool ByteSink::open(const std::string& path) {
       fail("cannot open");
       return false;
     }
-  }
-  if (is_special_file(real_path)) {
-    // A device or a pipe (/dev/null, /dev/full, a FIFO) is written in place: there is
-    // nothing to replace, and renaming over it would put a plain file in its stead.
-    file_ = std::fopen(real_path.c_str(), "wb");
-    if (file_ == nullptr) fail("cannot open");
-    return file_ != nullptr;
   }
   real_path_ = real_path;
   const int fd = create_temp_beside(real_path, temp_path_);

@@ -4,8 +4,9 @@
 // A file is never left half-written under its real name: the bytes go to a temporary
 // file in the same folder, which is renamed into place only when everything reached
 // it, and removed when anything failed (a full disk, a file-size limit, a lost sink).
-// A device or a pipe given as the name (/dev/null) is written in place; a link is
-// written through, its target replaced, so no device, pipe or link is ever renamed
+// A device or a pipe given as the name (/dev/null, /dev/stdout on a pipe), also
+// through a link, is written in place; a link to a file is written through, its
+// target replaced, so no device, pipe or link is ever renamed
 // over. The temporary file is a new name opened with O_EXCL: a link planted under
 // such a name is never followed. SIGINT and SIGTERM remove it too, once the program
 // installed devices::remove_temp_files_on_signals.

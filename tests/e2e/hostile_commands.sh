@@ -14,10 +14,8 @@ ln -s victim out.csv.partial
 echo "old table" >target.csv
 ln -s target.csv link.csv
 fixtures=$(ls -A)
-
 window=(--catalogue nea.dat --from 2458566.5 --to 2458600.5)
 elements=(--planet 3 --elements 1.2,0.3,5,10,20,30,2458666.5 --name HOSTILE)
-
 # status | text on stderr | files left (space-separated) | command line
 cases=(
   "0|||survey ${window[*]} --csv null"
@@ -47,7 +45,6 @@ cases=(
   "2|--span: not a number||run ${elements[*]} --span nan --step 0.1"
   "2|--step: the output step must be above 0||run ${elements[*]} --span 1 --step 0"
   "2|--step: not a number||run ${elements[*]} --span 1 --step nan"
-  "2|--view: the focus must be S, P or A||run ${elements[*]} --span 1 --step 0.1 --view S,1,-inf,0"
 )
 
 for entry in "${cases[@]}"; do
@@ -64,6 +61,10 @@ done
 [ "$(cat victim)" = "victim" ] || fail "the link planted at out.csv.partial was followed"
 [ -L link.csv ] && head -1 target.csv | grep -q '^designation,' || fail "link.csv replaced, or its target not written"
 
+# A link to a pipe (as /dev/stdout may be) is written in place, the pipe and link kept.
+mkfifo fifo && ln -s fifo fifo.link && { cat fifo >from_fifo.csv & }
+"$SKYTRAK3D" survey "${window[@]}" --csv fifo.link 2>err.txt && wait || fail "--csv to a pipe:" "$(cat err.txt)"
+grep -q '^designation,' from_fifo.csv && [ -p fifo ] && [ -L fifo.link ] || fail "the pipe was not written in place"
 # The standard output on a full device, and a save beyond the file-size limit: status 1.
 status=0
 "$SKYTRAK3D" survey "${window[@]}" >full 2>err.txt || status=$?
