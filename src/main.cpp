@@ -2,6 +2,7 @@
 // dialogue; with arguments it hands them to the command line.
 #include <unistd.h>
 
+#include <csignal>
 #include <iostream>
 
 #include "app/catalogue.h"
@@ -11,8 +12,16 @@
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/command_line.h"
+#include "devices/temp_file_cleanup.h"
 
 int main(int argc, char** argv) {
+  // A file-size limit (ulimit -f) fails a write like a full disk, reported and cleaned
+  // up, instead of killing the program with a cut file behind it; a closed pipe fails
+  // the write to the standard output, reported with status 1. An interrupted program
+  // removes its temporary files before it ends.
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
+  devices::remove_temp_files_on_signals();
   if (argc > 1) return cli::run_command_line(argc, argv, std::cout, std::cerr);
   return app::run_main(std::cin, std::cout, std::cerr, [](app::Console& console) {
     app::Stages stages;

@@ -1,7 +1,6 @@
 // The dialogue from the greeting to the end of the program, and its exit status.
 #include "app/program.h"
 
-#include <csignal>
 #include <new>
 
 #include "app/plot_failure.h"
@@ -17,9 +16,6 @@ void run_program(Console& console, RunState& state, const Stages& stages) {
 
 int run_main(std::istream& in, std::ostream& out, std::ostream& err,
              const std::function<Stages(Console&)>& make_stages) {
-  // A file-size limit (ulimit -f) must fail the write like a full disk, reported and
-  // cleaned up, instead of killing the program with a cut file behind it.
-  std::signal(SIGXFSZ, SIG_IGN);
   Console console(in, out);
   RunState state;
   const auto fail = [&](const char* what) {

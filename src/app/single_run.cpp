@@ -9,6 +9,7 @@
 #include "app/run_stage.h"
 #include "app/start_dialogue.h"
 #include "app/view_dialogue.h"
+#include "plot/plotix.h"
 #include "sky/object_elements.h"
 #include "textio/plain_text.h"
 
@@ -36,16 +37,17 @@ void take_object(const HandElements& hand, RunState& state) {
   if (!dynamics::epoch_accepted(hand.epoch_jd)) throw RunRefused("elements: the epoch must be in [2400000, 2480000]");
   state.elements = hand.elements;
   state.blocks.epoch_jd = hand.epoch_jd;
-  state.name28 = hand.name;
+  state.name28 = textio::utf8_prefix(hand.name, catalogue::kName28Width);
   state.name28.resize(catalogue::kName28Width, ' ');
-  state.name7 = state.name28.substr(0, catalogue::kDesignationWidth);
+  state.name7 = textio::utf8_prefix(state.name28, catalogue::kDesignationWidth);
+  state.name7.resize(catalogue::kDesignationWidth, ' ');
 }
 
 }  // namespace
 
 void read_back_run(RunState& state) { read_back(state, coordinates_file_name(state.name7)); }
 
-void single_run(const SingleRunRequest& request, std::ostream& out) {
+SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) {
   RunState state;
   state.ipl = request.planet;
   state.sysname = make_sysname(state.ipl);
@@ -65,13 +67,17 @@ void single_run(const SingleRunRequest& request, std::ostream& out) {
   read_back_run(state);
   set_view_focus(state);  // the focus on the object needs the path read back
   state.anim = false;
+  SingleRunOutcome outcome;
   for (const PlotOutput output : request.formats) {
-    if (output != PlotOutput::screen) plot_picture(state, output);
+    if (output == PlotOutput::screen) continue;
+    plot_picture(state, output);
+    outcome.pictures_written = outcome.pictures_written && !plotix::file_write_failed();
   }
   if (request.formats.contains(PlotOutput::screen)) {
     state.anim = request.animate;
-    plot_picture(state, PlotOutput::screen);
+    outcome.window_shown = plot_picture(state, PlotOutput::screen);
   }
+  return outcome;
 }
 
 }  // namespace app

@@ -44,10 +44,17 @@ class RunRefused : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What became of the pictures asked for, so that the command line can give a failed save
+// its exit status and a window that could not be shown its hint.
+struct SingleRunOutcome {
+  bool pictures_written = true;  // every picture file asked for was written
+  bool window_shown = false;     // the window asked for was shown (and closed by the user)
+};
+
 // Checks the request (elements, epoch, span and step), then becomes the working folder,
 // integrates, writes the coordinates and close-approach files there, reads the path back
 // and draws the pictures. The run's lines go to `out`.
-void single_run(const SingleRunRequest& request, std::ostream& out);
+SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out);
 
 // Reads the coordinates file of the run's object back from the working folder.
 void read_back_run(RunState& state);

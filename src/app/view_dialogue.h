@@ -21,7 +21,8 @@ void measure_distances(View& view);
 // and the observer's x, y, z to two decimals, e.g. "P,3.12,-2.40,1.77".
 std::string view_prompt_form(const View& view);
 // The view from the texts of the view prompt's first four answers: the focus letter S,
-// P or A (any case) and the observer's x, y, z in the console's number syntax. False,
+// P or A (any case) and the observer's x, y, z in the console's number syntax, which
+// has no NaN or infinity and refuses values beyond the range of a float. False,
 // with the view unchanged, when one of them is not that.
 bool parse_view(std::string_view focus, std::string_view x, std::string_view y, std::string_view z, View& view);
 // Both, from the focus letter and the observer's position in state.view.

@@ -44,7 +44,7 @@ CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& 
 CatalogueFile::CatalogueFile(const std::filesystem::path& file, std::size_t chunk_bytes)
     : name_(file.filename().string()), chunk_(chunk_bytes), buffer_(chunk_bytes) {
   file_ = std::fopen(file.c_str(), "rb");
-  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + file.string() + ")");
+  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + file.string() + ")" + reason());
 }
 
 CatalogueFile::~CatalogueFile() {

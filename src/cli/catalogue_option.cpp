@@ -35,7 +35,7 @@ void add_catalogue_option(CLI::App& command, std::string& file) {
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
   catalogue::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
   std::vector<catalogue::CatalogueRecord> found = catalogue::look_up_catalogue(catalogue, text);
-  if (found.empty()) throw UsageError("no object matches \"" + text + "\" in the catalogue");
+  if (found.empty()) throw UsageError("no object matches \"" + textio::printable(text) + "\" in the catalogue");
   return found;
 }
 

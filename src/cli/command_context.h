@@ -15,6 +15,7 @@ struct CommandContext {
   std::ostream& out;
   std::ostream& err;
   int status = kExitOk;
+  bool checks_only = false;  // parse and check the options, then stop before the work
 };
 
 // A wrong command line found by a subcommand's action (an object not found, a value that

@@ -3,10 +3,13 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
 
 #include "app/plot_failure.h"
 #include "cli/subcommands.h"
 #include "cli/version_flag.h"
+#include "textio/plain_text.h"
 
 namespace cli {
 
@@ -30,21 +33,44 @@ std::string selected_command(const CLI::App& program) {
   return command;
 }
 
-}  // namespace
+// The status, made 1 with a message when the standard output lost anything: a script
+// must not take a table or a listing that went to a full disk for a whole one.
+int checked_output(std::ostream& out, std::ostream& err, int status) {
+  errno = 0;
+  out.flush();
+  if (out || status != kExitOk) return status;
+  err << kProgram << ": cannot write to the standard output"
+      << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
+  return kExitFailure;
+}
 
-int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool checks_only) {
   CLI::App program(kDescription, kProgram);
   add_version_flag(program);
   program.require_subcommand(1);
   CommandContext context{out, err};
+  context.checks_only = checks_only;
   for (AddSubcommand add : subcommands()) add(program, context);
 
+  // A first word that is no option and no command is named as such: CLI11 would only
+  // say that a subcommand is required.
+  const auto is_command = [&program](const std::string& word) {
+    for (const CLI::App* sub : program.get_subcommands({})) {
+      if (sub->check_name(word)) return true;
+    }
+    return false;
+  };
+  if (argc > 1 && argv[1][0] != '-' && !is_command(argv[1])) {
+    report_usage_error(err, "unknown command: " + textio::printable(argv[1]), kProgram);
+    return kExitUsage;
+  }
   try {
     program.parse(argc, argv);
   } catch (const CLI::Success& done) {  // --help or --version
     return program.exit(done, out, err);
   } catch (const CLI::ParseError& error) {
-    report_usage_error(err, error.what(), selected_command(program));
+    // CLI11's own messages echo the values as given: escaped here, one line each.
+    report_usage_error(err, textio::printable(error.what()), selected_command(program));
     return kExitUsage;
   } catch (const UsageError& error) {
     report_usage_error(err, error.what(), selected_command(program));
@@ -56,8 +82,17 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
     err << kProgram << ": " << error.what() << '\n';
     return kExitFailure;
   }
-  out.flush();
-  return context.status;
+  return checked_output(out, err, context.status);
+}
+
+}  // namespace
+
+int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  return parse_and_run(argc, argv, out, err, false);
+}
+
+int check_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  return parse_and_run(argc, argv, out, err, true);
 }
 
 }  // namespace cli

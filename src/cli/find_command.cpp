@@ -28,6 +28,7 @@ void add_find_command(CLI::App& program, CommandContext& context) {
   find->add_option("TEXT", options->text, "Designation or part of the name")->required();
   add_catalogue_option(*find, options->catalogue);
   find->callback([options, &context] {
+    if (context.checks_only) return;
     for (const catalogue::CatalogueRecord& record : look_up(options->catalogue, options->text)) {
       context.out << record_line(record);
     }

@@ -11,6 +11,7 @@
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
+#include "cli/number_checks.h"
 #include "cli/sky_option.h"
 #include "cli/version_flag.h"
 #include "dynamics/constants.h"
@@ -47,7 +48,7 @@ int planet_number(const std::string& text) {
     name = textio::lower_case(name.substr(0, name.find(' ')));
     if (text == std::to_string(n) || textio::lower_case(text) == name) return n;
   }
-  throw UsageError("--planet: \"" + text + "\" is neither 1..9 nor a planet's name");
+  throw UsageError("--planet: \"" + textio::printable(text) + "\" is neither 1..9 nor a planet's name");
 }
 
 catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
@@ -55,7 +56,7 @@ catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   if (found.size() > 1) {
     std::string list;
     for (const catalogue::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);
-    throw UsageError("--object \"" + options.object + "\" matches " + std::to_string(found.size()) +
+    throw UsageError("--object \"" + textio::printable(options.object) + "\" matches " + std::to_string(found.size()) +
                      " records; name one of them:" + list);
   }
   return found.front();
@@ -81,7 +82,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   request.step = options.step;
   const std::vector<std::string>& view = options.view;
   if (!app::parse_view(view[0], view[1], view[2], view[3], request.view)) {
-    throw UsageError("--view: the focus must be S, P or A and the observer's position three numbers");
+    throw UsageError("--view: the focus must be S, P or A and the observer's position three finite numbers");
   }
   for (const std::string& format : options.save) request.formats.insert(kSaveFormats.at(format));
   if (options.show) request.formats.insert(app::PlotOutput::screen);
@@ -92,8 +93,13 @@ app::SingleRunRequest request_of(const RunOptions& options) {
 
 void run(const RunOptions& options, CommandContext& context) {
   const app::SingleRunRequest request = request_of(options);
+  if (context.checks_only) return;
   try {
-    app::single_run(request, context.out);
+    const app::SingleRunOutcome outcome = app::single_run(request, context.out);
+    if (!outcome.pictures_written) context.status = kExitFailure;
+    if (options.show && !outcome.window_shown) {
+      context.err << "skytrak3d: --show: no window could be shown; --save FORMAT writes the picture to a file\n";
+    }
   } catch (const app::RunRefused& refusal) {
     throw UsageError(refusal.what());
   }
@@ -111,12 +117,17 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   CLI::Option* elements = run_app->add_option("--elements", options->elements, "Elements by hand")
                               ->type_name("a,e,i,node,peri,M,epochJD")
                               ->delimiter(',')
-                              ->expected(7);
+                              ->expected(7)
+                              ->check(hand_entry_number());
   object->excludes(elements);
   run_app->add_option("--name", options->name, "Name of the object given by --elements")->needs(elements);
   add_catalogue_option(*run_app, options->catalogue);
-  run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")->required();
-  run_app->add_option("--step", options->step, "Output step, years")->required();
+  run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")
+      ->required()
+      ->check(finite_number());
+  run_app->add_option("--step", options->step, "Output step, years")
+      ->required()
+      ->check(above_zero("the output step must be above 0"));
   run_app->add_option("--view", options->view, "Focus (S, P or A) and observer's position x,y,z")
       ->type_name("F,x,y,z")
       ->delimiter(',')

@@ -7,7 +7,9 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/number_checks.h"
 #include "cli/sky_option.h"
+#include "cli/table_output.h"
 #include "cli/version_flag.h"
 #include "survey/survey_driver.h"
 
@@ -33,15 +35,20 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   auto o = std::make_shared<SurveyCommandOptions>();
   command->add_option("--catalogue", o->catalogue, "Catalogue of one-line orbits (bad records are skipped)")
       ->required();
-  command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")->required();
-  command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")->required();
+  command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")
+      ->required()
+      ->check(finite_number());
+  command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")
+      ->required()
+      ->check(finite_number());
   command->add_option("--planet", o->planets, "Planet number 1-9 or moon, a list like 2,3,moon, or all")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
       ->capture_default_str()
-      ->check(CLI::PositiveNumber);
-  command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core)")->check(CLI::PositiveNumber);
-  command->add_option("--csv", o->csv, "Write the table to this file (atomically) instead of standard output");
+      ->check(above_zero());
+  command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core, at most one per group of objects)")
+      ->check(above_zero());
+  command->add_option("--csv", o->csv, "Write the table to this file (it appears whole, or not at all) instead of standard output");
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
   o->survey.settings.sky = sky::Sky::ephemeris;
   add_sky_option(*command, o->survey.settings.sky);
@@ -54,8 +61,9 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
     }
     o->survey.catalogue = o->catalogue;
     o->survey.object_list = o->objects;
-    o->survey.csv = o->csv;
-    context.status = survey::run_survey(o->survey, context.out, context.err, ::isatty(STDERR_FILENO) != 0);
+    if (context.checks_only) return;
+    context.status = survey::run_survey(o->survey, table_writer(o->csv, context.out), context.err,
+                                        ::isatty(STDERR_FILENO) != 0);
   });
 }
 

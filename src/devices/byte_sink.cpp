@@ -5,8 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+#include "devices/file_version.h"
+#include "devices/temp_file_cleanup.h"
 
 namespace devices {
 
@@ -36,6 +40,16 @@ bool is_special_file(const std::string& path) {
          !std::filesystem::is_directory(status);
 }
 
+// Renames `from` to `to` only when nothing is called `to`; else false with errno EEXIST.
+// Where the file system cannot rename so, a hard link does the same, then the old name goes.
+bool publish_without_replacing(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
 }  // namespace
 
 ByteSink::~ByteSink() { discard(); }
@@ -44,11 +58,18 @@ void ByteSink::discard() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
   if (!temp_path_.empty()) std::remove(temp_path_.c_str());
-  temp_path_.clear();
+  forget_temp_name();
+}
+
+bool ByteSink::open_new(const std::string& path, const std::string& version_base) {
+  const bool opened = open(path);
+  version_base_ = version_base;
+  return opened;
 }
 
 bool ByteSink::open(const std::string& path) {
   discard();
+  version_base_.clear();
   path_ = path;
   position_ = 0;
   error_.clear();
@@ -56,18 +77,33 @@ bool ByteSink::open(const std::string& path) {
   buffer_.clear();
   buffer_.reserve(kBufferBytes);
   if (is_special_file(path)) {
-    // A device or a pipe (/dev/null, /dev/full, a FIFO) is written in place: there is
-    // nothing to replace, and renaming over it would put a plain file in its stead.
+    // A device or a pipe (/dev/null, /dev/full, a FIFO, /dev/stdout on a pipe), also
+    // through links, is written in place: there is nothing to replace, and renaming
+    // over it would put a plain file in its stead.
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) fail("cannot open");
     return file_ != nullptr;
   }
-  const int fd = create_temp_beside(path, temp_path_);
+  // A link to a file is written through: its target is the file replaced, the link
+  // stays a link. A link to nowhere is refused with the system's reason.
+  std::string real_path = path;
+  std::error_code link_error;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, link_error))) {
+    real_path = std::filesystem::canonical(path, link_error).string();
+    if (link_error) {
+      errno = link_error.value();
+      fail("cannot open");
+      return false;
+    }
+  }
+  real_path_ = real_path;
+  const int fd = create_temp_beside(real_path, temp_path_);
   if (fd < 0) {
     temp_path_.clear();
     fail("cannot open");
     return false;
   }
+  temp_slot_ = note_temp_file(temp_path_);
   file_ = ::fdopen(fd, "wb");
   if (file_ == nullptr) {
     ::close(fd);
@@ -114,13 +150,40 @@ bool ByteSink::finish() {
 bool ByteSink::commit() {
   if (!ok() || file_ != nullptr) return false;
   if (temp_path_.empty()) return true;  // written in place
-  if (std::rename(temp_path_.c_str(), path_.c_str()) != 0) {
+  if (!version_base_.empty()) return publish_new_version();
+  if (std::rename(temp_path_.c_str(), real_path_.c_str()) != 0) {
     fail("cannot write");
     discard();
     return false;
   }
-  temp_path_.clear();
+  forget_temp_name();
   return true;
+}
+
+bool ByteSink::publish_new_version() {
+  for (;;) {
+    if (publish_without_replacing(temp_path_, real_path_)) {
+      forget_temp_name();
+      return true;
+    }
+    if (errno != EEXIST) break;
+    // Another writer took the name since it was chosen: on to the next free version.
+    path_ = real_path_ = free_file_name(version_base_);
+    if (path_.empty()) {
+      errno = EEXIST;
+      path_ = version_base_;
+      break;
+    }
+  }
+  fail("cannot write");
+  discard();
+  return false;
+}
+
+void ByteSink::forget_temp_name() {
+  forget_temp_file(temp_slot_);
+  temp_slot_ = -1;
+  temp_path_.clear();
 }
 
 bool ByteSink::close() {

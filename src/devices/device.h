@@ -19,6 +19,7 @@ namespace devices {
 struct DeviceOpenParams {
   int idev = 0;               // format code (format_code.h), e.g. kFormatPdf
   std::string file_name;      // file to write (already versioned where the library does it); empty for the screen
+  std::string version_base;   // the name asked for, whose free versions the file may take
   int nxpage = 2969;          // page size in plot units
   int nypage = 2099;
   int width = 853;            // window drawing area or image size in pixels (nwinw, nwinh)
@@ -67,6 +68,10 @@ class Device {
   // version name and reports it in DeviceOpenResult::file_name; the library then
   // leaves the versioning to the device.
   virtual bool picks_version_name() const { return false; }
+
+  // The name the file got at close: the one chosen at open, or a later free version
+  // when another program took that name meanwhile. Empty for devices that write no file.
+  virtual std::string written_file_name() const { return {}; }
 
   // Why the last open or close failed, e.g. "write error on plot.ps: No space left on
   // device"; empty when it did not fail or the device cannot tell.

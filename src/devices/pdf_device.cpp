@@ -87,7 +87,7 @@ DeviceOpenResult PdfWriter::open(const DeviceOpenParams& params) {
     result.status = kStatusNoMemory;
     return result;
   }
-  if (!sink_.open(result.file_name)) {
+  if (!sink_.open_new(result.file_name, params.file_name)) {
     error_ = sink_.error();
     result.status = kStatusFileError;
     return result;

@@ -31,6 +31,7 @@ class PdfWriter final : public Device {
   // trailer, and closes the file. kStatusOk, or kStatusFileError when any byte failed
   // to reach the file.
   int close() override;
+  std::string written_file_name() const override { return sink_.path(); }
   bool picks_version_name() const override { return true; }
 
   void move_draw(double x, double y, int code) override;

@@ -7,6 +7,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "devices/versioned_file.h"
+
 namespace devices {
 
 namespace {
@@ -91,7 +93,7 @@ DeviceOpenResult PsDevice::open(const DeviceOpenParams& params) {
   DeviceOpenResult result;
   result.colour_depth = 24;
   error_.clear();
-  if (!sink_.open(params.file_name)) {
+  if (!open_chosen_version(sink_, params)) {
     error_ = sink_.error();
     result.status = kStatusFileError;
     return result;

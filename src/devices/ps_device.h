@@ -15,6 +15,7 @@ class PsDevice final : public Device {
  public:
   DeviceOpenResult open(const DeviceOpenParams& params) override;
   int close() override;
+  std::string written_file_name() const override { return sink_.path(); }
 
   // Codes: 0 reset the path buffer, 2 draw, 3 move, 9 finish the path, 999 finish and release.
   void move_draw(double x, double y, int code) override;

@@ -6,6 +6,7 @@
 
 #include "devices/bmp_writer.h"
 #include "devices/pixel_coordinate.h"
+#include "devices/versioned_file.h"
 
 namespace devices {
 
@@ -13,7 +14,7 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   DeviceOpenResult result;
   device_code_ = params.idev;
   error_.clear();
-  if (writes_file() && !file_.open(params.file_name)) {
+  if (writes_file() && !open_chosen_version(file_, params)) {
     error_ = file_.error();
     result.status = kStatusFileError;
     return result;

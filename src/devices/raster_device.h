@@ -15,6 +15,7 @@ class RasterDevice : public Device {
   // Writes the BMP or PNG file and frees the canvas. kStatusFileError when the file could
   // not be written completely or closed, kStatusNoMemory when the writer ran out of memory.
   int close() override;
+  std::string written_file_name() const override { return file_.path(); }
 
   void move_draw(double x, double y, int code) override;
   void set_colour_value(int value) override;

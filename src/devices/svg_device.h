@@ -14,6 +14,7 @@ class SvgDevice final : public Device {
  public:
   DeviceOpenResult open(const DeviceOpenParams& params) override;
   int close() override;
+  std::string written_file_name() const override { return sink_.path(); }
   bool picks_version_name() const override { return true; }
 
   // Code 2 draws a line to (x, y); any other code starts a new polyline there.

@@ -12,12 +12,16 @@ bool open_free_version(ByteSink& sink, const std::string& name, DeviceOpenResult
     result.status = kStatusNoFreeVersion;
     return false;
   }
-  if (!sink.open(result.file_name)) {
+  if (!sink.open_new(result.file_name, name)) {
     error = sink.error();
     result.status = kStatusFileError;
     return false;
   }
   return true;
+}
+
+bool open_chosen_version(ByteSink& sink, const DeviceOpenParams& params) {
+  return sink.open_new(params.file_name, params.version_base.empty() ? params.file_name : params.version_base);
 }
 
 }  // namespace devices

@@ -1,4 +1,4 @@
-// Opening the file of a device that picks its own version name (PDF, WMF, SVG).
+// Opening the file of a picture: a free version name that is never written over.
 #pragma once
 
 #include <string>
@@ -13,5 +13,10 @@ namespace devices {
 // or the file cannot be created (kStatusFileError, the reason in `error`).
 bool open_free_version(ByteSink& sink, const std::string& name, DeviceOpenResult& result,
                        std::string& error);
+
+// Opens sink on params.file_name, a version the library chose, as a new file that
+// never replaces another (ByteSink::open_new) with params.version_base (else the file
+// name itself) as the base of later versions.
+bool open_chosen_version(ByteSink& sink, const DeviceOpenParams& params);
 
 }  // namespace devices

@@ -2,6 +2,8 @@
 // chunked reader, and picking those an object list names.
 #include "survey/survey_catalogue.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -14,18 +16,19 @@ namespace survey {
 namespace {
 
 // Hands every line of `path` to `take`, with its number. A file that cannot be opened,
-// or a folder, is "cannot read the <what> (<path>)"; a line over the reader's cap or a
+// or a folder, is "cannot read the <what> (<path>): <the system's reason>"; a line over the reader's cap or a
 // failed read ends with the reader's message.
 void read_lines(const std::filesystem::path& path, const char* what,
                 const std::function<void(std::string_view, long)>& take) {
-  const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + ")";
+  const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + "): ";
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) throw SurveyInputError(cannot_read);
+  if (std::filesystem::is_directory(path, ignored)) throw SurveyInputError(cannot_read + std::strerror(EISDIR));
   std::optional<catalogue::CatalogueFile> file;
   try {
     file.emplace(path);
   } catch (const catalogue::CatalogueError&) {
-    throw SurveyInputError(cannot_read);
+    const int reason = errno;  // left by the failed open
+    throw SurveyInputError(cannot_read + std::strerror(reason));
   }
   try {
     std::string_view line;
@@ -52,9 +55,9 @@ std::vector<SurveyObject> chosen_objects(const std::vector<SurveyObject>& candid
     if (found.size() == 1) {
       chosen[found.front()] = true;
     } else if (found.empty()) {
-      warnings << "skytrak3d: --objects: no object matches \"" << names[n] << "\"\n";
+      warnings << "skytrak3d: --objects: no object matches \"" << textio::printable(names[n]) << "\"\n";
     } else {
-      warnings << "skytrak3d: --objects: \"" << names[n] << "\" matches " << found.size()
+      warnings << "skytrak3d: --objects: \"" << textio::printable(names[n]) << "\" matches " << found.size()
                << " objects; none taken\n";
     }
   }

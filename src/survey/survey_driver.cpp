@@ -2,11 +2,8 @@
 #include "survey/survey_driver.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 #include <thread>
 
@@ -14,40 +11,10 @@
 #include "survey/survey_progress.h"
 #include "survey/survey_ranks.h"
 #include "survey/survey_run.h"
+#include "survey/survey_window.h"
 
 namespace survey {
 namespace {
-
-class TableWriteError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-std::string reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : std::string(); }
-
-// Writes the table beside its final name and renames it there, so that a reader never
-// sees half a table.
-void write_table_file(const std::filesystem::path& path, const std::vector<SurveyRow>& rows) {
-  std::filesystem::path partial = path;
-  partial += ".partial";
-  errno = 0;
-  {
-    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-    if (file) write_table(file, rows);
-    file.close();
-    if (!file) {
-      const std::string why = reason();
-      std::remove(partial.c_str());
-      throw TableWriteError("cannot write the table (" + path.string() + ")" + why);
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(partial, path, error);
-  if (error) {
-    std::remove(partial.c_str());
-    throw TableWriteError("cannot write the table (" + path.string() + "): " + error.message());
-  }
-}
 
 long approaches_in(const std::vector<SurveyRow>& rows) {
   return static_cast<long>(std::count_if(rows.begin(), rows.end(),
@@ -65,7 +32,8 @@ std::string summary_line(const SurveyResult& result, int bad_records, double wal
 
 }  // namespace
 
-int run_survey(const SurveyOptions& options, std::ostream& out, std::ostream& err, bool err_is_terminal) {
+int run_survey(const SurveyOptions& options, const TableWriter& write_table, std::ostream& err,
+               bool err_is_terminal) {
   const auto start = std::chrono::steady_clock::now();
   const SurveyRanks ranks;
   const bool lead = ranks.rank() == 0;
@@ -74,8 +42,15 @@ int run_survey(const SurveyOptions& options, std::ostream& out, std::ostream& er
   std::ostream& warnings = lead ? err : quiet;
   try {
     std::vector<std::string> wanted;
-    if (!options.object_list.empty()) wanted = read_object_list(options.object_list);
+    if (!options.object_list.empty()) {
+      wanted = read_object_list(options.object_list);
+      if (wanted.empty()) {
+        throw SettingRefused("--objects: the list names no object (" + options.object_list.string() + ")");
+      }
+    }
     const SurveyCatalogue catalogue = read_survey_catalogue(options.catalogue, wanted, warnings);
+    if (!wanted.empty() && catalogue.objects.empty()) throw SurveyInputError("--objects: no name of the list matched");
+    check_window(options.settings, catalogue.objects);
     const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     SurveyProgress bar(err, lead && err_is_terminal);
     const SurveyResult mine = survey_objects(catalogue.objects, ranks.share(catalogue.objects.size()),
@@ -83,22 +58,21 @@ int run_survey(const SurveyOptions& options, std::ostream& out, std::ostream& er
                                                bar.update(done, total);
                                              });
     bar.finish();
+    if (!mine.thread_failure.empty()) err << "skytrak3d: " << mine.thread_failure << '\n';
     const SurveyResult result = ranks.gather(mine);
     if (!lead) return 0;
-    if (options.csv.empty()) {
-      write_table(out, result.rows);
-      out.flush();
-    } else {
-      write_table_file(options.csv, result.rows);
+    if (const std::string failure = write_table(result.rows); !failure.empty()) {
+      err << "skytrak3d: " << failure << '\n';
+      return 1;
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     err << summary_line(result, catalogue.bad_records, wall) << '\n';
     return 0;
+  } catch (const SettingRefused& error) {
+    if (lead) err << "skytrak3d: " << error.what() << '\n';
+    return 2;
   } catch (const SurveyInputError& error) {
     if (lead) err << "skytrak3d: " << error.what() << '\n';
-    return 1;
-  } catch (const TableWriteError& error) {
-    err << "skytrak3d: " << error.what() << '\n';
     return 1;
   }
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <numeric>
+#include <system_error>
 #include <thread>
 
 #include "survey/group_survey.h"
@@ -71,10 +72,22 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
       }
     }
   };
+  SurveyResult result;
+  const std::size_t wanted = std::min({static_cast<std::size_t>(std::max(jobs, 1)), groups.size(),
+                                       static_cast<std::size_t>(kMostThreads)});
   std::vector<std::thread> threads;
-  for (int t = 0; t < std::max(jobs, 1); ++t) threads.emplace_back(worker);
-  // The calling thread only reports progress until the workers are through.
-  {
+  try {
+    while (threads.size() < wanted) threads.emplace_back(worker);
+  } catch (const std::system_error& error) {
+    result.thread_failure = "only " + std::to_string(threads.size()) + " of " + std::to_string(wanted) +
+                            " threads could be started (" + error.what() + "); going on with " +
+                            (threads.empty() ? std::string("the main thread") : std::to_string(threads.size()));
+  }
+  result.threads = static_cast<int>(threads.size());
+  if (threads.empty()) {
+    worker();
+  } else {
+    // The calling thread only reports progress until the workers are through.
     std::unique_lock<std::mutex> lock(mutex);
     while (!finished.wait_for(lock, kProgressInterval, [&] { return done == total; })) {
       if (progress) progress(done, total);
@@ -83,7 +96,6 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
   for (std::thread& thread : threads) thread.join();
   if (progress) progress(done, total);
 
-  SurveyResult result;
   result.objects = static_cast<long>(chosen.size());
   for (ObjectOutcome& outcome : outcomes) {
     result.object_steps += outcome.steps;

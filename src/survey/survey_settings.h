@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
 #include <string_view>
 
 #include "dynamics/constants.h"
@@ -23,6 +24,13 @@ struct SurveySettings {
   WatchedTargets watched{};
   double distance_au = 0.05;  // report minima of the distance below this
   sky::Sky sky = sky::Sky::table;  // where the planets are at each object's epoch
+};
+
+// A survey asked for that cannot be run as asked (a window too long, an empty object
+// list): a wrong command line, exit status 2.
+class SettingRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 }  // namespace survey

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "textio/number_syntax.h"
+#include "textio/plain_text.h"
 
 namespace textio {
 
@@ -17,7 +18,7 @@ ReadResult failure(ReadResult::Status status, std::string problem) { return {sta
 
 ReadResult bad(std::string problem) { return failure(ReadResult::Status::bad_value, std::move(problem)); }
 
-std::string quoted(std::string_view value) { return "\"" + std::string(value) + "\""; }
+std::string quoted(std::string_view value) { return "\"" + printable(value) + "\""; }
 
 ReadResult number_problem(NumberStatus status, std::string_view value, const char* kind) {
   if (status == NumberStatus::out_of_range) return bad(quoted(value) + " is out of range");

@@ -1,7 +1,8 @@
-// trim_blanks and lower_case (see plain_text.h).
+// Blanks, case, echoes and cuts of plain text (see plain_text.h).
 #include "textio/plain_text.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace textio {
 
@@ -15,6 +16,29 @@ std::string lower_case(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
+}
+
+std::string printable(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      shown += escape;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+std::string_view utf8_prefix(std::string_view text, std::size_t max_bytes) {
+  if (text.size() <= max_bytes) return text;
+  std::size_t cut = max_bytes;
+  // Continuation bytes are 10xxxxxx: step back to the lead byte of the cut character.
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
 }
 
 }  // namespace textio

@@ -1,5 +1,5 @@
 // Small helpers on plain text shared by the dialogue and the command line: blanks cut
-// off both ends, and lower case.
+// off both ends, lower case, text made safe to echo, and cuts at character boundaries.
 #pragma once
 
 #include <string>
@@ -12,5 +12,14 @@ std::string_view trim_blanks(std::string_view text);
 
 // The text with its ASCII letters in lower case.
 std::string lower_case(std::string_view text);
+
+// The text as a message may echo it: control bytes (below 0x20, and 0x7F) become \xNN,
+// so that no answer sends control sequences to a terminal. Every other byte stays as it
+// is (UTF-8, and a backslash, so that the echo of a printable answer does not change).
+std::string printable(std::string_view text);
+
+// The longest start of the text of at most `max_bytes` bytes that ends on a UTF-8
+// character boundary: a name cut to its field never ends in half a character.
+std::string_view utf8_prefix(std::string_view text, std::size_t max_bytes);
 
 }  // namespace textio

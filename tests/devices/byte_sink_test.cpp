@@ -3,6 +3,9 @@
 #include "devices/byte_sink.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -88,20 +91,81 @@ TEST(ByteSink, ReportsFailuresAndNeverLeavesAPartFile) {
 }
 
 // A device given as the name is written in place, never replaced by a plain file:
-// /dev/full accepts the open and refuses every byte, and the error surfaces at close.
+// a full device accepts the open and refuses every byte, and the error surfaces at
+// close. The devices are private copies (mknod) of the null and full devices.
 TEST(ByteSink, WritesDevicesInPlace) {
-  if (!std::filesystem::is_character_file("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  ByteSink full;
-  ASSERT_TRUE(full.open("/dev/full"));
-  full.write("some picture data\n");
-  EXPECT_FALSE(full.close());
-  EXPECT_NE(full.error().find("No space left"), std::string::npos) << full.error();
-  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
-  ByteSink null;
-  ASSERT_TRUE(null.open("/dev/null"));
-  null.write("gone");
-  EXPECT_TRUE(null.close());
-  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  const test_support::TempDir folder;
+  const std::string null = folder.path("null"), full = folder.path("full");
+  if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) != 0 ||
+      ::mknod(full.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
+    GTEST_SKIP() << "no device nodes can be made here";
+  ByteSink to_full;
+  ASSERT_TRUE(to_full.open(full));
+  to_full.write("some picture data\n");
+  EXPECT_FALSE(to_full.close());
+  EXPECT_NE(to_full.error().find("No space left"), std::string::npos) << to_full.error();
+  ByteSink to_null;
+  ASSERT_TRUE(to_null.open(null));
+  to_null.write("gone");
+  EXPECT_TRUE(to_null.close());
+  EXPECT_TRUE(std::filesystem::is_character_file(full));
+  EXPECT_TRUE(std::filesystem::is_character_file(null));
+  EXPECT_EQ(folder_names(folder.path()), (std::vector<std::string>{"full", "null"}));
+}
+
+// Links are never renamed over: one given as the name is written through (its target
+// replaced, the link kept), one to nowhere is refused, and one planted under the
+// temporary name is stepped around, its target untouched.
+TEST(ByteSink, NeverRenamesOverOrFollowsALinkItDidNotAskFor) {
+  const test_support::TempDir folder;
+  namespace fs = std::filesystem;
+  folder.write("target.csv", "old");
+  fs::create_symlink("target.csv", folder.path() / "link.csv");
+  fs::create_symlink("missing.csv", folder.path() / "dangling.csv");
+  folder.write("victim", "keep");
+  fs::create_symlink("victim", folder.path("." + std::string("out.csv.") + std::to_string(::getpid()) + "-0.part"));
+
+  struct Case {
+    std::string name;
+    bool opens;
+    std::string read_as;  // the file that holds the bytes afterwards
+  };
+  for (const Case& c : {Case{"link.csv", true, "target.csv"}, Case{"dangling.csv", false, ""},
+                        Case{"out.csv", true, "out.csv"}}) {
+    ByteSink sink;
+    ASSERT_EQ(sink.open(folder.path(c.name)), c.opens) << c.name;
+    sink.write("table of " + c.name);
+    EXPECT_EQ(sink.close(), c.opens) << c.name << ": " << sink.error();
+    if (c.opens) {
+      EXPECT_EQ(read_file(folder.path(c.read_as)), "table of " + c.name);
+    }
+  }
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "link.csv"));
+  EXPECT_FALSE(fs::exists(folder.path() / "missing.csv"));
+  EXPECT_EQ(read_file(folder.path("victim")), "keep");
+}
+
+// A new picture never replaces a file that appeared under its name while it was being
+// written (another program saving at the same time): it moves on to the next free
+// version, and path() names it.
+TEST(ByteSink, NewFilesTakeTheNextVersionWhenTheirNameWasTakenMeanwhile) {
+  const test_support::TempDir folder;
+  struct Case {
+    std::vector<std::string> taken_meanwhile;
+    std::string written;
+  };
+  for (const Case& c : {Case{{}, "PIC.bmp"}, Case{{"PIC.bmp"}, "PIC_1.bmp"}, Case{{"PIC.bmp", "PIC_1.bmp"}, "PIC_2.bmp"}}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) std::filesystem::remove(entry);
+    ByteSink sink;
+    ASSERT_TRUE(sink.open_new(folder.path("PIC.bmp"), folder.path("PIC.bmp")));
+    sink.write("mine");
+    for (const std::string& name : c.taken_meanwhile) folder.write(name, "theirs");
+    ASSERT_TRUE(sink.close()) << sink.error();
+    EXPECT_EQ(sink.path(), folder.path(c.written));
+    EXPECT_EQ(read_file(folder.path(c.written)), "mine");
+    for (const std::string& name : c.taken_meanwhile) EXPECT_EQ(read_file(folder.path(name)), "theirs") << name;
+    EXPECT_EQ(folder_names(folder.path()).size(), c.taken_meanwhile.size() + 1);
+  }
 }
 
 TEST(ByteSink, ReplacesByRenameWithTheModeOfANewFile) {

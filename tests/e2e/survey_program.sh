@@ -53,5 +53,5 @@ grep -v '^designation' table1.csv | grep -E '^(\(433\) Eros|\(99942\) Apophis),'
 status=0
 "$SKYTRAK3D" survey --catalogue missing.txt --from 2458849.5 --to 2459031.5 >out.txt 2>err.txt || status=$?
 [ "$status" -eq 1 ] || fail "unreadable catalogue: status $status"
-grep -qx "skytrak3d: cannot read the catalogue (missing.txt)" err.txt || fail "message:" "$(cat err.txt)"
+grep -qx "skytrak3d: cannot read the catalogue (missing.txt): No such file or directory" err.txt || fail "message:" "$(cat err.txt)"
 echo "survey: $rows rows, bad records skipped, threads and ranks agree"

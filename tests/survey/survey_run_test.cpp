@@ -44,6 +44,11 @@ TEST(SurveyRun, TableIsTheSameForAnyNumberOfThreads) {
   EXPECT_EQ(one.objects, static_cast<long>(catalogue.objects.size()));
   EXPECT_EQ(table_text(one), table_text(three));
   EXPECT_EQ(one.object_steps, three.object_steps);
+  // Threads beyond the groups of objects, or beyond the cap, are never started.
+  const SurveyResult many = survey_objects(catalogue.objects, all, year_settings(), 100000, nullptr);
+  EXPECT_EQ(table_text(one), table_text(many));
+  EXPECT_LE(many.threads, kMostThreads);
+  EXPECT_EQ(survey_objects(catalogue.objects, {0}, year_settings(), 50, nullptr).threads, 1);
 }
 
 // Every minimum the fine reference finds is in the table, at the same time within

@@ -149,6 +149,7 @@ TEST(FreeRead, UnreadableValues) {
   EXPECT_EQ(read_one_int("3x\n").status, Status::bad_value);
   EXPECT_EQ(read_one_int("'3'\n").status, Status::bad_value);
   EXPECT_EQ(read_one_double("nan\n").problem, "cannot read \"nan\" as a number");
+  EXPECT_EQ(read_one_double("1\x1B[2J\n").problem, "cannot read \"1\\x1B[2J\" as a number");
   EXPECT_EQ(read_one_double("inf\n").status, Status::bad_value);
   EXPECT_EQ(read_one_double("-Infinity\n").status, Status::bad_value);
   EXPECT_EQ(read_one_double("0x10\n").status, Status::bad_value);

@@ -15,7 +15,9 @@ std::tm clock_now() {
     char* end = nullptr;
     errno = 0;
     long long seconds = std::strtoll(epoch, &end, 10);
-    if (errno == 0 && *end == '\0' && seconds >= 0) {
+    // Dates past the end of year 9999 have no four-digit year: ignored like junk.
+    constexpr long long kLastSecondOf9999 = 253402300799;
+    if (errno == 0 && *end == '\0' && seconds >= 0 && seconds <= kLastSecondOf9999) {
       std::time_t t = static_cast<std::time_t>(seconds);
       if (gmtime_r(&t, &result) != nullptr) return result;
     }

@@ -7,8 +7,8 @@
 
 namespace plotix {
 
-// Broken-down time of "now": SOURCE_DATE_EPOCH when set to a valid number,
-// otherwise the local time.
+// Broken-down time of "now": SOURCE_DATE_EPOCH when set to a valid number up to the
+// end of year 9999, otherwise the local time.
 std::tm clock_now();
 
 // Today's date "%02d.%02d.%4d" and time "%02d:%02d:%02d" (public); each in a static

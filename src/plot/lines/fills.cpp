@@ -22,9 +22,20 @@ int side(float v, int low, int high) {
   return 0;
 }
 
+// True when every corner is a finite point. A shape with a corner that is not a number
+// or infinite (an observer far out, a broken projection) is dropped whole, as the line
+// pipeline drops such points: no device is handed a coordinate it cannot map.
+bool all_finite(const float* xs, const float* ys, int n) {
+  for (int i = 0; i < n; ++i) {
+    if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void qqftri(PlotState& st, const float xs[3], const float ys[3], int value) {
+  if (!all_finite(xs, ys, 3)) return;
   const LineState& ln = st.line;
   float x[3];
   float y[3];
@@ -67,7 +78,7 @@ void qqftri(PlotState& st, const float xs[3], const float ys[3], int value) {
 
 void dareaf(PlotState& st, const float* xs, const float* ys, int n) {
   qqstrk(st);
-  if (n < 3) return;
+  if (n < 3 || !all_finite(xs, ys, n)) return;
   std::vector<float> x(static_cast<std::size_t>(n));
   std::vector<float> y(static_cast<std::size_t>(n));
   bool inside = true;
@@ -100,6 +111,9 @@ void dareaf(PlotState& st, const float* xs, const float* ys, int n) {
 
 void dbox(PlotState& st, float x1, float y1, float x2, float y2, int value) {
   qqstrk(st);
+  const float xs[2] = {x1, x2};
+  const float ys[2] = {y1, y2};
+  if (!all_finite(xs, ys, 2)) return;
   const LineState& ln = st.line;
   // The rectangle is cut to the clipping window, like every line, so no device
   // is asked to fill outside its page.

@@ -1,5 +1,6 @@
 // Filled shapes: triangles, polygons and rectangles in plot units, handed to the
 // device's native fill where it has one and the shape lies inside the clipping window.
+// A shape with a corner that is not finite is dropped whole.
 #pragma once
 
 #include "plot/core/plot_state.h"

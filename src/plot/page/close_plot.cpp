@@ -10,7 +10,16 @@
 
 namespace plotix {
 
+namespace {
+
+bool g_file_write_failed = false;
+
+}  // namespace
+
+bool file_write_failed() { return g_file_write_failed; }
+
 void disfin() {
+  g_file_write_failed = false;
   PlotState* found = jqqlev(1, 3, "disfin");
   if (found == nullptr) return;
   PlotState& st = *found;
@@ -24,6 +33,10 @@ void disfin() {
       warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
       report_device_error(*st.page.device);
       file_written = 0;  // the protocol names no file that was not written
+      g_file_write_failed = st.page.file_output;
+    } else if (const std::string written = st.page.device->written_file_name(); !written.empty()) {
+      // Another program may have taken the name meanwhile: the file got the next version.
+      std::snprintf(st.page.cfilnam, sizeof st.page.cfilnam, "%s", written.c_str());
     }
     st.page.device.reset();
   }

@@ -4,6 +4,9 @@
 namespace plotix {
 
 void disfin();
+// True when the last disfin could not write the plot's file completely (a full disk, a
+// file-size limit): the warning was given and no file of that name was written.
+bool file_write_failed();
 void endgrf();
 void noclip();
 

@@ -61,8 +61,9 @@ bool no_free_version(PlotState& st) {
 // The name of the output file: the setfil name (kept for later plots) or the
 // default, without trailing blanks. A file that exists is never overwritten: the
 // name is versioned here, unless the device picks the version name itself when it
-// opens, so that the rule runs once. Nothing after a fatal open error.
-std::optional<std::string> output_file_name(PlotState& st) {
+// opens, so that the rule runs once; `version_base` gets the name before versioning.
+// Nothing after a fatal open error.
+std::optional<std::string> output_file_name(PlotState& st, std::string& version_base) {
   PageState& pg = st.page;
   if (pg.ifilset == 1) {
     std::memcpy(pg.cfilsav, pg.cfilnam, sizeof pg.cfilsav);
@@ -80,6 +81,7 @@ std::optional<std::string> output_file_name(PlotState& st) {
     fail_open();
     return std::nullopt;
   }
+  version_base = name;
   if (!pg.device->picks_version_name()) {
     name = devices::free_file_name(name);
     if (name.empty()) {
@@ -108,7 +110,7 @@ bool open_device(PlotState& st) {
   // same for all of them; the memory canvas and the screen write no file.
   pg.file_output = !is_screen_or_terminal(pg.idev) && pg.idev != devices::kFormatMemoryCanvas;
   if (pg.file_output) {
-    const std::optional<std::string> name = output_file_name(st);
+    const std::optional<std::string> name = output_file_name(st, params.version_base);
     if (!name) return false;
     params.file_name = *name;
   }

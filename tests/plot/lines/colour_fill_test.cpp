@@ -296,6 +296,32 @@ TEST_F(ColourTest, TrianglesBeyondOneSideAreDroppedAndCrossingOnesHatched) {
   finish();
 }
 
+// A shape with a corner that is NaN or infinite reaches no device, on any device class
+// and whatever its other corners; finite shapes beside it still do.
+TEST_F(ColourTest, ShapesWithANonFiniteCornerAreDropped) {
+  const float nan = std::nanf("");
+  const float inf = HUGE_VALF;
+  for (const char* format : {"PS", "WMF", "BMP", "PDF"}) {
+    PlotState& st = open_file(format, "n.out");
+    log_->calls.clear();
+    const float xs[4] = {100.0f, nan, 300.0f, 100.0f};
+    const float ys[4] = {100.0f, 100.0f, -inf, 200.0f};
+    const float good_y[4] = {100.0f, 100.0f, 200.0f, 200.0f};
+    qqftri(st, xs, good_y, 0x010000FF);
+    dareaf(st, good_y, ys, 4);
+    dbox(st, 100.0f, 100.0f, inf, 200.0f, 0x010000FF);
+    dbox(st, 100.0f, nan, 200.0f, 200.0f, 0x010000FF);
+    EXPECT_TRUE(points().empty()) << format;
+    EXPECT_EQ(log_->count(CallKind::kFillTriangle) + log_->count(CallKind::kBeginPolygon) +
+                  log_->count(CallKind::kFillRectangle),
+              0)
+        << format;
+    dbox(st, 100.0f, 100.0f, 200.0f, 200.0f, 0x010000FF);
+    EXPECT_EQ(log_->count(CallKind::kFillRectangle), 1) << format;
+    finish();
+  }
+}
+
 TEST_F(ColourTest, PolygonsUseTheDevicesNativePaths) {
   PlotState& wmf = open_file("WMF", "p.wmf");
   const float xs[4] = {100.0f, 300.0f, 300.0f, 100.0f};

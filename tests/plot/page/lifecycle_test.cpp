@@ -158,6 +158,11 @@ TEST_F(ClockTest, DateAndTimeComeFromSourceDateEpoch) {
   // Not a number: the real clock, which is certainly not 1970.
   setenv("SOURCE_DATE_EPOCH", "soon", 1);
   EXPECT_STRNE(dddate(), "01.01.1970");
+  // The last second of year 9999 is the last date taken; one more is ignored.
+  setenv("SOURCE_DATE_EPOCH", "253402300799", 1);
+  EXPECT_STREQ(dddate(), "31.12.9999");
+  setenv("SOURCE_DATE_EPOCH", "253402300800", 1);
+  EXPECT_EQ(std::string(dddate()).size(), 10u);
 }
 
 TEST_F(ClockTest, ProtocolOfAScreenPlotHasItsExactLines) {
