@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/catalogue_lookup.h"
 #include "cli/command_context.h"
+#include "cli/help_text.h"
 #include "textio/plain_text.h"
 
 namespace cli {
@@ -29,7 +30,7 @@ std::filesystem::path default_catalogue() {
 void add_catalogue_option(CLI::App& command, std::string& file) {
   command.add_option("--catalogue", file, "Catalogue of one-line MPC orbits (default: nea.dat here)")
       ->type_name("FILE")
-      ->check(CLI::ExistingFile);
+      ->check(unlabelled(CLI::ExistingFile));
 }
 
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text) {

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "app/plot_failure.h"
+#include "cli/help_text.h"
 #include "cli/subcommands.h"
 #include "cli/version_flag.h"
 
@@ -36,6 +37,7 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
   CLI::App program(kDescription, kProgram);
   add_version_flag(program);
   program.require_subcommand(1);
+  use_plain_option_values(program);
   CommandContext context{out, err};
   for (AddSubcommand add : subcommands()) add(program, context);
 

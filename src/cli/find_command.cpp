@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/catalogue_option.h"
+#include "cli/help_text.h"
 #include "cli/version_flag.h"
 
 namespace cli {
@@ -25,8 +26,9 @@ void add_find_command(CLI::App& program, CommandContext& context) {
       "(2004 MN4, 360191, (360191)) or part of the name (apophis)");
   add_version_flag(*find);
   auto options = std::make_shared<FindOptions>();
-  find->add_option("TEXT", options->text, "Designation or part of the name")->required();
+  find->add_option("TEXT", options->text, "Designation or part of the name")->type_name("")->required();
   add_catalogue_option(*find, options->catalogue);
+  add_examples(*find, {"skytrak3d find apophis", "skytrak3d find 433", "skytrak3d find a7943 --catalogue nea.dat"});
   find->callback([options, &context] {
     for (const catalogue::CatalogueRecord& record : look_up(options->catalogue, options->text)) {
       context.out << record_line(record);

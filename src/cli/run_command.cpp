@@ -11,6 +11,7 @@
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
+#include "cli/help_text.h"
 #include "cli/version_flag.h"
 #include "dynamics/constants.h"
 #include "textio/plain_text.h"
@@ -102,31 +103,39 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   CLI::App* run_app = program.add_subcommand("run", "One run without questions: integrate, write the files, draw");
   add_version_flag(*run_app);
   auto options = std::make_shared<RunOptions>();
-  run_app->add_option("--planet", options->planet, "Reference planet: 1..9 or its name (Earth = 3)")->required();
+  run_app->add_option("--planet", options->planet, "Reference planet: 1..9 or its name (Earth = 3)")
+      ->type_name("PLANET")
+      ->required();
   CLI::Option* object =
-      run_app->add_option("--object", options->object, "Catalogue object: designation or part of the name");
+      run_app->add_option("--object", options->object, "Catalogue object: designation or part of the name")
+          ->type_name("NAME");
   CLI::Option* elements = run_app->add_option("--elements", options->elements, "Elements by hand")
                               ->type_name("a,e,i,node,peri,M,epochJD")
                               ->delimiter(',')
                               ->expected(7);
   object->excludes(elements);
-  run_app->add_option("--name", options->name, "Name of the object given by --elements")->needs(elements);
+  run_app->add_option("--name", options->name, "Name of the object given by --elements")->type_name("NAME")->needs(elements);
   add_catalogue_option(*run_app, options->catalogue);
-  run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")->required();
-  run_app->add_option("--step", options->step, "Output step, years")->required();
+  run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")->type_name("YEARS")->required();
+  run_app->add_option("--step", options->step, "Output step, years")->type_name("YEARS")->required();
   run_app->add_option("--view", options->view, "Focus (S, P or A) and observer's position x,y,z")
       ->type_name("F,x,y,z")
       ->delimiter(',')
       ->expected(4);
   run_app->add_flag("--animate", options->animate, "Draw the path point by point");
-  run_app->add_option("--save", options->save, "Pictures to write")
-      ->type_name("bmp,pdf,ps,wmf,png,svg")
+  run_app->add_option("--save", options->save, "Pictures to write: bmp, pdf, ps, wmf, png, svg")
+      ->type_name("FORMAT[,FORMAT…]")
       ->delimiter(',')
-      ->check(CLI::IsMember(kSaveFormats));
+      ->check(unlabelled(CLI::IsMember(kSaveFormats)));
   run_app->add_flag("--show", options->show, "Show the picture in a window");
   run_app->add_option("--out", options->out, "Folder for the files (default: here)")
       ->type_name("DIR")
-      ->check(CLI::ExistingDirectory);
+      ->check(unlabelled(CLI::ExistingDirectory));
+  add_examples(*run_app,
+               {"skytrak3d run --planet earth --object apophis --span 1 --step 0.01 --save png,svg",
+                "skytrak3d run --planet 3 --object eros --span -10 --step 0.05 --view S,0,0,5 --save pdf",
+                "skytrak3d run --planet jupiter --elements 5.2,0.05,1.3,100,270,0,2458600.5 --name TROJAN "
+                "--span 12 --step 0.1 --save svg"});
   run_app->callback([options, &context] { run(*options, context); });
 }
 

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/help_text.h"
 #include "cli/version_flag.h"
 #include "survey/survey_driver.h"
 
@@ -31,17 +32,31 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   add_version_flag(*command);
   auto o = std::make_shared<SurveyCommandOptions>();
   command->add_option("--catalogue", o->catalogue, "Catalogue of one-line orbits (bad records are skipped)")
+      ->type_name("FILE")
       ->required();
-  command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")->required();
-  command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")->required();
+  command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")
+      ->type_name("JD")
+      ->required();
+  command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")
+      ->type_name("JD")
+      ->required();
   command->add_option("--planet", o->planets, "Planet number 1-9, a list like 2,3,4, or all")
+      ->type_name("PLANET[,PLANET…]")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
+      ->type_name("AU")
       ->capture_default_str()
-      ->check(CLI::PositiveNumber);
-  command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core)")->check(CLI::PositiveNumber);
-  command->add_option("--csv", o->csv, "Write the table to this file (atomically) instead of standard output");
-  command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
+      ->check(unlabelled(CLI::PositiveNumber));
+  command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core)")
+      ->type_name("N")
+      ->check(unlabelled(CLI::PositiveNumber));
+  command->add_option("--csv", o->csv, "Write the table to this file (atomically) instead of standard output")
+      ->type_name("FILE");
+  command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it")
+      ->type_name("FILE");
+  add_examples(*command, {"skytrak3d survey --catalogue nea.dat --from 2458849.5 --to 2462502.5",
+                          "skytrak3d survey --catalogue nea.dat --from 2458849.5 --to 2459580.5 --planet all "
+                          "--distance 0.2 --csv approaches.csv"});
   command->callback([o, &context] {
     if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
       throw UsageError("--planet: a planet number 1-9, a comma-separated list of them, or all: " + o->planets);
