@@ -12,9 +12,8 @@
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
 #include "cli/help_text.h"
+#include "cli/planet_name.h"
 #include "cli/version_flag.h"
-#include "dynamics/constants.h"
-#include "textio/plain_text.h"
 
 namespace cli {
 
@@ -39,16 +38,6 @@ const std::map<std::string, app::PlotOutput> kSaveFormats = {
     {"bmp", app::PlotOutput::bmp}, {"pdf", app::PlotOutput::pdf}, {"ps", app::PlotOutput::ps},
     {"wmf", app::PlotOutput::wmf}, {"png", app::PlotOutput::png}, {"svg", app::PlotOutput::svg}};
 
-// 1..9, or the planet's name in any case ("earth", "Jupiter").
-int planet_number(const std::string& text) {
-  for (int n = 1; n <= dynamics::kPlanetCount; ++n) {
-    std::string name(dynamics::kPlanetNames[static_cast<std::size_t>(n - 1)]);
-    name = textio::lower_case(name.substr(0, name.find(' ')));
-    if (text == std::to_string(n) || textio::lower_case(text) == name) return n;
-  }
-  throw UsageError("--planet: \"" + text + "\" is neither 1..9 nor a planet's name");
-}
-
 catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   const std::vector<catalogue::CatalogueRecord> found = look_up(options.catalogue, options.object);
   if (found.size() > 1) {
@@ -68,7 +57,9 @@ app::HandElements hand_elements(const RunOptions& options) {
 
 app::SingleRunRequest request_of(const RunOptions& options) {
   app::SingleRunRequest request;
-  request.planet = planet_number(options.planet);
+  const std::optional<int> planet = planet_number(options.planet);
+  if (!planet) throw UsageError("--planet: \"" + options.planet + "\" is neither 1..9 nor a planet's name");
+  request.planet = *planet;
   if (options.object.empty() == options.elements.empty()) throw UsageError("give either --object or --elements");
   if (options.object.empty()) {
     request.object = hand_elements(options);
