@@ -35,9 +35,11 @@ void add_catalogue_option(CLI::App& command, std::string& file) {
 
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
   catalogue::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
-  std::vector<catalogue::CatalogueRecord> found = catalogue::look_up_catalogue(catalogue, text);
-  if (found.empty()) throw UsageError("no object matches \"" + text + "\" in the catalogue");
-  return found;
+  return catalogue::look_up_catalogue(catalogue, text);
+}
+
+std::string no_match_message(const std::string& text) {
+  return "no object matches \"" + text + "\" in the catalogue";
 }
 
 std::string record_line(const catalogue::CatalogueRecord& record) {

@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
+#include <stdexcept>
+#include <vector>
 
 #include "cli/catalogue_option.h"
 #include "cli/help_text.h"
@@ -30,7 +32,10 @@ void add_find_command(CLI::App& program, CommandContext& context) {
   add_catalogue_option(*find, options->catalogue);
   add_examples(*find, {"skytrak3d find apophis", "skytrak3d find 433", "skytrak3d find a7943 --catalogue nea.dat"});
   find->callback([options, &context] {
-    for (const catalogue::CatalogueRecord& record : look_up(options->catalogue, options->text)) {
+    const std::vector<catalogue::CatalogueRecord> found = look_up(options->catalogue, options->text);
+    // Nothing found is an answer, not a wrong command line: status 1 and no usage hint.
+    if (found.empty()) throw std::runtime_error(no_match_message(options->text));
+    for (const catalogue::CatalogueRecord& record : found) {
       context.out << record_line(record);
     }
   });

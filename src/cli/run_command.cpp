@@ -40,6 +40,7 @@ const std::map<std::string, app::PlotOutput> kSaveFormats = {
 
 catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   const std::vector<catalogue::CatalogueRecord> found = look_up(options.catalogue, options.object);
+  if (found.empty()) throw UsageError(no_match_message(options.object));
   if (found.size() > 1) {
     std::string list;
     for (const catalogue::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);

@@ -111,12 +111,19 @@ TEST(CommandLine, FindByEveryFormOfADesignationAndByName) {
   EXPECT_THAT(eros.out, HasSubstr("(433) Eros"));
 }
 
-TEST(CommandLine, FindWithoutMatchIsAUsageError) {
-  if (!std::filesystem::exists(kCatalogue)) GTEST_SKIP() << "real catalogue absent";
-  const Outcome none = run({"find", "no such rock", "--catalogue", kCatalogue});
-  EXPECT_EQ(none.status, 2);
+// No match is an answer, status 1 with one line and no usage hint; the same text given to
+// run --object is a wrong command line.
+TEST(CommandLine, FindWithoutMatchFailsWithoutTheUsageHint) {
+  const std::string sample = std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat";
+  const Outcome none = run({"find", "no such rock", "--catalogue", sample});
+  EXPECT_EQ(none.status, 1);
   EXPECT_EQ(none.out, "");
-  EXPECT_EQ(lines_of(none.err).front(), "skytrak3d: no object matches \"no such rock\" in the catalogue");
+  EXPECT_EQ(none.err, "skytrak3d: no object matches \"no such rock\" in the catalogue\n");
+  const Outcome run_none = run({"run", "--planet", "3", "--object", "no such rock", "--catalogue", sample, "--span",
+                                "1", "--step", "0.1"});
+  EXPECT_EQ(run_none.status, 2);
+  EXPECT_EQ(lines_of(run_none.err), (std::vector<std::string>{none.err.substr(0, none.err.size() - 1),
+                                                               "Run 'skytrak3d run --help' for usage."}));
 }
 
 }  // namespace
