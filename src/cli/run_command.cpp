@@ -31,6 +31,7 @@ struct RunOptions {
   bool animate = false;
   std::vector<std::string> save;
   bool show = false;
+  bool quiet = false;
   std::string out = ".";
 };
 
@@ -77,6 +78,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   if (options.show) request.formats.insert(app::PlotOutput::screen);
   request.animate = options.animate;
   request.folder = options.out;
+  request.quiet = options.quiet;
   return request;
 }
 
@@ -123,6 +125,8 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   run_app->add_option("--out", options->out, "Folder for the files (default: here)")
       ->type_name("DIR")
       ->check(unlabelled(CLI::ExistingDirectory));
+  run_app->add_flag("--quiet", options->quiet,
+                    "Print nothing but errors: no progress line, no plotting protocol");
   add_examples(*run_app,
                {"skytrak3d run --planet earth --object apophis --span 1 --step 0.01 --save png,svg",
                 "skytrak3d run --planet 3 --object eros --span -10 --step 0.05 --view S,0,0,5 --save pdf",

@@ -52,6 +52,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->type_name("FILE");
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it")
       ->type_name("FILE");
+  command->add_flag("--quiet", o->survey.quiet, "Print nothing but the table, warnings and errors: no summary line");
   add_examples(*command, {"skytrak3d survey --catalogue nea.dat --from 2020-01-01 --to 2030-01-01",
                           "skytrak3d survey --catalogue nea.dat --from 2458849.5 --to 2459580.5 --planet earth,mars "
                           "--distance 0.2 --csv approaches.csv"});

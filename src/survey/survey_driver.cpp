@@ -77,7 +77,7 @@ int run_survey(const SurveyOptions& options, std::ostream& out, std::ostream& er
     if (!options.object_list.empty()) wanted = read_object_list(options.object_list);
     const SurveyCatalogue catalogue = read_survey_catalogue(options.catalogue, wanted, warnings);
     const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    SurveyProgress bar(err, lead && err_is_terminal);
+    SurveyProgress bar(err, lead && err_is_terminal && !options.quiet);
     const SurveyResult mine = survey_objects(catalogue.objects, ranks.share(catalogue.objects.size()),
                                              options.settings, jobs, [&](long done, long total) {
                                                bar.update(done, total);
@@ -92,7 +92,7 @@ int run_survey(const SurveyOptions& options, std::ostream& out, std::ostream& er
       write_table_file(options.csv, result.rows);
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    err << summary_line(result, catalogue.bad_records, wall) << '\n';
+    if (!options.quiet) err << summary_line(result, catalogue.bad_records, wall) << '\n';
     return 0;
   } catch (const SurveyInputError& error) {
     if (lead) err << "skytrak3d: " << error.what() << '\n';

@@ -6,5 +6,7 @@ namespace plotix {
 void disfin();
 void endgrf();
 void noclip();
+// Leaves the end-of-run protocol out of the next disfin; disini turns it back on.
+void skip_protocol();
 
 }  // namespace plotix
