@@ -126,4 +126,20 @@ TEST(CommandLine, FindWithoutMatchFailsWithoutTheUsageHint) {
                                                                "Run 'skytrak3d run --help' for usage."}));
 }
 
+// The survey of the sample gives the same table for the same window and planets however
+// they are written.
+TEST(CommandLine, SurveyCalendarDatesAndNamesGiveTheTableOfJulianDatesAndNumbers) {
+  const std::string sample = std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat";
+  const auto survey = [&sample](const char* planets, const char* from, const char* to) {
+    return run({"survey", "--catalogue", sample, "--planet", planets, "--from", from, "--to", to, "--jobs", "1"});
+  };
+  const Outcome by_numbers = survey("3,4", "2458849.5", "2462502.5");
+  ASSERT_EQ(by_numbers.status, 0) << by_numbers.err;
+  EXPECT_THAT(by_numbers.out, HasSubstr(",Earth,"));  // a table with approaches, not an empty one
+  EXPECT_EQ(survey("Earth,mars", "2020-01-01", "2030-01-01T00:00").out, by_numbers.out);
+  const Outcome refused = survey("3", "2020-02-30", "2030-01-01");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_THAT(refused.err, HasSubstr("--from: \"2020-02-30\" is neither a Julian date")) << refused.err;
+}
+
 }  // namespace

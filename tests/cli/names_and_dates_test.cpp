@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "cli/command_line.h"
 #include "cli/date_option.h"
 #include "cli/planet_name.h"
 
@@ -61,33 +58,6 @@ TEST(PlanetNamesAsNumbers, NamesBecomeNumbersOtherItemsStay) {
   const std::pair<const char*, const char*> cases[] = {
       {"earth,Mars", "3,4"}, {"2,jupiter", "2,5"}, {"all", "all"}, {"moon", "moon"}, {"earth,x,", "3,x,"}};
   for (const auto& [list, numbers] : cases) EXPECT_EQ(cli::planet_names_as_numbers(list), numbers) << list;
-}
-
-std::pair<int, std::string> run(std::vector<std::string> args) {
-  args.insert(args.begin(), "skytrak3d");
-  std::vector<const char*> argv;
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = cli::run_command_line(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {status, out.str() + err.str()};
-}
-
-// The survey of the sample gives the same table for the same window and planets however
-// they are written.
-TEST(SurveyCommandLine, CalendarDatesAndNamesGiveTheTableOfJulianDatesAndNumbers) {
-  const std::string sample = std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat";
-  const auto survey = [&sample](const char* planets, const char* from, const char* to) {
-    return run({"survey", "--catalogue", sample, "--planet", planets, "--from", from, "--to", to, "--jobs", "1"});
-  };
-  const auto by_numbers = survey("3,4", "2458849.5", "2462502.5");
-  ASSERT_EQ(by_numbers.first, 0) << by_numbers.second;
-  ASSERT_NE(by_numbers.second.find("Earth"), std::string::npos);  // a table with approaches, not an empty one
-  const auto table = [](const std::string& text) { return text.substr(0, text.find("survey: ")); };
-  EXPECT_EQ(table(survey("Earth,mars", "2020-01-01", "2030-01-01T00:00").second), table(by_numbers.second));
-  const auto refused = survey("3", "2020-02-30", "2030-01-01");
-  EXPECT_EQ(refused.first, 2);
-  EXPECT_NE(refused.second.find("--from: \"2020-02-30\" is neither a Julian date"), std::string::npos) << refused.second;
 }
 
 }  // namespace
