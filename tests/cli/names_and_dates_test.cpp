@@ -24,16 +24,9 @@ TEST(JulianDateOf, CalendarDatesAndJulianDates) {
       {"2024-02-29T18:00", 2460370.25},
       {"2020-01-01T12:00:30", 2458850.0 + 30.0 / 86400.0},
       {"2459000.5", 2459000.5},
-      {"2021-02-29", std::nullopt},
-      {"2020-13-01", std::nullopt},
-      {"2020-01-01T24:00", std::nullopt},
-      {"2020-01-01T12:60", std::nullopt},
-      {"2020-01-01T12", std::nullopt},
-      {"2020-1-1", std::nullopt},
-      {"2020-01-01 12:00", std::nullopt},
-      {"", std::nullopt},
-      {"nan", std::nullopt},
-      {"inf", std::nullopt},
+      {"2021-02-29", std::nullopt}, {"2020-13-01", std::nullopt},       {"2020-01-01T24:00", std::nullopt},
+      {"2020-01-01T12:60", std::nullopt}, {"2020-01-01T12", std::nullopt}, {"2020-1-1", std::nullopt},
+      {"2020-01-01 12:00", std::nullopt}, {"", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
   };
   for (const auto& c : cases) {
     const std::optional<double> jd = cli::julian_date_of(c.text);
