@@ -5,9 +5,8 @@ source "$(dirname "$0")/lib/work_folder.bash"
 export SOURCE_DATE_EPOCH=1700000000 TZ=UTC
 unset DISPLAY
 fail=0
-mkdir loud quiet
 for mode in loud quiet; do
-  flag=(); [ "$mode" = quiet ] && flag=(--quiet)
+  mkdir "$mode" && flag=() && [ "$mode" = quiet ] && flag=(--quiet)
   "$SKYTRAK3D" run "${flag[@]}" --planet 3 --object apophis --span 1 --step 0.1 --save svg,png --out "$mode" \
     >"$mode.out" 2>"$mode.err"
   "$SKYTRAK3D" survey "${flag[@]}" --catalogue nea.dat --from 2020-01-01 --to 2025-01-01 >"$mode.csv" 2>"$mode.summary"
