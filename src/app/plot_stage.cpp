@@ -171,6 +171,7 @@ std::string picture_file_name(const std::string& name7, PlotOutput output) {
 bool plot_picture(RunState& state, PlotOutput output) {
   choose_output(state, output);
   plotix::disini();
+  if (state.quiet) plotix::skip_protocol();
   set_up_page(state);
   state.kstart = state.anim ? 1 : state.npts;
   draw_frames(state, output);

@@ -81,6 +81,7 @@ struct RunState {
 
   View view;
   bool anim = true;  // animated plot: on after every read-back, off after a save
+  bool quiet = false;  // pictures without the plotting library's end-of-run protocol
   int kstart = 1;   // points in the first frame: 1 animated, npts still
 
   int iopt = 0;  // last menu answer

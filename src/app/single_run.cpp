@@ -61,8 +61,10 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
 
   // Every check is done: from here on files are written, all in the run's folder.
   std::filesystem::current_path(request.folder);
+  state.quiet = request.quiet;
   std::istringstream no_answers;
-  Console console(no_answers, out);
+  std::ostringstream dropped;
+  Console console(no_answers, request.quiet ? dropped : out);
   integrate(console, state, ".", nullptr);
   read_back_run(state);
   set_view_focus(state);  // the focus on the object needs the path read back

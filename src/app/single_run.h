@@ -36,6 +36,7 @@ struct SingleRunRequest {
   std::set<PlotOutput> formats;
   bool animate = false;  // in the window; a saved file holds one still frame
   std::filesystem::path folder = ".";
+  bool quiet = false;  // nothing on `out`: no progress line, no plotting protocol
 };
 
 // A request that cannot run; thrown before any file is written. The message says why.

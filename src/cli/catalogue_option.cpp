@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_file.h"
 #include "catalogue/catalogue_lookup.h"
 #include "cli/command_context.h"
+#include "cli/help_text.h"
 #include "textio/plain_text.h"
 
 namespace cli {
@@ -29,14 +30,16 @@ std::filesystem::path default_catalogue() {
 void add_catalogue_option(CLI::App& command, std::string& file) {
   command.add_option("--catalogue", file, "Catalogue of one-line MPC orbits (default: nea.dat here)")
       ->type_name("FILE")
-      ->check(CLI::ExistingFile);
+      ->check(unlabelled(CLI::ExistingFile));
 }
 
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
   catalogue::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
-  std::vector<catalogue::CatalogueRecord> found = catalogue::look_up_catalogue(catalogue, text);
-  if (found.empty()) throw UsageError("no object matches \"" + textio::printable(text) + "\" in the catalogue");
-  return found;
+  return catalogue::look_up_catalogue(catalogue, text);
+}
+
+std::string no_match_message(const std::string& text) {
+  return "no object matches \"" + textio::printable(text) + "\" in the catalogue";
 }
 
 std::string record_line(const catalogue::CatalogueRecord& record) {

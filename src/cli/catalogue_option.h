@@ -17,8 +17,11 @@ namespace cli {
 void add_catalogue_option(CLI::App& command, std::string& file);
 
 // The records matching `text` in the catalogue `file`, or when `file` is empty in nea.dat
-// (else NEA.DAT) of the current folder. No catalogue there, or no match: UsageError.
+// (else NEA.DAT) of the current folder, perhaps none. No catalogue there: UsageError.
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text);
+
+// The message for a `text` that matches no record.
+std::string no_match_message(const std::string& text);
 
 // One line per record: packed designation, readable designation, a, e, i.
 std::string record_line(const catalogue::CatalogueRecord& record);

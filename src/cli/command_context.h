@@ -8,8 +8,8 @@ namespace cli {
 
 // Exit statuses of the command line.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;  // a file could not be read or written, as in the dialogue
-inline constexpr int kExitUsage = 2;    // a bad option or value, or an object not found
+inline constexpr int kExitFailure = 1;  // a file could not be read or written, or find matched nothing
+inline constexpr int kExitUsage = 2;    // a bad option or value, or run --object not found
 
 struct CommandContext {
   std::ostream& out;

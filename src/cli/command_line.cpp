@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/plot_failure.h"
+#include "cli/help_text.h"
 #include "cli/subcommands.h"
 #include "cli/version_flag.h"
 #include "textio/plain_text.h"
@@ -48,6 +49,7 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
   CLI::App program(kDescription, kProgram);
   add_version_flag(program);
   program.require_subcommand(1);
+  use_plain_option_values(program);
   CommandContext context{out, err};
   context.checks_only = checks_only;
   for (AddSubcommand add : subcommands()) add(program, context);

@@ -3,7 +3,6 @@
 // them back and draws the pictures asked for.
 #include "cli/run_command.h"
 
-
 #include <CLI/CLI.hpp>
 #include <map>
 #include <memory>
@@ -11,10 +10,11 @@
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
+#include "cli/help_text.h"
 #include "cli/number_checks.h"
+#include "cli/planet_name.h"
 #include "cli/sky_option.h"
 #include "cli/version_flag.h"
-#include "dynamics/constants.h"
 #include "textio/plain_text.h"
 
 namespace cli {
@@ -33,6 +33,7 @@ struct RunOptions {
   bool animate = false;
   std::vector<std::string> save;
   bool show = false;
+  bool quiet = false;
   std::string out = ".";
   sky::Sky sky = sky::Sky::table;
 };
@@ -41,18 +42,9 @@ const std::map<std::string, app::PlotOutput> kSaveFormats = {
     {"bmp", app::PlotOutput::bmp}, {"pdf", app::PlotOutput::pdf}, {"ps", app::PlotOutput::ps},
     {"wmf", app::PlotOutput::wmf}, {"png", app::PlotOutput::png}, {"svg", app::PlotOutput::svg}};
 
-// 1..9, or the planet's name in any case ("earth", "Jupiter").
-int planet_number(const std::string& text) {
-  for (int n = 1; n <= dynamics::kPlanetCount; ++n) {
-    std::string name(dynamics::kPlanetNames[static_cast<std::size_t>(n - 1)]);
-    name = textio::lower_case(name.substr(0, name.find(' ')));
-    if (text == std::to_string(n) || textio::lower_case(text) == name) return n;
-  }
-  throw UsageError("--planet: \"" + textio::printable(text) + "\" is neither 1..9 nor a planet's name");
-}
-
 catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   const std::vector<catalogue::CatalogueRecord> found = look_up(options.catalogue, options.object);
+  if (found.empty()) throw UsageError(no_match_message(options.object));
   if (found.size() > 1) {
     std::string list;
     for (const catalogue::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);
@@ -70,7 +62,9 @@ app::HandElements hand_elements(const RunOptions& options) {
 
 app::SingleRunRequest request_of(const RunOptions& options) {
   app::SingleRunRequest request;
-  request.planet = planet_number(options.planet);
+  const std::optional<int> planet = planet_number(options.planet);
+  if (!planet) throw UsageError("--planet: \"" + textio::printable(options.planet) + "\" is neither 1..9 nor a planet's name");
+  request.planet = *planet;
   request.sky = options.sky;
   if (options.object.empty() == options.elements.empty()) throw UsageError("give either --object or --elements");
   if (options.object.empty()) {
@@ -88,6 +82,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   if (options.show) request.formats.insert(app::PlotOutput::screen);
   request.animate = options.animate;
   request.folder = options.out;
+  request.quiet = options.quiet;
   return request;
 }
 
@@ -111,21 +106,26 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   CLI::App* run_app = program.add_subcommand("run", "One run without questions: integrate, write the files, draw");
   add_version_flag(*run_app);
   auto options = std::make_shared<RunOptions>();
-  run_app->add_option("--planet", options->planet, "Reference planet: 1..9 or its name (Earth = 3)")->required();
+  run_app->add_option("--planet", options->planet, "Reference planet: 1..9 or its name (Earth = 3)")
+      ->type_name("PLANET")
+      ->required();
   CLI::Option* object =
-      run_app->add_option("--object", options->object, "Catalogue object: designation or part of the name");
+      run_app->add_option("--object", options->object, "Catalogue object: designation or part of the name")
+          ->type_name("NAME");
   CLI::Option* elements = run_app->add_option("--elements", options->elements, "Elements by hand")
                               ->type_name("a,e,i,node,peri,M,epochJD")
                               ->delimiter(',')
                               ->expected(7)
                               ->check(hand_entry_number());
   object->excludes(elements);
-  run_app->add_option("--name", options->name, "Name of the object given by --elements")->needs(elements);
+  run_app->add_option("--name", options->name, "Name of the object given by --elements")->type_name("NAME")->needs(elements);
   add_catalogue_option(*run_app, options->catalogue);
   run_app->add_option("--span", options->span, "Time span, years (negative: into the past)")
+      ->type_name("YEARS")
       ->required()
       ->check(finite_number());
   run_app->add_option("--step", options->step, "Output step, years")
+      ->type_name("YEARS")
       ->required()
       ->check(above_zero("the output step must be above 0"));
   run_app->add_option("--view", options->view, "Focus (S, P or A) and observer's position x,y,z")
@@ -133,15 +133,22 @@ void add_run_command(CLI::App& program, CommandContext& context) {
       ->delimiter(',')
       ->expected(4);
   run_app->add_flag("--animate", options->animate, "Draw the path point by point");
-  run_app->add_option("--save", options->save, "Pictures to write")
-      ->type_name("bmp,pdf,ps,wmf,png,svg")
+  run_app->add_option("--save", options->save, "Pictures to write: bmp, pdf, ps, wmf, png, svg")
+      ->type_name("FORMAT[,FORMAT…]")
       ->delimiter(',')
-      ->check(CLI::IsMember(kSaveFormats));
+      ->check(unlabelled(CLI::IsMember(kSaveFormats)));
   run_app->add_flag("--show", options->show, "Show the picture in a window");
   run_app->add_option("--out", options->out, "Folder for the files (default: here)")
       ->type_name("DIR")
-      ->check(CLI::ExistingDirectory);
+      ->check(unlabelled(CLI::ExistingDirectory));
   add_sky_option(*run_app, options->sky);
+  run_app->add_flag("--quiet", options->quiet,
+                    "Print nothing but errors: no progress line, no plotting protocol");
+  add_examples(*run_app,
+               {"skytrak3d run --planet earth --object apophis --span 1 --step 0.01 --save png,svg",
+                "skytrak3d run --planet 3 --object eros --span -10 --step 0.05 --view S,0,0,5 --save pdf",
+                "skytrak3d run --planet jupiter --elements 5.2,0.05,1.3,100,270,0,2458600.5 --name TROJAN "
+                "--span 12 --step 0.1 --save svg"});
   run_app->callback([options, &context] { run(*options, context); });
 }
 

@@ -1,4 +1,4 @@
-// skytrak3d survey --catalogue FILE --from JD --to JD [--planet 3|all|LIST] [--distance AU]
+// skytrak3d survey --catalogue FILE --from DATE --to DATE [--planet 3|all|LIST] [--distance AU]
 //                  [--jobs N] [--csv OUT] [--objects LIST] [--sky ephemeris|table]
 #include "cli/survey_command.h"
 
@@ -7,7 +7,10 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/date_option.h"
+#include "cli/help_text.h"
 #include "cli/number_checks.h"
+#include "cli/planet_name.h"
 #include "cli/sky_option.h"
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
@@ -34,27 +37,33 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   add_version_flag(*command);
   auto o = std::make_shared<SurveyCommandOptions>();
   command->add_option("--catalogue", o->catalogue, "Catalogue of one-line orbits (bad records are skipped)")
+      ->type_name("FILE")
       ->required();
-  command->add_option("--from", o->survey.settings.from_jd, "Start of the window, Julian date (TDB)")
-      ->required()
-      ->check(finite_number());
-  command->add_option("--to", o->survey.settings.to_jd, "End of the window, Julian date (TDB)")
-      ->required()
-      ->check(finite_number());
-  command->add_option("--planet", o->planets, "Planet number 1-9 or moon, a list like 2,3,moon, or all")
+  add_date_option(*command, "--from", o->survey.settings.from_jd, "Start of the window")->required();
+  add_date_option(*command, "--to", o->survey.settings.to_jd, "End of the window")->required();
+  command->add_option("--planet", o->planets, "Planet number 1-9 or name, moon, a list like 2,earth,moon, or all")
+      ->type_name("PLANET[,PLANET…]")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
+      ->type_name("AU")
       ->capture_default_str()
       ->check(above_zero());
   command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core, at most one per group of objects)")
+      ->type_name("N")
       ->check(above_zero());
-  command->add_option("--csv", o->csv, "Write the table to this file (it appears whole, or not at all) instead of standard output");
-  command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it");
+  command->add_option("--csv", o->csv, "Write the table to this file (it appears whole, or not at all) instead of standard output")
+      ->type_name("FILE");
+  command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it")
+      ->type_name("FILE");
   o->survey.settings.sky = sky::Sky::ephemeris;
   add_sky_option(*command, o->survey.settings.sky);
+  command->add_flag("--quiet", o->survey.quiet, "Print nothing but the table, warnings and errors: no summary line");
+  add_examples(*command, {"skytrak3d survey --catalogue nea.dat --from 2020-01-01 --to 2030-01-01",
+                          "skytrak3d survey --catalogue nea.dat --from 2458849.5 --to 2459580.5 --planet earth,mars "
+                          "--distance 0.2 --csv approaches.csv"});
   command->callback([o, &context] {
-    if (!survey::parse_planet_list(o->planets, o->survey.settings.watched)) {
-      throw UsageError("--planet: a planet number 1-9 or moon, a comma-separated list of them, or all: " + o->planets);
+    if (!survey::parse_planet_list(planet_names_as_numbers(o->planets), o->survey.settings.watched)) {
+      throw UsageError("--planet: a planet number 1-9, a planet's name or moon, a comma-separated list of them, or all: " + o->planets);
     }
     if (!(o->survey.settings.to_jd > o->survey.settings.from_jd)) {
       throw UsageError("--to must come after --from");

@@ -52,7 +52,7 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
     if (!wanted.empty() && catalogue.objects.empty()) throw SurveyInputError("--objects: no name of the list matched");
     check_window(options.settings, catalogue.objects);
     const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    SurveyProgress bar(err, lead && err_is_terminal);
+    SurveyProgress bar(err, lead && err_is_terminal && !options.quiet);
     const SurveyResult mine = survey_objects(catalogue.objects, ranks.share(catalogue.objects.size()),
                                              options.settings, jobs, [&](long done, long total) {
                                                bar.update(done, total);
@@ -66,7 +66,7 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
       return 1;
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    err << summary_line(result, catalogue.bad_records, wall) << '\n';
+    if (!options.quiet) err << summary_line(result, catalogue.bad_records, wall) << '\n';
     return 0;
   } catch (const SettingRefused& error) {
     if (lead) err << "skytrak3d: " << error.what() << '\n';

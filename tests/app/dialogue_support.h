@@ -107,7 +107,7 @@ inline const std::string kGreeting =
     " ----------------------------------------------------\n"
     "  \n"
     " SKYTRAK needs the file NEA.DAT, you can download it\n"
-    " from  https://www.minorplanetcenter.net/iau/MPCORB.html\n"
+    " from  https://minorplanetcenter.net/iau/MPCORB/NEA.txt\n"
     "                   OR  \n"
     " You can introduce orbital elements by hand or \n"
     " append to NEA.DAT any file with MPC format. \n"

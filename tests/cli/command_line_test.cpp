@@ -121,12 +121,35 @@ TEST(CommandLine, FindByEveryFormOfADesignationAndByName) {
   EXPECT_THAT(eros.out, HasSubstr("(433) Eros"));
 }
 
-TEST(CommandLine, FindWithoutMatchIsAUsageError) {
-  if (!std::filesystem::exists(kCatalogue)) GTEST_SKIP() << "real catalogue absent";
-  const Outcome none = run({"find", "no such rock", "--catalogue", kCatalogue});
-  EXPECT_EQ(none.status, 2);
+// No match is an answer, status 1 with one line and no usage hint; the same text given to
+// run --object is a wrong command line.
+TEST(CommandLine, FindWithoutMatchFailsWithoutTheUsageHint) {
+  const std::string sample = std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat";
+  const Outcome none = run({"find", "no such rock", "--catalogue", sample});
+  EXPECT_EQ(none.status, 1);
   EXPECT_EQ(none.out, "");
-  EXPECT_EQ(lines_of(none.err).front(), "skytrak3d: no object matches \"no such rock\" in the catalogue");
+  EXPECT_EQ(none.err, "skytrak3d: no object matches \"no such rock\" in the catalogue\n");
+  const Outcome run_none = run({"run", "--planet", "3", "--object", "no such rock", "--catalogue", sample, "--span",
+                                "1", "--step", "0.1"});
+  EXPECT_EQ(run_none.status, 2);
+  EXPECT_EQ(lines_of(run_none.err), (std::vector<std::string>{none.err.substr(0, none.err.size() - 1),
+                                                               "Run 'skytrak3d run --help' for usage."}));
+}
+
+// The survey of the sample gives the same table for the same window and planets however
+// they are written.
+TEST(CommandLine, SurveyCalendarDatesAndNamesGiveTheTableOfJulianDatesAndNumbers) {
+  const std::string sample = std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat";
+  const auto survey = [&sample](const char* planets, const char* from, const char* to) {
+    return run({"survey", "--catalogue", sample, "--planet", planets, "--from", from, "--to", to, "--jobs", "1"});
+  };
+  const Outcome by_numbers = survey("3,4", "2458849.5", "2462502.5");
+  ASSERT_EQ(by_numbers.status, 0) << by_numbers.err;
+  EXPECT_THAT(by_numbers.out, HasSubstr(",Earth,"));  // a table with approaches, not an empty one
+  EXPECT_EQ(survey("Earth,mars", "2020-01-01", "2030-01-01T00:00").out, by_numbers.out);
+  const Outcome refused = survey("3", "2020-02-30", "2030-01-01");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_THAT(refused.err, HasSubstr("--from: \"2020-02-30\" is neither a Julian date")) << refused.err;
 }
 
 // --sky reaches the planets' set-up: the survey's table of the sample catalogue over

@@ -1,4 +1,4 @@
-// disfin and endgrf: finishing a plot and closing an axis system; noclip.
+// disfin and endgrf: finishing a plot and closing an axis system; noclip; skip_protocol.
 #include <cstdio>
 
 #include "plot/core/levels.h"
@@ -52,6 +52,11 @@ void disfin() {
     st.core.fp_msg = stdout;
   }
   dprcol(st, file_written);
+}
+
+void skip_protocol() {
+  PlotState* found = jqqlev(1, 3, "skip_protocol");
+  if (found != nullptr) found->core.iprotocol = false;
 }
 
 void endgrf() {

@@ -9,5 +9,7 @@ void disfin();
 bool file_write_failed();
 void endgrf();
 void noclip();
+// Leaves the end-of-run protocol out of the next disfin; disini turns it back on.
+void skip_protocol();
 
 }  // namespace plotix

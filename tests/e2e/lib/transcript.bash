@@ -22,7 +22,7 @@ greeting() {
  ----------------------------------------------------
   
  SKYTRAK needs the file NEA.DAT, you can download it
- from  https://www.minorplanetcenter.net/iau/MPCORB.html
+ from  https://minorplanetcenter.net/iau/MPCORB/NEA.txt
                    OR  
  You can introduce orbital elements by hand or 
  append to NEA.DAT any file with MPC format. 
