@@ -299,9 +299,10 @@ void kick_planets(const SharedBlocks& blocks, Bodies& bodies, const std::array<P
   }
 }
 
-}  // namespace
-
-void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+// The kicks of the small bodies by the planets where they stand; the planets' terms
+// are left in `planet`.
+void kick_every_small_body(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T,
+                           std::array<PlanetTerms, kMaxBodies + 1>& planet) {
   encounters.collision_pairs.clear();
   encounters.encounter.clear();
   encounters.carry_over.clear();
@@ -310,13 +311,24 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   SlotVectors dv;
   for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) dv[j] = {0.0, 0.0, 0.0};
   SlotVectors end_position;
-  std::array<PlanetTerms, kMaxBodies + 1> planet;
   for (int p = 1; p <= blocks.counts.planets; ++p) {
     planet[p] = planet_terms(blocks, bodies, encounters, p, dt, T);
     kick_small_bodies(blocks, bodies, encounters, p, planet[p], dt, T, dv, end_position);
   }
   apply_small_body_kicks(blocks, bodies, encounters, dv, end_position);
+}
+
+}  // namespace
+
+void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+  std::array<PlanetTerms, kMaxBodies + 1> planet;
+  kick_every_small_body(blocks, bodies, encounters, dt, T, planet);
   kick_planets(blocks, bodies, planet, dt);
+}
+
+void kick_small_bodies_only(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+  std::array<PlanetTerms, kMaxBodies + 1> planet;
+  kick_every_small_body(blocks, bodies, encounters, dt, T, planet);
 }
 
 }  // namespace dynamics

@@ -1,0 +1,104 @@
+// The planets stepped once per epoch and leg against the scalar path that steps them in
+// every group: the same rows, on real catalogue objects. Skipped without the shared data.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "survey/group_survey.h"
+#include "survey/planet_table.h"
+
+namespace {
+
+using namespace survey;
+
+const std::string kCatalogue = std::string(SKYTRAK_SHARED_DATA) + "/NEA-2019-07-02.txt";
+
+// Outcomes of groups of kGroupSize objects, the planets from their tables or stepped in
+// every group.
+std::vector<ObjectOutcome> survey_in_groups(const std::vector<SurveyObject>& objects, const SurveySettings& settings,
+                                            bool with_tables) {
+  EpochPlanets planets;
+  carry_planets(planets, objects.front().epoch_jd, settings.sky);
+  track_the_moon(planets, settings);
+  const LegTables tables = step_planets_over_legs(planets, settings);
+  std::vector<ObjectOutcome> outcomes;
+  for (size_t first = 0; first < objects.size(); first += kGroupSize) {
+    std::vector<const SurveyObject*> group;
+    for (size_t n = first; n < objects.size() && n < first + kGroupSize; ++n) group.push_back(&objects[n]);
+    for (ObjectOutcome& outcome : survey_group(group, planets, settings, with_tables ? &tables : nullptr)) {
+      outcomes.push_back(std::move(outcome));
+    }
+  }
+  return outcomes;
+}
+
+// The same rows in the same order, times within 1e-6 d, distances and speeds within 1e-9.
+void expect_same_rows(const std::vector<ObjectOutcome>& scalar, const std::vector<ObjectOutcome>& tabled) {
+  ASSERT_EQ(scalar.size(), tabled.size());
+  for (size_t n = 0; n < scalar.size(); ++n) {
+    EXPECT_EQ(scalar[n].steps, tabled[n].steps) << n;
+    ASSERT_EQ(scalar[n].rows.size(), tabled[n].rows.size()) << n;
+    for (size_t k = 0; k < scalar[n].rows.size(); ++k) {
+      const SurveyRow& a = scalar[n].rows[k];
+      const SurveyRow& b = tabled[n].rows[k];
+      EXPECT_TRUE(a.event == b.event && a.planet == b.planet) << a.packed;
+      EXPECT_NEAR(a.jd, b.jd, 1e-6) << a.packed;
+      EXPECT_NEAR(a.distance, b.distance, 1e-9 * a.distance) << a.packed;
+      EXPECT_NEAR(a.speed_kms, b.speed_kms, 1e-9 * a.speed_kms) << a.packed;
+    }
+  }
+}
+
+SurveyCatalogue read(const std::vector<std::string>& wanted) {
+  std::ostringstream warnings;
+  return read_survey_catalogue(kCatalogue, wanted, warnings);
+}
+
+// Every 97th record of the 2019 catalogue (207 objects), a year across the epoch (both
+// legs), the inner planets and Jupiter within 0.3 AU, in both skies (the Moon watched in
+// the ephemeris sky).
+TEST(PlanetTable, GivesTheScalarRowsForASampleOfTheCatalogue) {
+  if (!std::ifstream(kCatalogue)) GTEST_SKIP() << "shared data not found: " << kCatalogue;
+  const SurveyCatalogue catalogue = read({});
+  std::vector<SurveyObject> sample;
+  for (size_t n = 0; n < catalogue.objects.size(); n += 97) sample.push_back(catalogue.objects[n]);
+  for (const sky::Sky sky : {sky::Sky::table, sky::Sky::ephemeris}) {
+    SurveySettings settings;
+    settings.from_jd = 2458484.5;  // 2019 January 1
+    settings.to_jd = 2458849.5;    // 2020 January 1
+    for (int target : {1, 2, 3, 4, 5, kMoonTarget}) settings.watched[static_cast<size_t>(target)] = true;
+    settings.distance_au = 0.3;
+    settings.sky = sky;
+    const std::vector<ObjectOutcome> scalar = survey_in_groups(sample, settings, false);
+    size_t rows = 0;
+    for (const ObjectOutcome& outcome : scalar) rows += outcome.rows.size();
+    EXPECT_GT(rows, 20u);
+    expect_same_rows(scalar, survey_in_groups(sample, settings, true));
+  }
+}
+
+// Apophis passes the Earth at 6 Earth radii in 2029, deep inside the encounter zone, in a
+// group with ten other objects: it is integrated with the Earth for a few steps and then
+// steps against the table again, to the window's end.
+TEST(PlanetTable, ObjectEntersAndLeavesAnEncounterInAGroup) {
+  if (!std::ifstream(kCatalogue)) GTEST_SKIP() << "shared data not found: " << kCatalogue;
+  std::vector<SurveyObject> group = read({"99942"}).objects;
+  const SurveyCatalogue catalogue = read({});
+  group.insert(group.end(), catalogue.objects.begin(), catalogue.objects.begin() + kGroupSize - 1);
+  SurveySettings settings;
+  settings.from_jd = 2462235.5;  // 2029 April 3
+  settings.to_jd = 2462275.5;
+  settings.watched[3] = true;
+  settings.distance_au = 0.1;
+  const std::vector<ObjectOutcome> tabled = survey_in_groups(group, settings, true);
+  ASSERT_EQ(tabled.front().rows.size(), 1u);
+  EXPECT_LT(tabled.front().rows[0].distance, 40000.0 * dynamics::kKmToAu);  // the encounter's pericentre
+  EXPECT_EQ(tabled.front().steps, tabled.back().steps);                     // and on to the window's end
+  expect_same_rows(survey_in_groups(group, settings, false), tabled);
+}
+
+}  // namespace
