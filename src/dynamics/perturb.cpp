@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "dynamics/encounter_zone.h"
 #include "dynamics/extrapolation.h"
 #include "dynamics/pericentre_refinement.h"
 
@@ -248,11 +249,11 @@ void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& e
                        const PlanetTerms& pt, double dt, double T, SlotVectors& dv, SlotVectors& end_position) {
   for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) {
     if (encounters.removal.contains(j)) continue;
-    const Vec3 sep = diff(bodies.x[p], bodies.x[j]);
+    const PairGeometry pair{diff(bodies.x[p], bodies.x[j]), diff(bodies.x0[p], bodies.x0[j]),
+                            diff(bodies.v[p], bodies.v[j])};
+    const Vec3& sep = pair.separation;
     const double d = norm(sep);
-    const double d0 = norm(diff(bodies.x0[p], bodies.x0[j]));
-    const double u = radial_velocity(sep, diff(bodies.v[p], bodies.v[j]), d, dt);
-    if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
+    if (surely_outside_encounter_zone(pair, pt.hill, dt) || outside_encounter_zone(pair, d, pt.hill, dt)) {
       if (pt.encounter.earth_and_moon) {
         kick_by_earth_and_moon(blocks, bodies.x[j], pt, dt, dv[j]);
         continue;
