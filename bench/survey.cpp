@@ -5,7 +5,9 @@
 // in process CPU per object-step, with the planets stepped once per leg and in every
 // group, against the single run's CPU per step.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -176,6 +178,42 @@ void BM_SurveyCatalogueYearPlanetsInEveryGroup(benchmark::State& bench) {
   report_cpu(bench, start, steps);
 }
 BENCHMARK(BM_SurveyCatalogueYearPlanetsInEveryGroup)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// A catalogue of a million objects as a user of the whole minor-planet catalogue would
+// survey: the 2019 records again and again, each copy turned along its orbit (mean
+// anomaly) and about the ecliptic pole (node) by a few degrees more than the last.
+std::vector<survey::SurveyObject> million_objects(const std::vector<survey::SurveyObject>& records) {
+  constexpr size_t kObjects = 1000000;
+  std::vector<survey::SurveyObject> objects;
+  objects.reserve(kObjects);
+  for (size_t n = 0; n < kObjects; ++n) {
+    survey::SurveyObject object = records[n % records.size()];
+    const double copy = static_cast<double>(n / records.size());
+    object.elements.m = std::fmod(object.elements.m + 7.3 * copy, 360.0);
+    object.elements.node = std::fmod(object.elements.node + 1.1 * copy, 360.0);
+    objects.push_back(std::move(object));
+  }
+  return objects;
+}
+
+// A million objects over 2020 on 2 threads: wall, CPU per object-step, and the most
+// memory the process held (the objects, their outcomes, the tables and the threads).
+void BM_SurveyMillionObjects(benchmark::State& bench) {
+  if (!std::filesystem::exists(kCatalogue)) {
+    bench.SkipWithError("shared catalogue not found");
+    return;
+  }
+  const std::vector<survey::SurveyObject> objects = million_objects(read(kCatalogue).objects);
+  const std::vector<size_t> all = survey::all_indices(objects.size());
+  long steps = 0;
+  const std::clock_t start = std::clock();
+  for (auto _ : bench) steps += survey_objects(objects, all, year_2020(), 2, nullptr).object_steps;
+  report_cpu(bench, start, steps);
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  bench.counters["max_resident_mb"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_SurveyMillionObjects)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 // The single run's step: each object of the sample catalogue alone with the nine
 // planets for a year, CPU per step (the set-up, carrying the planets to the epoch, is
