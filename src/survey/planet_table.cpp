@@ -1,6 +1,9 @@
 // Stepping the planets once per epoch and leg.
 #include "survey/planet_table.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "dynamics/drift_bodies.h"
 #include "dynamics/encounter_lists.h"
 
@@ -14,7 +17,7 @@ void keep(const dynamics::SharedBlocks& blocks, const dynamics::Bodies& bodies,
 
 }  // namespace
 
-PlanetTable::PlanetTable(const EpochPlanets& planets, const SurveySettings& settings, double h) {
+PlanetTable::PlanetTable(const EpochPlanets& planets, const SurveySettings& settings, double h, size_t most_steps) {
   dynamics::SharedBlocks blocks = planets.blocks;
   dynamics::Bodies bodies = planets.bodies;
   dynamics::Encounters encounters;
@@ -22,7 +25,7 @@ PlanetTable::PlanetTable(const EpochPlanets& planets, const SurveySettings& sett
   const int count = blocks.counts.planets;
   const double end_jd = h > 0.0 ? settings.to_jd : settings.from_jd;
   double T = 0.0;
-  for (size_t n = 0; n < kMostTableSteps; ++n) {
+  for (size_t n = 0; n < most_steps; ++n) {
     // The first half drift alone, on a copy: where the kick of the step finds the planets.
     dynamics::SharedBlocks half_blocks = blocks;
     dynamics::Bodies half_bodies = bodies;
@@ -47,11 +50,37 @@ dynamics::PlanetStep PlanetTable::step(size_t n) const {
   return {&at_kick_[first], &at_end_[first]};
 }
 
-LegTables step_planets_over_legs(const EpochPlanets& planets, const SurveySettings& settings) {
+namespace {
+
+// step_budget: the steps the tables may still take; what they take is deducted.
+LegTables step_planets_over_legs(const EpochPlanets& planets, const SurveySettings& settings, size_t& step_budget) {
   LegTables tables;
   const double h = kSurveyClass.step;
-  if (settings.to_jd > planets.blocks.epoch_jd) tables.forward = PlanetTable(planets, settings, h);
-  if (settings.from_jd < planets.blocks.epoch_jd) tables.backward = PlanetTable(planets, settings, -h);
+  if (settings.to_jd > planets.blocks.epoch_jd) {
+    tables.forward = PlanetTable(planets, settings, h, step_budget);
+    step_budget -= tables.forward.steps();
+  }
+  if (settings.from_jd < planets.blocks.epoch_jd) {
+    tables.backward = PlanetTable(planets, settings, -h, step_budget);
+    step_budget -= tables.backward.steps();
+  }
+  return tables;
+}
+
+}  // namespace
+
+std::map<double, LegTables> step_planets_of_epochs(const std::map<double, std::unique_ptr<EpochPlanets>>& planets,
+                                                   const std::map<double, size_t>& objects_of_epoch,
+                                                   const SurveySettings& settings) {
+  std::vector<std::pair<size_t, double>> by_size;  // objects, epoch
+  for (const auto& [epoch, count] : objects_of_epoch) by_size.emplace_back(count, epoch);
+  std::sort(by_size.rbegin(), by_size.rend());
+  std::map<double, LegTables> tables;
+  size_t step_budget = kMostTableSteps;
+  for (const auto& [count, epoch] : by_size) {
+    const bool shared = count > static_cast<size_t>(kGroupSize);
+    tables[epoch] = shared ? step_planets_over_legs(*planets.at(epoch), settings, step_budget) : LegTables{};
+  }
   return tables;
 }
 

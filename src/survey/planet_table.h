@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "dynamics/step.h"
@@ -12,8 +14,8 @@
 
 namespace survey {
 
-// Steps a table may hold: 65,536 steps of 0.005 yr (327 years) take 66 MB; a longer leg
-// is run by the groups themselves, planets and all.
+// Steps the tables of one survey may hold together: 65,536 steps of 0.005 yr (327 years)
+// take 66 MB. A leg beyond what is left is run by the groups themselves, planets and all.
 inline constexpr size_t kMostTableSteps = 65536;
 
 class PlanetTable {
@@ -21,8 +23,8 @@ class PlanetTable {
   PlanetTable() = default;
   // The planets of `planets` stepped by the signed step h from their epoch until the
   // window's end in that direction is passed, as a run of the survey steps them. Empty
-  // when that takes more than kMostTableSteps steps.
-  PlanetTable(const EpochPlanets& planets, const SurveySettings& settings, double h);
+  // when that takes more than most_steps steps.
+  PlanetTable(const EpochPlanets& planets, const SurveySettings& settings, double h, size_t most_steps);
 
   size_t steps() const { return planets_ == 0 ? 0 : at_end_.size() / static_cast<size_t>(planets_); }
   // Where step n (0 the first from the epoch) leaves the planets.
@@ -39,6 +41,12 @@ struct LegTables {
   PlanetTable forward, backward;
 };
 
-LegTables step_planets_over_legs(const EpochPlanets& planets, const SurveySettings& settings);
+// The tables of every epoch (by its Julian date) that more than one group of objects
+// shares, those with the most objects first, while kMostTableSteps last; the other
+// epochs get empty tables (their groups step the planets themselves, as one group
+// would have to anyway).
+std::map<double, LegTables> step_planets_of_epochs(const std::map<double, std::unique_ptr<EpochPlanets>>& planets,
+                                                   const std::map<double, size_t>& objects_of_epoch,
+                                                   const SurveySettings& settings);
 
 }  // namespace survey

@@ -31,18 +31,20 @@ std::vector<size_t> all_indices(size_t count) {
 SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std::vector<size_t>& chosen,
                             const SurveySettings& settings, int jobs, const ProgressReport& progress) {
   // Most records of a catalogue share one epoch: the planets are carried once for each,
-  // and stepped once over each leg.
+  // and stepped once over each leg when more than one group shares them, most objects
+  // first, while the tables' memory lasts.
   std::map<double, std::unique_ptr<EpochPlanets>> planets;
-  std::map<double, LegTables> tables;
+  std::map<double, size_t> objects_of_epoch;
   for (size_t index : chosen) {
     auto& slot = planets[objects[index].epoch_jd];
+    ++objects_of_epoch[objects[index].epoch_jd];
     if (!slot) {
       slot = std::make_unique<EpochPlanets>();
       carry_planets(*slot, objects[index].epoch_jd, settings.sky);
       track_the_moon(*slot, settings);
-      tables[objects[index].epoch_jd] = step_planets_over_legs(*slot, settings);
     }
   }
+  const std::map<double, LegTables> tables = step_planets_of_epochs(planets, objects_of_epoch, settings);
 
   // Groups of objects of one epoch, in the order chosen: the same groups for any number
   // of threads (an object's path does not depend on its group anyway).

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,14 +18,23 @@ using namespace survey;
 
 const std::string kCatalogue = std::string(SKYTRAK_SHARED_DATA) + "/NEA-2019-07-02.txt";
 
+// The tables of one epoch that `objects` groups share.
+std::map<double, LegTables> tables_of(double epoch, size_t objects, const SurveySettings& settings,
+                                      std::map<double, std::unique_ptr<EpochPlanets>>& planets) {
+  planets[epoch] = std::make_unique<EpochPlanets>();
+  carry_planets(*planets[epoch], epoch, settings.sky);
+  track_the_moon(*planets[epoch], settings);
+  return step_planets_of_epochs(planets, {{epoch, objects}}, settings);
+}
+
 // Outcomes of groups of kGroupSize objects, the planets from their tables or stepped in
 // every group.
 std::vector<ObjectOutcome> survey_in_groups(const std::vector<SurveyObject>& objects, const SurveySettings& settings,
                                             bool with_tables) {
-  EpochPlanets planets;
-  carry_planets(planets, objects.front().epoch_jd, settings.sky);
-  track_the_moon(planets, settings);
-  const LegTables tables = step_planets_over_legs(planets, settings);
+  std::map<double, std::unique_ptr<EpochPlanets>> epochs;
+  const double epoch = objects.front().epoch_jd;
+  const LegTables tables = tables_of(epoch, kGroupSize + 1, settings, epochs).at(epoch);
+  const EpochPlanets& planets = *epochs.at(epoch);
   std::vector<ObjectOutcome> outcomes;
   for (size_t first = 0; first < objects.size(); first += kGroupSize) {
     std::vector<const SurveyObject*> group;
@@ -54,6 +65,24 @@ void expect_same_rows(const std::vector<ObjectOutcome>& scalar, const std::vecto
 std::vector<SurveyObject> read(const std::vector<std::string>& wanted) {
   std::ostringstream warnings;
   return read_survey_catalogue(kCatalogue, wanted, warnings).objects;
+}
+
+// An epoch gets a table when more than one group shares it and the leg fits the budget:
+// 2020 from the epoch 2019 July 2 is 549 days, 301 steps of 1.83 d.
+TEST(PlanetTable, StepsThePlanetsOfEpochsThatGroupsShare) {
+  const double epoch = 2458666.5;
+  const struct {
+    size_t objects;
+    double to_jd;
+    size_t steps;
+  } cases[] = {{kGroupSize + 1, 2459215.5, 301}, {kGroupSize, 2459215.5, 0}, {kGroupSize + 1, epoch + 400 * 365.25, 0}};
+  for (const auto& c : cases) {
+    SurveySettings settings{epoch, c.to_jd};
+    std::map<double, std::unique_ptr<EpochPlanets>> planets;
+    const LegTables tables = tables_of(epoch, c.objects, settings, planets).at(epoch);
+    EXPECT_EQ(tables.forward.steps(), c.steps) << c.objects << " " << c.to_jd;
+    EXPECT_EQ(tables.backward.steps(), 0u);
+  }
 }
 
 // Every 97th record of the 2019 catalogue (207 objects), a year across the epoch (both
