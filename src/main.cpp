@@ -12,6 +12,7 @@
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/command_line.h"
+#include "cli/style_option.h"
 #include "devices/temp_file_cleanup.h"
 
 int main(int argc, char** argv) {
@@ -22,8 +23,10 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   std::signal(SIGPIPE, SIG_IGN);
   devices::remove_temp_files_on_signals();
-  if (argc > 1) return cli::run_command_line(argc, argv, std::cout, std::cerr);
-  return app::run_main(std::cin, std::cout, std::cerr, [](app::Console& console) {
+  // "skytrak3d --style clear" is the dialogue drawing in that style.
+  app::PictureStyle style = app::PictureStyle::classic;
+  if (argc > 1 && !cli::dialogue_style(argc, argv, style)) return cli::run_command_line(argc, argv, std::cout, std::cerr);
+  return app::run_main(std::cin, std::cout, std::cerr, [style](app::Console& console) {
     app::Stages stages;
     stages.choose_object = [&console](app::RunState& state) { app::choose_object(console, state, ".", std::cerr); };
     stages.classify = [](app::RunState& state) { app::classify(state); };
@@ -32,7 +35,8 @@ int main(int argc, char** argv) {
     };
     stages.read_back = [](app::RunState& state) { app::read_back_run(state); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
-    stages.plot = [&console](app::RunState& state, int iopt) {
+    stages.plot = [&console, style](app::RunState& state, int iopt) {
+      state.style = style;
       // The view last shown in the window, in the form the view prompt takes.
       if (app::plot_picture(state, app::plot_output(iopt))) console.formatted(app::view_prompt_form(state.view));
     };

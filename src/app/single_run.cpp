@@ -58,6 +58,8 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
     throw RunRefused("span and step: " + std::string(textio::trim_blanks(refusal)));
   }
   state.view = request.view;
+  state.style = request.style;
+  state.png_background = request.png_background;
 
   // Every check is done: from here on files are written, all in the run's folder.
   std::filesystem::current_path(request.folder);

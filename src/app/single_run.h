@@ -37,6 +37,8 @@ struct SingleRunRequest {
   bool animate = false;  // in the window; a saved file holds one still frame
   std::filesystem::path folder = ".";
   bool quiet = false;  // nothing on `out`: no progress line, no plotting protocol
+  PictureStyle style = PictureStyle::clear;
+  PngBackground png_background = PngBackground::black;
 };
 
 // A request that cannot run; thrown before any file is written. The message says why.

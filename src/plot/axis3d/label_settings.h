@@ -10,4 +10,9 @@ void hname(int height);
 void labdig(int digits, std::string_view axes);
 void flab3d();
 
+// Where the 3D axes get their numbers and names: "FACE" on the faces of the box (the
+// default), or "PAGE" upright in the page plane outside the box, with the drawing
+// scaled and centred to fill the area below the titles.
+void labl3d(std::string_view style);
+
 }  // namespace plotix
