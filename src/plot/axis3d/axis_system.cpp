@@ -144,7 +144,7 @@ void graf3d(float xa, float xe, float xo, float xstep, float ya, float ye, float
   const int nhchar = s.text.nhchar, nhname = a.nhname;
   s.text.nhchar = static_cast<int>(1.5f * nhchar);
   a.nhname = static_cast<int>(1.5f * nhname);
-  a.scl3 *= label_fit_factor(s);
+  fit_labels_on_page(s);
   set_view_frustum(s);
   label_axes3d(s);
   s.text.nhchar = nhchar;
