@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/catalogue.h"
+#include "app/observer_near_box.h"
 #include "app/plot_stage.h"
 #include "app/program.h"
 #include "app/run_stage.h"
@@ -35,8 +36,12 @@ int main(int argc, char** argv) {
     };
     stages.read_back = [](app::RunState& state) { app::read_back_run(state); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
-    stages.plot = [&console, style](app::RunState& state, int iopt) {
+    stages.plot = [&console, style, warned = false](app::RunState& state, int iopt) mutable {
       state.style = style;
+      if (style == app::PictureStyle::classic && !warned && app::observer_near_box(state)) {
+        std::cerr << app::kObserverNearBoxWarning;
+        warned = true;
+      }
       // The view last shown in the window, in the form the view prompt takes.
       if (app::plot_picture(state, app::plot_output(iopt))) console.formatted(app::view_prompt_form(state.view));
     };

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/console.h"
+#include "app/observer_near_box.h"
 #include "app/read_back.h"
 #include "app/run_files.h"
 #include "app/run_stage.h"
@@ -72,6 +73,7 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   set_view_focus(state);  // the focus on the object needs the path read back
   state.anim = false;
   SingleRunOutcome outcome;
+  outcome.cut_by_page = !request.formats.empty() && state.style == PictureStyle::classic && observer_near_box(state);
   for (const PlotOutput output : request.formats) {
     if (output == PlotOutput::screen) continue;
     plot_picture(state, output);

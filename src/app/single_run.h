@@ -52,6 +52,7 @@ class RunRefused : public std::runtime_error {
 struct SingleRunOutcome {
   bool pictures_written = true;  // every picture file asked for was written
   bool window_shown = false;     // the window asked for was shown (and closed by the user)
+  bool cut_by_page = false;      // classic pictures of an observer inside or against the box
 };
 
 // Checks the request (elements, epoch, span and step), then becomes the working folder,

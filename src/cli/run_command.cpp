@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "app/observer_near_box.h"
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
@@ -96,6 +97,7 @@ void run(const RunOptions& options, CommandContext& context) {
   if (context.checks_only) return;
   try {
     const app::SingleRunOutcome outcome = app::single_run(request, context.out);
+    if (outcome.cut_by_page) context.err << app::kObserverNearBoxWarning;
     if (!outcome.pictures_written) context.status = kExitFailure;
     if (options.show && !outcome.window_shown) {
       context.err << "skytrak3d: --show: no window could be shown; --save FORMAT writes the picture to a file\n";

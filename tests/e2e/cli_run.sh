@@ -36,6 +36,19 @@ done
 qpdf --check "$work/cli/99942  .pdf" >/dev/null || { echo "run: PDF refused by qpdf"; fail=1; }
 [ "$(identify -format '%w x %h' "$work/cli/99942  .bmp")" = "1600 x 1200" ] || { echo "run: BMP size"; fail=1; }
 
+# An observer inside the box: classic warns once on stderr (two pictures, one line),
+# clear moves the observer back and says nothing. PNG on white paper when asked.
+mkdir "$work/inside"
+"$SKYTRAK3D" run --planet 3 --object apophis --span 1 --step 0.01 --catalogue "$catalogue" --view P,0.5,0.3,0.1 \
+  --save svg,pdf --style classic --out "$work/inside" >/dev/null 2>"$work/inside.err"
+[ "$(cat "$work/inside.err")" = "skytrak3d: warning: the observer is inside or against the box, so the classic picture is cut by the page; --style clear keeps the whole box" ] ||
+  { echo "run: classic observer inside the box:"; cat "$work/inside.err"; fail=1; }
+"$SKYTRAK3D" run --planet 3 --object apophis --span 1 --step 0.01 --catalogue "$catalogue" --view P,0.5,0.3,0.1 \
+  --save png --background white --out "$work/inside" >/dev/null 2>"$work/inside.err"
+[ ! -s "$work/inside.err" ] || { echo "run: clear observer inside the box:"; cat "$work/inside.err"; fail=1; }
+[ "$(convert "$work/inside/99942  .png" -format '%[pixel:p{5,1125}]' info:)" = "srgb(255,255,255)" ] ||
+  { echo "run: --background white did not give white paper"; fail=1; }
+
 # Hand-entered elements: the record's own, through the dialogue's answer 1 and --elements.
 elements="0.9225169,0.1914724,3.33690,204.05444,126.67983,236.64021,2458666.5"
 (cd "$work/hand" && printf '3\n1\n%s\nROCK\n1,0.01\n' "${elements//,/$'\n'}" | "$SKYTRAK3D" >/dev/null 2>&1 || true)
