@@ -74,14 +74,18 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   state.anim = false;
   SingleRunOutcome outcome;
   outcome.cut_by_page = !request.formats.empty() && state.style == PictureStyle::classic && observer_near_box(state);
+  // The window first, so that the view the user turned it to is the one saved; its
+  // line, in the form the view prompt takes, goes out when the window is closed.
+  if (request.formats.contains(PlotOutput::screen)) {
+    state.anim = request.animate;
+    outcome.window_shown = plot_picture(state, PlotOutput::screen);
+    if (outcome.window_shown) console.formatted(view_prompt_form(state.view));
+    state.anim = false;
+  }
   for (const PlotOutput output : request.formats) {
     if (output == PlotOutput::screen) continue;
     plot_picture(state, output);
     outcome.pictures_written = outcome.pictures_written && !plotix::file_write_failed();
-  }
-  if (request.formats.contains(PlotOutput::screen)) {
-    state.anim = request.animate;
-    outcome.window_shown = plot_picture(state, PlotOutput::screen);
   }
   return outcome;
 }

@@ -32,7 +32,7 @@ struct SingleRunRequest {
   double step = 0.0;  // output step, years
   View view;          // focus and observer; the rest follows from the path
   // Pictures to save, and PlotOutput::screen to show the picture in a window (drawn
-  // last, after every save).
+  // first: the saves follow when it is closed, in the view it showed last).
   std::set<PlotOutput> formats;
   bool animate = false;  // in the window; a saved file holds one still frame
   std::filesystem::path folder = ".";

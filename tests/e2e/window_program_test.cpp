@@ -47,10 +47,11 @@ bool tools_present() {
 }
 
 // The program in a scratch folder with the sample catalogue, on the given display,
-// its answers written to a pipe one at a time, its output kept in files.
+// with the given arguments (none: the dialogue), its answers written to a pipe one at
+// a time, its output kept in files.
 class ProgramSession {
  public:
-  explicit ProgramSession(const std::string& display) {
+  explicit ProgramSession(const std::string& display, const std::vector<std::string>& args = {}) {
     std::filesystem::copy_file(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", folder_ / "nea.dat");
     int fds[2];
     if (pipe(fds) != 0) return;
@@ -68,7 +69,10 @@ class ProgramSession {
       // The page header's date and time stay the same from one picture to the next.
       setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
       const std::string program = std::string(SKYTRAK_BIN_DIR) + "/skytrak3d";
-      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+      std::vector<char*> argv{const_cast<char*>(program.c_str())};
+      for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      execv(program.c_str(), argv.data());
       _exit(127);
     }
     close(fds[0]);
@@ -333,6 +337,25 @@ class WindowProgram : public ::testing::Test {
   std::unique_ptr<ProgramSession> program_;  // ended before the server goes
   std::string window_;
 };
+
+// run --show --save: the window comes first and nothing is saved while it waits; when
+// the user dismisses it, the view line is printed, the picture saved, and the program
+// ends with status 0.
+TEST_F(WindowProgram, RunShowSavesAfterTheWindowCloses) {
+  server_ = std::make_unique<XvfbServer>(24);
+  ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
+  program_ = std::make_unique<ProgramSession>(
+      server_->display(), std::vector<std::string>{"run", "--planet", "3", "--object", "eros", "--catalogue", "nea.dat",
+                                                   "--span", "1", "--step", "0.01", "--show", "--save", "svg"});
+  ProgramSession& program = *program_;
+  const std::string window = find_window(server_->display(), kWaitingTitle, kLongWait);
+  ASSERT_FALSE(window.empty()) << program.file("err.txt");
+  EXPECT_FALSE(std::filesystem::exists(program.folder() / "00433  .svg")) << "saved before the window closed";
+  x_command(server_->display(), "xdotool mousemove --window " + window + " 400 300 click 3");
+  EXPECT_EQ(program.exit_status(), 0) << program.file("err.txt");
+  EXPECT_TRUE(std::filesystem::exists(program.folder() / "00433  .svg"));
+  EXPECT_NE(program.file("out.txt").find("\nP,3.00,-3.00,1.50\n"), std::string::npos) << program.file("out.txt");
+}
 
 // Eros around the Earth for a year, seen from straight above the Sun: the picture,
 // the wait, the right button, a replot closed by the window manager, more replots
