@@ -45,6 +45,32 @@ void BM_FrameIntoRecordingDevice(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameIntoRecordingDevice)->Unit(benchmark::kMillisecond);
 
+// One frame of an animation over the last, into the recording device: the axis system
+// set up again and the path's newest segment. Argument 0 draws the axes again and the
+// Sun and planet over the segment (every frame before the backdrop), 1 leaves them as
+// the first frame drew them (the backdrop).
+void BM_NextAnimationFrame(benchmark::State& state) {
+  const test::ProgramPicture picture(kPathPoints);
+  auto log = std::make_shared<devices::DeviceLog>();
+  set_device_maker([log](int) { return std::make_unique<devices::RecordingDevice>(log); });
+  metafl("CONS");
+  disini();
+  qqgglb()->core.iprotocol = false;  // keep the report free of protocols
+  picture.settings();
+  picture.frame(1);
+  int k = 1;
+  for (auto _ : state) {
+    log->calls.clear();
+    k = k % (kPathPoints - 1) + 2;
+    picture.next_frame(k, state.range(0) == 1);
+    benchmark::DoNotOptimize(log->calls.data());
+  }
+  disfin();
+  set_device_maker({});
+  free_global_state();
+}
+BENCHMARK(BM_NextAnimationFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // A whole PostScript save of one frame: open, settings, frame, close.
 void BM_SaveAsPostScript(benchmark::State& state) {
   const test::ProgramPicture picture(kPathPoints);

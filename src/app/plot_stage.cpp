@@ -177,15 +177,16 @@ void draw_frame(const RunState& state, PlotOutput output, int k) {
 }
 
 // The next frame of an animation over the last one: of all the picture only the path's
-// newest segment changes, and the bodies that lie over it are drawn again. The axis
-// system is set up anew for the segment, which also draws the axes again; in the
-// last frame the whole picture is drawn afresh, so that it is exactly the still one.
+// newest segment changes. The axis system is set up anew for the segment without
+// drawing its axes, and the box and the bodies stay as the first frame drew them, a
+// backdrop the path grows over; the last frame draws the whole picture afresh, so that
+// it is exactly the still one.
 void draw_next_frame(const RunState& state, PlotOutput output, int k) {
   const AxisBox& b = state.axes;
-  plotix::color(clear(state) ? "FORE" : "MAGENTA");
+  plotix::skip_axes3d(true);
   plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
+  plotix::skip_axes3d(false);
   draw_path(state, output, k - 1, k);
-  draw_bodies(state, output);
   plotix::endgrf();
 }
 

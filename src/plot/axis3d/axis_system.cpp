@@ -137,7 +137,7 @@ void graf3d(float xa, float xe, float xo, float xstep, float ya, float ye, float
   if (a.upright3) {
     const UprightLabels labels = fit_upright_labels(s);
     set_view_frustum(s);
-    draw_upright_labels(s, labels);
+    if (!a.skip_axes3) draw_upright_labels(s, labels);
     return;
   }
   // The axes are labelled in 1.5 times the character and name heights.
@@ -146,7 +146,7 @@ void graf3d(float xa, float xe, float xo, float xstep, float ya, float ye, float
   a.nhname = static_cast<int>(1.5f * nhname);
   fit_labels_on_page(s);
   set_view_frustum(s);
-  label_axes3d(s);
+  if (!a.skip_axes3) label_axes3d(s);
   s.text.nhchar = nhchar;
   a.nhname = nhname;
 }

@@ -85,4 +85,10 @@ void labl3d(std::string_view style) {
   if (i != 0) s.axis3d.upright3 = i == 2;
 }
 
+void skip_axes3d(bool skip) {
+  PlotState* found = chkini("skip_axes3d");
+  if (found == nullptr) return;
+  found->axis3d.skip_axes3 = skip;
+}
+
 }  // namespace plotix

@@ -15,4 +15,9 @@ void flab3d();
 // scaled and centred to fill the area below the titles.
 void labl3d(std::string_view style);
 
+// Whether graf3d leaves the axes (numbers, names, ticks) undrawn while it sets the
+// axis system up, scale and centre included, exactly as when it draws them: for the
+// frames of an animation over a first frame that drew them. Off after disini.
+void skip_axes3d(bool skip);
+
 }  // namespace plotix

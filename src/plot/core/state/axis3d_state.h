@@ -71,6 +71,9 @@ struct Axis3dState {
   // Labels on the box faces (false), or upright in the page plane with the drawing
   // fitted to the area below the titles (true).
   bool upright3 = false;
+  // graf3d sets the axis system up without drawing the axes (frames of an animation
+  // over the first one, which drew them).
+  bool skip_axes3 = false;
   AxisSlot slot[3];         // per-axis 2D settings of x, y, z
 };
 
