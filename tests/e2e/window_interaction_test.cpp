@@ -110,10 +110,9 @@ class WindowSession : public ::testing::Test {
 // BM_CloseDuringAnimation, not here.)
 TEST_F(WindowSession, CloseRequestEndsTheAnimation) {
   ASSERT_NO_FATAL_FAILURE(plot("40,0.001", "S,-1,0,5,Y"));
-  const std::string window = find_window(display(), kWorkingTitle, 60s);
-  ASSERT_FALSE(window.empty()) << "no Working title seen";
   // Held still while the window is looked at and the close request is sent.
-  kill(pid_, SIGSTOP);
+  const std::string window = window_test::find_window_in_slices(pid_, display(), kWorkingTitle, 60s);
+  ASSERT_FALSE(window.empty()) << "no Working title seen";
   const std::string title = window_test::trimmed(x_command(display(), "xdotool getwindowname " + window));
   ASSERT_TRUE(window_test::send_close_request(display(), std::stoul(window)));
   kill(pid_, SIGCONT);
