@@ -158,6 +158,8 @@ TEST_F(WmfDeviceTest, OnePenPerColourChangeAndTheReplacedPenDeleted) {
   wide.set_colour_rgb(255, 128, 0);
   wide.set_line_width(17.0, true);
   wide.set_line_width(17.0, true);
+  wide.move_draw(10, 10, kMove);
+  wide.move_draw(500, 500, kDraw);
   ASSERT_EQ(wide.close(), 0);
   const auto wide_pens = records_of(check(path("wide.wmf")), kMetaCreatePenIndirect);
   ASSERT_EQ(wide_pens.size(), 2u);
