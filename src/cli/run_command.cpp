@@ -141,7 +141,7 @@ void add_run_command(CLI::App& program, CommandContext& context) {
       ->expected(4);
   run_app->add_flag("--animate", options->animate, "Draw the path point by point");
   run_app->add_option("--save", options->save, "Pictures to write: bmp, pdf, ps, wmf, png, svg")
-      ->type_name("FORMAT[,FORMAT…]")
+      ->type_name("FORMAT[,FORMAT...]")
       ->delimiter(',')
       ->check(unlabelled(CLI::IsMember(kSaveFormats)));
   run_app->add_flag("--show", options->show, "Show the picture in a window");

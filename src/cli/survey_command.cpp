@@ -42,7 +42,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   add_date_option(*command, "--from", o->survey.settings.from_jd, "Start of the window")->required();
   add_date_option(*command, "--to", o->survey.settings.to_jd, "End of the window")->required();
   command->add_option("--planet", o->planets, "Planet number 1-9 or name, moon, a list like 2,earth,moon, or all")
-      ->type_name("PLANET[,PLANET…]")
+      ->type_name("PLANET[,PLANET...]")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
       ->type_name("AU")
