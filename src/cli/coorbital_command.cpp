@@ -6,10 +6,12 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <optional>
 #include <thread>
 
+#include "cli/coorbital_pictures.h"
 #include "cli/help_text.h"
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
@@ -27,7 +29,12 @@ struct CoorbitalCommandOptions {
   std::string catalogue, objects, csv;
   std::string planet = "3";
   int jobs = 0;
+  std::vector<std::string> save;
+  std::string out = ".";
 };
+
+const std::map<std::string, app::PlotOutput> kPictureFormats = {{"png", app::PlotOutput::png},
+                                                                 {"svg", app::PlotOutput::svg}};
 
 }  // namespace
 
@@ -55,10 +62,17 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
   command->add_option("--objects", o->objects,
                       "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
       ->type_name("FILE");
+  command->add_option("--save", o->save, "Pictures of each co-orbital: its path from above and its angle: png, svg")
+      ->type_name("FORMAT[,FORMAT…]")
+      ->delimiter(',')
+      ->check(unlabelled(CLI::IsMember(kPictureFormats)));
+  command->add_option("--out", o->out, "Folder for the pictures (default: here)")
+      ->type_name("DIR")
+      ->check(unlabelled(CLI::ExistingDirectory));
   add_sky_option(*command, o->run.settings.sky);
   command->add_flag("--quiet", o->run.quiet, "Print nothing but the table, warnings and errors: no summary line");
   add_examples(*command, {"skytrak3d coorbital --catalogue nea.dat --planet earth",
-                          "skytrak3d coorbital --catalogue nea.dat --planet 2 --span 600 --csv venus.csv"});
+                          "skytrak3d coorbital --catalogue nea.dat --planet 2 --span 600 --csv venus.csv --save png --out pictures"});
   command->callback([o, &context] {
     const std::optional<int> planet = planet_number(o->planet);
     if (!planet) throw UsageError("--planet: a planet number 1-9 or a planet's name: " + o->planet);
@@ -67,7 +81,13 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
     o->run.catalogue = o->catalogue;
     o->run.object_list = o->objects;
     if (context.checks_only) return;
-    context.status = coorbital::run_coorbital(o->run, text_writer(o->csv, context.out), nullptr, context.err,
+    coorbital::PictureMaker pictures;
+    if (!o->save.empty()) {
+      CoorbitalPictures asked{*planet, o->run.settings.sky, o->run.settings.span_yr, {}, o->out};
+      for (const std::string& format : o->save) asked.formats.insert(kPictureFormats.at(format));
+      pictures = [asked](const coorbital::CoorbitalResult& result) { return save_pictures(result, asked); };
+    }
+    context.status = coorbital::run_coorbital(o->run, text_writer(o->csv, context.out), pictures, context.err,
                                               ::isatty(STDERR_FILENO) != 0);
   });
 }
