@@ -72,7 +72,7 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
   add_sky_option(*command, o->run.settings.sky);
   command->add_flag("--quiet", o->run.quiet, "Print nothing but the table, warnings and errors: no summary line");
   add_examples(*command, {"skytrak3d coorbital --catalogue nea.dat --planet earth",
-                          "skytrak3d coorbital --catalogue nea.dat --planet 2 --span 600 --csv venus.csv --save png --out pictures"});
+                          "skytrak3d coorbital --catalogue nea.dat --planet earth --span 600 --csv earth.csv --save png"});
   command->callback([o, &context] {
     const std::optional<int> planet = planet_number(o->planet);
     if (!planet) throw UsageError("--planet: a planet number 1-9 or a planet's name: " + o->planet);
