@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "cli/coorbital_pictures.h"
+#include "cli/catalogue_option.h"
 #include "cli/help_text.h"
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
@@ -48,17 +49,14 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
       "episode at the epoch)");
   add_version_flag(*command);
   auto o = std::make_shared<CoorbitalCommandOptions>();
-  command->add_option("--catalogue", o->catalogue, "Catalogue of one-line orbits (bad records are skipped)")
-      ->type_name("FILE")
-      ->required();
+  add_whole_catalogue_option(*command, o->catalogue);
   command->add_option("--planet", o->planet, "Planet number 1-9 or name")->type_name("PLANET")->capture_default_str();
   command->add_option("--span", o->run.settings.span_yr, "Years integrated in all, half before the epoch and half after")
       ->type_name("YEARS")
       ->capture_default_str()
       ->check(above_zero());
   command->add_option("--jobs", o->jobs, "Threads (default: one per core)")->type_name("N")->check(above_zero());
-  command->add_option("--csv", o->csv, "Write the table to this file (it appears whole, or not at all) instead of standard output")
-      ->type_name("FILE");
+  add_csv_option(*command, o->csv);
   command->add_option("--objects", o->objects,
                       "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
       ->type_name("FILE");

@@ -1,6 +1,7 @@
 // Writing a finished table to its file or to the standard output.
 #include "cli/table_output.h"
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
 #include <sstream>
@@ -30,6 +31,11 @@ std::string write_text_out(std::ostream& out, const std::string& text) {
 }
 
 }  // namespace
+
+void add_csv_option(CLI::App& command, std::string& csv) {
+  command.add_option("--csv", csv, "Write the table to this file (it appears whole, or not at all) instead of standard output")
+      ->type_name("FILE");
+}
 
 TextWriter text_writer(const std::string& csv, std::ostream& out) {
   if (csv.empty()) return [&out](const std::string& text) { return write_text_out(out, text); };

@@ -7,7 +7,14 @@
 
 #include "survey/survey_driver.h"
 
+namespace CLI {
+class App;
+}
+
 namespace cli {
+
+// Adds "--csv FILE" to `command`, read into `csv`: where text_writer puts the table.
+void add_csv_option(CLI::App& command, std::string& csv);
 
 // Puts a finished table's text in place; returns what went wrong, or an empty text.
 using TextWriter = std::function<std::string(const std::string& text)>;

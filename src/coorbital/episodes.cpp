@@ -31,6 +31,14 @@ Stretch stretch_of(const AngleSeries& series, std::size_t first, std::size_t las
 // A partial stretch in which phi goes once round.
 bool goes_round(const Stretch& stretch) { return stretch.high - stretch.low >= 360.0; }
 
+double width(const Stretch& stretch) { return stretch.high - stretch.low; }
+
+// A partial stretch next to a whole one drifts when it sweeps far more than that swing:
+// more than half as much again and the reversal beyond it.
+bool drifts_beside(const Stretch& partial, const Stretch& whole, const Thresholds& thresholds) {
+  return goes_round(partial) || width(partial) > 1.5 * width(whole) + thresholds.reversal_deg;
+}
+
 // The stretches with their motion; partial ones that do not go round take their
 // neighbour's.
 std::vector<Stretch> judged_stretches(const AngleSeries& series, const Thresholds& thresholds) {
@@ -62,12 +70,14 @@ std::vector<Stretch> judged_stretches(const AngleSeries& series, const Threshold
     return parts;
   }
   for (Stretch& stretch : stretches) {
-    if (stretch.whole || goes_round(stretch)) stretch.motion = motion_of_range(stretch.low, stretch.high, thresholds);
+    if (stretch.whole) stretch.motion = motion_of_range(stretch.low, stretch.high, thresholds);
   }
-  if (!stretches.front().whole && !goes_round(stretches.front())) stretches.front().motion = stretches[1].motion;
-  if (!stretches.back().whole && !goes_round(stretches.back())) {
-    stretches.back().motion = stretches[stretches.size() - 2].motion;
-  }
+  // The partial ends: passing when they drift, else part of the swing beside them.
+  Stretch& front = stretches.front();
+  front.motion = drifts_beside(front, stretches[1], thresholds) ? Motion::passing : stretches[1].motion;
+  Stretch& back = stretches.back();
+  const Stretch& before_back = stretches[stretches.size() - 2];
+  back.motion = drifts_beside(back, before_back, thresholds) ? Motion::passing : before_back.motion;
   return stretches;
 }
 

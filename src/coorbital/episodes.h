@@ -30,7 +30,8 @@ struct EpisodeList {
 // The smoothed series cut at its turning points into stretches, each judged by the range
 // it sweeps (motion_of_range); neighbours of one kind make one episode. The stretches
 // before the first and after the last turning point are partial swings: they join the
-// episode next to them unless phi goes once round in them (passing). Without a whole
+// episode next to them unless phi goes once round in them or sweeps more than 1.5 times
+// the swing beside them and the reversal (a drift: passing). Without a whole
 // stretch, the series is judged as one; without any turning point, a range wider than
 // unturned_width_deg is a drift too slow for the span to show a turn: passing. Fewer than two samples: one passing episode.
 EpisodeList episodes_of(const AngleSeries& series, const Thresholds& thresholds);

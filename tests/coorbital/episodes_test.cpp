@@ -56,6 +56,8 @@ TEST(Episodes, ConstructedAnglesGiveTheirEpisodes) {
       {"passing", [](double y) { return 36.0 * y; }, {Motion::passing}, 0, NAN, NAN, 10.0},
       {"quasi-satellite then passing", [](double y) { return y < 50.0 ? 10.0 * swing(y, 25.0) : 3.0 * (y - 50.0); },
        {Motion::quasi_satellite, Motion::passing}, 0, 0.0, 10.0, 25.0},
+      {"drift of 300 degrees into a quasi-satellite", [](double y) { return y < -100.0 ? 3.0 * (y + 100.0) : 5.0 * swing(y + 100.0, 30.0); },
+       {Motion::passing, Motion::quasi_satellite}, 1, 0.0, 5.0, 30.0},
       {"passing then L4", [](double y) { return y < -100.0 ? 5.0 * (y + 100.0) + 60.0 : 60.0 + 15.0 * swing(y + 100.0, 40.0); },
        {Motion::passing, Motion::trojan_l4}, 1, 60.0, 15.0, 40.0},
   };

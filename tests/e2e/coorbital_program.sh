@@ -3,14 +3,8 @@
 # (Cruithne, Kamo`oalewa, 2002 AA29), bad records skipped with one line each, the summary
 # line, one row marked at the epoch per object, the same table on 1 and 2 threads and in
 # --csv, the pictures of --save, and the exit statuses of the survey.
-set -euo pipefail
-: "${SKYTRAK3D:?path of the program}"
-: "${SKYTRAK_SOURCE_DIR:?source folder}"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-cp "$SKYTRAK_SOURCE_DIR/data/nea.dat" cat.txt
+source "$(dirname "$0")/lib/work_folder.bash"
+cp nea.dat cat.txt
 echo "this line is no orbit" >>cat.txt
 fail() { echo "$@"; exit 1; }
 coorbital() { "$SKYTRAK3D" coorbital --catalogue cat.txt --span 100 "$@"; }
