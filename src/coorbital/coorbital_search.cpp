@@ -34,7 +34,7 @@ survey::SurveyObject clone_of(const survey::SurveyObject& object, sky::Sky sky) 
 // one thread only, so no two threads touch the same list.
 class AngleSamples {
  public:
-  AngleSamples(const std::vector<survey::SurveyObject>& runs) : runs_(runs), samples_(runs.size()) {}
+  explicit AngleSamples(const std::vector<survey::SurveyObject>& runs) : runs_(runs), samples_(runs.size()) {}
 
   void take(const survey::StepSample& sample) {
     const double lambda_planet =
@@ -101,7 +101,7 @@ CoorbitalResult search(const std::vector<survey::SurveyObject>& objects, const s
     window.sampling.every_steps = settings.thresholds.sample_steps;
     window.sampling.planet = settings.planet;
     window.sampling.take = [&samples](const survey::StepSample& sample) { samples.take(sample); };
-    survey::check_window(window, runs);
+    survey::check_window(window, {runs[indices.front()]});  // every run of the window shares its epoch
     const survey::SurveyResult surveyed =
         survey::survey_objects(runs, indices, window, settings.jobs, [&](long done, long) {
           if (progress) progress(done_before + done, static_cast<long>(runs.size()));

@@ -32,27 +32,27 @@ dynamics::OrbitalElements earth_elements(double epoch_jd) {
           -std::sqrt(mu / (a * a * a)) * conic.tau * degrees};
 }
 
-// Objects on the Earth's orbit with a changed by a factor, another eccentricity and their
-// mean longitude moved by phi: where each kind of motion starts.
+// Objects on the Earth's orbit with a changed by a factor, another eccentricity (0: the
+// Earth's) and their mean longitude moved by phi: where each kind of motion starts. Two
+// epochs, so that each gets its own window.
 TEST(CoorbitalSearch, ObjectsPlacedAtALibrationKeepIt) {
-  const double epoch = 2458666.5;
-  const dynamics::OrbitalElements earth = earth_elements(epoch);
   struct Case {
     const char* name;
-    double a_factor, e, phi;
+    double epoch, a_factor, e, phi;
     Motion motion;
   } cases[] = {
-      {"quasi-satellite", 1.0, 0.15, 0.0, Motion::quasi_satellite},
-      {"L4", 1.0, earth.e, 60.0, Motion::trojan_l4},
-      {"L5", 1.0, earth.e, -60.0, Motion::trojan_l5},
-      {"horseshoe", 1.001, earth.e, 180.0, Motion::horseshoe},
-      {"passing", 1.02, earth.e, 180.0, Motion::passing},
+      {"quasi-satellite", 2458666.5, 1.0, 0.15, 0.0, Motion::quasi_satellite},
+      {"L4", 2458666.5, 1.0, 0.0, 60.0, Motion::trojan_l4},
+      {"L5", 2462319.0, 1.0, 0.0, -60.0, Motion::trojan_l5},
+      {"horseshoe", 2458666.5, 1.001, 0.0, 180.0, Motion::horseshoe},
+      {"passing", 2462319.0, 1.05, 0.0, 180.0, Motion::passing},
   };
   std::vector<survey::SurveyObject> objects;
   for (const Case& c : cases) {
-    survey::SurveyObject object{c.name, c.name, epoch, earth, 0.0};
+    const dynamics::OrbitalElements earth = earth_elements(c.epoch);
+    survey::SurveyObject object{c.name, c.name, c.epoch, earth, 0.0};
     object.elements.a *= c.a_factor;
-    object.elements.e = c.e;
+    if (c.e > 0.0) object.elements.e = c.e;
     object.elements.m = std::fmod(earth.m + c.phi + 360.0, 360.0);
     objects.push_back(object);
   }
