@@ -1,15 +1,26 @@
 // Speed of the survey: the cost of one object-step, the whole 20,060-record catalogue over
 // the first half of 2020 (Earth, 0.2 AU) on 1 and 2 threads, and the same on 2 MPI ranks
 // (the program under mpirun, timed from outside), and in the ephemeris sky with the Earth
-// and the Moon watched. Object-steps per second for each.
+// and the Moon watched. Object-steps per second for each. The whole catalogue over 2020
+// in process CPU per object-step, with the planets stepped once per leg and in every
+// group, against the single run's CPU per step.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "dynamics/planet_setup.h"
+#include "dynamics/step.h"
+#include "sky/object_elements.h"
+#include "survey/group_survey.h"
 #include "survey/survey_run.h"
 
 namespace {
@@ -109,5 +120,128 @@ void BM_SurveyCatalogueTwoRanks(benchmark::State& bench) {
   std::filesystem::remove(summary);
 }
 BENCHMARK(BM_SurveyCatalogueTwoRanks)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The year 2020, Earth, 0.05 AU.
+survey::SurveySettings year_2020() {
+  survey::SurveySettings settings = first_half_of_2020();
+  settings.to_jd = 2459215.5;
+  settings.distance_au = 0.05;
+  return settings;
+}
+
+// Process CPU (every thread) per object-step, from std::clock around the timed loop.
+void report_cpu(benchmark::State& bench, std::clock_t start, long object_steps) {
+  const double cpu = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  bench.counters["cpu_s_per_object_step"] = cpu / static_cast<double>(object_steps);
+  report(bench, object_steps);
+}
+
+// The whole catalogue over 2020 on 1 and 2 threads: wall and CPU.
+void BM_SurveyCatalogueYear(benchmark::State& bench) {
+  if (!std::filesystem::exists(kCatalogue)) {
+    bench.SkipWithError("shared catalogue not found");
+    return;
+  }
+  const survey::SurveyCatalogue catalogue = read(kCatalogue);
+  const std::vector<size_t> all = survey::all_indices(catalogue.objects.size());
+  const int jobs = static_cast<int>(bench.range(0));
+  long steps = 0;
+  const std::clock_t start = std::clock();
+  for (auto _ : bench) steps += survey_objects(catalogue.objects, all, year_2020(), jobs, nullptr).object_steps;
+  report_cpu(bench, start, steps);
+}
+BENCHMARK(BM_SurveyCatalogueYear)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The same on one thread with every group stepping the planets itself (no planet table).
+void BM_SurveyCatalogueYearPlanetsInEveryGroup(benchmark::State& bench) {
+  if (!std::filesystem::exists(kCatalogue)) {
+    bench.SkipWithError("shared catalogue not found");
+    return;
+  }
+  const survey::SurveyCatalogue catalogue = read(kCatalogue);
+  const survey::SurveySettings settings = year_2020();
+  survey::EpochPlanets planets;
+  survey::carry_planets(planets, catalogue.objects.front().epoch_jd, settings.sky);
+  long steps = 0;
+  const std::clock_t start = std::clock();
+  for (auto _ : bench) {
+    for (size_t first = 0; first < catalogue.objects.size(); first += survey::kGroupSize) {
+      std::vector<const survey::SurveyObject*> group;
+      for (size_t n = first; n < catalogue.objects.size() && n < first + survey::kGroupSize; ++n) {
+        group.push_back(&catalogue.objects[n]);
+      }
+      for (const survey::ObjectOutcome& outcome : survey::survey_group(group, planets, settings)) {
+        steps += outcome.steps;
+      }
+    }
+  }
+  report_cpu(bench, start, steps);
+}
+BENCHMARK(BM_SurveyCatalogueYearPlanetsInEveryGroup)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// A catalogue of a million objects as a user of the whole minor-planet catalogue would
+// survey: the 2019 records again and again, each copy turned along its orbit (mean
+// anomaly) and about the ecliptic pole (node) by a few degrees more than the last.
+std::vector<survey::SurveyObject> million_objects(const std::vector<survey::SurveyObject>& records) {
+  constexpr size_t kObjects = 1000000;
+  std::vector<survey::SurveyObject> objects;
+  objects.reserve(kObjects);
+  for (size_t n = 0; n < kObjects; ++n) {
+    survey::SurveyObject object = records[n % records.size()];
+    const double copy = static_cast<double>(n / records.size());
+    object.elements.m = std::fmod(object.elements.m + 7.3 * copy, 360.0);
+    object.elements.node = std::fmod(object.elements.node + 1.1 * copy, 360.0);
+    objects.push_back(std::move(object));
+  }
+  return objects;
+}
+
+// A million objects over 2020 on 2 threads: wall, CPU per object-step, and the most
+// memory the process held (the objects, their outcomes, the tables and the threads).
+void BM_SurveyMillionObjects(benchmark::State& bench) {
+  if (!std::filesystem::exists(kCatalogue)) {
+    bench.SkipWithError("shared catalogue not found");
+    return;
+  }
+  const std::vector<survey::SurveyObject> objects = million_objects(read(kCatalogue).objects);
+  const std::vector<size_t> all = survey::all_indices(objects.size());
+  long steps = 0;
+  const std::clock_t start = std::clock();
+  for (auto _ : bench) steps += survey_objects(objects, all, year_2020(), 2, nullptr).object_steps;
+  report_cpu(bench, start, steps);
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  bench.counters["max_resident_mb"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_SurveyMillionObjects)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// The single run's step: each object of the sample catalogue alone with the nine
+// planets for a year, CPU per step (the set-up, carrying the planets to the epoch, is
+// done before the clock starts).
+void BM_SingleRunStep(benchmark::State& bench) {
+  const survey::SurveyCatalogue catalogue = read(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat");
+  std::vector<survey::EpochPlanets> set_up(catalogue.objects.size());
+  for (size_t n = 0; n < set_up.size(); ++n) {
+    const survey::SurveyObject& object = catalogue.objects[n];
+    survey::carry_planets(set_up[n], object.epoch_jd, sky::Sky::table);
+    dynamics::add_small_body(set_up[n].blocks, set_up[n].bodies,
+                             sky::elements_in_sky(object.elements, object.mean_motion, sky::Sky::table));
+  }
+  auto encounters = std::make_unique<dynamics::Encounters>();
+  long steps = 0;
+  const std::clock_t start = std::clock();
+  for (auto _ : bench) {
+    for (const survey::EpochPlanets& first : set_up) {
+      survey::EpochPlanets run = first;
+      dynamics::start_run(*encounters);
+      double T = 0.0;
+      for (int n = 0; n < 200 && run.blocks.counts.total > run.blocks.counts.planets; ++n, ++steps) {
+        dynamics::take_step(run.blocks, run.bodies, *encounters, T, survey::kSurveyClass.step);
+      }
+    }
+  }
+  report_cpu(bench, start, steps);
+}
+BENCHMARK(BM_SingleRunStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace

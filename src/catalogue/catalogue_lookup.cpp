@@ -41,9 +41,11 @@ bool ObjectQuery::matches_name(std::string_view name) const {
   return !name_part_.empty() && name.find(name_part_) != std::string_view::npos;
 }
 
-std::string searchable_name(std::string_view line) {
-  if (line.size() <= kName28Offset) return "";
-  return textio::lower_case(line.substr(kName28Offset, kName28Width));
+SearchableName::SearchableName(std::string_view line) {
+  if (line.size() <= kName28Offset) return;
+  const std::string_view name = line.substr(kName28Offset, kName28Width);
+  size_ = name.size();
+  std::transform(name.begin(), name.end(), chars_.begin(), textio::lower_case_char);
 }
 
 std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::string_view text) {
@@ -54,7 +56,7 @@ std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::st
   while (catalogue.next_line(line)) {
     if (query.matches_designation(line)) {
       by_designation.push_back(read_record(catalogue, line));
-    } else if (by_designation.empty() && query.matches_name(searchable_name(line))) {
+    } else if (by_designation.empty() && query.matches_name(SearchableName(line).view())) {
       by_name.push_back(read_record(catalogue, line));
     }
   }

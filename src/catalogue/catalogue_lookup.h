@@ -2,6 +2,8 @@
 // designation, or part of the name.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +22,7 @@ class ObjectQuery {
 
   // True when columns 1-7 of `line` are the text or its packed form.
   bool matches_designation(std::string_view line) const;
-  // True when `name` (searchable_name of a line) contains the text, ignoring case.
+  // True when `name` (SearchableName of a line) contains the text, ignoring case.
   bool matches_name(std::string_view name) const;
 
  private:
@@ -28,8 +30,17 @@ class ObjectQuery {
   std::string name_part_;                  // lower case; empty matches no name
 };
 
-// The readable name of `line` (columns 167-194) in lower case, or empty for a shorter line.
-std::string searchable_name(std::string_view line);
+// The readable name of `line` (columns 167-194) in lower case, or empty for a shorter
+// line; held in place, so that a search of the whole catalogue makes no string per line.
+class SearchableName {
+ public:
+  explicit SearchableName(std::string_view line);
+  std::string_view view() const { return {chars_.data(), size_}; }
+
+ private:
+  std::array<char, kName28Width> chars_{};
+  std::size_t size_ = 0;
+};
 
 // The records of `catalogue` (read to its end) that match `text`: those whose packed
 // designation is the text itself or the text packed from its readable form; when none

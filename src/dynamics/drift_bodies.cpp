@@ -30,7 +30,7 @@ void remove(SharedBlocks& blocks, Encounters& encounters, int i, RemovalReason r
 }  // namespace
 
 void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
-                  int mode) {
+                  int mode, int first_slot) {
   const double gm_central = blocks.constants.gm_central;
   const int ntot = blocks.counts.total;
   // First the tests that need no drift; the drifts themselves then run side by side
@@ -41,7 +41,7 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
   std::array<DriftLane, kMaxBodies> lanes;
   std::array<int, kMaxBodies + 1> lane_of;
   int count = 0;
-  for (int i = 1; i <= ntot; ++i) {
+  for (int i = first_slot; i <= ntot; ++i) {
     fate[i] = Fate::skipped;
     if (encounters.removal.contains(i)) continue;
     if (mode == kBeforeKick && encounters.carry_over.contains(blocks.start_slot[i])) continue;
@@ -61,7 +61,7 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     }
   }
   drift_orbit_lanes(gm_central, half_dt, lanes.data(), count);
-  for (int i = 1; i <= ntot; ++i) {
+  for (int i = first_slot; i <= ntot; ++i) {
     if (fate[i] == Fate::skipped) continue;
     if (fate[i] == Fate::lost) {
       blocks.orbits.a[i] = semimajor[i];

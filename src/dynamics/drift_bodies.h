@@ -11,12 +11,13 @@ namespace dynamics {
 inline constexpr int kBeforeKick = 1;
 inline constexpr int kAfterKick = 2;
 
-// Drifts slots 1..ntot by half_dt. Skips slots already in the removal list, and in
+// Drifts slots first_slot..ntot by half_dt (a run whose planets move apart from it
+// passes the first small body's slot). Skips slots already in the removal list, and in
 // mode kBeforeKick the bodies of the carry-over list, in mode kAfterKick those of the
 // encounter list (their whole step comes from the encounter integration). Updates r
 // and the orbits arrays; appends lost bodies to the removal list without moving them,
 // recording why (sun or ejection) in removal_reason.
 void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double half_dt,
-                  int mode);
+                  int mode, int first_slot = 1);
 
 }  // namespace dynamics

@@ -1,13 +1,7 @@
 // Slot lists and the start-of-run state of the encounter bookkeeping.
 #include "dynamics/encounter_lists.h"
 
-#include <algorithm>
-
 namespace dynamics {
-
-bool SlotList::contains(int value) const {
-  return std::find(item.begin(), item.begin() + count, value) != item.begin() + count;
-}
 
 void SlotList::append(int value) {
   if (count < kListCapacity) item[static_cast<size_t>(count++)] = value;

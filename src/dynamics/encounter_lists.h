@@ -2,6 +2,7 @@
 // step, and the close-approach records it hands back to the caller.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -17,7 +18,10 @@ struct SlotList {
   int count = 0;
   std::array<int, kListCapacity> item{};
 
-  bool contains(int value) const;
+  // Inline: asked several times per body and step, of lists mostly empty.
+  bool contains(int value) const {
+    return std::find(item.begin(), item.begin() + count, value) != item.begin() + count;
+  }
   // Appends while there is room; a run of at most ten bodies never fills a list.
   void append(int value);
   void clear();

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "dynamics/encounter_zone.h"
 #include "dynamics/extrapolation.h"
 #include "dynamics/pericentre_refinement.h"
 
@@ -248,11 +249,11 @@ void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& e
                        const PlanetTerms& pt, double dt, double T, SlotVectors& dv, SlotVectors& end_position) {
   for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) {
     if (encounters.removal.contains(j)) continue;
-    const Vec3 sep = diff(bodies.x[p], bodies.x[j]);
+    const PairGeometry pair{diff(bodies.x[p], bodies.x[j]), diff(bodies.x0[p], bodies.x0[j]),
+                            diff(bodies.v[p], bodies.v[j])};
+    const Vec3& sep = pair.separation;
     const double d = norm(sep);
-    const double d0 = norm(diff(bodies.x0[p], bodies.x0[j]));
-    const double u = radial_velocity(sep, diff(bodies.v[p], bodies.v[j]), d, dt);
-    if (d > pt.hill * (3.0 + std::fabs(u * dt) / pt.hill) && d0 > 3.0 * pt.hill) {
+    if (surely_outside_encounter_zone(pair, pt.hill, dt) || outside_encounter_zone(pair, d, pt.hill, dt)) {
       if (pt.encounter.earth_and_moon) {
         kick_by_earth_and_moon(blocks, bodies.x[j], pt, dt, dv[j]);
         continue;
@@ -299,9 +300,10 @@ void kick_planets(const SharedBlocks& blocks, Bodies& bodies, const std::array<P
   }
 }
 
-}  // namespace
-
-void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+// The kicks of the small bodies by the planets where they stand; the planets' terms
+// are left in `planet`.
+void kick_every_small_body(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T,
+                           std::array<PlanetTerms, kMaxBodies + 1>& planet) {
   encounters.collision_pairs.clear();
   encounters.encounter.clear();
   encounters.carry_over.clear();
@@ -310,13 +312,24 @@ void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, doubl
   SlotVectors dv;
   for (int j = blocks.counts.planets + 1; j <= blocks.counts.total; ++j) dv[j] = {0.0, 0.0, 0.0};
   SlotVectors end_position;
-  std::array<PlanetTerms, kMaxBodies + 1> planet;
   for (int p = 1; p <= blocks.counts.planets; ++p) {
     planet[p] = planet_terms(blocks, bodies, encounters, p, dt, T);
     kick_small_bodies(blocks, bodies, encounters, p, planet[p], dt, T, dv, end_position);
   }
   apply_small_body_kicks(blocks, bodies, encounters, dv, end_position);
+}
+
+}  // namespace
+
+void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+  std::array<PlanetTerms, kMaxBodies + 1> planet;
+  kick_every_small_body(blocks, bodies, encounters, dt, T, planet);
   kick_planets(blocks, bodies, planet, dt);
+}
+
+void kick_small_bodies_only(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T) {
+  std::array<PlanetTerms, kMaxBodies + 1> planet;
+  kick_every_small_body(blocks, bodies, encounters, dt, T, planet);
 }
 
 }  // namespace dynamics

@@ -17,4 +17,9 @@ namespace dynamics {
 // it finds to encounters.passes, whatever its distance.
 void perturb(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T);
 
+// perturb without the planets' pulls on each other: the small bodies kicked (and their
+// encounters integrated) by the planets as the slots hold them, the planets left as they
+// are. For a run whose planets are stepped apart from it.
+void kick_small_bodies_only(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double dt, double T);
+
 }  // namespace dynamics

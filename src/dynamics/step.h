@@ -4,6 +4,7 @@
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
+#include "dynamics/vec3.h"
 
 namespace dynamics {
 
@@ -13,5 +14,27 @@ namespace dynamics {
 // encounters.removal_reason (the small body is gone when counts.total falls to
 // counts.planets).
 void take_step(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double& T, double h);
+
+// A planet's state as a step leaves it in its slot: position, velocity, distance.
+struct PlanetPlace {
+  Vec3 x;
+  Vec3 v;
+  double r;
+};
+
+// Where take_step leaves planet slot p (index p - 1) during one step: after the first
+// half drift, where the small bodies' kick sees it, and at the step's end.
+struct PlanetStep {
+  const PlanetPlace* at_kick;
+  const PlanetPlace* at_end;
+};
+
+// take_step for the small bodies of a run whose planets were stepped apart: the planets'
+// slots are set from `planets` instead of being drifted and kicked again. Since the
+// small bodies do not pull the planets, every body ends the step exactly as take_step
+// leaves it, provided `planets` is what take_step did to the planets from their states
+// now in the slots.
+void take_step_with_planets(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, double& T, double h,
+                            const PlanetStep& planets);
 
 }  // namespace dynamics

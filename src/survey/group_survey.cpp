@@ -12,6 +12,7 @@
 #include "sky/object_elements.h"
 #include "sky/planets_at_epoch.h"
 #include "survey/closest_approach.h"
+#include "survey/planet_table.h"
 
 namespace survey {
 namespace {
@@ -209,9 +210,9 @@ void take_sample(const std::vector<const SurveyObject*>& group, const GroupRun& 
 }
 
 // Steps from the epoch by h until the window's end in that direction is passed or every
-// object is gone.
+// object is gone; the planets from `table` while it has steps.
 void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const SurveySettings& settings, double h,
-             std::vector<ObjectOutcome>& outcomes) {
+             const PlanetTable& table, std::vector<ObjectOutcome>& outcomes) {
   const double end_jd = h > 0.0 ? settings.to_jd : settings.from_jd;
   const int planets = run.blocks.counts.planets;
   auto start = std::make_unique<StepStart>();
@@ -220,12 +221,15 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
   std::array<EarthMoonEnd, 2> earth_moon{};  // at the step's start and end
   double T = 0.0;
   const StepSampling& sampling = settings.sampling;
-  long steps = 0;
   if (sampling.every_steps > 0) take_sample(group, run, sampling, T);
-  while (run.blocks.counts.total > planets) {
+  for (size_t n = 0; run.blocks.counts.total > planets; ++n) {
     remember(run, *start);
     if (apart) earth_moon[0] = earth_moon_at(run, run.blocks.epoch_jd + T * kDaysPerYear);
-    dynamics::take_step(run.blocks, run.bodies, run.encounters, T, h);
+    if (n < table.steps()) {
+      dynamics::take_step_with_planets(run.blocks, run.bodies, run.encounters, T, h, table.step(n));
+    } else {
+      dynamics::take_step(run.blocks, run.bodies, run.encounters, T, h);
+    }
     const double jd = run.blocks.epoch_jd + T * kDaysPerYear;
     if (apart) earth_moon[1] = earth_moon_at(run, jd);
     dynamics::SlotInts alive_now{};
@@ -244,7 +248,9 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
       find_approaches(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, k, settings, h, jd,
                       apart ? earth_moon.data() : nullptr, encounter_before, outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
     }
-    if (sampling.every_steps > 0 && ++steps % sampling.every_steps == 0) take_sample(group, run, sampling, T);
+    if (sampling.every_steps > 0 && (n + 1) % static_cast<size_t>(sampling.every_steps) == 0) {
+      take_sample(group, run, sampling, T);
+    }
     if (h > 0.0 ? jd >= end_jd : jd <= end_jd) return;
   }
 }
@@ -270,17 +276,19 @@ void track_the_moon(EpochPlanets& planets, const SurveySettings& settings) {
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,
-                                        const SurveySettings& settings) {
+                                        const SurveySettings& settings, const LegTables* tables) {
+  const LegTables none;
+  if (tables == nullptr) tables = &none;
   std::vector<ObjectOutcome> outcomes(group.size());
   const double h = kSurveyClass.step;
   const double epoch_jd = group.front()->epoch_jd;
   if (settings.to_jd > epoch_jd) {
     const std::unique_ptr<GroupRun> run = set_up(group, planets);
-    run_leg(group, *run, settings, h, outcomes);
+    run_leg(group, *run, settings, h, tables->forward, outcomes);
   }
   if (settings.from_jd < epoch_jd) {
     const std::unique_ptr<GroupRun> run = set_up(group, planets);
-    run_leg(group, *run, settings, -h, outcomes);
+    run_leg(group, *run, settings, -h, tables->backward, outcomes);
   }
   return outcomes;
 }

@@ -16,6 +16,8 @@
 
 namespace survey {
 
+struct LegTables;
+
 // Every object is integrated with all nine planets and the shortest step of the single
 // run (the class of an object close to the Sun): one planet set serves the whole catalogue.
 inline constexpr dynamics::IntegrationClass kSurveyClass{};
@@ -45,8 +47,9 @@ struct ObjectOutcome {
 // Integrates 1..kGroupSize objects of one epoch from it forward to settings.to_jd and
 // backward to settings.from_jd (only the legs the window needs) and keeps the events
 // inside the window; one outcome per object, in the order given. `planets` must hold the
-// planets carried to that epoch.
+// planets carried to that epoch. With `tables` (planet_table.h, from the same planets and
+// settings) the planets' states are read from them, not stepped again: the same outcomes.
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,
-                                        const SurveySettings& settings);
+                                        const SurveySettings& settings, const LegTables* tables = nullptr);
 
 }  // namespace survey

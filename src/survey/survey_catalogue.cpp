@@ -91,12 +91,12 @@ SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const s
       return;
     }
     bool matched = queries.empty();
-    const std::string name = queries.empty() ? std::string() : catalogue::searchable_name(line);
+    const catalogue::SearchableName name(queries.empty() ? std::string_view() : line);
     for (std::size_t q = 0; q < queries.size(); ++q) {
       if (queries[q].matches_designation(line)) {
         hits[q].by_designation.push_back(result.objects.size());
         matched = true;
-      } else if (queries[q].matches_name(name)) {
+      } else if (queries[q].matches_name(name.view())) {
         hits[q].by_name.push_back(result.objects.size());
         matched = true;
       }

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "survey/group_survey.h"
+#include "survey/planet_table.h"
 
 namespace survey {
 namespace {
@@ -29,16 +30,21 @@ std::vector<size_t> all_indices(size_t count) {
 
 SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std::vector<size_t>& chosen,
                             const SurveySettings& settings, int jobs, const ProgressReport& progress) {
-  // Most records of a catalogue share one epoch: the planets are carried once for each.
+  // Most records of a catalogue share one epoch: the planets are carried once for each,
+  // and stepped once over each leg when more than one group shares them, most objects
+  // first, while the tables' memory lasts.
   std::map<double, std::unique_ptr<EpochPlanets>> planets;
+  std::map<double, size_t> objects_of_epoch;
   for (size_t index : chosen) {
     auto& slot = planets[objects[index].epoch_jd];
+    ++objects_of_epoch[objects[index].epoch_jd];
     if (!slot) {
       slot = std::make_unique<EpochPlanets>();
       carry_planets(*slot, objects[index].epoch_jd, settings.sky);
       track_the_moon(*slot, settings);
     }
   }
+  const std::map<double, LegTables> tables = step_planets_of_epochs(planets, objects_of_epoch, settings);
 
   // Groups of objects of one epoch, in the order chosen: the same groups for any number
   // of threads (an object's path does not depend on its group anyway).
@@ -64,7 +70,8 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
     for (size_t g = next++; g < groups.size(); g = next++) {
       std::vector<const SurveyObject*> group;
       for (size_t n : groups[g]) group.push_back(&objects[chosen[n]]);
-      std::vector<ObjectOutcome> results = survey_group(group, *planets.at(group.front()->epoch_jd), settings);
+      const double epoch = group.front()->epoch_jd;
+      std::vector<ObjectOutcome> results = survey_group(group, *planets.at(epoch), settings, &tables.at(epoch));
       for (size_t m = 0; m < results.size(); ++m) outcomes[groups[g][m]] = std::move(results[m]);
       if ((done += static_cast<long>(results.size())) == total) {
         const std::lock_guard<std::mutex> lock(mutex);

@@ -12,9 +12,11 @@ std::string_view trim_blanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+char lower_case_char(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
 std::string lower_case(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : lower) c = lower_case_char(c);
   return lower;
 }
 
