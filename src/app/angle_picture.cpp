@@ -27,7 +27,7 @@ bool draw_angle_picture(const AnglePicture& picture, PlotOutput output, const st
   const float x1 = kYearStep * std::ceil(picture.years.back() / kYearStep);
   plotix::setfil(file);
   plotix::metafl(output == PlotOutput::svg ? "SVG" : "PNG");
-  if (output == PlotOutput::png) plotix::winsiz(1600, 1200);
+  if (output == PlotOutput::png) plotix::winsiz(kPngWidth, kPngHeight);
   plotix::disini();
   plotix::skip_protocol();  // standard output may be carrying a table
   plotix::pagera();

@@ -36,9 +36,9 @@ void choose_output(const RunState& state, PlotOutput output) {
   }
   plotix::setfil(picture_file_name(state.name7, output).c_str());
   plotix::metafl(format_keyword(output));
-  // The PNG takes the page's shape (2969 x 2099 units); the BMP keeps its 1600 x 1200.
+  // The BMP keeps its 1600 x 1200.
   if (output == PlotOutput::bmp) plotix::winsiz(1600, 1200);
-  if (output == PlotOutput::png) plotix::winsiz(1600, 1131);
+  if (output == PlotOutput::png) plotix::winsiz(kPngWidth, kPngHeight);
   if (output == PlotOutput::png && state.png_background == PngBackground::white) plotix::scrmod("REVE");
 }
 

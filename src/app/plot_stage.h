@@ -16,6 +16,10 @@ enum class PlotOutput { screen = 0, bmp = 1, pdf = 2, ps = 3, wmf = 4, png = 9, 
 // anything else is the screen.
 PlotOutput plot_output(int iopt);
 
+// A PNG picture takes the page's shape (2969 x 2099 units) at this width and height.
+inline constexpr int kPngWidth = 1600;
+inline constexpr int kPngHeight = 1131;
+
 // The 11-character file name handed to the library for a save: name7, a point and the
 // extension, with one blank after "ps" so that every name has the same length.
 std::string picture_file_name(const std::string& name7, PlotOutput output);

@@ -61,7 +61,7 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
                       "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
       ->type_name("FILE");
   command->add_option("--save", o->save, "Pictures of each co-orbital: its path from above and its angle: png, svg")
-      ->type_name("FORMAT[,FORMAT…]")
+      ->type_name("FORMAT[,FORMAT...]")
       ->delimiter(',')
       ->check(unlabelled(CLI::IsMember(kPictureFormats)));
   command->add_option("--out", o->out, "Folder for the pictures (default: here)")

@@ -16,7 +16,7 @@ namespace cli {
 void add_examples(CLI::App& command, std::initializer_list<const char*> lines);
 
 // Makes the --help of `program`, and of the subcommands added after this call, show each
-// option's value as a person writes it: "--save FORMAT[,FORMAT…]", without CLI11's repeat
+// option's value as a person writes it: "--save FORMAT[,FORMAT...]", without CLI11's repeat
 // marks (" ...", " x 7").
 void use_plain_option_values(CLI::App& program);
 
