@@ -4,14 +4,5 @@
 
 #include "devices/device.h"
 
-namespace devices {
-
-inline constexpr const char* kScreenPluginFile = "skytrak3d-screen.so";
-inline constexpr const char* kScreenPluginEntry = "skytrak3d_new_screen_device";
-
 // The entry point: a new screen device, owned by the caller.
-using NewScreenDevice = Device* (*)();
-
-}  // namespace devices
-
 extern "C" devices::Device* skytrak3d_new_screen_device();

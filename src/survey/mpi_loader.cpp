@@ -18,10 +18,12 @@ bool started_by_mpi_launcher() {
 
 std::unique_ptr<RankLink> launched_rank_link(std::string& error) {
   if (!started_by_mpi_launcher()) return nullptr;
+  const std::string file = "skytrak3d-mpi.so";
   std::string why;
-  const auto entry = reinterpret_cast<NewRankLink>(plugin::load_entry(kMpiPluginFile, kMpiPluginEntry, why));
+  const auto entry =
+      reinterpret_cast<decltype(&skytrak3d_new_mpi_link)>(plugin::load_entry(file, "skytrak3d_new_mpi_link", why));
   if (entry == nullptr) {
-    error = std::string("the survey under an MPI launcher needs ") + kMpiPluginFile + ": " + why;
+    error = "the survey under an MPI launcher needs " + file + ": " + why;
     return nullptr;
   }
   return std::unique_ptr<RankLink>(entry());

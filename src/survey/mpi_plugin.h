@@ -4,15 +4,6 @@
 
 #include "survey/rank_link.h"
 
-namespace survey {
-
-inline constexpr const char* kMpiPluginFile = "skytrak3d-mpi.so";
-inline constexpr const char* kMpiPluginEntry = "skytrak3d_new_mpi_link";
-
-// The entry point: joins MPI and returns the link, owned by the caller; deleting it
-// leaves MPI.
-using NewRankLink = RankLink* (*)();
-
-}  // namespace survey
-
+// The entry point: joins MPI and returns the link, owned by the caller; deleting the
+// link leaves MPI.
 extern "C" survey::RankLink* skytrak3d_new_mpi_link();
