@@ -23,27 +23,62 @@ using namespace plotix;
 
 constexpr int kPathPoints = 40003;
 
+// A plot opened onto the recording device with the program's settings, its log kept
+// here; closed again at the end of the benchmark.
+class RecordedPlot {
+ public:
+  explicit RecordedPlot(const test::ProgramPicture& picture) : log(std::make_shared<devices::DeviceLog>()) {
+    auto kept = log;
+    set_device_maker([kept](int) { return std::make_unique<devices::RecordingDevice>(kept); });
+    metafl("CONS");
+    disini();
+    qqgglb()->core.iprotocol = false;  // keep the report free of protocols
+    picture.settings();
+  }
+  ~RecordedPlot() {
+    disfin();
+    set_device_maker({});
+    free_global_state();
+  }
+  RecordedPlot(const RecordedPlot&) = delete;
+  RecordedPlot& operator=(const RecordedPlot&) = delete;
+
+  std::shared_ptr<devices::DeviceLog> log;
+};
+
 // Frames drawn into the recording device inside one open plot, as an
 // animation draws them; the log is emptied before each frame.
 void BM_FrameIntoRecordingDevice(benchmark::State& state) {
   const test::ProgramPicture picture(kPathPoints);
-  auto log = std::make_shared<devices::DeviceLog>();
-  set_device_maker([log](int) { return std::make_unique<devices::RecordingDevice>(log); });
-  metafl("CONS");
-  disini();
-  qqgglb()->core.iprotocol = false;  // keep the report free of protocols
-  picture.settings();
+  const RecordedPlot plot(picture);
+  const auto& log = plot.log;
   for (auto _ : state) {
     log->calls.clear();
     picture.frame(kPathPoints);
     benchmark::DoNotOptimize(log->calls.data());
   }
   state.counters["device_calls"] = static_cast<double>(log->calls.size());
-  disfin();
-  set_device_maker({});
-  free_global_state();
 }
 BENCHMARK(BM_FrameIntoRecordingDevice)->Unit(benchmark::kMillisecond);
+
+// One frame of an animation over the last, into the recording device: the axis system
+// set up again and the path's newest segment. Argument 0 draws the axes again and the
+// Sun and planet over the segment (every frame before the backdrop), 1 leaves them as
+// the first frame drew them (the backdrop).
+void BM_NextAnimationFrame(benchmark::State& state) {
+  const test::ProgramPicture picture(kPathPoints);
+  const RecordedPlot plot(picture);
+  const auto& log = plot.log;
+  picture.frame(1);
+  int k = 1;
+  for (auto _ : state) {
+    log->calls.clear();
+    k = k % (kPathPoints - 1) + 2;
+    picture.next_frame(k, state.range(0) == 1);
+    benchmark::DoNotOptimize(log->calls.data());
+  }
+}
+BENCHMARK(BM_NextAnimationFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // A whole PostScript save of one frame: open, settings, frame, close.
 void BM_SaveAsPostScript(benchmark::State& state) {

@@ -6,12 +6,14 @@
 #include <iostream>
 
 #include "app/catalogue.h"
+#include "app/observer_near_box.h"
 #include "app/plot_stage.h"
 #include "app/program.h"
 #include "app/run_stage.h"
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/command_line.h"
+#include "cli/style_option.h"
 #include "devices/temp_file_cleanup.h"
 
 int main(int argc, char** argv) {
@@ -22,8 +24,10 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   std::signal(SIGPIPE, SIG_IGN);
   devices::remove_temp_files_on_signals();
-  if (argc > 1) return cli::run_command_line(argc, argv, std::cout, std::cerr);
-  return app::run_main(std::cin, std::cout, std::cerr, [](app::Console& console) {
+  // "skytrak3d --style clear" is the dialogue drawing in that style.
+  app::PictureStyle style = app::PictureStyle::classic;
+  if (argc > 1 && !cli::dialogue_style(argc, argv, style)) return cli::run_command_line(argc, argv, std::cout, std::cerr);
+  return app::run_main(std::cin, std::cout, std::cerr, [style](app::Console& console) {
     app::Stages stages;
     stages.choose_object = [&console](app::RunState& state) { app::choose_object(console, state, ".", std::cerr); };
     stages.classify = [](app::RunState& state) { app::classify(state); };
@@ -32,7 +36,12 @@ int main(int argc, char** argv) {
     };
     stages.read_back = [](app::RunState& state) { app::read_back_run(state); };
     stages.view_dialogue = [&console](app::RunState& state) { app::view_dialogue(console, state); };
-    stages.plot = [&console](app::RunState& state, int iopt) {
+    stages.plot = [&console, style, warned = false](app::RunState& state, int iopt) mutable {
+      state.style = style;
+      if (style == app::PictureStyle::classic && !warned && app::observer_near_box(state)) {
+        std::cerr << app::kObserverNearBoxWarning;
+        warned = true;
+      }
       // The view last shown in the window, in the form the view prompt takes.
       if (app::plot_picture(state, app::plot_output(iopt))) console.formatted(app::view_prompt_form(state.view));
     };

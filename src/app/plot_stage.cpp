@@ -8,6 +8,7 @@
 #include "app/plot_failure.h"
 #include "app/view_turn.h"
 #include "plot/plotix.h"
+#include "textio/plain_text.h"
 
 namespace app {
 
@@ -35,7 +36,31 @@ void choose_output(const RunState& state, PlotOutput output) {
   }
   plotix::setfil(picture_file_name(state.name7, output).c_str());
   plotix::metafl(format_keyword(output));
-  if (output == PlotOutput::bmp || output == PlotOutput::png) plotix::winsiz(1600, 1200);
+  // The PNG takes the page's shape (2969 x 2099 units); the BMP keeps its 1600 x 1200.
+  if (output == PlotOutput::bmp) plotix::winsiz(1600, 1200);
+  if (output == PlotOutput::png) plotix::winsiz(1600, 1131);
+  if (output == PlotOutput::png && state.png_background == PngBackground::white) plotix::scrmod("REVE");
+}
+
+// Pictures on white paper, where the name WHITE draws black.
+bool on_paper(const RunState& state, PlotOutput output) {
+  return output == PlotOutput::pdf || output == PlotOutput::ps || output == PlotOutput::wmf ||
+         output == PlotOutput::svg || (output == PlotOutput::png && state.png_background == PngBackground::white);
+}
+
+bool clear(const RunState& state) { return state.style == PictureStyle::clear; }
+
+std::string planet_name(const RunState& state) {
+  return std::string(textio::trim_blanks(dynamics::kPlanetNames[static_cast<std::size_t>(state.ipl - 1)]));
+}
+
+// The axis names: the letter alone in classic; with the unit, the distance from the
+// Sun to the run's planet, in clear.
+void name_axes(const RunState& state) {
+  const std::string unit = clear(state) ? " (Sun\u2013" + planet_name(state) + " distances)" : "";
+  plotix::name("X" + unit, "X");
+  plotix::name("Y" + unit, "Y");
+  plotix::name("Z" + unit, "Z");
 }
 
 void set_up_page(const RunState& state) {
@@ -43,9 +68,8 @@ void set_up_page(const RunState& state) {
   plotix::noclip();
   plotix::paghdr("SKYTRAK3D (", ")", 1, 1);
   plotix::hname(26);
-  plotix::name("X", "X");
-  plotix::name("Y", "Y");
-  plotix::name("Z", "Z");
+  name_axes(state);
+  if (clear(state)) plotix::labl3d("PAGE");
   plotix::titlin(state.name28.c_str(), 1);
   plotix::titlin(state.sysname.c_str(), 2);
   plotix::flab3d();
@@ -57,12 +81,19 @@ void set_up_page(const RunState& state) {
   plotix::vfoc3d(state.view.xf, state.view.yf, state.view.zf, "USER");
 }
 
+// The axis system with its labels (magenta in classic, in the foreground colour in
+// clear), the box (dashed hairline in classic, solid 0.3 mm in clear) and the titles.
 void draw_box_and_titles(const RunState& state) {
   const AxisBox& b = state.axes;
-  plotix::color("MAGENTA");
+  plotix::color(clear(state) ? "FORE" : "MAGENTA");
   plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
-  plotix::dash();
-  plotix::penwid(0.2f);
+  if (clear(state)) {
+    plotix::color("MAGENTA");
+    plotix::linwid(3);
+  } else {
+    plotix::dash();
+    plotix::penwid(0.2f);
+  }
   plotix::box3d();
   plotix::linwid(1);
   plotix::solid();
@@ -70,47 +101,92 @@ void draw_box_and_titles(const RunState& state) {
   plotix::title();
 }
 
+// The path's colour: green, dark green on white paper in clear.
+void path_colour(const RunState& state, PlotOutput output) {
+  if (clear(state) && on_paper(state, output)) {
+    plotix::setrgb(0.0f, 0.45f, 0.0f);
+  } else {
+    plotix::color("GREEN");
+  }
+}
+
+// The Sun's colour: yellow; on paper black in classic, a deep gold in clear.
+void sun_colour(const RunState& state, PlotOutput output) {
+  if (!on_paper(state, output)) {
+    plotix::color("YELLOW");
+  } else if (clear(state)) {
+    plotix::setrgb(0.95f, 0.65f, 0.0f);
+  } else {
+    plotix::color("WHITE");
+  }
+}
+
 // The path's points first..last (1-based, inclusive).
-void draw_path(const RunState& state, int first, int last) {
-  plotix::color("GREEN");
+void draw_path(const RunState& state, PlotOutput output, int first, int last) {
+  path_colour(state, output);
   plotix::curv3d(state.x.data() + first - 1, state.y.data() + first - 1,
                  state.z.data() + first - 1, last - first + 1);
 }
 
-// The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path.
+// Diameter of the Sun and planet markers of clear, plot units (0.1 mm).
+constexpr float kMarkerSize = 25.0f;
+
+// The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path;
+// in clear each gets a filled marker too, so that it shows however far it is.
 void draw_bodies(const RunState& state, PlotOutput output) {
-  // On paper the name WHITE draws black, so saved pages show the Sun in black.
-  const bool paper = output == PlotOutput::pdf || output == PlotOutput::ps ||
-                     output == PlotOutput::wmf || output == PlotOutput::svg;
-  plotix::color(paper ? "WHITE" : "YELLOW");
+  sun_colour(state, output);
   const float rsun = state.ipl == 3 ? 0.0046f : 0.002f * state.view.dsun;
   plotix::sphe3d(-1.0f, 0.0f, 0.0f, rsun, 10, 10);
+  if (clear(state)) plotix::disc3d(-1.0f, 0.0f, 0.0f, kMarkerSize);
   plotix::color("red");
   if (state.ipl == 3) {
     plotix::curv3d(state.xc.data(), state.yc.data(), state.zc.data(), kEarthCirclePoints);
   } else {
     plotix::sphe3d(0.0f, 0.0f, 0.0f, 0.0015f * state.view.dpl, 10, 10);
   }
+  if (clear(state)) plotix::disc3d(0.0f, 0.0f, 0.0f, kMarkerSize);
+}
+
+// The legend of clear, at the upper left beside the titles: the path with the
+// object's name, the Sun and the planet.
+void draw_legend(const RunState& state, PlotOutput output) {
+  constexpr float kLeft = 100.0f, kTop = 190.0f, kRow = 50.0f, kTextX = 190.0f, kHeight = 26.0f;
+  const float middle = kTop + kHeight / 2;
+  plotix::height(static_cast<int>(kHeight));
+  path_colour(state, output);
+  plotix::linwid(3);
+  plotix::rline(kLeft, middle, kLeft + 60.0f, middle);
+  plotix::linwid(1);
+  sun_colour(state, output);
+  plotix::disc(kLeft + 30.0f, middle + kRow, kMarkerSize);
+  plotix::color("red");
+  plotix::disc(kLeft + 30.0f, middle + 2 * kRow, kMarkerSize);
+  plotix::color("WHITE");
+  plotix::messag(textio::trim_blanks(state.name28), static_cast<int>(kTextX), static_cast<int>(kTop));
+  plotix::messag("Sun", static_cast<int>(kTextX), static_cast<int>(kTop + kRow));
+  plotix::messag(planet_name(state), static_cast<int>(kTextX), static_cast<int>(kTop + 2 * kRow));
 }
 
 // One frame: the whole picture with the first `k` points of the path.
 void draw_frame(const RunState& state, PlotOutput output, int k) {
   draw_box_and_titles(state);
-  draw_path(state, 1, k);
+  if (clear(state)) draw_legend(state, output);
+  draw_path(state, output, 1, k);
   draw_bodies(state, output);
   plotix::endgrf();
 }
 
 // The next frame of an animation over the last one: of all the picture only the path's
-// newest segment changes, and the bodies that lie over it are drawn again. The axis
-// system is set up anew for the segment, which also draws the axes again; in the
-// last frame the whole picture is drawn afresh, so that it is exactly the still one.
+// newest segment changes. The axis system is set up anew for the segment without
+// drawing its axes, and the box and the bodies stay as the first frame drew them, a
+// backdrop the path grows over; the last frame draws the whole picture afresh, so that
+// it is exactly the still one.
 void draw_next_frame(const RunState& state, PlotOutput output, int k) {
   const AxisBox& b = state.axes;
-  plotix::color("MAGENTA");
+  plotix::skip_axes3d(true);
   plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
-  draw_path(state, k - 1, k);
-  draw_bodies(state, output);
+  plotix::skip_axes3d(false);
+  draw_path(state, output, k - 1, k);
   plotix::endgrf();
 }
 

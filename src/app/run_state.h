@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/picture_style.h"
 #include "catalogue/catalogue_record.h"
 #include "dynamics/constants.h"
 #include "dynamics/orbital_elements.h"
@@ -82,6 +83,8 @@ struct RunState {
   View view;
   bool anim = true;  // animated plot: on after every read-back, off after a save
   bool quiet = false;  // pictures without the plotting library's end-of-run protocol
+  PictureStyle style = PictureStyle::classic;
+  PngBackground png_background = PngBackground::black;
   int kstart = 1;   // points in the first frame: 1 animated, npts still
 
   int iopt = 0;  // last menu answer

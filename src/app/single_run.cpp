@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/console.h"
+#include "app/observer_near_box.h"
 #include "app/read_back.h"
 #include "app/run_files.h"
 #include "app/run_stage.h"
@@ -58,6 +59,8 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
     throw RunRefused("span and step: " + std::string(textio::trim_blanks(refusal)));
   }
   state.view = request.view;
+  state.style = request.style;
+  state.png_background = request.png_background;
 
   // Every check is done: from here on files are written, all in the run's folder.
   std::filesystem::current_path(request.folder);
@@ -70,14 +73,19 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   set_view_focus(state);  // the focus on the object needs the path read back
   state.anim = false;
   SingleRunOutcome outcome;
+  outcome.cut_by_page = !request.formats.empty() && state.style == PictureStyle::classic && observer_near_box(state);
+  // The window first, so that the view the user turned it to is the one saved; its
+  // line, in the form the view prompt takes, goes out when the window is closed.
+  if (request.formats.contains(PlotOutput::screen)) {
+    state.anim = request.animate;
+    outcome.window_shown = plot_picture(state, PlotOutput::screen);
+    if (outcome.window_shown) console.formatted(view_prompt_form(state.view));
+    state.anim = false;
+  }
   for (const PlotOutput output : request.formats) {
     if (output == PlotOutput::screen) continue;
     plot_picture(state, output);
     outcome.pictures_written = outcome.pictures_written && !plotix::file_write_failed();
-  }
-  if (request.formats.contains(PlotOutput::screen)) {
-    state.anim = request.animate;
-    outcome.window_shown = plot_picture(state, PlotOutput::screen);
   }
   return outcome;
 }

@@ -32,11 +32,13 @@ struct SingleRunRequest {
   double step = 0.0;  // output step, years
   View view;          // focus and observer; the rest follows from the path
   // Pictures to save, and PlotOutput::screen to show the picture in a window (drawn
-  // last, after every save).
+  // first: the saves follow when it is closed, in the view it showed last).
   std::set<PlotOutput> formats;
   bool animate = false;  // in the window; a saved file holds one still frame
   std::filesystem::path folder = ".";
   bool quiet = false;  // nothing on `out`: no progress line, no plotting protocol
+  PictureStyle style = PictureStyle::clear;
+  PngBackground png_background = PngBackground::black;
 };
 
 // A request that cannot run; thrown before any file is written. The message says why.
@@ -50,6 +52,7 @@ class RunRefused : public std::runtime_error {
 struct SingleRunOutcome {
   bool pictures_written = true;  // every picture file asked for was written
   bool window_shown = false;     // the window asked for was shown (and closed by the user)
+  bool cut_by_page = false;      // classic pictures of an observer inside or against the box
 };
 
 // Checks the request (elements, epoch, span and step), then becomes the working folder,

@@ -33,6 +33,12 @@ void add_catalogue_option(CLI::App& command, std::string& file) {
       ->check(unlabelled(CLI::ExistingFile));
 }
 
+void add_whole_catalogue_option(CLI::App& command, std::string& file) {
+  command.add_option("--catalogue", file, "Catalogue of one-line orbits (bad records are skipped)")
+      ->type_name("FILE")
+      ->required();
+}
+
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text) {
   catalogue::CatalogueFile catalogue(file.empty() ? default_catalogue() : std::filesystem::path(file));
   return catalogue::look_up_catalogue(catalogue, text);

@@ -16,6 +16,10 @@ namespace cli {
 // Adds "--catalogue FILE" (an existing file) to `command`, read into `file`.
 void add_catalogue_option(CLI::App& command, std::string& file);
 
+// Adds "--catalogue FILE" (required) to a command that reads a whole catalogue and skips its
+// bad records (survey, coorbital): a file that cannot be read is the command's own error.
+void add_whole_catalogue_option(CLI::App& command, std::string& file);
+
 // The records matching `text` in the catalogue `file`, or when `file` is empty in nea.dat
 // (else NEA.DAT) of the current folder, perhaps none. No catalogue there: UsageError.
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text);

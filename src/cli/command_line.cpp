@@ -19,7 +19,8 @@ namespace {
 constexpr const char* kProgram = "skytrak3d";
 constexpr const char* kDescription =
     "3D views of small-body orbits in a frame turning with a planet.\n"
-    "Without arguments the program asks its questions on the console.";
+    "Without arguments the program asks its questions on the console;\n"
+    "with --style clear alone it asks them and draws its pictures in the clear style.";
 
 // The one-line message and the hint naming the --help of the (sub)command that failed.
 void report_usage_error(std::ostream& err, const std::string& message, const std::string& command) {

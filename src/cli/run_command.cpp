@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "app/observer_near_box.h"
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "cli/catalogue_option.h"
@@ -14,6 +15,7 @@
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
 #include "cli/sky_option.h"
+#include "cli/style_option.h"
 #include "cli/version_flag.h"
 #include "textio/plain_text.h"
 
@@ -36,6 +38,8 @@ struct RunOptions {
   bool quiet = false;
   std::string out = ".";
   sky::Sky sky = sky::Sky::table;
+  app::PictureStyle style = app::PictureStyle::clear;
+  app::PngBackground background = app::PngBackground::black;
 };
 
 const std::map<std::string, app::PlotOutput> kSaveFormats = {
@@ -83,6 +87,8 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   request.animate = options.animate;
   request.folder = options.out;
   request.quiet = options.quiet;
+  request.style = options.style;
+  request.png_background = options.background;
   return request;
 }
 
@@ -91,6 +97,7 @@ void run(const RunOptions& options, CommandContext& context) {
   if (context.checks_only) return;
   try {
     const app::SingleRunOutcome outcome = app::single_run(request, context.out);
+    if (outcome.cut_by_page) context.err << app::kObserverNearBoxWarning;
     if (!outcome.pictures_written) context.status = kExitFailure;
     if (options.show && !outcome.window_shown) {
       context.err << "skytrak3d: --show: no window could be shown; --save FORMAT writes the picture to a file\n";
@@ -134,7 +141,7 @@ void add_run_command(CLI::App& program, CommandContext& context) {
       ->expected(4);
   run_app->add_flag("--animate", options->animate, "Draw the path point by point");
   run_app->add_option("--save", options->save, "Pictures to write: bmp, pdf, ps, wmf, png, svg")
-      ->type_name("FORMAT[,FORMAT…]")
+      ->type_name("FORMAT[,FORMAT...]")
       ->delimiter(',')
       ->check(unlabelled(CLI::IsMember(kSaveFormats)));
   run_app->add_flag("--show", options->show, "Show the picture in a window");
@@ -142,6 +149,8 @@ void add_run_command(CLI::App& program, CommandContext& context) {
       ->type_name("DIR")
       ->check(unlabelled(CLI::ExistingDirectory));
   add_sky_option(*run_app, options->sky);
+  add_style_option(*run_app, options->style);
+  add_background_option(*run_app, options->background);
   run_app->add_flag("--quiet", options->quiet,
                     "Print nothing but errors: no progress line, no plotting protocol");
   add_examples(*run_app,

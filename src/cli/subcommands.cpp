@@ -2,6 +2,7 @@
 // line here.
 #include "cli/subcommands.h"
 
+#include "cli/coorbital_command.h"
 #include "cli/find_command.h"
 #include "cli/run_command.h"
 #include "cli/survey_command.h"
@@ -14,6 +15,7 @@ constexpr AddSubcommand kSubcommands[] = {
     add_run_command,
     add_find_command,
     add_survey_command,
+    add_coorbital_command,
 };
 
 }  // namespace

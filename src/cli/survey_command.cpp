@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/date_option.h"
+#include "cli/catalogue_option.h"
 #include "cli/help_text.h"
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
@@ -36,13 +37,11 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       "ejection). Runs on threads, and on MPI ranks under mpirun");
   add_version_flag(*command);
   auto o = std::make_shared<SurveyCommandOptions>();
-  command->add_option("--catalogue", o->catalogue, "Catalogue of one-line orbits (bad records are skipped)")
-      ->type_name("FILE")
-      ->required();
+  add_whole_catalogue_option(*command, o->catalogue);
   add_date_option(*command, "--from", o->survey.settings.from_jd, "Start of the window")->required();
   add_date_option(*command, "--to", o->survey.settings.to_jd, "End of the window")->required();
   command->add_option("--planet", o->planets, "Planet number 1-9 or name, moon, a list like 2,earth,moon, or all")
-      ->type_name("PLANET[,PLANET…]")
+      ->type_name("PLANET[,PLANET...]")
       ->capture_default_str();
   command->add_option("--distance", o->survey.settings.distance_au, "Report minima of the distance below this (AU)")
       ->type_name("AU")
@@ -51,8 +50,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
   command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core, at most one per group of objects)")
       ->type_name("N")
       ->check(above_zero());
-  command->add_option("--csv", o->csv, "Write the table to this file (it appears whole, or not at all) instead of standard output")
-      ->type_name("FILE");
+  add_csv_option(*command, o->csv);
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it")
       ->type_name("FILE");
   o->survey.settings.sky = sky::Sky::ephemeris;

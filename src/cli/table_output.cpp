@@ -1,8 +1,10 @@
-// Writing the survey's table to its file or to the standard output.
+// Writing a finished table to its file or to the standard output.
 #include "cli/table_output.h"
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
+#include <sstream>
 
 #include "devices/byte_sink.h"
 
@@ -10,23 +12,18 @@ namespace cli {
 
 namespace {
 
-std::string write_table_file(const std::string& csv, const std::vector<survey::SurveyRow>& rows) {
+std::string write_text_file(const std::string& csv, const std::string& text) {
   devices::ByteSink sink;
   if (sink.open(csv)) {
-    sink.write(survey::kTableHeader);
-    sink.put('\n');
-    for (const survey::SurveyRow& row : rows) {
-      sink.write(survey::csv_line(row));
-      sink.put('\n');
-    }
+    sink.write(text);
     if (sink.close()) return {};
   }
   return "cannot write the table: " + sink.error();
 }
 
-std::string write_table_out(std::ostream& out, const std::vector<survey::SurveyRow>& rows) {
+std::string write_text_out(std::ostream& out, const std::string& text) {
   errno = 0;
-  survey::write_table(out, rows);
+  out << text;
   out.flush();
   if (out) return {};
   return "cannot write the table to the standard output" +
@@ -35,9 +32,22 @@ std::string write_table_out(std::ostream& out, const std::vector<survey::SurveyR
 
 }  // namespace
 
+void add_csv_option(CLI::App& command, std::string& csv) {
+  command.add_option("--csv", csv, "Write the table to this file (it appears whole, or not at all) instead of standard output")
+      ->type_name("FILE");
+}
+
+TextWriter text_writer(const std::string& csv, std::ostream& out) {
+  if (csv.empty()) return [&out](const std::string& text) { return write_text_out(out, text); };
+  return [csv](const std::string& text) { return write_text_file(csv, text); };
+}
+
 survey::TableWriter table_writer(const std::string& csv, std::ostream& out) {
-  if (csv.empty()) return [&out](const std::vector<survey::SurveyRow>& rows) { return write_table_out(out, rows); };
-  return [csv](const std::vector<survey::SurveyRow>& rows) { return write_table_file(csv, rows); };
+  return [write = text_writer(csv, out)](const std::vector<survey::SurveyRow>& rows) {
+    std::ostringstream text;
+    survey::write_table(text, rows);
+    return write(text.str());
+  };
 }
 
 }  // namespace cli

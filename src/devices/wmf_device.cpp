@@ -37,6 +37,7 @@ DeviceOpenResult WmfDevice::open(const DeviceOpenParams& params) {
   slot_live_.clear();
   peak_objects_ = 0;
   pen_made_ = false;
+  pen_width_ = 1;
   polygon_.clear();
   // This writer names its own file: an existing picture is never overwritten.
   error_.clear();
@@ -108,10 +109,21 @@ void WmfDevice::move_draw(double x, double y, int code) {
 void WmfDevice::set_colour_rgb(int r, int g, int b) {
   if (!is_open_) return;
   colour_ = static_cast<std::uint32_t>(r + 256 * g + 65536 * b);
+  make_pen();
+}
+
+void WmfDevice::set_line_width(double width, bool /*integer_form*/) {
+  const auto w = static_cast<std::int16_t>(std::clamp(std::lround(width), 1L, 32767L));
+  if (w == pen_width_) return;
+  pen_width_ = w;
+  if (is_open_ && pen_made_) make_pen();
+}
+
+void WmfDevice::make_pen() {
   const std::uint16_t pen = create_object();
   begin_record(kMetaCreatePenIndirect, 8);
   put_u16le(records_, kPenSolid);  // PenStyle
-  put_i16le(records_, 1);          // Width.x
+  put_i16le(records_, pen_width_);  // Width.x
   put_i16le(records_, 0);          // Width.y (unused)
   put_colour_ref(colour_);         // ColorRef
   begin_record(kMetaSetTextColor, 5);

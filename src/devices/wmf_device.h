@@ -40,6 +40,9 @@ class WmfDevice final : public Device {
   void move_draw(double x, double y, int code) override;
   // One new pen per colour; the pen it replaces is deleted, except the reader's own.
   void set_colour_rgb(int r, int g, int b) override;
+  // Pens from here on are `width` logical units (twips) wide, at least 1; a new pen of
+  // the current colour when the width changes and a pen is in use.
+  void set_line_width(double width, bool integer_form) override;
   void begin_polygon(int n) override;
   void polygon_point(double x, double y) override;
   void end_polygon() override;
@@ -56,6 +59,7 @@ class WmfDevice final : public Device {
   std::uint16_t create_object();
   void select_object(std::uint16_t slot);
   void delete_object(std::uint16_t slot);
+  void make_pen();
   void write_placeable_header(ByteBuffer& out) const;
   void write_header(ByteBuffer& out, std::uint32_t file_words) const;
 
@@ -68,6 +72,7 @@ class WmfDevice final : public Device {
   std::uint32_t colour_ = 0;      // current colour as r + 256 g + 65536 b
   bool pen_made_ = false;
   std::uint16_t pen_slot_ = 0;
+  std::int16_t pen_width_ = 1;    // twips
   std::vector<Point> polygon_;
   std::int16_t extent_x_ = 0;     // window extent: the page and its margin, in twips
   std::int16_t extent_y_ = 0;

@@ -15,5 +15,6 @@
 #include "plot/page/open_plot.h"    // disini
 #include "plot/page/page_border.h"  // pagera
 #include "plot/page/screen_requests.h"  // wait_for_request, window_dismissed, erase_page
+#include "plot/plot2d.h"  // 2D axis system and curves
 #include "plot/plot3d.h"  // 3D axis system, axis labelling, curves and spheres
 #include "plot/text.h"

@@ -192,6 +192,23 @@ SurveyRow loss_row(const SurveyObject& object, const GroupRun& run, const StepSt
   return row_of(object, event, 0, jd, r, speed);
 }
 
+// Hands the sampler the group's state now, when it asked for samples every so many steps.
+void take_sample(const std::vector<const SurveyObject*>& group, const GroupRun& run, const StepSampling& sampling,
+                 double T) {
+  StepSample sample;
+  sample.jd = run.blocks.epoch_jd + T * kDaysPerYear;
+  sample.gm_sun = run.blocks.constants.k2;
+  const int p = dynamics::planet_slot(kSurveyClass, sampling.planet);
+  sample.gm_planet = run.blocks.gm[p];
+  sample.planet_position = run.bodies.x[p];
+  sample.planet_velocity = run.bodies.v[p];
+  for (int k = run.blocks.counts.planets + 1; k <= run.blocks.counts.total; ++k) {
+    const int s = run.blocks.start_slot[k];
+    sample.objects.push_back({group[static_cast<size_t>(s - kFirstObjectSlot)], run.bodies.x[k], run.bodies.v[k]});
+  }
+  sampling.take(sample);
+}
+
 // Steps from the epoch by h until the window's end in that direction is passed or every
 // object is gone; the planets from `table` while it has steps.
 void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const SurveySettings& settings, double h,
@@ -203,6 +220,8 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
   const bool apart = run.blocks.earth_moon.active();
   std::array<EarthMoonEnd, 2> earth_moon{};  // at the step's start and end
   double T = 0.0;
+  const StepSampling& sampling = settings.sampling;
+  if (sampling.every_steps > 0) take_sample(group, run, sampling, T);
   for (size_t n = 0; run.blocks.counts.total > planets; ++n) {
     remember(run, *start);
     if (apart) earth_moon[0] = earth_moon_at(run, run.blocks.epoch_jd + T * kDaysPerYear);
@@ -228,6 +247,9 @@ void run_leg(const std::vector<const SurveyObject*>& group, GroupRun& run, const
       const int s = run.blocks.start_slot[k];
       find_approaches(*group[static_cast<size_t>(s - kFirstObjectSlot)], run, *start, k, settings, h, jd,
                       apart ? earth_moon.data() : nullptr, encounter_before, outcomes[static_cast<size_t>(s - kFirstObjectSlot)].rows);
+    }
+    if (sampling.every_steps > 0 && (n + 1) % static_cast<size_t>(sampling.every_steps) == 0) {
+      take_sample(group, run, sampling, T);
     }
     if (h > 0.0 ? jd >= end_jd : jd <= end_jd) return;
   }

@@ -9,6 +9,7 @@
 #include "dynamics/constants.h"
 #include "dynamics/earth_moon_split.h"
 #include "sky/sky.h"
+#include "survey/step_sampling.h"
 
 namespace survey {
 
@@ -24,6 +25,7 @@ struct SurveySettings {
   WatchedTargets watched{};
   double distance_au = 0.05;  // report minima of the distance below this
   sky::Sky sky = sky::Sky::table;  // where the planets are at each object's epoch
+  StepSampling sampling{};  // none by default: only the scalar path of group_survey takes samples
 };
 
 // A survey asked for that cannot be run as asked (a window too long, an empty object

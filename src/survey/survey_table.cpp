@@ -18,6 +18,8 @@ constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "Ma
 constexpr std::array<const char*, 4> kEventNames = {"approach", "collision", "sun", "ejection"};
 constexpr double kMinutesPerDay = 1440.0;
 
+}  // namespace
+
 std::string planet_name(int planet) {
   if (planet == dynamics::kMoonNumber) return "Moon";
   if (planet < 1 || planet > dynamics::kPlanetCount) return "";
@@ -35,8 +37,6 @@ std::string csv_field(const std::string& text) {
   }
   return quoted + '"';
 }
-
-}  // namespace
 
 std::string calendar_minute(double jd) {
   // Whole minutes from the Julian date's noon-based day count, then the civil date of

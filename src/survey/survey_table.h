@@ -22,6 +22,12 @@ struct SurveyRow {
 inline constexpr const char* kTableHeader =
     "designation,packed,planet,jd_tdb,calendar_tdb,dist_au,v_rel_kms,event";
 
+// The name of planet 1..9 ("Earth") or the Moon (10); empty for any other number.
+std::string planet_name(int planet);
+
+// A CSV field: a text holding a comma or a quote is quoted, its quotes doubled.
+std::string csv_field(const std::string& text);
+
 // "YYYY-Mon-DD HH:MM" of a Julian date, to the nearest minute (Gregorian calendar).
 std::string calendar_minute(double jd);
 

@@ -57,10 +57,33 @@ struct ProgramPicture {
     vfoc3d(0, 0, 0, "USER");
   }
 
-  // One frame with the first k points of the path.
-  void frame(int k) const {
+  // Frame k of an animation over frame k - 1: the axis system set up again and the
+  // path's newest segment. With `backdrop` the axes stay undrawn and the bodies are not
+  // drawn again (the program's way since the backdrop); without it the axes are drawn
+  // again and the bodies over the segment, as the program drew every frame before.
+  void next_frame(int k, bool backdrop) const {
+    skip_axes3d(backdrop);
+    color("MAGENTA");
+    graf3d(box.xa, box.xe, box.xo0, 1, box.ya, box.ye, box.yo0, 1, box.za, box.ze, box.zo0, 1);
+    skip_axes3d(false);
+    color("GREEN");
+    curv3d(x.data() + k - 2, y.data() + k - 2, z.data() + k - 2, 2);
+    if (!backdrop) bodies();
+    endgrf();
+  }
+
+  // The Sun and the planet.
+  void bodies() const {
     const float dpl = std::sqrt(xobs * xobs + yobs * yobs + zobs * zobs);
     const float dsun = std::sqrt((1 + xobs) * (1 + xobs) + yobs * yobs + zobs * zobs);
+    color("YELLOW");
+    sphe3d(-1, 0, 0, 0.002f * dsun * sphere_scale, 10, 10);
+    color("red");
+    sphe3d(0, 0, 0, 0.0015f * dpl * sphere_scale, 10, 10);
+  }
+
+  // One frame with the first k points of the path.
+  void frame(int k) const {
     color("MAGENTA");
     graf3d(box.xa, box.xe, box.xo0, 1, box.ya, box.ye, box.yo0, 1, box.za, box.ze, box.zo0, 1);
     dash();
@@ -72,10 +95,7 @@ struct ProgramPicture {
     title();
     color("GREEN");
     curv3d(x.data(), y.data(), z.data(), k);
-    color("YELLOW");
-    sphe3d(-1, 0, 0, 0.002f * dsun * sphere_scale, 10, 10);
-    color("red");
-    sphe3d(0, 0, 0, 0.0015f * dpl * sphere_scale, 10, 10);
+    bodies();
     endgrf();
   }
 };

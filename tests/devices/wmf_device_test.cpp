@@ -152,6 +152,19 @@ TEST_F(WmfDeviceTest, OnePenPerColourChangeAndTheReplacedPenDeleted) {
   EXPECT_EQ(pens[0].params[4], 0x0000);  // b = 0, reserved
   EXPECT_EQ(pens[1].params[3], 0x0000);
   EXPECT_EQ(pens[1].params[4], 0x00FF);
+  // A wider line: a new pen of the current colour, 17 twips (0.3 mm) wide.
+  WmfDevice wide;
+  wide.open(default_page(path("wide.wmf")));
+  wide.set_colour_rgb(255, 128, 0);
+  wide.set_line_width(17.0, true);
+  wide.set_line_width(17.0, true);
+  wide.move_draw(10, 10, kMove);
+  wide.move_draw(500, 500, kDraw);
+  ASSERT_EQ(wide.close(), 0);
+  const auto wide_pens = records_of(check(path("wide.wmf")), kMetaCreatePenIndirect);
+  ASSERT_EQ(wide_pens.size(), 2u);
+  EXPECT_EQ(wide_pens[1].params[1], 17);
+  EXPECT_EQ(wide_pens[1].params[3], 0x80FF);
   const auto text = records_of(two, kMetaSetTextColor);
   ASSERT_EQ(text.size(), 2u);
   EXPECT_EQ(text[1].params[0], 0x0000);

@@ -88,6 +88,23 @@ inline std::string find_window(const std::string& display, const std::string& ti
   return "";
 }
 
+// find_window for a program whose frames come too quickly to be seen between two
+// looks: it runs in slices of 5 ms, held still (SIGSTOP) in between, until its window
+// has the title; it is left held still (SIGCONT resumes it).
+inline std::string find_window_in_slices(pid_t pid, const std::string& display, const std::string& title,
+                                         std::chrono::milliseconds limit) {
+  const auto until = std::chrono::steady_clock::now() + limit;
+  kill(pid, SIGSTOP);
+  while (std::chrono::steady_clock::now() < until) {
+    const std::string id = find_window(display, title, 0ms);
+    if (!id.empty()) return id;
+    kill(pid, SIGCONT);
+    std::this_thread::sleep_for(5ms);
+    kill(pid, SIGSTOP);
+  }
+  return "";
+}
+
 // What a window shows, read back with import: 8-bit r, g, b per pixel.
 struct WindowPicture {
   int width = 0;

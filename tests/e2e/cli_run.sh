@@ -19,12 +19,35 @@ fail=0
 # run's default view, then the menu's saves as BMP, PDF, PNG and SVG.
 (cd "$work/dialogue" && printf '3\n99942\n1,0.01\nP,3,-3,1.5,N\n1\n2\n9\n10\n8\n' | "$SKYTRAK3D" >/dev/null 2>&1)
 "$SKYTRAK3D" run --planet Earth --object apophis --span 1 --step 0.01 --catalogue "$catalogue" \
-  --save pdf,bmp,png,svg --out "$work/cli" >"$work/cli.out"
+  --save pdf,bmp,png,svg --style classic --out "$work/cli" >"$work/cli.out"
 for ext in xyz clo bmp pdf png svg; do
   cmp "$work/dialogue/99942  .$ext" "$work/cli/99942  .$ext" || { echo "run: .$ext differs from the dialogue's"; fail=1; }
 done
+# The clear style, run's default, is the dialogue's when started with --style clear.
+mkdir "$work/dialogue-clear" "$work/cli-clear"
+cp "$catalogue" "$work/dialogue-clear/nea.dat"
+(cd "$work/dialogue-clear" && printf '3\n99942\n1,0.01\nP,3,-3,1.5,N\n2\n10\n8\n' | "$SKYTRAK3D" --style clear >/dev/null 2>&1)
+"$SKYTRAK3D" run --planet Earth --object apophis --span 1 --step 0.01 --catalogue "$catalogue" \
+  --save pdf,svg --out "$work/cli-clear" >/dev/null
+for ext in pdf svg; do
+  cmp "$work/dialogue-clear/99942  .$ext" "$work/cli-clear/99942  .$ext" || { echo "run: clear .$ext differs from the dialogue's"; fail=1; }
+  cmp -s "$work/cli/99942  .$ext" "$work/cli-clear/99942  .$ext" && { echo "run: clear .$ext is the classic one"; fail=1; }
+done
 qpdf --check "$work/cli/99942  .pdf" >/dev/null || { echo "run: PDF refused by qpdf"; fail=1; }
 [ "$(identify -format '%w x %h' "$work/cli/99942  .bmp")" = "1600 x 1200" ] || { echo "run: BMP size"; fail=1; }
+
+# An observer inside the box: classic warns once on stderr (two pictures, one line),
+# clear moves the observer back and says nothing. PNG on white paper when asked.
+mkdir "$work/inside"
+"$SKYTRAK3D" run --planet 3 --object apophis --span 1 --step 0.01 --catalogue "$catalogue" --view P,0.5,0.3,0.1 \
+  --save svg,pdf --style classic --out "$work/inside" >/dev/null 2>"$work/inside.err"
+[ "$(cat "$work/inside.err")" = "skytrak3d: warning: the observer is inside or against the box, so the classic picture is cut by the page; --style clear keeps the whole box" ] ||
+  { echo "run: classic observer inside the box:"; cat "$work/inside.err"; fail=1; }
+"$SKYTRAK3D" run --planet 3 --object apophis --span 1 --step 0.01 --catalogue "$catalogue" --view P,0.5,0.3,0.1 \
+  --save png --background white --out "$work/inside" >/dev/null 2>"$work/inside.err"
+[ ! -s "$work/inside.err" ] || { echo "run: clear observer inside the box:"; cat "$work/inside.err"; fail=1; }
+[ "$(convert "$work/inside/99942  .png" -format '%[pixel:p{5,1125}]' info:)" = "srgb(255,255,255)" ] ||
+  { echo "run: --background white did not give white paper"; fail=1; }
 
 # Hand-entered elements: the record's own, through the dialogue's answer 1 and --elements.
 elements="0.9225169,0.1914724,3.33690,204.05444,126.67983,236.64021,2458666.5"

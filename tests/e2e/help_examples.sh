@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib/work_folder.bash"
 unset DISPLAY
 fail=0
-for command in find run survey; do
+for command in find run survey coorbital; do
   mapfile -t examples < <("$SKYTRAK3D" "$command" --help | sed -n '/^Examples/,$ s/^  skytrak3d //p')
   [ "${#examples[@]}" -ge 2 ] && [ "${#examples[@]}" -le 3 ] ||
     { echo "$command --help: ${#examples[@]} examples"; fail=1; }

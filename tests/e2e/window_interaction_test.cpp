@@ -110,16 +110,17 @@ class WindowSession : public ::testing::Test {
 // BM_CloseDuringAnimation, not here.)
 TEST_F(WindowSession, CloseRequestEndsTheAnimation) {
   ASSERT_NO_FATAL_FAILURE(plot("40,0.001", "S,-1,0,5,Y"));
-  const std::string window = find_window(display(), kWorkingTitle, 60s);
-  ASSERT_FALSE(window.empty()) << "no Working title seen";
   // Held still while the window is looked at and the close request is sent.
-  kill(pid_, SIGSTOP);
-  const int green_at_close = grab_window(display(), window).count(kGreen);
+  const std::string window = window_test::find_window_in_slices(pid_, display(), kWorkingTitle, 60s);
+  ASSERT_FALSE(window.empty()) << "no Working title seen";
+  const std::string title = window_test::trimmed(x_command(display(), "xdotool getwindowname " + window));
   ASSERT_TRUE(window_test::send_close_request(display(), std::stoul(window)));
   kill(pid_, SIGCONT);
 
   ASSERT_TRUE(wait_for(kMenuHead)) << "the close request did not end the animation";
-  EXPECT_LT(green_at_close, 2000) << "the animation was nearly over at the close";
+  // (The frames over the backdrop are quick: how much of the path shows by the time the
+  // window is found says nothing; its title says the animation was still running.)
+  EXPECT_EQ(title, kWorkingTitle) << "the animation had ended before the close";
   const std::string info = x_command(display(), "xwininfo -id " + window);
   EXPECT_NE(info.find("Bad"), std::string::npos) << "the window is still there: " << info;
   // The window was shown and closed: the view last shown is printed before the menu.

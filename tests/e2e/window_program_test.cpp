@@ -47,10 +47,11 @@ bool tools_present() {
 }
 
 // The program in a scratch folder with the sample catalogue, on the given display,
-// its answers written to a pipe one at a time, its output kept in files.
+// with the given arguments (none: the dialogue), its answers written to a pipe one at
+// a time, its output kept in files.
 class ProgramSession {
  public:
-  explicit ProgramSession(const std::string& display) {
+  explicit ProgramSession(const std::string& display, const std::vector<std::string>& args = {}) {
     std::filesystem::copy_file(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", folder_ / "nea.dat");
     int fds[2];
     if (pipe(fds) != 0) return;
@@ -68,7 +69,10 @@ class ProgramSession {
       // The page header's date and time stay the same from one picture to the next.
       setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
       const std::string program = std::string(SKYTRAK_BIN_DIR) + "/skytrak3d";
-      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+      std::vector<char*> argv{const_cast<char*>(program.c_str())};
+      for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      execv(program.c_str(), argv.data());
       _exit(127);
     }
     close(fds[0]);
@@ -156,19 +160,21 @@ std::vector<Point3> read_path(const std::filesystem::path& file) {
 // the box is centred on the Sun in X and on 0 in Y and Z and spans twice its edge
 // length in relative units, so box units are half relative units; a vertical line
 // of sight keeps x and y as they are; the view cone's half angle has tangent 0.25
-// and fills 700 page units around the page point (1484, 1099); the window shows
-// the 2969 x 2099 page at min(799 / 2969, 599 / 2099) pixels per unit. When the
-// box would reach above the axis area (page y 399, where the titles end), the
-// library scales the projection down until its near top edge meets it: `scale`
-// is then below 700.
+// and fills `scale` page units around the line of sight's page point (xcen, ycen);
+// the window shows the 2969 x 2099 page at min(799 / 2969, 599 / 2099) pixels per
+// unit. The box would reach above the axis area (page y 399, where the titles end):
+// the library moves the drawing down and shrinks it by what it still needs, so the
+// page point and the scale are measured from the picture: the Sun on the line of
+// sight, and the Earth's circle half a box unit beside it.
 struct VerticalView {
   double zobs;
   double scale = 700;
+  double xcen = 1484, ycen = 1099;
 
   void pixel(const Point3& p, int& px, int& py) const {
     const double x = 0.5 * (p.x + 1), y = 0.5 * p.y, depth = 0.5 * (zobs - p.z);
     const double w = 0.25 * depth;
-    const double page_x = 1484 + scale * x / w, page_y = 1099 - scale * y / w;
+    const double page_x = xcen + scale * x / w, page_y = ycen - scale * y / w;
     const double s = std::min(799.0 / 2969.0, 599.0 / 2099.0);
     px = static_cast<int>(page_x * s + 0.5);
     py = static_cast<int>(page_y * s + 0.5);
@@ -206,13 +212,36 @@ void box_half_widths(const std::vector<Point3>& path, double& hxy, double& hz) {
   hz = (std::floor(100 * zmax) + 5) / 100;
 }
 
-// The view straight down from (-1, 0, zobs), with the scale that keeps the box's
-// near top edge (box units: y = hxy / 2 at depth (zobs - hz) / 2) below page y 399.
-VerticalView vertical_view(double zobs, const std::vector<Point3>& path) {
+// Middle of the pixels of one colour.
+void centre_of(const WindowPicture& picture, int colour, double& x, double& y) {
+  double n = 0;
+  x = y = 0;
+  for (int j = 0; j < picture.height; ++j)
+    for (int i = 0; i < picture.width; ++i)
+      if (picture.at(i, j) == colour) x += i, y += j, ++n;
+  x /= std::max(n, 1.0);
+  y /= std::max(n, 1.0);
+}
+
+// The view straight down from (-1, 0, zobs), its page point and scale measured from
+// the picture; the box's near top edge lies below page y 399 and the drawing keeps
+// at least half its size.
+VerticalView vertical_view(double zobs, const std::vector<Point3>& path, const WindowPicture& picture) {
+  const double s = std::min(799.0 / 2969.0, 599.0 / 2099.0);
+  double sx, sy, ex, ey;
+  centre_of(picture, kYellow, sx, sy);
+  centre_of(picture, kRed, ex, ey);
+  VerticalView view{zobs};
+  view.xcen = sx / s;
+  view.ycen = sy / s;
+  view.scale = (ex - sx) / s * (0.25 * 0.5 * zobs) / 0.5;
+  EXPECT_GE(view.scale, 350);
+  EXPECT_LE(view.scale, 700);
   double hxy, hz;
   box_half_widths(path, hxy, hz);
-  const double w = 0.25 * 0.5 * (zobs - hz);
-  return {zobs, std::min(700.0, (1099.0 - 399.0) * w / (0.5 * hxy))};
+  const double top = view.ycen - view.scale * (0.5 * hxy) / (0.25 * 0.5 * (zobs - hz));
+  EXPECT_GE(top, 399 - 2 / s) << "the box reaches over the titles";
+  return view;
 }
 
 void expect_still_picture(const WindowPicture& picture, const std::vector<Point3>& path,
@@ -309,6 +338,25 @@ class WindowProgram : public ::testing::Test {
   std::string window_;
 };
 
+// run --show --save: the window comes first and nothing is saved while it waits; when
+// the user dismisses it, the view line is printed, the picture saved, and the program
+// ends with status 0.
+TEST_F(WindowProgram, RunShowSavesAfterTheWindowCloses) {
+  server_ = std::make_unique<XvfbServer>(24);
+  ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
+  program_ = std::make_unique<ProgramSession>(
+      server_->display(), std::vector<std::string>{"run", "--planet", "3", "--object", "eros", "--catalogue", "nea.dat",
+                                                   "--span", "1", "--step", "0.01", "--show", "--save", "svg"});
+  ProgramSession& program = *program_;
+  const std::string window = find_window(server_->display(), kWaitingTitle, kLongWait);
+  ASSERT_FALSE(window.empty()) << program.file("err.txt");
+  EXPECT_FALSE(std::filesystem::exists(program.folder() / "00433  .svg")) << "saved before the window closed";
+  x_command(server_->display(), "xdotool mousemove --window " + window + " 400 300 click 3");
+  EXPECT_EQ(program.exit_status(), 0) << program.file("err.txt");
+  EXPECT_TRUE(std::filesystem::exists(program.folder() / "00433  .svg"));
+  EXPECT_NE(program.file("out.txt").find("\nP,3.00,-3.00,1.50\n"), std::string::npos) << program.file("out.txt");
+}
+
 // Eros around the Earth for a year, seen from straight above the Sun: the picture,
 // the wait, the right button, a replot closed by the window manager, more replots
 // dismissed at once, quit.
@@ -319,14 +367,15 @@ TEST_F(WindowProgram, StillViewOfACatalogueObject) {
   const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
   ASSERT_EQ(path.size(), 101u);
   program.answer("S,-1,0,5,N");
-  const VerticalView view = vertical_view(5.0, path);
 
   const std::string first = find_window(display, kWaitingTitle, kLongWait);
   ASSERT_FALSE(first.empty()) << program.file("err.txt");
   const std::string geometry = x_command(display, "xwininfo -id " + first);
   EXPECT_NE(geometry.find("Width: 800\n"), std::string::npos) << geometry;
   EXPECT_NE(geometry.find("Height: 600\n"), std::string::npos) << geometry;
-  expect_still_picture(grab_window(display, first), path, view);
+  const WindowPicture still = grab_window(display, first);
+  const VerticalView view = vertical_view(5.0, path, still);
+  expect_still_picture(still, path, view);
 
   // Neither a left click without a drag nor Return ends the wait, or changes the view.
   x_command(display, "xdotool mousemove --window " + first + " 400 300 click 1 click 2");
@@ -453,7 +502,7 @@ TEST_F(WindowProgram, EveryDisplayDepthShowsThePictureOrSaysWhy) {
       // 16 bits keep 5 or 6 bits a channel, and the read-back fills the low ones: the
       // picture's colours have channels of 0 or 255 only.
       for (std::uint8_t& channel : picture.rgb) channel = channel > 127 ? 255 : 0;
-      expect_still_picture(picture, path, vertical_view(5.0, path));
+      expect_still_picture(picture, path, vertical_view(5.0, path, picture));
       x_command(server_->display(), "xdotool mousemove --window " + window + " 400 300 click 3");
       ASSERT_TRUE(program.wait_for(kMenuHead, 1));
       EXPECT_EQ(program.file("err.txt"), "");
@@ -472,6 +521,8 @@ TEST_F(WindowProgram, ResizedWindowKeepsThePagesAspect) {
   const std::string& display = server_->display();
   ProgramSession& program = *program_;
   const std::string window = window_;
+  const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
+  const VerticalView view = vertical_view(5.0, path, grab_window(display, window));
   // Moved to the screen's corner first, so that all of it is on the screen.
   x_command(display, "xdotool windowmove --sync " + window + " 0 0 windowsize --sync " + window + " 1000 400");
   std::this_thread::sleep_for(1s);
@@ -495,8 +546,6 @@ TEST_F(WindowProgram, ResizedWindowKeepsThePagesAspect) {
     for (int i = 0; i < 1000; ++i)
       if (i < left || i >= left + 533) outside += picture.at(i, j) != 0;
   EXPECT_EQ(outside, 0) << "drawing outside the scaled page";
-  const std::vector<Point3> path = read_path(program.folder() / "00433  .xyz");
-  const VerticalView view = vertical_view(5.0, path);
   int sx, sy;
   view.pixel({-1, 0, 0}, sx, sy);
   EXPECT_TRUE(picture.has_near(left + static_cast<int>(sx * scale), static_cast<int>(sy * scale), 2, kYellow));
@@ -524,9 +573,8 @@ TEST_F(WindowProgram, AnimatedViewShowsThePathGrowing) {
   program.answer("S,-1,0,5,Y");
 
   // Found while drawing, the program is held still to look at the window.
-  const std::string working = find_window(display, kWorkingTitle, kLongWait);
+  const std::string working = window_test::find_window_in_slices(program.pid(), display, kWorkingTitle, kLongWait);
   ASSERT_FALSE(working.empty()) << "no Working title seen";
-  kill(program.pid(), SIGSTOP);
   const std::string title = window_test::trimmed(x_command(display, "xdotool getwindowname " + working));
   const int green_while_drawing = grab_window(display, working).count(kGreen);
   kill(program.pid(), SIGCONT);

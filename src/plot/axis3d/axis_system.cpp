@@ -9,6 +9,7 @@
 #include "plot/core/levels.h"
 #include "plot/axis3d/axis_system.h"
 #include "plot/axis3d/projection3d.h"
+#include "plot/axis3d/upright_labels.h"
 #include "plot/axis3d/view_frustum.h"
 #include "plot/core/warnings.h"
 
@@ -130,15 +131,22 @@ void graf3d(float xa, float xe, float xo, float xstep, float ya, float ye, float
   }
 
   svuabs(s);
+  if (a.upright3) keep_box_in_front(s);
   qqgmat(s);
 
+  if (a.upright3) {
+    const UprightLabels labels = fit_upright_labels(s);
+    set_view_frustum(s);
+    if (!a.skip_axes3) draw_upright_labels(s, labels);
+    return;
+  }
   // The axes are labelled in 1.5 times the character and name heights.
   const int nhchar = s.text.nhchar, nhname = a.nhname;
   s.text.nhchar = static_cast<int>(1.5f * nhchar);
   a.nhname = static_cast<int>(1.5f * nhname);
-  a.scl3 *= label_fit_factor(s);
+  fit_labels_on_page(s);
   set_view_frustum(s);
-  label_axes3d(s);
+  if (!a.skip_axes3) label_axes3d(s);
   s.text.nhchar = nhchar;
   a.nhname = nhname;
 }

@@ -1,4 +1,4 @@
-// Scale factor of the projection that keeps the box and its labels in the page.
+// The projection moved and scaled so that the box and its labels stay in the page.
 #include "plot/axis3d/label_fit.h"
 
 #include <algorithm>
@@ -18,6 +18,9 @@ namespace {
 // Border kept free at the left, right and bottom of the page (the page header
 // stands in the left one).
 constexpr float kBorder = 50.0f;
+
+// The least share of its size a drawing is shrunk to.
+constexpr double kSmallest = 0.5;
 
 struct Band {
   float x1, y1, x2, y2;  // axis-area plot units, y downwards
@@ -60,7 +63,7 @@ Point3 on_plane(const PlotState& s, const Point3& c1, const Point3& c2, const Po
 
 }  // namespace
 
-float label_fit_factor(PlotState& s) {
+void fit_labels_on_page(PlotState& s) {
   const Axis3dState& a = s.axis3d;
   std::vector<Point3> points;
   for (int corner = 1; corner <= 8; ++corner) points.push_back(box_corner(a.ax3len, corner));
@@ -78,19 +81,31 @@ float label_fit_factor(PlotState& s) {
 
   const double xmin = kBorder, xmax = s.page.nxpage - kBorder;
   const double ymin = s.core.nya - s.core.nyl, ymax = s.page.nypage - kBorder;
-  const double xc = a.xcen3, yc = a.ycen3;
-  if (xc <= xmin || xc >= xmax || yc <= ymin || yc >= ymax) return 1.0f;
-  double f = 1.0;
+  Axis3dState& out = s.axis3d;
+  const double xc = out.xcen3, yc = out.ycen3;
+  if (xc <= xmin || xc >= xmax || yc <= ymin || yc >= ymax) return;
+  double dx_lo = 0, dx_hi = 0, dy_lo = 0, dy_hi = 0;
   for (const Point3& p : points) {
     const Homog4 h = qqgsc3(s, p);
-    if (h[3] <= 0.0) return 1.0f;
+    if (h[3] <= 0.0) return;
     const double dx = a.scl3 * h[0] / h[3], dy = -a.scl3 * h[1] / h[3];
-    if (dx > 0) f = std::min(f, (xmax - xc) / dx);
-    if (dx < 0) f = std::min(f, (xmin - xc) / dx);
-    if (dy > 0) f = std::min(f, (ymax - yc) / dy);
-    if (dy < 0) f = std::min(f, (ymin - yc) / dy);
+    dx_lo = std::min(dx_lo, dx);
+    dx_hi = std::max(dx_hi, dx);
+    dy_lo = std::min(dy_lo, dy);
+    dy_hi = std::max(dy_hi, dy);
   }
-  return static_cast<float>(f);
+  // The drawing moves towards the middle of the region first; it shrinks only by what
+  // its width or height still needs, and never below half its size. One still too
+  // wide or high at half its size (a viewer against the box) stays where it was.
+  const double f = std::max(kSmallest, std::min({1.0, (xmax - xmin) / (dx_hi - dx_lo), (ymax - ymin) / (dy_hi - dy_lo)}));
+  const auto moved = [f](double centre, double lo, double hi, double min, double max) {
+    const double first = min - f * lo, last = max - f * hi;
+    // (A drawing that just fits may find `first` a rounding above `last`.)
+    return first <= last + 1.0 ? std::min(std::max(centre, first), last) : centre;
+  };
+  out.xcen3 = static_cast<float>(moved(xc, dx_lo, dx_hi, xmin, xmax));
+  out.ycen3 = static_cast<float>(moved(yc, dy_lo, dy_hi, ymin, ymax));
+  out.scl3 = static_cast<float>(f * out.scl3);
 }
 
 }  // namespace plotix

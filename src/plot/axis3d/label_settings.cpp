@@ -1,5 +1,5 @@
 // Parameter routines of the axis labelling: names, name height, digits and the
-// first-number switch of the 3D axes.
+// first-number switch and the label style of the 3D axes.
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -75,6 +75,20 @@ void flab3d() {
   if (found == nullptr) return;
   PlotState& s = *found;
   s.axis3d.iflab3 = 0;
+}
+
+void labl3d(std::string_view style) {
+  PlotState* found = chkini("labl3d");
+  if (found == nullptr) return;
+  PlotState& s = *found;
+  const int i = jqqind(s, "FACE+PAGE", 2, style);
+  if (i != 0) s.axis3d.upright3 = i == 2;
+}
+
+void skip_axes3d(bool skip) {
+  PlotState* found = chkini("skip_axes3d");
+  if (found == nullptr) return;
+  found->axis3d.skip_axes3 = skip;
 }
 
 }  // namespace plotix

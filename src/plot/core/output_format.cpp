@@ -94,4 +94,12 @@ void winsiz(int nw, int nh) {
   st->page.nwsizh = nh;
 }
 
+void scrmod(std::string_view mode) {
+  PlotState* st = jqqlev(0, 0, "scrmod");
+  if (st == nullptr) return;
+  constexpr int kSettings[3] = {4, 1, 2};
+  const int i = jqqind(*st, "AUTO+NORM+REVE", 3, mode);
+  if (i != 0) st->page.iscrset = kSettings[i - 1];
+}
+
 }  // namespace plotix

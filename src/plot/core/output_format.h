@@ -44,4 +44,8 @@ void metafl(std::string_view keyword);
 void setfil(std::string_view name);
 void winsiz(int nw, int nh);
 
+// The background of the next plot: "AUTO" the device's own (white paper for PDF, PS
+// and SVG, black elsewhere), "NORM" black, "REVE" white.
+void scrmod(std::string_view mode);
+
 }  // namespace plotix

@@ -3,6 +3,7 @@
 // created zero-filled on first use and reached through qqgglb/qqsglb.
 #pragma once
 
+#include "plot/core/state/axis2d_state.h"
 #include "plot/core/state/axis3d_state.h"
 #include "plot/core/state/core_state.h"
 #include "plot/core/state/draw3d_state.h"
@@ -19,6 +20,7 @@ struct PlotState {
   TextState text;      // stroke font, heights, titles
   Axis3dState axis3d;  // 3D axis system, projection, labelling
   Draw3dState draw3d;  // 3D curves and spheres
+  Axis2dState axis2d;  // 2D axis system
 };
 
 }  // namespace plotix

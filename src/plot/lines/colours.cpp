@@ -2,6 +2,8 @@
 // colour table with its device adjustments (setvlt).
 #include "plot/lines/colours.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "plot/lines/colour_tables.h"
@@ -198,6 +200,13 @@ void color(std::string_view name) {
     value = named_value(st->line, colour);
   }
   qqsclr(*st, value);
+}
+
+void setrgb(float r, float g, float b) {
+  PlotState* st = jqqlev(1, 3, "setrgb");
+  if (st == nullptr) return;
+  const auto byte = [](float v) { return static_cast<int>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); };
+  qqsclr(*st, kDirectColour | byte(b) << 16 | byte(g) << 8 | byte(r));
 }
 
 void setvlt(std::string_view name) {

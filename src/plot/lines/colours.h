@@ -31,5 +31,7 @@ void load_colour_table(PlotState& st, int number);
 // The public colour routines: the current colour by name, the colour table by name.
 void color(std::string_view name);
 void setvlt(std::string_view name);
+// Sets the current colour from red, green and blue shares 0..1.
+void setrgb(float r, float g, float b);
 
 }  // namespace plotix

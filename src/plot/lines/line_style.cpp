@@ -97,6 +97,11 @@ void linwid(int n) {
     st->line.nlinwid = -n;
     int w = static_cast<int>(2.0f * static_cast<float>(n) * st->page.xunit);
     native_width(*st, static_cast<float>(std::max(w, 5)), true);
+  } else if (is_wmf(st->page.idev)) {
+    // A pen n plot units wide; width 1 stays the device's thinnest pen, as one
+    // raster pixel stays one pixel.
+    st->line.nlinwid = -n;
+    st->page.device->set_line_width(n == 1 ? 1.0 : n * st->page.xdevfac, true);
   } else {
     st->line.nlinwid = n;
   }

@@ -55,6 +55,22 @@ void warn_start_point(PlotState& st, std::string_view text) {
                head.data());
 }
 
+// Calls visit(code) for each character of a text: one per byte, except that the
+// en dash of UTF-8 (E2 80 93), as in "Sun–Earth", is one character drawn as the
+// font's dash.
+template <class Visit>
+void for_each_code(std::string_view text, Visit&& visit) {
+  constexpr std::string_view kEnDash = "\xE2\x80\x93";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, kEnDash.size()) == kEnDash) {
+      visit(static_cast<unsigned char>('-'));
+      i += kEnDash.size() - 1;
+    } else {
+      visit(static_cast<unsigned char>(text[i]));
+    }
+  }
+}
+
 bool pen_off_page(const PlotState& st) {
   return st.text.xpen < 0.0f || st.text.xpen > static_cast<float>(st.page.nxpage) ||
          st.text.ypen < 0.0f || st.text.ypen > static_cast<float>(st.page.nypage);
@@ -119,7 +135,7 @@ void qqmess(PlotState& st, std::string_view text, int x, int y) {
     st.text.ypen = static_cast<float>(y) + h1 * st.text.xcos + static_cast<float>(st.line.nyorg);
     if (st.axis3d.iplane3 == 0 && pen_off_page(st)) warn_start_point(st, text);
   }
-  for (const char ch : shown) alfcha(st, static_cast<unsigned char>(ch));
+  for_each_code(shown, [&st](unsigned char code) { alfcha(st, code); });
 }
 
 void dtext(PlotState& st, std::string_view text, int x, int y, int angle_degrees, int h) {
@@ -132,10 +148,10 @@ int nlmess(const PlotState& st, std::string_view text) {
   const CharacterScale s = character_scale(st, alphabet1());
   float x = 0.0f;
   float y = 0.0f;
-  for (std::size_t i = 0; i < shown.size(); ++i) {
+  for_each_code(shown, [&](unsigned char) {
     x += s.advance * st.text.xcos;
     y -= s.advance * st.text.xsin;
-  }
+  });
   return static_cast<int>(std::sqrt(x * x + y * y) + 0.5f);
 }
 

@@ -149,7 +149,7 @@ accept_png() {
   local got
   pngcheck -q "$1" >"$scratch/reader.err" 2>&1 || { fail "pngcheck $1"; cat "$scratch/reader.err"; return 1; }
   got=$(identify -format '%m %wx%h %[png:IHDR.color_type] %[png:pHYs] %[Software]' "$1" 2>&1) || { fail "identify $1: $got"; return 1; }
-  [ "$got" = "PNG 1600x1200 2 (Truecolor) x_res=5715, y_res=5715, units=1 PLOTIX" ] || { fail "identify $1: $got"; return 1; }
+  [ "$got" = "PNG 1600x1131 2 (Truecolor) x_res=5715, y_res=5715, units=1 PLOTIX" ] || { fail "identify $1: $got"; return 1; }
 }
 
 # accept_svg FILE WIDTH: xmllint parses it, rsvg-convert draws it WIDTH pixels wide.

@@ -1,7 +1,9 @@
 // The projection is shrunk about its centre just enough that the box and its
 // labels stay inside the page (clear of the page header's border) and below the
 // titles; a view that already fits keeps its full size.
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "axis_system_fixture.h"
@@ -71,6 +73,36 @@ TEST_F(LabelFit, BoxAndLabelsStayInThePageBelowTheTitles) {
     EXPECT_LE(s.axis3d.scl3, 700.0f);
     finish();
   }
+}
+
+// A focus far off the box's middle (the planet near a corner of the program's flat
+// box) puts the drawing off the page centre: it is moved back first, and shrunk only
+// as much as its width or height still needs, never below half its size.
+TEST_F(LabelFit, AnOffCentreDrawingMovesBeforeItShrinks) {
+  const float flat[3] = {1.82f, 1.82f, 0.31f}, focus[3] = {0.75f, -0.7f, 0.1f};
+  float smallest = 1;
+  for (const float distance : {4.0f, 8.0f}) {
+    for (int azimuth = 0; azimuth < 360; azimuth += 45) {
+      for (const int elevation : {-50, 20, 70}) {
+        const double az = azimuth * M_PI / 180, el = elevation * M_PI / 180;
+        const float view[3] = {focus[0] + static_cast<float>(distance * std::cos(el) * std::cos(az)),
+                               focus[1] + static_cast<float>(distance * std::cos(el) * std::sin(az)),
+                               focus[2] + static_cast<float>(distance * std::sin(el))};
+        log_->calls.clear();
+        PlotState& s = open_axes(flat, view, focus);
+        double x1 = 1e9, y1 = 1e9, x2 = -1e9, y2 = -1e9;
+        for (const auto& p : points()) {
+          x1 = std::min(x1, p.x), x2 = std::max(x2, p.x), y1 = std::min(y1, p.y), y2 = std::max(y2, p.y);
+        }
+        const std::string where = std::to_string(distance) + " " + std::to_string(azimuth) + " " + std::to_string(elevation);
+        EXPECT_TRUE(x1 >= 49 && x2 <= 2920 && y1 >= 398 && y2 <= 2050) << where << ": off the drawing region";
+        EXPECT_GE(s.axis3d.scl3, 350.0f) << where;
+        smallest = std::min(smallest, s.axis3d.scl3 / 700.0f);
+        finish();
+      }
+    }
+  }
+  EXPECT_LT(smallest, 1.0f);  // some of these views do need the rule
 }
 
 TEST_F(LabelFit, ADefaultViewThatFitsKeepsItsFullSize) {

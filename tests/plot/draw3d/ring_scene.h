@@ -48,10 +48,15 @@ struct RingPath {
   }
 };
 
+// What the library chose to fit box and labels on the page: the page size of the unit
+// of projected coordinates (scl3) and the page point of the line of sight.
+struct RingProjection {
+  float scale, xcen, ycen;
+};
+
 // Writes the scene from one view as a 1600 x 1200 BMP file; `protocol` false
-// keeps the end-of-run protocol off stdout. Returns the page size of the unit of
-// projected coordinates (scl3) the library chose to fit box and labels.
-inline float save_ring_view(const RingView& v, const RingPath& path, const std::string& file,
+// keeps the end-of-run protocol off stdout.
+inline RingProjection save_ring_view(const RingView& v, const RingPath& path, const std::string& file,
                            bool protocol = true) {
   setfil(file);
   metafl("BMP");
@@ -65,7 +70,8 @@ inline float save_ring_view(const RingView& v, const RingPath& path, const std::
   vfoc3d(v.focus[0], v.focus[1], v.focus[2], "ABS");
   color("MAGENTA");
   graf3d(-1, 1, -1, 1, -1, 1, -1, 1, -1, 1, -1, 1);
-  const float scale = qqgglb()->axis3d.scl3;
+  const Axis3dState& a = qqgglb()->axis3d;
+  const RingProjection projection{a.scl3, a.xcen3, a.ycen3};
   box3d();
   color("GREEN");
   curv3d(path.x.data(), path.y.data(), path.z.data(), static_cast<int>(path.x.size()));
@@ -75,7 +81,7 @@ inline float save_ring_view(const RingView& v, const RingPath& path, const std::
   sphe3d(0.7f, -0.5f, -0.4f, 0.2f, 10, 10);
   endgrf();
   disfin();
-  return scale;
+  return projection;
 }
 
 }  // namespace plotix::test

@@ -20,13 +20,14 @@ namespace {
 
 
 // A camera at eye looking at target with z up (y up when looking straight up or
-// down), the default cone (tan 0.25 fills `scale` page units around (1484, 1099):
-// 700, or less where the library shrank the picture to keep its labels on the
-// page), and the 2969 x 2099 page in 1600 x 1200 pixels.
+// down), the default cone (tan 0.25 fills `scale` page units around the line of
+// sight's page point: 700 around (1484, 1099), or less and moved where the library
+// fitted the picture to keep its labels on the page), and the 2969 x 2099 page in
+// 1600 x 1200 pixels.
 struct Camera {
   V3 eye, fwd, right, up;
-  double scale;
-  Camera(V3 e, V3 target, double page_scale) : eye(e), fwd(unit(sub(target, e))), scale(page_scale) {
+  RingProjection page;
+  Camera(V3 e, V3 target, RingProjection projection) : eye(e), fwd(unit(sub(target, e))), page(projection) {
     const bool vertical = std::hypot(fwd.x, fwd.y) < 1e-6;
     right = unit(cross(fwd, vertical ? V3{0, 1, 0} : V3{0, 0, 1}));
     up = cross(right, fwd);
@@ -35,8 +36,8 @@ struct Camera {
   void pixel(V3 p, double& px, double& py) const {
     const V3 d = sub(p, eye);
     const double s = std::min(1599.0 / 2969.0, 1199.0 / 2099.0);
-    px = (1484.0 + scale * dot(d, right) / (0.25 * depth(p))) * s;
-    py = (1099.0 - scale * dot(d, up) / (0.25 * depth(p))) * s;
+    px = (page.xcen + page.scale * dot(d, right) / (0.25 * depth(p))) * s;
+    py = (page.ycen - page.scale * dot(d, up) / (0.25 * depth(p))) * s;
   }
 };
 
@@ -77,9 +78,9 @@ TEST(ViewpointRing, PathPixelsLieWhereACameraPutsThemAndNowhereElse) {
     const std::string file = (dir / ("view" + std::to_string(i) + ".bmp")).string();
     free_global_state();
     ::testing::internal::CaptureStdout();
-    const float scale = save_ring_view(v, path, file);
-    EXPECT_LE(scale, 700.0f);
-    EXPECT_GT(scale, 100.0f);
+    const RingProjection projection = save_ring_view(v, path, file);
+    EXPECT_LE(projection.scale, 700.0f);
+    EXPECT_GT(projection.scale, 100.0f);
     ::testing::internal::GetCapturedStdout();
     const auto picture = devices::testing::read_picture(file);
     ASSERT_EQ(picture.width, 1600) << file;
@@ -87,7 +88,7 @@ TEST(ViewpointRing, PathPixelsLieWhereACameraPutsThemAndNowhereElse) {
     // Where the camera puts the path: the part of every segment in front of
     // the viewer, projected (a straight segment stays straight), widened by two
     // pixels.
-    const Camera cam({v.view[0], v.view[1], v.view[2]}, {v.focus[0], v.focus[1], v.focus[2]}, scale);
+    const Camera cam({v.view[0], v.view[1], v.view[2]}, {v.focus[0], v.focus[1], v.focus[2]}, projection);
     std::vector<char> expected(1600 * 1200, 0);
     constexpr double kNear = 1e-3;
     for (std::size_t k = 0; k + 1 < path.x.size(); ++k) {

@@ -68,6 +68,12 @@ struct Axis3dState {
   std::string cxname, cyname, czname;  // axis names, at most 132 characters
   int nhname = 36;          // height of the axis names
   int iflab3 = 1;           // 1 = first-number rule from the placement table
+  // Labels on the box faces (false), or upright in the page plane with the drawing
+  // fitted to the area below the titles (true).
+  bool upright3 = false;
+  // graf3d sets the axis system up without drawing the axes (frames of an animation
+  // over the first one, which drew them).
+  bool skip_axes3 = false;
   AxisSlot slot[3];         // per-axis 2D settings of x, y, z
 };
 

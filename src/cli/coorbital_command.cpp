@@ -1,0 +1,93 @@
+// skytrak3d coorbital --catalogue FILE --planet 3 [--span 400] [--sky ephemeris|table]
+//                     [--jobs N] [--csv OUT] [--objects LIST] [--save png,svg] [--out DIR]
+#include "cli/coorbital_command.h"
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
+#include <thread>
+
+#include "cli/coorbital_pictures.h"
+#include "cli/catalogue_option.h"
+#include "cli/help_text.h"
+#include "cli/number_checks.h"
+#include "cli/planet_name.h"
+#include "cli/sky_option.h"
+#include "cli/table_output.h"
+#include "cli/version_flag.h"
+#include "coorbital/coorbital_driver.h"
+
+namespace cli {
+
+namespace {
+
+struct CoorbitalCommandOptions {
+  coorbital::CoorbitalOptions run;
+  std::string catalogue, objects, csv;
+  std::string planet = "3";
+  int jobs = 0;
+  std::vector<std::string> save;
+  std::string out = ".";
+};
+
+const std::map<std::string, app::PlotOutput> kPictureFormats = {{"png", app::PlotOutput::png},
+                                                                 {"svg", app::PlotOutput::svg}};
+
+}  // namespace
+
+void add_coorbital_command(CLI::App& program, CommandContext& context) {
+  CLI::App* command = program.add_subcommand(
+      "coorbital",
+      "Co-orbital companions of a planet in a whole catalogue: each object whose semimajor axis lies near the "
+      "planet's is integrated over the span about its epoch and its resonant angle judged, as a CSV table: "
+      "designation,packed,planet,class,centre_deg,amplitude_deg,period_yr,episode_from_yr,episode_to_yr,"
+      "min_dist_au,stability (class: quasi-satellite, trojan-L4, trojan-L5, horseshoe, passing; * marks the "
+      "episode at the epoch)");
+  add_version_flag(*command);
+  auto o = std::make_shared<CoorbitalCommandOptions>();
+  add_whole_catalogue_option(*command, o->catalogue);
+  command->add_option("--planet", o->planet, "Planet number 1-9 or name")->type_name("PLANET")->capture_default_str();
+  command->add_option("--span", o->run.settings.span_yr, "Years integrated in all, half before the epoch and half after")
+      ->type_name("YEARS")
+      ->capture_default_str()
+      ->check(above_zero());
+  command->add_option("--jobs", o->jobs, "Threads (default: one per core)")->type_name("N")->check(above_zero());
+  add_csv_option(*command, o->csv);
+  command->add_option("--objects", o->objects,
+                      "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
+      ->type_name("FILE");
+  command->add_option("--save", o->save, "Pictures of each co-orbital: its path from above and its angle: png, svg")
+      ->type_name("FORMAT[,FORMAT…]")
+      ->delimiter(',')
+      ->check(unlabelled(CLI::IsMember(kPictureFormats)));
+  command->add_option("--out", o->out, "Folder for the pictures (default: here)")
+      ->type_name("DIR")
+      ->check(unlabelled(CLI::ExistingDirectory));
+  add_sky_option(*command, o->run.settings.sky);
+  command->add_flag("--quiet", o->run.quiet, "Print nothing but the table, warnings and errors: no summary line");
+  add_examples(*command, {"skytrak3d coorbital --catalogue nea.dat --planet earth",
+                          "skytrak3d coorbital --catalogue nea.dat --planet earth --span 600 --csv earth.csv --save png"});
+  command->callback([o, &context] {
+    const std::optional<int> planet = planet_number(o->planet);
+    if (!planet) throw UsageError("--planet: a planet number 1-9 or a planet's name: " + o->planet);
+    o->run.settings.planet = *planet;
+    o->run.settings.jobs = o->jobs > 0 ? o->jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    o->run.catalogue = o->catalogue;
+    o->run.object_list = o->objects;
+    if (context.checks_only) return;
+    coorbital::PictureMaker pictures;
+    if (!o->save.empty()) {
+      CoorbitalPictures asked{*planet, o->run.settings.sky, o->run.settings.span_yr, {}, o->out};
+      for (const std::string& format : o->save) asked.formats.insert(kPictureFormats.at(format));
+      pictures = [asked](const coorbital::CoorbitalResult& result) { return save_pictures(result, asked); };
+    }
+    context.status = coorbital::run_coorbital(o->run, text_writer(o->csv, context.out), pictures, context.err,
+                                              ::isatty(STDERR_FILENO) != 0);
+  });
+}
+
+}  // namespace cli

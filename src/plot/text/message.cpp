@@ -1,0 +1,15 @@
+// messag: a text at a page point.
+#include "plot/text/message.h"
+
+#include "plot/core/levels.h"
+#include "plot/text/text_draw.h"
+
+namespace plotix {
+
+void messag(std::string_view text, int x, int y) {
+  PlotState* st = jqqlev(1, 3, "messag");
+  if (st == nullptr) return;
+  qqmess(*st, text, x, y);
+}
+
+}  // namespace plotix
