@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The optional parts are plug-ins loaded only when wanted: --version and find load neither
-# SDL2 nor MPI, a window loads SDL2. A plug-in that is missing or cannot load is named on
-# one line, and the run ends as it does where no window can open; a survey under an MPI
-# launcher without its plug-in says so and exits 1. SKYTRAK_PLUGIN_DIR points the program
-# at a folder of our own.
+# The optional parts are plug-ins loaded only when wanted: --version, find and a survey
+# run alone load neither SDL2 nor MPI, a window loads SDL2. A plug-in that is missing or
+# cannot load is named on one line, and the run ends as it does where no window can
+# open; a survey under an MPI launcher without its plug-in says so and exits 1.
+# SKYTRAK_PLUGIN_DIR points the program at a folder of our own.
 source "$(dirname "$0")/lib/work_folder.bash"
 fail() { echo "$@"; exit 1; }
 elements=(--planet 3 --elements 1.2,0.3,5,10,20,30,2458666.5 --name PLUG --span 1 --step 0.1)
@@ -13,6 +13,7 @@ loaded() { LD_DEBUG=files "$@" 2>&1 >/dev/null | grep -o 'file=[^ ]*' | sort -u 
 loaded "$SKYTRAK3D" --version >version.libs
 loaded "$SKYTRAK3D" find apophis >find.libs
 SDL_VIDEODRIVER=dummy loaded "$SKYTRAK3D" run "${elements[@]}" --show >show.libs
+loaded "$SKYTRAK3D" survey --catalogue nea.dat --from 2458666.5 --to 2458667.5 >survey.libs
 while read -r libs pattern expected; do
   found=no
   grep -q "$pattern" "$libs" && found=yes
@@ -26,6 +27,8 @@ find.libs libmpi no
 show.libs libSDL2 yes
 show.libs skytrak3d-screen.so yes
 show.libs libmpi no
+survey.libs libmpi no
+survey.libs libSDL2 no
 CASES
 
 # The window as it ends without a display: its exit status and its last line.
