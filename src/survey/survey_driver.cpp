@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <sstream>
+#include <string>
 #include <thread>
 
+#include "survey/mpi_loader.h"
 #include "survey/survey_catalogue.h"
 #include "survey/survey_progress.h"
 #include "survey/survey_ranks.h"
@@ -35,7 +38,13 @@ std::string summary_line(const SurveyResult& result, int bad_records, double wal
 int run_survey(const SurveyOptions& options, const TableWriter& write_table, std::ostream& err,
                bool err_is_terminal) {
   const auto start = std::chrono::steady_clock::now();
-  const SurveyRanks ranks;
+  std::string no_link;
+  std::unique_ptr<RankLink> link = launched_rank_link(no_link);
+  if (!no_link.empty()) {
+    err << "skytrak3d: " << no_link << '\n';
+    return 1;
+  }
+  const SurveyRanks ranks(std::move(link));
   const bool lead = ranks.rank() == 0;
   // Every rank reads the catalogue; only the lead rank reports its bad records.
   std::ostringstream quiet;

@@ -2,23 +2,22 @@
 // size-th object from the r-th; rank 0 gathers the rows and the counts.
 #pragma once
 
+#include <memory>
 #include <vector>
 
+#include "survey/rank_link.h"
 #include "survey/survey_run.h"
 
 namespace survey {
 
 class SurveyRanks {
  public:
-  // Joins MPI when the program was started by mpirun and MPI is built in; otherwise one
+  // The ranks of an MPI launch through `link` (see mpi_loader.h); without a link, one
   // rank alone.
-  SurveyRanks();
-  ~SurveyRanks();
-  SurveyRanks(const SurveyRanks&) = delete;
-  SurveyRanks& operator=(const SurveyRanks&) = delete;
+  explicit SurveyRanks(std::unique_ptr<RankLink> link);
 
-  int rank() const { return rank_; }
-  int size() const { return size_; }
+  int rank() const { return link_ ? link_->rank() : 0; }
+  int size() const { return link_ ? link_->size() : 1; }
 
   // This rank's share of `count` objects.
   std::vector<size_t> share(size_t count) const;
@@ -28,9 +27,7 @@ class SurveyRanks {
   SurveyResult gather(SurveyResult mine) const;
 
  private:
-  int rank_ = 0;
-  int size_ = 1;
-  bool joined_ = false;
+  std::unique_ptr<RankLink> link_;
 };
 
 }  // namespace survey

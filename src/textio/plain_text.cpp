@@ -1,7 +1,6 @@
 // Blanks, case, echoes and cuts of plain text (see plain_text.h).
 #include "textio/plain_text.h"
 
-#include <cctype>
 #include <cstdio>
 
 namespace textio {
@@ -11,8 +10,6 @@ std::string_view trim_blanks(std::string_view text) {
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
-
-char lower_case_char(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 std::string lower_case(std::string_view text) {
   std::string lower(text);

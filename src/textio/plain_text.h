@@ -12,8 +12,9 @@ std::string_view trim_blanks(std::string_view text);
 
 // The text with its ASCII letters in lower case.
 std::string lower_case(std::string_view text);
-// One byte of it, in the C locale as lower_case.
-char lower_case_char(char c);
+// One byte of it: A-Z become a-z, every other byte stays, as the C locale's tolower
+// does; inline, since `find` lower-cases every name of the catalogue with it.
+constexpr char lower_case_char(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // The text as a message may echo it: control bytes (below 0x20, and 0x7F) become \xNN,
 // so that no answer sends control sequences to a terminal. Every other byte stays as it

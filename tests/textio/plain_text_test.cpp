@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 TEST(PlainText, TrimKeepsInnerBlanksAndEmptiesAllBlankText) {
   EXPECT_EQ(textio::trim_blanks("  2004 MN4 "), "2004 MN4");
   EXPECT_EQ(textio::trim_blanks("     "), "");
@@ -30,4 +32,9 @@ TEST(PlainText, PrintableEscapesControlBytesOnly) {
 TEST(PlainText, LowerCaseOnlyChangesAsciiCapitals) {
   EXPECT_EQ(textio::lower_case("(99942) Apophis P-L"), "(99942) apophis p-l");
   EXPECT_EQ(textio::lower_case("\xC3\x89ros"), "\xC3\x89ros");
+  // Every byte as the C locale's tolower (the program never sets another locale).
+  for (int byte = 0; byte < 256; ++byte) {
+    const char c = static_cast<char>(byte);
+    EXPECT_EQ(textio::lower_case_char(c), static_cast<char>(std::tolower(byte))) << byte;
+  }
 }

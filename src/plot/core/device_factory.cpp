@@ -5,10 +5,10 @@
 #include "devices/pdf_device.h"
 #include "devices/ps_device.h"
 #include "devices/raster_device.h"
-#include "devices/screen_device.h"
 #include "devices/svg_device.h"
 #include "devices/wmf_device.h"
 #include "plot/core/output_format.h"
+#include "plot/core/screen_loader.h"
 
 namespace plotix {
 namespace {
@@ -23,7 +23,7 @@ DeviceMaker& installed_maker() {
 std::unique_ptr<devices::Device> make_device(int idev) {
   if (installed_maker()) return installed_maker()(idev);
   // One line per device of this program.
-  if (is_screen(idev)) return std::make_unique<devices::ScreenDevice>();
+  if (is_screen(idev)) return make_screen_device();
   if (idev == devices::kFormatBmp || idev == devices::kFormatPng || idev == devices::kFormatMemoryCanvas)
     return std::make_unique<devices::RasterDevice>();
   if (is_postscript(idev)) return std::make_unique<devices::PsDevice>();

@@ -1,0 +1,16 @@
+// The optional parts of the program (the screen window, the MPI ranks) are plug-ins:
+// shared libraries loaded with dlopen only when the part is wanted, so that a plain
+// start loads neither SDL2 nor MPI. Each plug-in has one C entry point.
+#pragma once
+
+#include <string>
+
+namespace plugin {
+
+// Loads the plug-in `file` and returns its entry point `symbol`, or nullptr with the
+// reason (the loader's own message) in `error`. The plug-in is looked for in the folder
+// SKYTRAK_PLUGIN_DIR names when it is set, else next to the program, else in the
+// program's installed plug-in folder; a loaded plug-in stays loaded.
+void* load_entry(const std::string& file, const char* symbol, std::string& error);
+
+}  // namespace plugin
