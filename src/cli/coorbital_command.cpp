@@ -20,6 +20,7 @@
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
 #include "coorbital/coorbital_driver.h"
+#include "survey/mpi_loader.h"
 
 namespace cli {
 
@@ -79,6 +80,9 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
     o->run.catalogue = o->catalogue;
     o->run.object_list = o->objects;
     if (context.checks_only) return;
+    // The search does not share its objects among MPI ranks: under a launcher the first
+    // rank does it all on its threads, so that one table and one set of pictures appear.
+    if (survey::launcher_rank() > 0) return;
     coorbital::PictureMaker pictures;
     if (!o->save.empty()) {
       CoorbitalPictures asked{*planet, o->run.settings.sky, o->run.settings.span_yr, {}, o->out};

@@ -29,4 +29,11 @@ std::unique_ptr<RankLink> launched_rank_link(std::string& error) {
   return std::unique_ptr<RankLink>(entry());
 }
 
+int launcher_rank() {
+  for (const char* name : {"OMPI_COMM_WORLD_RANK", "PMI_RANK"}) {
+    if (const char* value = std::getenv(name)) return std::atoi(value);
+  }
+  return 0;
+}
+
 }  // namespace survey

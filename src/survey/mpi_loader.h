@@ -13,4 +13,8 @@ namespace survey {
 // in `error` ("the survey under an MPI launcher needs skytrak3d-mpi.so: <reason>").
 std::unique_ptr<RankLink> launched_rank_link(std::string& error);
 
+// The rank an MPI launcher gave this process, read from the launcher's environment
+// without joining MPI; 0 when the program runs alone.
+int launcher_rank();
+
 }  // namespace survey

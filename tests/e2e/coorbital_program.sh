@@ -22,6 +22,13 @@ grep -q '^(469219) Kamo`oalewa,k9219,Earth,quasi-satellite\*,' table1.csv || fai
 coorbital --jobs 2 --csv table2.csv --quiet 2>err2.txt
 cmp table1.csv table2.csv || fail "2 threads and --csv differ from 1 thread on stdout"
 [ "$(grep -vc 'bad record skipped' err2.txt)" -eq 0 ] || fail "--quiet still says:" "$(cat err2.txt)"
+# Under an MPI launcher the first rank alone writes the table and the summary.
+if command -v mpirun >/dev/null; then
+  mpirun --allow-run-as-root --oversubscribe -np 2 "$SKYTRAK3D" coorbital --catalogue cat.txt --span 100 --jobs 1 \
+    >table_mpi.csv 2>err_mpi.txt
+  cmp table1.csv table_mpi.csv || fail "2 MPI ranks: not the table of one process"
+  [ "$(grep -c '^coorbital: ' err_mpi.txt)" -eq 1 ] || fail "not one summary from 2 ranks:" "$(cat err_mpi.txt)"
+fi
 
 echo kamo >list.txt
 mkdir pictures
