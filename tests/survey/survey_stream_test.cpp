@@ -34,13 +34,15 @@ void write_lines(const std::filesystem::path& path, const std::vector<std::strin
   for (const std::string& line : lines) out << line << '\n';
 }
 
-// Two months on each side of the sample's epoch, Venus, Earth and Mars within 0.5 AU.
+// Two months on each side of the sample's epoch (2019 July 2), Venus, Earth and Mars
+// within 0.5 AU.
 SurveySettings window() {
+  constexpr double kEpoch = 2458666.5;
   SurveySettings settings;
-  settings.from_jd = 2458606.5;
-  settings.to_jd = 2458726.5;
   settings.watched[2] = settings.watched[3] = settings.watched[4] = true;
   settings.distance_au = 0.5;
+  settings.from_jd = kEpoch - 60.0;
+  settings.to_jd = kEpoch + 60.0;
   return settings;
 }
 
