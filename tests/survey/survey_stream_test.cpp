@@ -122,4 +122,23 @@ TEST(SurveyStream, ReadsAPipeOnlyOnce) {
   EXPECT_EQ(from_pipe.objects, from_file.objects);
 }
 
+// A read that fails half-way (a disk error) ends the survey with its error once the
+// threads are through, as a failure before the survey would.
+TEST(SurveyStream, AFailedReadEndsTheSurveyWithItsError) {
+  std::ostringstream warnings;
+  const SurveyCatalogue sample = read_survey_catalogue(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", {}, warnings);
+  int chunks = 0;
+  auto fail_third_chunk = [&](std::vector<SurveyObject>& objects, size_t most) {
+    if (++chunks == 3) throw SurveyInputError("the disk failed");
+    objects.insert(objects.end(), sample.objects.begin(), sample.objects.begin() + static_cast<long>(most));
+  };
+  try {
+    survey_stream(fail_third_chunk, {{sample.objects.front().epoch_jd, 20}}, window(), 2, nullptr, 4);
+    ADD_FAILURE() << "the failed read went unnoticed";
+  } catch (const SurveyInputError& error) {
+    EXPECT_STREQ(error.what(), "the disk failed");
+  }
+  EXPECT_EQ(chunks, 3);
+}
+
 }  // namespace
