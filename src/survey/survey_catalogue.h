@@ -1,5 +1,6 @@
 // The objects of a survey: every readable record of a catalogue file, or only those whose
-// designation a list names. Bad records are reported and skipped, never fatal.
+// designation a list names, read whole or counted in a first pass (the census) for a
+// survey that streams them. Bad records are reported and skipped, never fatal.
 #pragma once
 
 #include <filesystem>
@@ -68,7 +69,8 @@ struct CatalogueCensus {
 using LineShare = std::function<bool(long line_number)>;
 
 // Reads the catalogue as read_survey_catalogue does, with the same lines on `warnings`,
-// but holds only the objects each name of `wanted` found (none when it is empty).
+// but holds only the records the names of `wanted` found (none when it is empty), until
+// the names are settled, and the objects of a catalogue that is no regular file.
 CatalogueCensus take_census(const std::filesystem::path& path, const std::vector<std::string>& wanted,
                             std::ostream& warnings, const LineShare& in_share);
 
