@@ -9,6 +9,7 @@
 #include "sky/object_elements.h"
 #include "survey/batch_drift.h"
 #include "survey/batch_kick.h"
+#include "survey/batch_minima_screen.h"
 #include "survey/group_run.h"
 #include "survey/object_batch.h"
 #include "survey/planet_table.h"
@@ -135,13 +136,11 @@ class BatchLeg {
       const double jd = epoch + T * kDaysPerYear;
       const std::vector<TargetPath> targets =
           watched_targets(settings_, planets_.blocks, at_start, step.at_end, epoch + T_start * kDaysPerYear, jd);
+      for (size_t l = 0; l < count_; ++l) outcomes_[l].steps += stays(l);
+      for (const TargetPath& path : targets) find_approaches(path, jd);
       for (size_t l = 0; l < count_; ++l) {
         Lane& lane = lanes_[l];
-        if (lane.path == Path::batch && batch_.out[l] == 0.0) {
-          ++outcomes_[l].steps;
-          find_approaches(l, targets, jd);
-          continue;
-        }
+        if (stays(l)) continue;
         if (lane.path == Path::batch) leave_batch(l, at_start, n, T_start);
         if (lane.path == Path::scalar) step_alone(l, n);
         if (lane.path == Path::gone) --left;
@@ -150,11 +149,17 @@ class BatchLeg {
   }
 
  private:
-  // The minima of a quiet step on the cubic through its ends, for every watched target.
-  void find_approaches(size_t l, const std::vector<TargetPath>& targets, double jd) {
-    const Vec3 x0 = position(batch_.at_start, l), v0 = velocity(batch_.at_start, l);
-    const Vec3 x1 = position(batch_.now, l), v1 = velocity(batch_.now, l);
-    for (const TargetPath& path : targets) {
+  // Whether lane l is in the batch and ends the step there.
+  bool stays(size_t l) const { return lanes_[l].path == Path::batch && batch_.out[l] == 0.0; }
+
+  // The minima of a quiet step near a target on the cubic through the step's ends, for
+  // the lanes the screen lets through.
+  void find_approaches(const TargetPath& path, double jd) {
+    screen_minima(path.start, path.end, h_, settings_.distance_au, batch_);
+    for (size_t l = 0; l < count_; ++l) {
+      if (batch_.candidate[l] == 0.0 || !stays(l)) continue;
+      const Vec3 x0 = position(batch_.at_start, l), v0 = velocity(batch_.at_start, l);
+      const Vec3 x1 = position(batch_.now, l), v1 = velocity(batch_.now, l);
       const RelativeState at_start{dynamics::diff(x0, path.start.position), dynamics::diff(v0, path.start.velocity)};
       const RelativeState at_end{dynamics::diff(x1, path.end.position), dynamics::diff(v1, path.end.velocity)};
       approach_on_cubic(*objects_[l], path.target, at_start, at_end, settings_, h_, jd,

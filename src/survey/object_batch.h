@@ -26,6 +26,7 @@ struct ObjectBatch {
   LaneStates now;       // the lanes' states, moved by each half step
   LaneStates at_start;  // their states at the step's start
   std::vector<double> out;
+  std::vector<double> candidate;  // 1: a minimum near a target to look for (batch_minima_screen.h)
   // The drift's work: the orbit, the anomaly equation and its iterate per lane.
   std::vector<double> semimajor, c0, s0, mean_motion, perihelion, target;
   std::vector<double> dE, cos_dE, sin_dE, rho, open, sin_x, cos_x;
@@ -35,6 +36,7 @@ struct ObjectBatch {
         now(lanes),
         at_start(lanes),
         out(lanes),
+        candidate(lanes),
         semimajor(lanes),
         c0(lanes),
         s0(lanes),
