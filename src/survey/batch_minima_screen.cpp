@@ -40,6 +40,10 @@ void screen_lanes(const RelativeState& target_start, const RelativeState& target
     const auto rate1 = px1 * ux1 + py1 * uy1 + pz1 * uz1;
     const auto earlier = h > 0.0 ? rate0 : rate1, later = h > 0.0 ? rate1 : rate0;
     const auto minimum = hn::And(earlier < hn::Zero(d), later >= hn::Zero(d));
+    if (hn::AllFalse(d, minimum)) {  // as most are: no minimum, no roots to take
+      hn::StoreU(hn::Zero(d), d, &b.candidate[i]);
+      continue;
+    }
     const auto speed = hn::Set(d, 1.5) * length(d, px1 - px0, py1 - py0, pz1 - pz0) +
                        span * (length(d, ux0, uy0, uz0) + length(d, ux1, uy1, uz1));
     const auto nearest = hn::Set(d, 0.5) * (length(d, px0, py0, pz0) + length(d, px1, py1, pz1) - speed);
