@@ -11,9 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "dynamics/planet_setup.h"
-#include "dynamics/step.h"
-#include "sky/object_elements.h"
 #include "survey/batch_survey.h"
 #include "survey/planet_table.h"
 
@@ -22,14 +19,7 @@ namespace {
 const std::string kCatalogue = std::string(SKYTRAK_SHARED_DATA) + "/NEA-2019-07-02.txt";
 
 // 2020, the Earth within 0.05 AU: 6.04 million object-steps from the 2019 epoch.
-survey::SurveySettings year_2020() {
-  survey::SurveySettings settings;
-  settings.from_jd = 2458849.5;
-  settings.to_jd = 2459215.5;
-  settings.watched[3] = true;
-  settings.distance_au = 0.05;
-  return settings;
-}
+const survey::SurveySettings kYear2020{2458849.5, 2459215.5, {false, false, false, true}, 0.05};
 
 std::vector<survey::SurveyObject> read_catalogue() {
   std::ostringstream warnings;
@@ -50,7 +40,7 @@ void BM_BatchCatalogueYear(benchmark::State& bench) {
     return;
   }
   const std::vector<survey::SurveyObject> catalogue = read_catalogue();
-  const survey::SurveySettings settings = year_2020();
+  const survey::SurveySettings& settings = kYear2020;
   const double epoch = catalogue.front().epoch_jd;
   std::map<double, std::unique_ptr<survey::EpochPlanets>> planets;
   planets[epoch] = std::make_unique<survey::EpochPlanets>();
@@ -82,8 +72,9 @@ BENCHMARK(BM_BatchCatalogueYear)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
-// The single run's step: the first 50 objects of the catalogue, each alone with the nine
-// planets for 200 steps from its epoch, CPU per step (the set-up before the clock).
+// The single run's step: the first 50 objects of the catalogue each alone with the nine
+// planets stepped with it (survey_group with one object and no table: take_step and the
+// same search of approaches), over 2020; CPU per step.
 void BM_SingleRunStepOfCatalogueObjects(benchmark::State& bench) {
   if (!std::filesystem::exists(kCatalogue)) {
     bench.SkipWithError("shared catalogue not found");
@@ -91,23 +82,14 @@ void BM_SingleRunStepOfCatalogueObjects(benchmark::State& bench) {
   }
   std::vector<survey::SurveyObject> objects = read_catalogue();
   objects.resize(50);
-  std::vector<survey::EpochPlanets> runs(objects.size());
-  for (size_t n = 0; n < runs.size(); ++n) {
-    survey::carry_planets(runs[n], objects[n].epoch_jd, sky::Sky::table);
-    dynamics::add_small_body(runs[n].blocks, runs[n].bodies,
-                             sky::elements_in_sky(objects[n].elements, objects[n].mean_motion, sky::Sky::table));
-  }
-  auto encounters = std::make_unique<dynamics::Encounters>();
+  const survey::SurveySettings& settings = kYear2020;
+  survey::EpochPlanets planets;
+  survey::carry_planets(planets, objects.front().epoch_jd, settings.sky);
   long steps = 0;
   const std::clock_t start = std::clock();
   for (auto _ : bench) {
-    for (const survey::EpochPlanets& set_up : runs) {
-      survey::EpochPlanets run = set_up;
-      dynamics::start_run(*encounters);
-      double T = 0.0;
-      for (int n = 0; n < 200 && run.blocks.counts.total > run.blocks.counts.planets; ++n, ++steps) {
-        dynamics::take_step(run.blocks, run.bodies, *encounters, T, survey::kSurveyClass.step);
-      }
+    for (const survey::SurveyObject& object : objects) {
+      steps += survey::survey_group({&object}, planets, settings).front().steps;
     }
   }
   report_cpu(bench, start, steps);
