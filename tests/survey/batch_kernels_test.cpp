@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "dynamics/conic.h"
@@ -11,6 +12,7 @@
 #include "dynamics/perturb.h"
 #include "survey/batch_drift.h"
 #include "survey/batch_kick.h"
+#include "survey/batch_minima_screen.h"
 #include "survey/group_survey.h"
 
 namespace {
@@ -110,6 +112,42 @@ TEST(BatchKick, KicksAsTheRunAndLeavesThePairsInsideAZone) {
                     batch.now.vz[l] - bodies->v0[k][2]};
     expect_close(kick, dynamics::diff(bodies->v[k], bodies->v0[k]), 1e-14);
   }
+}
+
+// The screen never drops a minimum the cubic finds below the distance (random paths about
+// a target at rest at the origin, both directions of the step), and drops some others.
+TEST(BatchMinimaScreen, KeepsEveryMinimumBelowTheDistance) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> place(-0.06, 0.06), speed(-40.0, 40.0), bend(-0.01, 0.01), part(0.0, 1.0);
+  const double distance = 0.05;
+  size_t close = 0, minima = 0, kept = 0;
+  for (const double h : {0.005, -0.005}) {
+    ObjectBatch batch(4096);
+    for (size_t l = 0; l < batch.lanes; ++l) {
+      const Vec3 v{speed(random), speed(random), speed(random)};
+      const double before = part(random) * h;  // the pass this far into the step
+      const Vec3 x{place(random) - v[0] * before, place(random) - v[1] * before, place(random) - v[2] * before};
+      put(batch.at_start, l, x, v);
+      put(batch.now, l, {x[0] + v[0] * h + bend(random) * h, x[1] + v[1] * h, x[2] + v[2] * h},
+          {v[0] + bend(random), v[1] + bend(random), v[2] + 100.0 * bend(random)});
+    }
+    screen_minima({}, {}, h, distance, batch);
+    for (size_t l = 0; l < batch.lanes; ++l) {
+      const RelativeState start{{batch.at_start.x[l], batch.at_start.y[l], batch.at_start.z[l]},
+                                {batch.at_start.vx[l], batch.at_start.vy[l], batch.at_start.vz[l]}};
+      const RelativeState end{{batch.now.x[l], batch.now.y[l], batch.now.z[l]},
+                              {batch.now.vx[l], batch.now.vy[l], batch.now.vz[l]}};
+      const RelativeState &earlier = h > 0.0 ? start : end, &later = h > 0.0 ? end : start;
+      kept += batch.candidate[l] != 0.0;
+      if (!has_minimum(earlier, later)) continue;
+      ++minima;
+      if (refine_minimum(earlier, later, std::fabs(h)).distance >= distance) continue;
+      ++close;
+      EXPECT_NE(batch.candidate[l], 0.0) << l;
+    }
+  }
+  EXPECT_GT(close, 20u);
+  EXPECT_LT(kept, minima);
 }
 
 }  // namespace
