@@ -142,7 +142,8 @@ class BatchLeg {
         Lane& lane = lanes_[l];
         if (stays(l)) continue;
         if (lane.path == Path::batch) leave_batch(l, at_start, n, T_start);
-        if (lane.path == Path::scalar) step_alone(l, n);
+        if (lane.path != Path::scalar) continue;
+        step_alone(l, n);
         if (lane.path == Path::gone) --left;
       }
     }

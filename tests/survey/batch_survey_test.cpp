@@ -99,8 +99,8 @@ TEST(BatchSurvey, GivesTheScalarRowsForASampleOfTheCatalogue) {
 }
 
 // Apophis passes the Earth at 6 Earth radii in 2029: it leaves the batch for the
-// encounter and comes back, among quiet objects. The quiet lanes end exactly as they do
-// without it.
+// encounter and comes back, among quiet objects and one that falls into the Sun at its
+// first perihelion. The quiet lanes end exactly as they do without those two.
 TEST(BatchSurvey, ObjectEntersAndLeavesAnEncounterInABatch) {
   if (!std::ifstream(kCatalogue)) GTEST_SKIP() << "shared data not found: " << kCatalogue;
   const std::vector<SurveyObject> catalogue = read_catalogue();
@@ -108,8 +108,11 @@ TEST(BatchSurvey, ObjectEntersAndLeavesAnEncounterInABatch) {
                                     [](const SurveyObject& object) { return object.packed == "99942"; });
   ASSERT_NE(apophis, catalogue.end());
   const std::vector<SurveyObject> quiet(catalogue.begin(), catalogue.begin() + 40);
+  SurveyObject sungrazer = quiet.front();
+  sungrazer.elements = {1.0, 0.9995, 10.0, 20.0, 30.0, 350.0};
   std::vector<SurveyObject> batch = quiet;
   batch.insert(batch.begin() + 17, *apophis);
+  batch.insert(batch.begin() + 30, sungrazer);
   const SurveySettings settings{2462235.5, 2462275.5, {false, false, false, true}, 0.1};
   const Survey survey(apophis->epoch_jd, settings);
   std::vector<ObjectOutcome> batched = survey.run(batch, settings, true);
@@ -117,6 +120,8 @@ TEST(BatchSurvey, ObjectEntersAndLeavesAnEncounterInABatch) {
   ASSERT_EQ(batched[17].rows.size(), 1u);
   EXPECT_LT(batched[17].rows[0].distance, 40000.0 * dynamics::kKmToAu);
   EXPECT_EQ(batched[17].steps, batched[0].steps);
+  EXPECT_LT(batched[30].steps, 10);  // lost within three weeks (before the window: no row)
+  batched.erase(batched.begin() + 30);
   batched.erase(batched.begin() + 17);
   const std::vector<ObjectOutcome> alone = survey.run(quiet, settings, true);
   for (size_t n = 0; n < quiet.size(); ++n) {
