@@ -12,6 +12,7 @@
 #include <system_error>
 #include <thread>
 
+#include "survey/batch_survey.h"
 #include "survey/group_survey.h"
 #include "survey/planet_table.h"
 
@@ -71,7 +72,7 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
       std::vector<const SurveyObject*> group;
       for (size_t n : groups[g]) group.push_back(&objects[chosen[n]]);
       const double epoch = group.front()->epoch_jd;
-      std::vector<ObjectOutcome> results = survey_group(group, *planets.at(epoch), settings, &tables.at(epoch));
+      std::vector<ObjectOutcome> results = survey_batch(group, *planets.at(epoch), settings, &tables.at(epoch));
       for (size_t m = 0; m < results.size(); ++m) outcomes[groups[g][m]] = std::move(results[m]);
       if ((done += static_cast<long>(results.size())) == total) {
         const std::lock_guard<std::mutex> lock(mutex);
