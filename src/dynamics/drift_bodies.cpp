@@ -8,9 +8,6 @@
 namespace dynamics {
 namespace {
 
-// Below this semimajor axis (AU), every hyperbola included, a body is given up.
-constexpr double kMinSemimajor = 5e-6;
-
 enum class Fate { skipped, lost, drifted };
 
 // Why a body that fails the tests before its drift is lost: a hyperbola leaves; a bound

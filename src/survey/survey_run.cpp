@@ -14,6 +14,7 @@
 #include <thread>
 #include <utility>
 
+#include "survey/batch_survey.h"
 #include "survey/planet_table.h"
 
 namespace survey {
@@ -133,7 +134,7 @@ SurveyResult survey_chunks(ChunkSource source, const std::map<double, std::size_
     long steps = 0;
     for (WorkUnit unit; queue.next(unit);) {
       // The one call that integrates objects: a unit of one epoch.
-      for (const ObjectOutcome& outcome : survey_group(unit.objects, *unit.planets, settings, unit.tables)) {
+      for (const ObjectOutcome& outcome : survey_batch(unit.objects, *unit.planets, settings, unit.tables)) {
         steps += outcome.steps;
         rows.insert(rows.end(), outcome.rows.begin(), outcome.rows.end());
       }
