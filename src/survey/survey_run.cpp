@@ -14,7 +14,6 @@
 #include <thread>
 #include <utility>
 
-#include "survey/batch_survey.h"
 #include "survey/planet_table.h"
 
 namespace survey {

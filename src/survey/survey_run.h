@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "survey/group_survey.h"
+#include "survey/batch_survey.h"
 #include "survey/survey_catalogue.h"
 #include "survey/survey_settings.h"
 #include "survey/survey_table.h"
@@ -29,8 +29,8 @@ struct SurveyResult {
 // here has cores, and few enough that their stacks never matter.
 inline constexpr int kMostThreads = 256;
 
-// The objects of one epoch a thread integrates in one call: a group of the shared step.
-inline constexpr std::size_t kObjectsPerWorkUnit = static_cast<std::size_t>(kGroupSize);
+// The objects of one epoch a thread integrates in one call: a batch of the vector code.
+inline constexpr std::size_t kObjectsPerWorkUnit = kBatchSize;
 
 // The objects read from the catalogue at a time, then cut into work units: with the
 // units the threads hold, the most objects in memory at once.
