@@ -4,32 +4,20 @@
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
-#include <optional>
+#include <set>
+#include <utility>
 
-#include "catalogue/catalogue_file.h"
 #include "catalogue/catalogue_lookup.h"
-#include "catalogue/catalogue_record.h"
 #include "textio/plain_text.h"
 
 namespace survey {
 namespace {
 
-// Hands every line of `path` to `take`, with its number. A file that cannot be opened,
-// or a folder, is "cannot read the <what> (<path>): <the system's reason>"; a line over the reader's cap or a
-// failed read ends with the reader's message.
+// Hands every line of `path` to `take`, with its number. A line over the reader's cap or
+// a failed read ends with the reader's message.
 void read_lines(const std::filesystem::path& path, const char* what,
                 const std::function<void(std::string_view, long)>& take) {
-  const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + "): ";
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) throw SurveyInputError(cannot_read + std::strerror(EISDIR));
-  std::optional<catalogue::CatalogueFile> file;
-  try {
-    file.emplace(path);
-  } catch (const catalogue::CatalogueError&) {
-    const int reason = errno;  // left by the failed open
-    throw SurveyInputError(cannot_read + std::strerror(reason));
-  }
+  const std::unique_ptr<catalogue::CatalogueFile> file = open_survey_file(path, what);
   try {
     std::string_view line;
     while (file->next_line(line)) take(line, file->line_number());
@@ -38,81 +26,164 @@ void read_lines(const std::filesystem::path& path, const char* what,
   }
 }
 
-// The records one name of the list matched, as indices into the candidates.
-struct NameHits {
-  std::vector<std::size_t> by_designation;
-  std::vector<std::size_t> by_name;
-};
-
-// Keeps the candidate each name found, in catalogue order; a name that finds no record,
-// or several, gets one line on `warnings` and keeps nothing.
-std::vector<SurveyObject> chosen_objects(const std::vector<SurveyObject>& candidates,
-                                         const std::vector<std::string>& names, const std::vector<NameHits>& hits,
-                                         std::ostream& warnings) {
-  std::vector<bool> chosen(candidates.size(), false);
-  for (std::size_t n = 0; n < names.size(); ++n) {
-    const std::vector<std::size_t>& found = hits[n].by_designation.empty() ? hits[n].by_name : hits[n].by_designation;
-    if (found.size() == 1) {
-      chosen[found.front()] = true;
-    } else if (found.empty()) {
-      warnings << "skytrak3d: --objects: no object matches \"" << textio::printable(names[n]) << "\"\n";
-    } else {
-      warnings << "skytrak3d: --objects: \"" << textio::printable(names[n]) << "\" matches " << found.size()
-               << " objects; none taken\n";
-    }
-  }
-  std::vector<SurveyObject> objects;
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    if (chosen[i]) objects.push_back(candidates[i]);
-  }
-  return objects;
-}
-
-}  // namespace
-
-SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
-                                      std::ostream& warnings) {
-  const std::vector<catalogue::ObjectQuery> queries(wanted.begin(), wanted.end());
-  std::vector<NameHits> hits(wanted.size());
-  SurveyCatalogue result;
+// Hands every usable record of the catalogue at `path` to `take`, with its line and the
+// line's number; a record that is not usable gets one line on `warnings`. Blank lines are
+// passed over. Returns the records not usable.
+int read_usable_records(
+    const std::filesystem::path& path, std::ostream& warnings,
+    const std::function<void(std::string_view, long, const catalogue::CatalogueRecord&)>& take) {
+  int bad_records = 0;
   read_lines(path, "catalogue", [&](std::string_view line, long number) {
     if (line.find_first_not_of(' ') == std::string_view::npos) return;
     catalogue::CatalogueRecord record;
-    std::string field;
-    if (catalogue::parse_catalogue_record(line, record, field)) {
-      field = catalogue::record_refusal(record);
-    } else {
-      field = "columns " + field;
-    }
-    if (!field.empty()) {
-      warnings << "skytrak3d: bad record skipped (" << path.string() << ", line " << number << ", " << field
+    if (const std::string problem = record_problem(line, record); !problem.empty()) {
+      warnings << "skytrak3d: bad record skipped (" << path.string() << ", line " << number << ", " << problem
                << ")\n";
-      ++result.bad_records;
+      ++bad_records;
       return;
     }
-    bool matched = queries.empty();
-    const catalogue::SearchableName name(queries.empty() ? std::string_view() : line);
-    for (std::size_t q = 0; q < queries.size(); ++q) {
-      if (queries[q].matches_designation(line)) {
-        hits[q].by_designation.push_back(result.objects.size());
-        matched = true;
-      } else if (queries[q].matches_name(name.view())) {
-        hits[q].by_name.push_back(result.objects.size());
-        matched = true;
+    take(line, number, record);
+  });
+  return bad_records;
+}
+
+// The names of an object list looked for in the usable records, each record a name
+// finds being a candidate; once the whole catalogue is read, each name picks the one
+// candidate it found.
+class NamePicker {
+ public:
+  explicit NamePicker(const std::vector<std::string>& names)
+      : names_(names), queries_(names.begin(), names.end()), hits_(names.size()) {}
+
+  // True when a name finds the record of `line`, the candidate numbered `candidate`.
+  bool finds(std::string_view line, std::size_t candidate) {
+    bool found = false;
+    const catalogue::SearchableName name(line);
+    for (std::size_t q = 0; q < queries_.size(); ++q) {
+      if (queries_[q].matches_designation(line)) {
+        hits_[q].by_designation.push_back(candidate);
+        found = true;
+      } else if (queries_[q].matches_name(name.view())) {
+        hits_[q].by_name.push_back(candidate);
+        found = true;
       }
     }
-    if (!matched) return;
-    SurveyObject object;
-    object.packed = std::string(textio::trim_blanks(record.designation));
-    object.designation = std::string(textio::trim_blanks(record.name28));
-    if (object.designation.empty()) object.designation = object.packed;
-    object.epoch_jd = catalogue::epoch_julian_date(record);
-    object.elements = record.elements;
-    object.mean_motion = record.mean_motion;
-    result.objects.push_back(std::move(object));
-  });
-  if (!wanted.empty()) result.objects = chosen_objects(result.objects, wanted, hits, warnings);
+    return found;
+  }
+
+  // Whether each of the `candidates` was picked. A name that found no record, or
+  // several, gets one line on `warnings` and picks nothing.
+  std::vector<bool> picked(std::size_t candidates, std::ostream& warnings) const {
+    std::vector<bool> chosen(candidates, false);
+    for (std::size_t n = 0; n < names_.size(); ++n) {
+      const std::vector<std::size_t>& found =
+          hits_[n].by_designation.empty() ? hits_[n].by_name : hits_[n].by_designation;
+      if (found.size() == 1) {
+        chosen[found.front()] = true;
+      } else if (found.empty()) {
+        warnings << "skytrak3d: --objects: no object matches \"" << textio::printable(names_[n]) << "\"\n";
+      } else {
+        warnings << "skytrak3d: --objects: \"" << textio::printable(names_[n]) << "\" matches " << found.size()
+                 << " objects; none taken\n";
+      }
+    }
+    return chosen;
+  }
+
+ private:
+  // The records one name found, as candidate numbers.
+  struct NameHits {
+    std::vector<std::size_t> by_designation;
+    std::vector<std::size_t> by_name;
+  };
+  const std::vector<std::string>& names_;
+  std::vector<catalogue::ObjectQuery> queries_;
+  std::vector<NameHits> hits_;
+};
+
+}  // namespace
+
+std::unique_ptr<catalogue::CatalogueFile> open_survey_file(const std::filesystem::path& path, const char* what) {
+  const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + "): ";
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) throw SurveyInputError(cannot_read + std::strerror(EISDIR));
+  try {
+    return std::make_unique<catalogue::CatalogueFile>(path);
+  } catch (const catalogue::CatalogueError&) {
+    const int reason = errno;  // left by the failed open
+    throw SurveyInputError(cannot_read + std::strerror(reason));
+  }
+}
+
+std::string record_problem(std::string_view line, catalogue::CatalogueRecord& record) {
+  std::string field;
+  if (!catalogue::parse_catalogue_record(line, record, field)) return "columns " + field;
+  return catalogue::record_refusal(record);
+}
+
+SurveyObject survey_object(const catalogue::CatalogueRecord& record) {
+  SurveyObject object;
+  object.packed = std::string(textio::trim_blanks(record.designation));
+  object.designation = std::string(textio::trim_blanks(record.name28));
+  if (object.designation.empty()) object.designation = object.packed;
+  object.epoch_jd = catalogue::epoch_julian_date(record);
+  object.elements = record.elements;
+  object.mean_motion = record.mean_motion;
+  return object;
+}
+
+SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
+                                      std::ostream& warnings) {
+  NamePicker names(wanted);
+  SurveyCatalogue result;
+  result.bad_records = read_usable_records(
+      path, warnings, [&](std::string_view line, long, const catalogue::CatalogueRecord& record) {
+        if (!wanted.empty() && !names.finds(line, result.objects.size())) return;
+        result.objects.push_back(survey_object(record));
+      });
+  if (wanted.empty()) return result;
+  const std::vector<bool> picked = names.picked(result.objects.size(), warnings);
+  std::vector<SurveyObject> objects;
+  for (std::size_t i = 0; i < picked.size(); ++i) {
+    if (picked[i]) objects.push_back(std::move(result.objects[i]));
+  }
+  result.objects = std::move(objects);
   return result;
+}
+
+CatalogueCensus take_census(const std::filesystem::path& path, const std::vector<std::string>& wanted,
+                            std::ostream& warnings, const LineShare& in_share) {
+  CatalogueCensus census;
+  census.picking = !wanted.empty();
+  std::error_code ignored;
+  census.holds_objects = std::filesystem::exists(path, ignored) && !std::filesystem::is_regular_file(path, ignored);
+  std::set<double> epochs;
+  auto count = [&](long line_number, SurveyObject object) {
+    ++census.objects;
+    if (in_share(line_number)) {
+      ++census.objects_of_epoch[object.epoch_jd];
+      if (census.holds_objects) census.held.push_back(object);
+    }
+    if (epochs.insert(object.epoch_jd).second) census.first_of_epochs.push_back(std::move(object));
+  };
+  NamePicker names(wanted);
+  std::vector<std::pair<long, SurveyObject>> candidates;  // line number, object
+  census.bad_records = read_usable_records(
+      path, warnings, [&](std::string_view line, long number, const catalogue::CatalogueRecord& record) {
+        if (!census.picking) {
+          count(number, survey_object(record));
+        } else if (names.finds(line, candidates.size())) {
+          candidates.emplace_back(number, survey_object(record));
+        }
+      });
+  if (!census.picking) return census;
+  const std::vector<bool> picked = names.picked(candidates.size(), warnings);
+  for (std::size_t i = 0; i < picked.size(); ++i) {
+    if (!picked[i]) continue;
+    census.picked_lines.push_back(candidates[i].first);
+    count(candidates[i].first, std::move(candidates[i].second));
+  }
+  return census;
 }
 
 std::vector<std::string> read_object_list(const std::filesystem::path& path) {

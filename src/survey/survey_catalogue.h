@@ -1,13 +1,20 @@
 // The objects of a survey: every readable record of a catalogue file, or only those whose
-// designation a list names. Bad records are reported and skipped, never fatal.
+// designation a list names, read whole or counted in a first pass (the census) for a
+// survey that streams them. Bad records are reported and skipped, never fatal.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "catalogue/catalogue_file.h"
+#include "catalogue/catalogue_record.h"
 #include "dynamics/orbital_elements.h"
 
 namespace survey {
@@ -41,6 +48,42 @@ class SurveyInputError : public std::runtime_error {
 // several "skytrak3d: --objects: "<name>" matches <n> objects; none taken" on `warnings`.
 SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
                                       std::ostream& warnings);
+
+// What a first pass over a catalogue learns without holding its objects: enough to
+// refuse a window, to size the planets' tables and the progress, and to find the
+// records an object list picked on a second pass.
+struct CatalogueCensus {
+  int bad_records = 0;
+  long objects = 0;                           // the objects of the survey, in every share
+  std::vector<SurveyObject> first_of_epochs;  // the first object of each epoch, in catalogue order
+  std::map<double, size_t> objects_of_epoch;  // objects of this process's share, by epoch
+  bool picking = false;                       // an object list chose the objects
+  std::vector<long> picked_lines;             // then the lines of their records, increasing
+  // A catalogue that is no regular file (a pipe) cannot be read again: the objects of
+  // this process's share are then held here, in catalogue order.
+  bool holds_objects = false;
+  std::vector<SurveyObject> held;
+};
+
+// Tells whether the record on a line (its number) belongs to this process's share.
+using LineShare = std::function<bool(long line_number)>;
+
+// Reads the catalogue as read_survey_catalogue does, with the same lines on `warnings`,
+// but holds only the records the names of `wanted` found (none when it is empty), until
+// the names are settled, and the objects of a catalogue that is no regular file.
+CatalogueCensus take_census(const std::filesystem::path& path, const std::vector<std::string>& wanted,
+                            std::ostream& warnings, const LineShare& in_share);
+
+// Opens a file the survey reads: "cannot read the <what> (<path>): <the system's
+// reason>" when it cannot (a folder cannot).
+std::unique_ptr<catalogue::CatalogueFile> open_survey_file(const std::filesystem::path& path, const char* what);
+
+// What makes a line no usable record: "columns <c>" when a number cannot be read, else
+// catalogue::record_refusal's text; empty when `record` holds a usable record.
+std::string record_problem(std::string_view line, catalogue::CatalogueRecord& record);
+
+// The object of a usable record.
+SurveyObject survey_object(const catalogue::CatalogueRecord& record);
 
 // Names of an --objects file, one a line, surrounding blanks trimmed, empty lines
 // ignored.

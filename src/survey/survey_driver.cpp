@@ -11,6 +11,7 @@
 
 #include "survey/mpi_loader.h"
 #include "survey/survey_catalogue.h"
+#include "survey/survey_object_stream.h"
 #include "survey/survey_progress.h"
 #include "survey/survey_ranks.h"
 #include "survey/survey_run.h"
@@ -46,7 +47,8 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
   }
   const SurveyRanks ranks(std::move(link));
   const bool lead = ranks.rank() == 0;
-  // Every rank reads the catalogue; only the lead rank reports its bad records.
+  // Every rank takes the census of the whole catalogue (so that every one refuses the
+  // same window); only the lead rank reports its bad records.
   std::ostringstream quiet;
   std::ostream& warnings = lead ? err : quiet;
   try {
@@ -57,15 +59,16 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
         throw SettingRefused("--objects: the list names no object (" + options.object_list.string() + ")");
       }
     }
-    const SurveyCatalogue catalogue = read_survey_catalogue(options.catalogue, wanted, warnings);
-    if (!wanted.empty() && catalogue.objects.empty()) throw SurveyInputError("--objects: no name of the list matched");
-    check_window(options.settings, catalogue.objects);
+    const LineShare mine_only = [&ranks](long line_number) { return ranks.owns_line(line_number); };
+    const CatalogueCensus census = take_census(options.catalogue, wanted, warnings, mine_only);
+    if (census.picking && census.objects == 0) throw SurveyInputError("--objects: no name of the list matched");
+    check_window(options.settings, census.first_of_epochs);
     const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     SurveyProgress bar(err, lead && err_is_terminal && !options.quiet);
-    const SurveyResult mine = survey_objects(catalogue.objects, ranks.share(catalogue.objects.size()),
-                                             options.settings, jobs, [&](long done, long total) {
-                                               bar.update(done, total);
-                                             });
+    SurveyObjectStream stream(options.catalogue, census, mine_only);
+    const SurveyResult mine = survey_stream(
+        [&stream](std::vector<SurveyObject>& objects, std::size_t most) { stream.read(objects, most); },
+        census.objects_of_epoch, options.settings, jobs, [&](long done, long total) { bar.update(done, total); });
     bar.finish();
     if (!mine.thread_failure.empty()) err << "skytrak3d: " << mine.thread_failure << '\n';
     const SurveyResult result = ranks.gather(mine);
@@ -75,7 +78,7 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
       return 1;
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!options.quiet) err << summary_line(result, catalogue.bad_records, wall) << '\n';
+    if (!options.quiet) err << summary_line(result, census.bad_records, wall) << '\n';
     return 0;
   } catch (const SettingRefused& error) {
     if (lead) err << "skytrak3d: " << error.what() << '\n';

@@ -70,10 +70,8 @@ void decode(const char* begin, const char* end, std::vector<SurveyRow>& rows) {
 
 SurveyRanks::SurveyRanks(std::unique_ptr<RankLink> link) : link_(std::move(link)) {}
 
-std::vector<size_t> SurveyRanks::share(size_t count) const {
-  std::vector<size_t> mine;
-  for (size_t i = static_cast<size_t>(rank()); i < count; i += static_cast<size_t>(size())) mine.push_back(i);
-  return mine;
+bool SurveyRanks::owns_line(long line_number) const {
+  return (line_number - 1) / kLinesPerShareBlock % size() == rank();
 }
 
 SurveyResult SurveyRanks::gather(SurveyResult mine) const {

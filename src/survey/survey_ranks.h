@@ -1,14 +1,18 @@
-// The processes of a survey: one alone, or the ranks of an MPI launch. Rank r takes every
-// size-th object from the r-th; rank 0 gathers the rows and the counts.
+// The processes of a survey: one alone, or the ranks of an MPI launch. The catalogue's
+// lines are shared in blocks: rank r takes the r-th block and every size-th after it;
+// rank 0 gathers the rows and the counts.
 #pragma once
 
 #include <memory>
-#include <vector>
 
 #include "survey/rank_link.h"
 #include "survey/survey_run.h"
 
 namespace survey {
+
+// Lines of the catalogue in a block of the ranks' shares: small enough that the ranks'
+// shares stay even on a short catalogue, large enough that a rank reads long runs.
+inline constexpr long kLinesPerShareBlock = 64;
 
 class SurveyRanks {
  public:
@@ -19,8 +23,8 @@ class SurveyRanks {
   int rank() const { return link_ ? link_->rank() : 0; }
   int size() const { return link_ ? link_->size() : 1; }
 
-  // This rank's share of `count` objects.
-  std::vector<size_t> share(size_t count) const;
+  // Whether the record on this line of the catalogue (numbered from 1) is this rank's.
+  bool owns_line(long line_number) const;
 
   // Rank 0 receives every rank's rows (sorted together) and the summed counts; the
   // other ranks get their own result back unchanged.

@@ -5,15 +5,15 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <map>
+#include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <numeric>
 #include <system_error>
 #include <thread>
+#include <utility>
 
-#include "survey/batch_survey.h"
-#include "survey/group_survey.h"
 #include "survey/planet_table.h"
 
 namespace survey {
@@ -21,68 +21,132 @@ namespace {
 
 constexpr std::chrono::milliseconds kProgressInterval{250};
 
-}  // namespace
+// Objects taken from a source at once: those read for the chunk and held by it, or the
+// caller's own, by address.
+struct ObjectChunk {
+  std::vector<SurveyObject> held;
+  std::vector<const SurveyObject*> objects;
+};
 
-std::vector<size_t> all_indices(size_t count) {
-  std::vector<size_t> indices(count);
-  std::iota(indices.begin(), indices.end(), size_t{0});
-  return indices;
-}
+// Fills an empty chunk with at most `most` objects; none at the end.
+using ChunkSource = std::function<void(ObjectChunk& chunk, std::size_t most)>;
 
-SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std::vector<size_t>& chosen,
-                            const SurveySettings& settings, int jobs, const ProgressReport& progress) {
-  // Most records of a catalogue share one epoch: the planets are carried once for each,
-  // and stepped once over each leg when more than one group shares them, most objects
-  // first, while the tables' memory lasts.
-  std::map<double, std::unique_ptr<EpochPlanets>> planets;
-  std::map<double, size_t> objects_of_epoch;
-  for (size_t index : chosen) {
-    auto& slot = planets[objects[index].epoch_jd];
-    ++objects_of_epoch[objects[index].epoch_jd];
+// Objects of one epoch integrated in one call, with the planets they step against; the
+// chunk holding them lives as long as one of its units.
+struct WorkUnit {
+  std::shared_ptr<const ObjectChunk> chunk;
+  std::vector<const SurveyObject*> objects;
+  const EpochPlanets* planets = nullptr;
+  const LegTables* tables = nullptr;
+};
+
+// Cuts the source's chunks into work units of one epoch, in the order the objects come,
+// and hands them to the threads one at a time. The planets of an epoch are set up once
+// and kept: those the counts name (with the tables of the epochs that groups share)
+// before the threads start, any other when first met.
+class WorkQueue {
+ public:
+  WorkQueue(ChunkSource source, const std::map<double, std::size_t>& objects_of_epoch,
+            const SurveySettings& settings, std::size_t objects_per_chunk)
+      : source_(std::move(source)), settings_(settings), objects_per_chunk_(objects_per_chunk) {
+    for (const auto& [epoch, count] : objects_of_epoch) planets_of(epoch);
+    tables_ = step_planets_of_epochs(planets_, objects_of_epoch, settings);
+  }
+
+  // The next unit; false once the source is through or has failed.
+  bool next(WorkUnit& unit) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (units_.empty() && !through_) refill();
+    if (units_.empty()) return false;
+    unit = std::move(units_.front());
+    units_.pop_front();
+    return true;
+  }
+
+  // Throws again what the source threw, if it did.
+  void rethrow_failure() const {
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+ private:
+  const EpochPlanets& planets_of(double epoch) {
+    std::unique_ptr<EpochPlanets>& slot = planets_[epoch];
     if (!slot) {
       slot = std::make_unique<EpochPlanets>();
-      carry_planets(*slot, objects[index].epoch_jd, settings.sky);
-      track_the_moon(*slot, settings);
+      carry_planets(*slot, epoch, settings_.sky);
+      track_the_moon(*slot, settings_);
     }
-  }
-  const std::map<double, LegTables> tables = step_planets_of_epochs(planets, objects_of_epoch, settings);
-
-  // Groups of objects of one epoch, in the order chosen: the same groups for any number
-  // of threads (an object's path does not depend on its group anyway).
-  std::vector<std::vector<size_t>> groups;  // positions in `chosen`
-  std::map<double, size_t> open_group;      // epoch -> its group still filling
-  for (size_t n = 0; n < chosen.size(); ++n) {
-    const double epoch = objects[chosen[n]].epoch_jd;
-    auto found = open_group.find(epoch);
-    if (found == open_group.end() || groups[found->second].size() == static_cast<size_t>(kGroupSize)) {
-      groups.emplace_back();
-      found = open_group.insert_or_assign(epoch, groups.size() - 1).first;
-    }
-    groups[found->second].push_back(n);
+    return *slot;
   }
 
-  std::vector<ObjectOutcome> outcomes(chosen.size());
-  std::atomic<size_t> next{0};
-  std::atomic<long> done{0};
-  std::mutex mutex;
-  std::condition_variable finished;
-  const long total = static_cast<long>(chosen.size());
-  auto worker = [&] {
-    for (size_t g = next++; g < groups.size(); g = next++) {
-      std::vector<const SurveyObject*> group;
-      for (size_t n : groups[g]) group.push_back(&objects[chosen[n]]);
-      const double epoch = group.front()->epoch_jd;
-      std::vector<ObjectOutcome> results = survey_batch(group, *planets.at(epoch), settings, &tables.at(epoch));
-      for (size_t m = 0; m < results.size(); ++m) outcomes[groups[g][m]] = std::move(results[m]);
-      if ((done += static_cast<long>(results.size())) == total) {
-        const std::lock_guard<std::mutex> lock(mutex);
-        finished.notify_one();
+  void refill() {
+    auto chunk = std::make_shared<ObjectChunk>();
+    try {
+      source_(*chunk, objects_per_chunk_);
+    } catch (...) {
+      failure_ = std::current_exception();
+    }
+    if (chunk->objects.empty() || failure_) {
+      through_ = true;
+      return;
+    }
+    std::map<double, std::size_t> open_unit;  // epoch -> its unit still filling, in units_
+    for (const SurveyObject* object : chunk->objects) {
+      auto found = open_unit.find(object->epoch_jd);
+      if (found == open_unit.end() || units_[found->second].objects.size() == kObjectsPerWorkUnit) {
+        units_.push_back({chunk, {}, &planets_of(object->epoch_jd), &tables_[object->epoch_jd]});
+        found = open_unit.insert_or_assign(object->epoch_jd, units_.size() - 1).first;
       }
+      units_[found->second].objects.push_back(object);
     }
-  };
+  }
+
+  ChunkSource source_;
+  const SurveySettings& settings_;
+  const std::size_t objects_per_chunk_;
+  std::map<double, std::unique_ptr<EpochPlanets>> planets_;
+  std::map<double, LegTables> tables_;  // an epoch without tables has empty ones
+  std::mutex mutex_;
+  std::deque<WorkUnit> units_;
+  bool through_ = false;
+  std::exception_ptr failure_;
+};
+
+SurveyResult survey_chunks(ChunkSource source, const std::map<double, std::size_t>& objects_of_epoch,
+                           const SurveySettings& settings, int jobs, const ProgressReport& progress,
+                           std::size_t objects_per_chunk) {
+  long total = 0;
+  std::size_t units = 0;  // at least, for these counts
+  for (const auto& [epoch, count] : objects_of_epoch) {
+    total += static_cast<long>(count);
+    units += (count + kObjectsPerWorkUnit - 1) / kObjectsPerWorkUnit;
+  }
+  WorkQueue queue(std::move(source), objects_of_epoch, settings, objects_per_chunk);
+
   SurveyResult result;
-  const std::size_t wanted = std::min({static_cast<std::size_t>(std::max(jobs, 1)), groups.size(),
-                                       static_cast<std::size_t>(kMostThreads)});
+  std::atomic<long> done{0};
+  std::mutex mutex;  // guards result and workers_through
+  std::condition_variable finished;
+  std::size_t workers_through = 0;
+  auto worker = [&] {
+    std::vector<SurveyRow> rows;
+    long steps = 0;
+    for (WorkUnit unit; queue.next(unit);) {
+      // The one call that integrates objects: a unit of one epoch.
+      for (const ObjectOutcome& outcome : survey_batch(unit.objects, *unit.planets, settings, unit.tables)) {
+        steps += outcome.steps;
+        rows.insert(rows.end(), outcome.rows.begin(), outcome.rows.end());
+      }
+      done += static_cast<long>(unit.objects.size());
+    }
+    const std::lock_guard<std::mutex> lock(mutex);
+    result.rows.insert(result.rows.end(), rows.begin(), rows.end());
+    result.object_steps += steps;
+    ++workers_through;
+    finished.notify_one();
+  };
+  const std::size_t wanted =
+      std::min({static_cast<std::size_t>(std::max(jobs, 1)), units, static_cast<std::size_t>(kMostThreads)});
   std::vector<std::thread> threads;
   try {
     while (threads.size() < wanted) threads.emplace_back(worker);
@@ -97,20 +161,45 @@ SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std:
   } else {
     // The calling thread only reports progress until the workers are through.
     std::unique_lock<std::mutex> lock(mutex);
-    while (!finished.wait_for(lock, kProgressInterval, [&] { return done == total; })) {
+    while (!finished.wait_for(lock, kProgressInterval, [&] { return workers_through == threads.size(); })) {
       if (progress) progress(done, total);
     }
   }
   for (std::thread& thread : threads) thread.join();
+  queue.rethrow_failure();
   if (progress) progress(done, total);
-
-  result.objects = static_cast<long>(chosen.size());
-  for (ObjectOutcome& outcome : outcomes) {
-    result.object_steps += outcome.steps;
-    result.rows.insert(result.rows.end(), outcome.rows.begin(), outcome.rows.end());
-  }
+  result.objects = done;
   sort_rows(result.rows);
   return result;
+}
+
+}  // namespace
+
+std::vector<size_t> all_indices(size_t count) {
+  std::vector<size_t> indices(count);
+  std::iota(indices.begin(), indices.end(), size_t{0});
+  return indices;
+}
+
+SurveyResult survey_stream(const ObjectSource& source, const std::map<double, std::size_t>& objects_of_epoch,
+                           const SurveySettings& settings, int jobs, const ProgressReport& progress,
+                           std::size_t objects_per_chunk) {
+  auto read_chunk = [&source](ObjectChunk& chunk, std::size_t most) {
+    source(chunk.held, most);
+    for (const SurveyObject& object : chunk.held) chunk.objects.push_back(&object);
+  };
+  return survey_chunks(read_chunk, objects_of_epoch, settings, jobs, progress, objects_per_chunk);
+}
+
+SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std::vector<size_t>& chosen,
+                            const SurveySettings& settings, int jobs, const ProgressReport& progress) {
+  std::map<double, std::size_t> objects_of_epoch;
+  for (size_t index : chosen) ++objects_of_epoch[objects[index].epoch_jd];
+  std::size_t next = 0;  // into chosen
+  auto point_at_chunk = [&](ObjectChunk& chunk, std::size_t most) {
+    for (; next < chosen.size() && chunk.objects.size() < most; ++next) chunk.objects.push_back(&objects[chosen[next]]);
+  };
+  return survey_chunks(point_at_chunk, objects_of_epoch, settings, jobs, progress, kObjectsPerChunk);
 }
 
 }  // namespace survey

@@ -1,13 +1,16 @@
 // A survey of many objects on several threads: the planets carried once per epoch, the
-// objects handed out in groups of one epoch, the rows kept per object so that the table does not
-// depend on the number of threads.
+// objects read a chunk at a time and handed out in work units of one epoch, the rows
+// kept and sorted at the end so that the table does not depend on the number of threads
+// or on the chunks.
 #pragma once
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "survey/batch_survey.h"
 #include "survey/survey_catalogue.h"
 #include "survey/survey_settings.h"
 #include "survey/survey_table.h"
@@ -26,12 +29,31 @@ struct SurveyResult {
 // here has cores, and few enough that their stacks never matter.
 inline constexpr int kMostThreads = 256;
 
+// The objects of one epoch a thread integrates in one call: a batch of the vector code.
+inline constexpr std::size_t kObjectsPerWorkUnit = kBatchSize;
+
+// The objects read from the catalogue at a time, then cut into work units: with the
+// units the threads hold, the most objects in memory at once.
+inline constexpr std::size_t kObjectsPerChunk = 1024;
+
 // Called from time to time with the objects done so far and their total.
 using ProgressReport = std::function<void(long done, long total)>;
 
-// Surveys objects[i] for every i of `chosen` on `jobs` threads, at most one per group
-// of objects and kMostThreads. When a thread cannot be created, the survey goes on with
-// those started (on the calling thread when none was) and says why in thread_failure.
+// Hands out the next objects of a survey: appends at most `most` to `objects`, none at
+// the end. Called by one thread at a time.
+using ObjectSource = std::function<void(std::vector<SurveyObject>& objects, std::size_t most)>;
+
+// Surveys the objects `source` hands out, chunk by chunk, on `jobs` threads, at most one
+// per work unit the counts allow and kMostThreads. `objects_of_epoch` counts them by epoch
+// (it sizes the planets' tables and the progress; an epoch it misses gets its planets
+// when first met). When a thread cannot be created, the survey goes on with those
+// started (on the calling thread when none was) and says why in thread_failure.
+SurveyResult survey_stream(const ObjectSource& source, const std::map<double, std::size_t>& objects_of_epoch,
+                           const SurveySettings& settings, int jobs, const ProgressReport& progress,
+                           std::size_t objects_per_chunk = kObjectsPerChunk);
+
+// Surveys objects[i] for every i of `chosen`, in that order, as survey_stream does; the
+// samples of settings.sampling point into `objects`.
 SurveyResult survey_objects(const std::vector<SurveyObject>& objects, const std::vector<size_t>& chosen,
                             const SurveySettings& settings, int jobs, const ProgressReport& progress);
 

@@ -61,8 +61,8 @@ std::string calendar_minute(double jd) {
 }
 
 bool row_before(const SurveyRow& a, const SurveyRow& b) {
-  return std::tie(a.jd, a.designation, a.planet, a.event, a.packed) <
-         std::tie(b.jd, b.designation, b.planet, b.event, b.packed);
+  return std::tie(a.jd, a.designation, a.planet, a.event, a.packed, a.distance, a.speed_kms) <
+         std::tie(b.jd, b.designation, b.planet, b.event, b.packed, b.distance, b.speed_kms);
 }
 
 void sort_rows(std::vector<SurveyRow>& rows) { std::sort(rows.begin(), rows.end(), row_before); }

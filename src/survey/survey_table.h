@@ -31,8 +31,9 @@ std::string csv_field(const std::string& text);
 // "YYYY-Mon-DD HH:MM" of a Julian date, to the nearest minute (Gregorian calendar).
 std::string calendar_minute(double jd);
 
-// By time, then designation; planet and event make the order total, so the table is the
-// same whatever order the rows were found in.
+// By time, then designation; planet, event, packed designation, distance and speed make
+// the order total (two records may share both names), so the table is the same whatever
+// order the rows were found in.
 bool row_before(const SurveyRow& a, const SurveyRow& b);
 void sort_rows(std::vector<SurveyRow>& rows);
 

@@ -76,7 +76,10 @@ status=0
 
 # No room for a 2nd thread's 1 GB stack: one goes on, and says so (ASan's shadow won't fit).
 if [ "${SKYTRAK_SANITIZED:-OFF}" != ON ]; then
-  (ulimit -s 1000000; ulimit -v 1600000; "$SKYTRAK3D" survey "${window[@]}" --jobs 2 >out.txt 2>err.txt) ||
+  # More objects than a work unit takes, so that a second thread has work.
+  for copy in $(seq 13); do cat nea.dat; done >many.dat
+  (ulimit -s 1000000; ulimit -v 1600000
+   "$SKYTRAK3D" survey --catalogue many.dat --from 2458566.5 --to 2458600.5 --jobs 2 >out.txt 2>err.txt) ||
     fail "survey with one thread failed:" "$(cat err.txt)"
   grep -q "only 1 of 2 threads could be started" err.txt || fail "no word of the missing thread:" "$(cat err.txt)"
 fi

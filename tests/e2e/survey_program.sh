@@ -38,7 +38,9 @@ cmp table1.csv table2.csv || fail "2 threads and --csv differ from 1 thread on s
 [ ! -e table2.csv.partial ] || fail "partial file left"
 
 if command -v mpirun >/dev/null; then
-  mpirun --allow-run-as-root --oversubscribe -np 2 "$SKYTRAK3D" survey --catalogue cat.txt --from 2458566.5 \
+  # The ranks share blocks of 64 lines: ten records in the first block, the rest in the second.
+  { head -10 cat.txt; printf '\n%.0s' $(seq 54); tail -n +11 cat.txt; } >shared.txt
+  mpirun --allow-run-as-root --oversubscribe -np 2 "$SKYTRAK3D" survey --catalogue shared.txt --from 2458566.5 \
     --to 2458931.5 --planet all --distance 0.5 --jobs 1 >table_mpi.csv 2>err_mpi.txt
   cmp table1.csv table_mpi.csv || fail "2 MPI ranks differ from 1 thread"
   [ "$(grep -c '^survey: ' err_mpi.txt)" -eq 1 ] || fail "not one summary from 2 ranks:" "$(cat err_mpi.txt)"

@@ -54,6 +54,7 @@ TEST(SurveyTable, OrderIsTheSameWhateverOrderTheRowsCameIn) {
   std::vector<SurveyRow> rows = {
       {"2019 AB", "K19A00B", 3, 2458900.25, 0.01, 5.0, EventKind::approach},
       {"2019 AA", "K19A00A", 3, 2458900.25, 0.02, 6.0, EventKind::approach},
+      {"2019 AA", "K19A00A", 3, 2458900.25, 0.04, 6.0, EventKind::approach},  // a second record of both names
       {"2019 AA", "K19A00A", 4, 2458900.25, 0.03, 7.0, EventKind::approach},
       {"(433) Eros", "00433", 3, 2458850.0, 0.15, 8.0, EventKind::approach},
       {"2019 AA", "K19A00A", 3, 2458900.25, 1e-5, 12.0, EventKind::collision},
