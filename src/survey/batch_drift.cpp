@@ -144,11 +144,6 @@ constexpr int kBatchIterations = 5;
 
 }  // namespace
 
-DriftLimits drift_limits(const dynamics::SharedBlocks& blocks) {
-  return {blocks.constants.gm_central, blocks.sun_limits.capture, blocks.sun_limits.close,
-          blocks.ejection.max_semimajor, blocks.ejection.max_distance};
-}
-
 void drift_batch(const DriftLimits& limits, double half_dt, ObjectBatch& batch) {
   size_t open = HWY_DYNAMIC_DISPATCH(start_drift_lanes)(limits, half_dt, batch);
   for (int iteration = 0; iteration < kBatchIterations && open > 0; ++iteration) {

@@ -2,19 +2,10 @@
 // tests in vector code, for the lanes whose drift takes its ordinary route.
 #pragma once
 
-#include "dynamics/constants.h"
+#include "survey/batch_terms.h"
 #include "survey/object_batch.h"
 
 namespace survey {
-
-// The central mass and the bounds beyond which drift_bodies takes a body out of the run.
-struct DriftLimits {
-  double gm_central;
-  double capture, close;                // sun_limits
-  double max_semimajor, max_distance;   // ejection limits
-};
-
-DriftLimits drift_limits(const dynamics::SharedBlocks& blocks);
 
 // Drifts every lane not out by half_dt (signed, years) along its heliocentric ellipse, with
 // the formulas and the operation order of the scalar drift. Marks out a lane whose drift

@@ -4,12 +4,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "dynamics/constants.h"
 #include "sky/object_elements.h"
-#include "survey/batch_drift.h"
-#include "survey/batch_kick.h"
-#include "survey/batch_minima_screen.h"
+#include "survey/batch_kernels.h"
 #include "survey/group_run.h"
 #include "survey/object_batch.h"
 #include "survey/planet_table.h"
@@ -100,9 +99,10 @@ std::vector<TargetPath> watched_targets(const SurveySettings& settings, const dy
 // The steps of one leg for the objects of one batch.
 class BatchLeg {
  public:
-  BatchLeg(const SurveyObject* const* objects, size_t count, const EpochPlanets& planets,
+  BatchLeg(const BatchKernels& kernels, const SurveyObject* const* objects, size_t count, const EpochPlanets& planets,
            const SurveySettings& settings, double h, const PlanetTable& table, ObjectOutcome* outcomes)
-      : objects_(objects),
+      : kernels_(kernels),
+        objects_(objects),
         count_(count),
         planets_(planets),
         settings_(settings),
@@ -129,9 +129,9 @@ class BatchLeg {
       T += h_;
       batch_.at_start = batch_.now;
       for (size_t l = 0; l < batch_.lanes; ++l) batch_.out[l] = l < count_ && lanes_[l].path == Path::batch ? 0.0 : 1.0;
-      drift_batch(limits_, h_ / 2.0, batch_);
-      kick_batch(kick_planets(planets_.blocks, hill_, step.at_kick, at_start, h_, T), h_, batch_);
-      drift_batch(limits_, h_ / 2.0, batch_);
+      kernels_.drift(limits_, h_ / 2.0, batch_);
+      kernels_.kick(kick_planets(planets_.blocks, hill_, step.at_kick, at_start, h_, T), h_, batch_);
+      kernels_.drift(limits_, h_ / 2.0, batch_);
       const double epoch = planets_.blocks.epoch_jd;
       const double jd = epoch + T * kDaysPerYear;
       const std::vector<TargetPath> targets =
@@ -156,7 +156,7 @@ class BatchLeg {
   // The minima of a quiet step near a target on the cubic through the step's ends, for
   // the lanes the screen lets through.
   void find_approaches(const TargetPath& path, double jd) {
-    screen_minima(path.start, path.end, h_, settings_.distance_au, batch_);
+    kernels_.screen(path.start, path.end, h_, settings_.distance_au, batch_);
     for (size_t l = 0; l < count_; ++l) {
       if (batch_.candidate[l] == 0.0 || !stays(l)) continue;
       const Vec3 x0 = position(batch_.at_start, l), v0 = velocity(batch_.at_start, l);
@@ -210,6 +210,7 @@ class BatchLeg {
     lane.run.reset();
   }
 
+  const BatchKernels& kernels_;
   const SurveyObject* const* objects_;
   size_t count_;
   const EpochPlanets& planets_;
@@ -244,7 +245,9 @@ std::vector<ObjectOutcome> survey_batch(const std::vector<const SurveyObject*>& 
   const double epoch_jd = objects.front()->epoch_jd;
   const bool forward = settings.to_jd > epoch_jd;
   const bool backward = settings.from_jd < epoch_jd;
-  const bool batched = tables != nullptr && settings.sampling.every_steps == 0 &&
+  std::string no_kernels;  // the driver reports it
+  const BatchKernels* kernels = batch_kernels(no_kernels);
+  const bool batched = kernels != nullptr && tables != nullptr && settings.sampling.every_steps == 0 &&
                        (!forward || tables->forward.steps() > 0) && (!backward || tables->backward.steps() > 0);
   if (!batched) return survey_in_groups(objects, planets, settings, tables);
   std::vector<ObjectOutcome> outcomes(objects.size());
@@ -254,7 +257,7 @@ std::vector<ObjectOutcome> survey_batch(const std::vector<const SurveyObject*>& 
     const PlanetTable& table = signed_step > 0.0 ? tables->forward : tables->backward;
     for (size_t first = 0; first < objects.size(); first += kBatchSize) {
       const size_t count = std::min(kBatchSize, objects.size() - first);
-      BatchLeg(&objects[first], count, planets, settings, signed_step, table, &outcomes[first]).run();
+      BatchLeg(*kernels, &objects[first], count, planets, settings, signed_step, table, &outcomes[first]).run();
     }
   }
   return outcomes;

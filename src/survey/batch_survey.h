@@ -16,7 +16,8 @@ inline constexpr size_t kBatchSize = 256;
 
 // survey_group's outcomes for any number of objects of one epoch. The legs that have a
 // planet table are stepped in batches of kBatchSize; without tables for every leg the
-// window needs, or when settings.sampling asks for samples, the objects go through
+// window needs, when settings.sampling asks for samples, or without the batches' plug-in
+// (batch_kernels.h), the objects go through
 // survey_group in groups of kGroupSize.
 std::vector<ObjectOutcome> survey_batch(const std::vector<const SurveyObject*>& objects, const EpochPlanets& planets,
                                         const SurveySettings& settings, const LegTables* tables = nullptr);

@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "survey/batch_kernels.h"
 #include "survey/mpi_loader.h"
 #include "survey/survey_catalogue.h"
 #include "survey/survey_object_stream.h"
@@ -64,6 +65,10 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
     if (census.picking && census.objects == 0) throw SurveyInputError("--objects: no name of the list matched");
     check_window(options.settings, census.first_of_epochs);
     const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    // Without its plug-in the survey goes on, slower, with rows that agree to rounding.
+    if (std::string no_batches; batch_kernels(no_batches) == nullptr) {
+      warnings << "skytrak3d: " << no_batches << "; stepping the objects in groups instead\n";
+    }
     SurveyProgress bar(err, lead && err_is_terminal && !options.quiet);
     SurveyObjectStream stream(options.catalogue, census, mine_only);
     const SurveyResult mine = survey_stream(

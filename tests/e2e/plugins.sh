@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The optional parts are plug-ins loaded only when wanted: --version, find and a survey
-# run alone load neither SDL2 nor MPI, a window loads SDL2. A plug-in that is missing or
+# run alone load neither SDL2 nor MPI, a window loads SDL2, only a survey loads the vector
+# code of its batches. A plug-in that is missing or
 # cannot load is named on one line, and the run ends as it does where no window can
 # open; a survey under an MPI launcher without its plug-in says so and exits 1.
 # SKYTRAK_PLUGIN_DIR points the program at a folder of our own.
@@ -21,14 +22,17 @@ while read -r libs pattern expected; do
 done <<'CASES'
 version.libs libSDL2 no
 version.libs libmpi no
+version.libs libhwy no
 version.libs skytrak3d- no
 find.libs libSDL2 no
 find.libs libmpi no
+find.libs libhwy no
 show.libs libSDL2 yes
 show.libs skytrak3d-screen.so yes
 show.libs libmpi no
 survey.libs libmpi no
 survey.libs libSDL2 no
+survey.libs skytrak3d-batch.so yes
 CASES
 
 # The window as it ends without a display: its exit status and its last line.
@@ -37,6 +41,7 @@ SDL_VIDEODRIVER=dummy "$SKYTRAK3D" run "${elements[@]}" --show >out.txt 2>no_dis
 mkdir missing bad
 : >bad/skytrak3d-screen.so
 : >bad/skytrak3d-mpi.so
+: >bad/skytrak3d-batch.so
 while read -r folder reason; do
   plugins="$work/$folder"
   got=0
@@ -51,9 +56,11 @@ while read -r folder reason; do
   [ "$got" -eq 1 ] || fail "$folder: survey under a launcher: status $got"
   [ "$(cat err.txt)" = "skytrak3d: the survey under an MPI launcher needs skytrak3d-mpi.so: $plugins/skytrak3d-mpi.so: $reason" ] ||
     fail "$folder: survey:" "$(cat err.txt)"
-  # Run alone, the survey needs no plug-in.
+  # Run alone, the survey goes on without its batches, in groups, and says so.
   SKYTRAK_PLUGIN_DIR="$plugins" "$SKYTRAK3D" survey --catalogue nea.dat --from 2458666.5 --to 2458667.5 \
-    --quiet >out.txt || fail "$folder: survey alone failed"
+    --quiet >out.txt 2>err.txt || fail "$folder: survey alone failed"
+  [ "$(cat err.txt)" = "skytrak3d: the survey's batches need skytrak3d-batch.so: $plugins/skytrak3d-batch.so: $reason; stepping the objects in groups instead" ] ||
+    fail "$folder: survey alone:" "$(cat err.txt)"
 done <<'CASES'
 missing cannot open shared object file: No such file or directory
 bad file too short

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "survey/batch_kernels.h"
 #include "survey/batch_survey.h"
 #include "survey/planet_table.h"
 
@@ -37,7 +38,11 @@ struct Survey {
     const EpochPlanets& epoch = *planets.begin()->second;
     std::vector<const SurveyObject*> all;
     for (const SurveyObject& object : objects) all.push_back(&object);
-    if (batched) return survey_batch(all, epoch, settings, &tables);
+    if (batched) {
+      std::string error;
+      EXPECT_NE(batch_kernels(error), nullptr) << error;  // else the batches fall back to the groups
+      return survey_batch(all, epoch, settings, &tables);
+    }
     std::vector<ObjectOutcome> outcomes;
     for (size_t first = 0; first < all.size(); first += kGroupSize) {
       const std::vector<const SurveyObject*> group(all.begin() + static_cast<long>(first),
