@@ -13,6 +13,7 @@
 #include "survey/batch_kernels.h"
 #include "survey/batch_survey.h"
 #include "survey/planet_table.h"
+#include "test_support/same_survey_rows.h"
 
 namespace {
 
@@ -52,23 +53,6 @@ struct Survey {
     return outcomes;
   }
 };
-
-// The same rows in the same order and the same steps; times within 1e-6 d, distances
-// and speeds within 1e-9 relative (the batch's sine, cosine and kick round differently).
-void expect_same_rows(const std::vector<ObjectOutcome>& scalar, const std::vector<ObjectOutcome>& batched) {
-  ASSERT_EQ(scalar.size(), batched.size());
-  for (size_t n = 0; n < scalar.size(); ++n) {
-    EXPECT_EQ(scalar[n].steps, batched[n].steps) << n;
-    ASSERT_EQ(scalar[n].rows.size(), batched[n].rows.size()) << n;
-    for (size_t k = 0; k < scalar[n].rows.size(); ++k) {
-      const SurveyRow &a = scalar[n].rows[k], &b = batched[n].rows[k];
-      EXPECT_TRUE(a.event == b.event && a.planet == b.planet) << a.packed;
-      EXPECT_NEAR(a.jd, b.jd, 1e-6) << a.packed;
-      EXPECT_NEAR(a.distance, b.distance, 1e-9 * a.distance) << a.packed;
-      EXPECT_NEAR(a.speed_kms, b.speed_kms, 1e-9 * a.speed_kms) << a.packed;
-    }
-  }
-}
 
 std::vector<SurveyObject> read_catalogue() {
   std::ostringstream warnings;

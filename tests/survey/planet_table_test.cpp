@@ -11,6 +11,7 @@
 
 #include "survey/group_survey.h"
 #include "survey/planet_table.h"
+#include "test_support/same_survey_rows.h"
 
 namespace {
 
@@ -44,22 +45,6 @@ std::vector<ObjectOutcome> survey_in_groups(const std::vector<SurveyObject>& obj
     }
   }
   return outcomes;
-}
-
-// The same rows in the same order, times within 1e-6 d, distances and speeds within 1e-9.
-void expect_same_rows(const std::vector<ObjectOutcome>& scalar, const std::vector<ObjectOutcome>& tabled) {
-  ASSERT_EQ(scalar.size(), tabled.size());
-  for (size_t n = 0; n < scalar.size(); ++n) {
-    EXPECT_EQ(scalar[n].steps, tabled[n].steps) << n;
-    ASSERT_EQ(scalar[n].rows.size(), tabled[n].rows.size()) << n;
-    for (size_t k = 0; k < scalar[n].rows.size(); ++k) {
-      const SurveyRow &a = scalar[n].rows[k], &b = tabled[n].rows[k];
-      EXPECT_TRUE(a.event == b.event && a.planet == b.planet) << a.packed;
-      EXPECT_NEAR(a.jd, b.jd, 1e-6) << a.packed;
-      EXPECT_NEAR(a.distance, b.distance, 1e-9 * a.distance) << a.packed;
-      EXPECT_NEAR(a.speed_kms, b.speed_kms, 1e-9 * a.speed_kms) << a.packed;
-    }
-  }
 }
 
 std::vector<SurveyObject> read(const std::vector<std::string>& wanted) {
