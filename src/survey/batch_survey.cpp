@@ -83,11 +83,7 @@ std::vector<TargetPath> watched_targets(const SurveySettings& settings, const dy
     if (!settings.watched[static_cast<size_t>(target)]) continue;
     if (split.active() && (target == dynamics::kEarthNumber || target == kMoonTarget)) {
       const bool moon = target == kMoonTarget;
-      const EarthMoonEnd& a = earth_moon[0];
-      const EarthMoonEnd& b = earth_moon[1];
-      targets.push_back({target,
-                         {moon ? a.place.moon : a.place.earth, moon ? a.speed.moon : a.speed.earth},
-                         {moon ? b.place.moon : b.place.earth, moon ? b.speed.moon : b.speed.earth}});
+      targets.push_back({target, earth_or_moon(earth_moon[0], moon), earth_or_moon(earth_moon[1], moon)});
     } else if (target != kMoonTarget) {
       const size_t p = static_cast<size_t>(dynamics::planet_slot(kSurveyClass, target) - 1);
       targets.push_back({target, {at_start[p].x, at_start[p].v}, {at_end[p].x, at_end[p].v}});

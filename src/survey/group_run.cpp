@@ -76,10 +76,7 @@ struct TargetEnds {
 TargetEnds target_ends(const GroupRun& run, const EarthMoonEnd* earth_moon, int target) {
   if (earth_moon != nullptr && (target == dynamics::kEarthNumber || target == kMoonTarget)) {
     const bool moon = target == kMoonTarget;
-    const EarthMoonEnd& a = earth_moon[0];
-    const EarthMoonEnd& b = earth_moon[1];
-    return {{moon ? a.place.moon : a.place.earth, moon ? a.speed.moon : a.speed.earth},
-            {moon ? b.place.moon : b.place.earth, moon ? b.speed.moon : b.speed.earth}};
+    return {earth_or_moon(earth_moon[0], moon), earth_or_moon(earth_moon[1], moon)};
   }
   const int p = dynamics::planet_slot(kSurveyClass, target);
   return {{run.start.x[p], run.start.v[p]}, {run.bodies.x[p], run.bodies.v[p]}};
@@ -135,6 +132,10 @@ EarthMoonEnd earth_moon_at(const dynamics::EarthMoonSplit& split, const dynamics
                            const dynamics::Vec3& barycentre_velocity, double jd) {
   return {dynamics::earth_and_moon(split, barycentre, jd),
           dynamics::earth_and_moon_velocities(split, barycentre_velocity, jd)};
+}
+
+RelativeState earth_or_moon(const EarthMoonEnd& end, bool moon) {
+  return moon ? RelativeState{end.place.moon, end.speed.moon} : RelativeState{end.place.earth, end.speed.earth};
 }
 
 void approach_on_cubic(const SurveyObject& object, int target, const RelativeState& at_start,

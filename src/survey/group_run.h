@@ -62,6 +62,9 @@ double step_run(const std::vector<const SurveyObject*>& group, GroupRun& run, co
 EarthMoonEnd earth_moon_at(const dynamics::EarthMoonSplit& split, const dynamics::Vec3& barycentre,
                            const dynamics::Vec3& barycentre_velocity, double jd);
 
+// The Earth's centre, or the Moon, at that end of the step.
+RelativeState earth_or_moon(const EarthMoonEnd& end, bool moon);
+
 // The minimum of the distance to a target inside a step on the cubic through its ends,
 // when there is one, as a row when it lies below settings.distance_au and inside the
 // window. at_start, at_end: the object minus the target at the step's start and end;
