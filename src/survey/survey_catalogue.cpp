@@ -158,20 +158,24 @@ CatalogueCensus take_census(const std::filesystem::path& path, const std::vector
   std::error_code ignored;
   census.holds_objects = std::filesystem::exists(path, ignored) && !std::filesystem::is_regular_file(path, ignored);
   std::set<double> epochs;
-  auto count = [&](long line_number, SurveyObject object) {
+  // Counts the record on a line of epoch `epoch`; its object is made only when kept.
+  auto count = [&](long line_number, double epoch, const auto& make_object) {
     ++census.objects;
-    if (in_share(line_number)) {
-      ++census.objects_of_epoch[object.epoch_jd];
-      if (census.holds_objects) census.held.push_back(object);
-    }
-    if (epochs.insert(object.epoch_jd).second) census.first_of_epochs.push_back(std::move(object));
+    const bool mine = in_share(line_number);
+    if (mine) ++census.objects_of_epoch[epoch];
+    const bool held = mine && census.holds_objects;
+    const bool first_of_epoch = epochs.insert(epoch).second;
+    if (!held && !first_of_epoch) return;
+    SurveyObject object = make_object();
+    if (held) census.held.push_back(object);
+    if (first_of_epoch) census.first_of_epochs.push_back(std::move(object));
   };
   NamePicker names(wanted);
   std::vector<std::pair<long, SurveyObject>> candidates;  // line number, object
   census.bad_records = read_usable_records(
       path, warnings, [&](std::string_view line, long number, const catalogue::CatalogueRecord& record) {
         if (!census.picking) {
-          count(number, survey_object(record));
+          count(number, catalogue::epoch_julian_date(record), [&record] { return survey_object(record); });
         } else if (names.finds(line, candidates.size())) {
           candidates.emplace_back(number, survey_object(record));
         }
@@ -181,7 +185,8 @@ CatalogueCensus take_census(const std::filesystem::path& path, const std::vector
   for (std::size_t i = 0; i < picked.size(); ++i) {
     if (!picked[i]) continue;
     census.picked_lines.push_back(candidates[i].first);
-    count(candidates[i].first, std::move(candidates[i].second));
+    SurveyObject& object = candidates[i].second;
+    count(candidates[i].first, object.epoch_jd, [&object] { return std::move(object); });
   }
   return census;
 }
