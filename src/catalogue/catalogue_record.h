@@ -10,6 +10,9 @@ namespace catalogue {
 
 // Width of the packed designation in columns 1-7 (the stem of a run's file names).
 inline constexpr std::size_t kDesignationWidth = 7;
+// Offset and width of the packed epoch, columns 21-25.
+inline constexpr std::size_t kEpochOffset = 20;
+inline constexpr std::size_t kEpochWidth = 5;
 // Width of the readable designation in columns 167-194.
 inline constexpr std::size_t kName28Width = 28;
 // Offset of the readable designation, columns 167-194 (kName28Width wide).

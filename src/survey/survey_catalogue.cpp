@@ -2,6 +2,7 @@
 // chunked reader, and picking those an object list names.
 #include "survey/survey_catalogue.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <set>
@@ -27,14 +28,17 @@ void read_lines(const std::filesystem::path& path, const char* what,
 }
 
 // Hands every usable record of the catalogue at `path` to `take`, with its line and the
-// line's number; a record that is not usable gets one line on `warnings`. Blank lines are
-// passed over. Returns the records not usable.
+// line's number; a record that is not usable gets one line on `warnings`. Blank lines, and
+// the lines `pass_over` (when given) names by their text and number, are passed over
+// unread. Returns the records not usable.
 int read_usable_records(
     const std::filesystem::path& path, std::ostream& warnings,
-    const std::function<void(std::string_view, long, const catalogue::CatalogueRecord&)>& take) {
+    const std::function<void(std::string_view, long, const catalogue::CatalogueRecord&)>& take,
+    const std::function<bool(std::string_view, long)>& pass_over = nullptr) {
   int bad_records = 0;
   read_lines(path, "catalogue", [&](std::string_view line, long number) {
     if (line.find_first_not_of(' ') == std::string_view::npos) return;
+    if (pass_over && pass_over(line, number)) return;
     catalogue::CatalogueRecord record;
     if (const std::string problem = record_problem(line, record); !problem.empty()) {
       warnings << "skytrak3d: bad record skipped (" << path.string() << ", line " << number << ", " << problem
@@ -152,7 +156,7 @@ SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const s
 }
 
 CatalogueCensus take_census(const std::filesystem::path& path, const std::vector<std::string>& wanted,
-                            std::ostream& warnings, const LineShare& in_share) {
+                            std::ostream& warnings, const LineShare& in_share, OtherShares other_shares) {
   CatalogueCensus census;
   census.picking = !wanted.empty();
   std::error_code ignored;
@@ -170,16 +174,27 @@ CatalogueCensus take_census(const std::filesystem::path& path, const std::vector
     if (held) census.held.push_back(object);
     if (first_of_epoch) census.first_of_epochs.push_back(std::move(object));
   };
+  // The epoch columns of the usable records counted so far: a record of another share
+  // with the same columns cannot bring a new epoch, so it needs no reading for the window.
+  std::set<std::string, std::less<>> epoch_columns;
+  const auto epoch_of = [](std::string_view line) { return line.substr(std::min(line.size(), catalogue::kEpochOffset), catalogue::kEpochWidth); };
+  const bool epochs_only = other_shares == OtherShares::epochs_only && !census.picking;
+  const auto pass_over = [&](std::string_view line, long number) {
+    return !in_share(number) && epoch_columns.find(epoch_of(line)) != epoch_columns.end();
+  };
   NamePicker names(wanted);
   std::vector<std::pair<long, SurveyObject>> candidates;  // line number, object
   census.bad_records = read_usable_records(
-      path, warnings, [&](std::string_view line, long number, const catalogue::CatalogueRecord& record) {
+      path, warnings,
+      [&](std::string_view line, long number, const catalogue::CatalogueRecord& record) {
         if (!census.picking) {
           count(number, catalogue::epoch_julian_date(record), [&record] { return survey_object(record); });
+          if (epochs_only) epoch_columns.emplace(epoch_of(line));
         } else if (names.finds(line, candidates.size())) {
           candidates.emplace_back(number, survey_object(record));
         }
-      });
+      },
+      epochs_only ? std::function<bool(std::string_view, long)>(pass_over) : nullptr);
   if (!census.picking) return census;
   const std::vector<bool> picked = names.picked(candidates.size(), warnings);
   for (std::size_t i = 0; i < picked.size(); ++i) {

@@ -54,7 +54,7 @@ SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const s
 // records an object list picked on a second pass.
 struct CatalogueCensus {
   int bad_records = 0;
-  long objects = 0;                           // the objects of the survey, in every share
+  long objects = 0;  // the objects of the survey, in every share (not kept with OtherShares::epochs_only)
   std::vector<SurveyObject> first_of_epochs;  // the first object of each epoch, in catalogue order
   std::map<double, size_t> objects_of_epoch;  // objects of this process's share, by epoch
   bool picking = false;                       // an object list chose the objects
@@ -68,11 +68,21 @@ struct CatalogueCensus {
 // Tells whether the record on a line (its number) belongs to this process's share.
 using LineShare = std::function<bool(long line_number)>;
 
+// How much of the records outside this process's share the census reads.
+enum class OtherShares {
+  read_in_full,  // every record checked, counted and, when bad, reported
+  // Only what the window check needs (the first object of each epoch): without an object
+  // list, a record whose epoch columns an earlier usable record had is passed over unread,
+  // neither counted nor reported. For the ranks that report nothing.
+  epochs_only,
+};
+
 // Reads the catalogue as read_survey_catalogue does, with the same lines on `warnings`,
 // but holds only the records the names of `wanted` found (none when it is empty), until
 // the names are settled, and the objects of a catalogue that is no regular file.
 CatalogueCensus take_census(const std::filesystem::path& path, const std::vector<std::string>& wanted,
-                            std::ostream& warnings, const LineShare& in_share);
+                            std::ostream& warnings, const LineShare& in_share,
+                            OtherShares other_shares = OtherShares::read_in_full);
 
 // Opens a file the survey reads: "cannot read the <what> (<path>): <the system's
 // reason>" when it cannot (a folder cannot).

@@ -48,8 +48,9 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
   }
   const SurveyRanks ranks(std::move(link));
   const bool lead = ranks.rank() == 0;
-  // Every rank takes the census of the whole catalogue (so that every one refuses the
-  // same window); only the lead rank reports its bad records.
+  // Every rank takes the census of the whole catalogue, so that every one refuses the
+  // same window; only the lead rank reads the other shares' records in full, to report
+  // their bad records.
   std::ostringstream quiet;
   std::ostream& warnings = lead ? err : quiet;
   try {
@@ -61,7 +62,8 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
       }
     }
     const LineShare mine_only = [&ranks](long line_number) { return ranks.owns_line(line_number); };
-    const CatalogueCensus census = take_census(options.catalogue, wanted, warnings, mine_only);
+    const CatalogueCensus census = take_census(options.catalogue, wanted, warnings, mine_only,
+                                               lead ? OtherShares::read_in_full : OtherShares::epochs_only);
     if (census.picking && census.objects == 0) throw SurveyInputError("--objects: no name of the list matched");
     check_window(options.settings, census.first_of_epochs);
     const int jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
