@@ -57,6 +57,11 @@ class MpiLink : public RankLink {
     MPI_Reduce(values, totals, 2, MPI_LONG, MPI_SUM, 0, MPI_COMM_WORLD);
   }
 
+  [[noreturn]] void abandon(int status) const override {
+    MPI_Abort(MPI_COMM_WORLD, status);
+    std::_Exit(status);  // MPI_Abort does not return; should it, this rank still ends
+  }
+
  private:
   // A rank that finishes its share early would otherwise spin inside the collective
   // until the last one arrives, taking a core from a rank that still works. It sleeps

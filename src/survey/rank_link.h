@@ -17,6 +17,8 @@ class RankLink {
   virtual std::string gather(const std::string& bytes) const = 0;
   // Rank 0 gets the sums over the ranks of the two numbers; the others get zeros.
   virtual void sum(const long values[2], long totals[2]) const = 0;
+  // Ends every rank of the launch with this exit status; does not return.
+  [[noreturn]] virtual void abandon(int status) const = 0;
 };
 
 }  // namespace survey

@@ -2,6 +2,8 @@
 // chunked reader, and picking those an object list names.
 #include "survey/survey_catalogue.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -107,6 +109,14 @@ class NamePicker {
 
 }  // namespace
 
+FileStamp file_stamp(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return {};
+  return {static_cast<std::uintmax_t>(status.st_dev), static_cast<std::uintmax_t>(status.st_ino),
+          static_cast<std::uintmax_t>(status.st_size),
+          static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000LL + status.st_mtim.tv_nsec};
+}
+
 std::unique_ptr<catalogue::CatalogueFile> open_survey_file(const std::filesystem::path& path, const char* what) {
   const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + "): ";
   std::error_code ignored;
@@ -161,6 +171,7 @@ CatalogueCensus take_census(const std::filesystem::path& path, const std::vector
   census.picking = !wanted.empty();
   std::error_code ignored;
   census.holds_objects = std::filesystem::exists(path, ignored) && !std::filesystem::is_regular_file(path, ignored);
+  census.stamp = file_stamp(path);
   std::set<double> epochs;
   // Counts the record on a line of epoch `epoch`; its object is made only when kept.
   auto count = [&](long line_number, double epoch, const auto& make_object) {

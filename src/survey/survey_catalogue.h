@@ -3,6 +3,7 @@
 // survey that streams them. Bad records are reported and skipped, never fatal.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -49,6 +50,17 @@ class SurveyInputError : public std::runtime_error {
 SurveyCatalogue read_survey_catalogue(const std::filesystem::path& path, const std::vector<std::string>& wanted,
                                       std::ostream& warnings);
 
+// What tells one state of a file from another: its identity on the disk, size and time
+// of the last change.
+struct FileStamp {
+  std::uintmax_t device = 0, inode = 0, size = 0;
+  long long changed_ns = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file at `path`, or an empty one when it cannot be had.
+FileStamp file_stamp(const std::filesystem::path& path);
+
 // What a first pass over a catalogue learns without holding its objects: enough to
 // refuse a window, to size the planets' tables and the progress, and to find the
 // records an object list picked on a second pass.
@@ -63,6 +75,7 @@ struct CatalogueCensus {
   // this process's share are then held here, in catalogue order.
   bool holds_objects = false;
   std::vector<SurveyObject> held;
+  FileStamp stamp;  // the catalogue's when the census began
 };
 
 // Tells whether the record on a line (its number) belongs to this process's share.

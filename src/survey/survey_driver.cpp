@@ -35,6 +35,17 @@ std::string summary_line(const SurveyResult& result, int bad_records, double wal
   return line;
 }
 
+// Under several ranks every rank reads the input files itself: a pipe would hand each
+// rank a different part of its lines.
+void check_every_rank_reads_all(const SurveyRanks& ranks, const std::filesystem::path& path, const char* option) {
+  std::error_code ignored;
+  if (ranks.size() == 1 || !std::filesystem::exists(path, ignored) || std::filesystem::is_regular_file(path, ignored)) {
+    return;
+  }
+  throw SettingRefused(std::string(option) + ": under MPI every rank reads the file itself, so it must be a regular file (" +
+                       path.string() + ")");
+}
+
 }  // namespace
 
 int run_survey(const SurveyOptions& options, const TableWriter& write_table, std::ostream& err,
@@ -53,7 +64,12 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
   // their bad records.
   std::ostringstream quiet;
   std::ostream& warnings = lead ? err : quiet;
+  // After the census, a failure on one rank alone (a read error) must end them all: the
+  // others would wait for it at the gather.
+  bool past_census = false;
   try {
+    check_every_rank_reads_all(ranks, options.catalogue, "--catalogue");
+    if (!options.object_list.empty()) check_every_rank_reads_all(ranks, options.object_list, "--objects");
     std::vector<std::string> wanted;
     if (!options.object_list.empty()) {
       wanted = read_object_list(options.object_list);
@@ -71,6 +87,7 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
     if (std::string no_batches; batch_kernels(no_batches) == nullptr) {
       warnings << "skytrak3d: " << no_batches << "; stepping the objects in groups instead\n";
     }
+    past_census = true;
     SurveyProgress bar(err, lead && err_is_terminal && !options.quiet);
     SurveyObjectStream stream(options.catalogue, census, mine_only);
     const SurveyResult mine = survey_stream(
@@ -91,6 +108,10 @@ int run_survey(const SurveyOptions& options, const TableWriter& write_table, std
     if (lead) err << "skytrak3d: " << error.what() << '\n';
     return 2;
   } catch (const SurveyInputError& error) {
+    if (past_census && ranks.size() > 1) {
+      err << "skytrak3d: rank " << ranks.rank() << ": " << error.what() << '\n';
+      ranks.abandon(1);
+    }
     if (lead) err << "skytrak3d: " << error.what() << '\n';
     return 1;
   }

@@ -11,7 +11,14 @@ SurveyObjectStream::SurveyObjectStream(const std::filesystem::path& path, const 
                                        LineShare in_share)
     : file_(census.holds_objects ? nullptr : open_survey_file(path, "catalogue")),
       census_(census),
-      in_share_(std::move(in_share)) {}
+      in_share_(std::move(in_share)) {
+  // Replaced or edited since the census, the file would bring objects that no census
+  // counted, nor the window check saw.
+  if (file_ && file_stamp(path) != census.stamp) {
+    throw SurveyInputError("the catalogue changed after its first reading (" + path.string() +
+                           "); run the survey again");
+  }
+}
 
 std::size_t SurveyObjectStream::read(std::vector<SurveyObject>& objects, std::size_t most) {
   std::size_t taken = 0;

@@ -74,6 +74,10 @@ bool SurveyRanks::owns_line(long line_number) const {
   return (line_number - 1) / kLinesPerShareBlock % size() == rank();
 }
 
+void SurveyRanks::abandon(int status) const {
+  if (link_) link_->abandon(status);
+}
+
 SurveyResult SurveyRanks::gather(SurveyResult mine) const {
   if (!link_) return mine;
   const std::string all = link_->gather(encode(mine.rows));

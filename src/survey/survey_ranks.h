@@ -30,6 +30,10 @@ class SurveyRanks {
   // other ranks get their own result back unchanged.
   SurveyResult gather(SurveyResult mine) const;
 
+  // Ends every rank with this exit status, for a failure that only this rank met; alone,
+  // does nothing.
+  void abandon(int status) const;
+
  private:
   std::unique_ptr<RankLink> link_;
 };

@@ -45,6 +45,14 @@ if command -v mpirun >/dev/null; then
   cmp table1.csv table_mpi.csv || fail "2 MPI ranks differ from 1 thread"
   [ "$(grep -c '^survey: ' err_mpi.txt)" -eq 1 ] || fail "not one summary from 2 ranks:" "$(cat err_mpi.txt)"
   [ "$(grep -c 'bad record skipped' err_mpi.txt)" -eq 2 ] || fail "bad records reported by both ranks"
+  # Each rank would read a part of a pipe's lines: refused, and no rank left waiting.
+  mkfifo pipe.txt
+  status=0
+  timeout 60 mpirun --allow-run-as-root --oversubscribe -np 2 "$SKYTRAK3D" survey --catalogue pipe.txt \
+    --from 2458566.5 --to 2458931.5 >out_pipe.txt 2>err_pipe.txt || status=$?
+  [ "$status" -eq 2 ] || fail "a pipe under 2 ranks: status $status"
+  grep -qx "skytrak3d: --catalogue: under MPI every rank reads the file itself, so it must be a regular file (pipe.txt)" \
+    err_pipe.txt || fail "a pipe under 2 ranks:" "$(cat err_pipe.txt)"
 fi
 
 printf '99942\n(433) Eros\n' >list.txt

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -143,6 +144,35 @@ TEST(SurveyStream, EveryShareFindsTheFirstObjectOfEachEpoch) {
       std::ostringstream warnings;
       const std::string found = first_objects(take_census(path, {}, warnings, mine, OtherShares::epochs_only));
       EXPECT_EQ(found, "A000001 A000004 A000008 ") << share << " of " << shares << " shares";
+    }
+  }
+}
+
+// A catalogue edited or replaced between the census and the survey would bring objects
+// that the census never counted nor the window check saw.
+TEST(SurveyStream, RefusesACatalogueChangedAfterTheCensus) {
+  const test_support::TempDir dir;
+  const auto path = dir.path() / "cat.txt";
+  const std::vector<std::string> lines = catalogue_lines();
+  const std::function<void()> changes[] = {
+      [&] { std::ofstream(path, std::ios::app) << lines.front() << '\n'; },
+      [&] {
+        write_lines(dir.path() / "new.txt", lines);  // the same bytes in another file
+        std::filesystem::rename(dir.path() / "new.txt", path);
+      }};
+  for (const auto& change : changes) {
+    write_lines(path, lines);
+    std::ostringstream warnings;
+    const LineShare every_line = [](long) { return true; };
+    const CatalogueCensus census = take_census(path, {}, warnings, every_line);
+    EXPECT_NO_THROW(SurveyObjectStream(path, census, every_line));
+    change();
+    try {
+      SurveyObjectStream stream(path, census, every_line);
+      ADD_FAILURE() << "the changed catalogue was read";
+    } catch (const SurveyInputError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "the catalogue changed after its first reading (" + path.string() + "); run the survey again");
     }
   }
 }
