@@ -169,11 +169,13 @@ void report_cpu(benchmark::State& bench, std::clock_t start, long object_steps) 
   report(bench, object_steps);
 }
 
-// The wall time of BM_SurveyCatalogueYear/1, for /2 to report its speed-up (0: not run).
+// The fastest wall time of BM_SurveyCatalogueYear/1, for /2 to report its speed-up (0:
+// not run).
 double one_thread_year_wall_s = 0.0;
 
 // The whole catalogue over 2020 on 1 and 2 threads: wall and CPU; the run on 2 threads
-// also gives its speed-up in wall time over the one on 1 thread, run just before.
+// also gives its speed-up in wall time over the one on 1 thread, run just before, each
+// the fastest of its runs, which a busy moment of the machine cannot slow.
 void BM_SurveyCatalogueYear(benchmark::State& bench) {
   if (!std::filesystem::exists(kCatalogue)) {
     bench.SkipWithError("shared catalogue not found");
@@ -183,15 +185,19 @@ void BM_SurveyCatalogueYear(benchmark::State& bench) {
   const std::vector<size_t> all = survey::all_indices(catalogue.objects.size());
   const int jobs = static_cast<int>(bench.range(0));
   long steps = 0;
+  double fastest = 0.0;
   const std::clock_t start = std::clock();
-  const auto wall_start = std::chrono::steady_clock::now();
-  for (auto _ : bench) steps += survey_objects(catalogue.objects, all, year_2020(), jobs, nullptr).object_steps;
-  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+  for (auto _ : bench) {
+    const auto wall_start = std::chrono::steady_clock::now();
+    steps += survey_objects(catalogue.objects, all, year_2020(), jobs, nullptr).object_steps;
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_start).count();
+    if (fastest == 0.0 || wall < fastest) fastest = wall;
+  }
   report_cpu(bench, start, steps);
-  if (jobs == 1) one_thread_year_wall_s = wall;
-  if (jobs == 2 && one_thread_year_wall_s > 0.0) bench.counters["speedup_over_1_thread"] = one_thread_year_wall_s / wall;
+  if (jobs == 1) one_thread_year_wall_s = fastest;
+  if (jobs == 2 && one_thread_year_wall_s > 0.0) bench.counters["speedup_over_1_thread"] = one_thread_year_wall_s / fastest;
 }
-BENCHMARK(BM_SurveyCatalogueYear)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_SurveyCatalogueYear)->Arg(1)->Arg(2)->Iterations(5)->Unit(benchmark::kSecond)->UseRealTime();
 
 // The same on one thread with every group stepping the planets itself (no planet table).
 void BM_SurveyCatalogueYearPlanetsInEveryGroup(benchmark::State& bench) {

@@ -2,9 +2,13 @@
 #include "survey/group_survey.h"
 
 #include <algorithm>
+#include <functional>
+#include <future>
 #include <memory>
+#include <system_error>
 
 #include "dynamics/constants.h"
+#include "sky/earth_moon.h"
 #include "sky/planets_at_epoch.h"
 #include "survey/group_run.h"
 #include "survey/planet_table.h"
@@ -18,6 +22,14 @@ using dynamics::kDaysPerYear;
 // step beyond the window and the nodes around it.
 constexpr double kTrackSpacingDays = 0.125;
 constexpr double kTrackMarginDays = 4.0;
+
+// The Moon's nodes over the span the runs of an epoch cover.
+std::shared_ptr<const dynamics::MoonTrack> moon_track(double epoch_jd, const SurveySettings& settings) {
+  return std::make_shared<const dynamics::MoonTrack>(&sky::moon_geocentric,
+                                                     std::min(epoch_jd, settings.from_jd) - kTrackMarginDays,
+                                                     std::max(epoch_jd, settings.to_jd) + kTrackMarginDays,
+                                                     kTrackSpacingDays);
+}
 
 // Hands the sampler the group's state now, when it asked for samples every so many steps.
 void take_sample(const std::vector<const SurveyObject*>& group, const GroupRun& run, const StepSampling& sampling,
@@ -64,12 +76,21 @@ void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
 
 void track_the_moon(EpochPlanets& planets, const SurveySettings& settings) {
   dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
-  if (!split.active()) return;
-  const double epoch = planets.blocks.epoch_jd;
-  split.track = std::make_shared<const dynamics::MoonTrack>(split.moon_geocentric,
-                                                            std::min(epoch, settings.from_jd) - kTrackMarginDays,
-                                                            std::max(epoch, settings.to_jd) + kTrackMarginDays,
-                                                            kTrackSpacingDays);
+  if (split.active()) split.track = moon_track(planets.blocks.epoch_jd, settings);
+}
+
+void set_up_epoch(EpochPlanets& planets, double epoch_jd, const SurveySettings& settings, bool beside) {
+  std::future<std::shared_ptr<const dynamics::MoonTrack>> track;
+  if (beside && settings.sky != sky::Sky::table) {
+    try {
+      track = std::async(std::launch::async, moon_track, epoch_jd, std::cref(settings));
+    } catch (const std::system_error&) {
+      // no second thread: the track is made after the planets
+    }
+  }
+  carry_planets(planets, epoch_jd, settings.sky);
+  dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
+  if (split.active()) split.track = track.valid() ? track.get() : moon_track(epoch_jd, settings);
 }
 
 std::vector<ObjectOutcome> survey_group(const std::vector<const SurveyObject*>& group, const EpochPlanets& planets,

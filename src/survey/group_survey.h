@@ -39,6 +39,10 @@ void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);
 // runs of that epoch cover (its epoch and the window, a few days beyond), shared by them.
 void track_the_moon(EpochPlanets& planets, const SurveySettings& settings);
 
+// carry_planets and track_the_moon. The track needs nothing of the planets and takes as
+// long to make: with `beside`, it is made on a second thread meanwhile.
+void set_up_epoch(EpochPlanets& planets, double epoch_jd, const SurveySettings& settings, bool beside);
+
 struct ObjectOutcome {
   std::vector<SurveyRow> rows;  // in the order found
   long steps = 0;               // integration steps the object took

@@ -46,9 +46,10 @@ struct WorkUnit {
 // before the threads start, any other when first met.
 class WorkQueue {
  public:
+  // `threads`: the survey's, of which the set-up may borrow a second.
   WorkQueue(ChunkSource source, const std::map<double, std::size_t>& objects_of_epoch,
-            const SurveySettings& settings, std::size_t objects_per_chunk)
-      : source_(std::move(source)), settings_(settings), objects_per_chunk_(objects_per_chunk) {
+            const SurveySettings& settings, std::size_t objects_per_chunk, int threads)
+      : source_(std::move(source)), settings_(settings), objects_per_chunk_(objects_per_chunk), threads_(threads) {
     for (const auto& [epoch, count] : objects_of_epoch) planets_of(epoch);
     tables_ = step_planets_of_epochs(planets_, objects_of_epoch, settings);
   }
@@ -73,8 +74,7 @@ class WorkQueue {
     std::unique_ptr<EpochPlanets>& slot = planets_[epoch];
     if (!slot) {
       slot = std::make_unique<EpochPlanets>();
-      carry_planets(*slot, epoch, settings_.sky);
-      track_the_moon(*slot, settings_);
+      set_up_epoch(*slot, epoch, settings_, threads_ > 1);
     }
     return *slot;
   }
@@ -104,6 +104,7 @@ class WorkQueue {
   ChunkSource source_;
   const SurveySettings& settings_;
   const std::size_t objects_per_chunk_;
+  const int threads_;
   std::map<double, std::unique_ptr<EpochPlanets>> planets_;
   std::map<double, LegTables> tables_;  // an epoch without tables has empty ones
   std::mutex mutex_;
@@ -121,7 +122,7 @@ SurveyResult survey_chunks(ChunkSource source, const std::map<double, std::size_
     total += static_cast<long>(count);
     units += (count + kObjectsPerWorkUnit - 1) / kObjectsPerWorkUnit;
   }
-  WorkQueue queue(std::move(source), objects_of_epoch, settings, objects_per_chunk);
+  WorkQueue queue(std::move(source), objects_of_epoch, settings, objects_per_chunk, jobs);
 
   SurveyResult result;
   std::atomic<long> done{0};
