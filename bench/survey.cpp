@@ -98,7 +98,9 @@ BENCHMARK(BM_SurveyCatalogueEarthAndMoon)->Iterations(1)->Unit(benchmark::kSecon
 double children_cpu_s() {
   rusage usage{};
   getrusage(RUSAGE_CHILDREN, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec); };
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec);
+  };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -195,7 +197,9 @@ void BM_SurveyCatalogueYear(benchmark::State& bench) {
   }
   report_cpu(bench, start, steps);
   if (jobs == 1) one_thread_year_wall_s = fastest;
-  if (jobs == 2 && one_thread_year_wall_s > 0.0) bench.counters["speedup_over_1_thread"] = one_thread_year_wall_s / fastest;
+  if (jobs == 2 && one_thread_year_wall_s > 0.0) {
+    bench.counters["speedup_over_1_thread"] = one_thread_year_wall_s / fastest;
+  }
 }
 BENCHMARK(BM_SurveyCatalogueYear)->Arg(1)->Arg(2)->Iterations(5)->Unit(benchmark::kSecond)->UseRealTime();
 

@@ -74,11 +74,6 @@ void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
 }
 
-void track_the_moon(EpochPlanets& planets, const SurveySettings& settings) {
-  dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
-  if (split.active()) split.track = moon_track(planets.blocks.epoch_jd, settings);
-}
-
 void set_up_epoch(EpochPlanets& planets, double epoch_jd, const SurveySettings& settings, bool beside) {
   std::future<std::shared_ptr<const dynamics::MoonTrack>> track;
   if (beside && settings.sky != sky::Sky::table) {

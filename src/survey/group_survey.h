@@ -35,12 +35,10 @@ struct EpochPlanets {
 
 void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);
 
-// When the planets hold the Earth and the Moon apart: the Moon sampled over the span the
-// runs of that epoch cover (its epoch and the window, a few days beyond), shared by them.
-void track_the_moon(EpochPlanets& planets, const SurveySettings& settings);
-
-// carry_planets and track_the_moon. The track needs nothing of the planets and takes as
-// long to make: with `beside`, it is made on a second thread meanwhile.
+// carry_planets, then, when the planets hold the Earth and the Moon apart, the Moon sampled
+// over the span the runs of that epoch cover (its epoch and the window, a few days
+// beyond), shared by them. The track needs nothing of the planets and takes as long to
+// make: with `beside`, it is made on a second thread meanwhile.
 void set_up_epoch(EpochPlanets& planets, double epoch_jd, const SurveySettings& settings, bool beside);
 
 struct ObjectOutcome {

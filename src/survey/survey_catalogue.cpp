@@ -188,7 +188,9 @@ CatalogueCensus take_census(const std::filesystem::path& path, const std::vector
   // The epoch columns of the usable records counted so far: a record of another share
   // with the same columns cannot bring a new epoch, so it needs no reading for the window.
   std::set<std::string, std::less<>> epoch_columns;
-  const auto epoch_of = [](std::string_view line) { return line.substr(std::min(line.size(), catalogue::kEpochOffset), catalogue::kEpochWidth); };
+  const auto epoch_of = [](std::string_view line) {
+    return line.substr(std::min(line.size(), catalogue::kEpochOffset), catalogue::kEpochWidth);
+  };
   const bool epochs_only = other_shares == OtherShares::epochs_only && !census.picking;
   const auto pass_over = [&](std::string_view line, long number) {
     return !in_share(number) && epoch_columns.find(epoch_of(line)) != epoch_columns.end();

@@ -42,8 +42,9 @@ void check_every_rank_reads_all(const SurveyRanks& ranks, const std::filesystem:
   if (ranks.size() == 1 || !std::filesystem::exists(path, ignored) || std::filesystem::is_regular_file(path, ignored)) {
     return;
   }
-  throw SettingRefused(std::string(option) + ": under MPI every rank reads the file itself, so it must be a regular file (" +
-                       path.string() + ")");
+  throw SettingRefused(std::string(option) +
+                       ": under MPI every rank reads the file itself, so it must be a regular file (" + path.string() +
+                       ")");
 }
 
 }  // namespace

@@ -29,8 +29,7 @@ struct Survey {
 
   Survey(double epoch, const SurveySettings& settings) {
     planets[epoch] = std::make_unique<EpochPlanets>();
-    carry_planets(*planets[epoch], epoch, settings.sky);
-    track_the_moon(*planets[epoch], settings);
+    set_up_epoch(*planets[epoch], epoch, settings, false);
     tables = step_planets_of_epochs(planets, {{epoch, kGroupSize + 1}}, settings).at(epoch);
   }
 

@@ -23,8 +23,7 @@ const std::string kCatalogue = std::string(SKYTRAK_SHARED_DATA) + "/NEA-2019-07-
 std::map<double, LegTables> tables_of(double epoch, size_t objects, const SurveySettings& settings,
                                       std::map<double, std::unique_ptr<EpochPlanets>>& planets) {
   planets[epoch] = std::make_unique<EpochPlanets>();
-  carry_planets(*planets[epoch], epoch, settings.sky);
-  track_the_moon(*planets[epoch], settings);
+  set_up_epoch(*planets[epoch], epoch, settings, false);
   return step_planets_of_epochs(planets, {{epoch, objects}}, settings);
 }
 
