@@ -111,30 +111,52 @@ double command_cpu_s(const std::string& command) {
   return children_cpu_s() - before;
 }
 
+// The CPU seconds of its children that a shell's `times` wrote to `path` (its second
+// line, "<user>m<s>s <sys>m<s>s"), or a negative number when there are none.
+double children_cpu_written(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::string shell_line;
+  double total = 0.0;
+  int fields = 0;
+  std::getline(in, shell_line);
+  for (std::string field; in >> field && fields < 2; ++fields) {
+    double minutes = 0.0, seconds = 0.0;
+    if (std::sscanf(field.c_str(), "%lfm%lfs", &minutes, &seconds) != 2) return -1.0;
+    total += 60.0 * minutes + seconds;
+  }
+  return fields == 2 ? total : -1.0;
+}
+
 // The whole catalogue over 2020 on 2 MPI ranks of one thread each, the program itself
-// under mpirun, against the program with --jobs 2, in CPU: the ranks' CPU is mpirun's
-// total less the launcher's own (mpirun starting two `true`). Also the object-steps per
-// second of the ranks' summary line.
+// under mpirun, against the program with --jobs 2, in CPU: each rank's own, written by
+// the shell that starts it, and mpirun's own, the rest of its total. Also the
+// object-steps per second of the ranks' summary line.
 void BM_SurveyCatalogueTwoRanks(benchmark::State& bench) {
   if (!std::filesystem::exists(kCatalogue) || std::system("command -v mpirun >/dev/null") != 0) {
     bench.SkipWithError("shared catalogue or mpirun not found");
     return;
   }
-  const std::filesystem::path summary = std::filesystem::temp_directory_path() / "skytrak3d-bench-survey.txt";
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "skytrak3d-bench-ranks";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path summary = folder / "summary.txt";
   const std::string survey = std::string(SKYTRAK_BIN_DIR) + "/skytrak3d survey --catalogue " + kCatalogue +
                              " --from 2458849.5 --to 2459215.5 --planet all --distance 0.2";
-  const std::string mpirun = "mpirun --allow-run-as-root --oversubscribe -np 2 ";
+  const std::string ranks_command = "mpirun --allow-run-as-root --oversubscribe -np 2 sh -c '" + survey +
+                                    " --jobs 1; status=$?; times >" + folder.string() +
+                                    "/times.$OMPI_COMM_WORLD_RANK; exit $status' >/dev/null 2>" + summary.string();
   double ranks_cpu = 0.0, launcher_cpu = 0.0, jobs2_cpu = 0.0;
   for (auto _ : bench) {
-    const double ranks = command_cpu_s(mpirun + survey + " --jobs 1 >/dev/null 2>" + summary.string());
-    const double launcher = command_cpu_s(mpirun + "true");
+    const double launch = command_cpu_s(ranks_command);
+    const double rank0 = children_cpu_written(folder / "times.0");
+    const double rank1 = children_cpu_written(folder / "times.1");
     const double jobs2 = command_cpu_s(survey + " --quiet --jobs 2 >/dev/null");
-    if (ranks < 0.0 || launcher < 0.0 || jobs2 < 0.0) {
+    if (launch < 0.0 || rank0 < 0.0 || rank1 < 0.0 || jobs2 < 0.0) {
       bench.SkipWithError("a survey or mpirun failed");
+      std::filesystem::remove_all(folder);
       return;
     }
-    ranks_cpu += ranks - launcher;
-    launcher_cpu += launcher;
+    ranks_cpu += rank0 + rank1;
+    launcher_cpu += launch - rank0 - rank1;
     jobs2_cpu += jobs2;
   }
   const auto runs = static_cast<double>(bench.iterations());
@@ -152,7 +174,7 @@ void BM_SurveyCatalogueTwoRanks(benchmark::State& bench) {
     if (word == "object-steps/s") rate = std::stod(previous);
   }
   bench.counters["object_steps_per_s"] = rate;
-  std::filesystem::remove(summary);
+  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_SurveyCatalogueTwoRanks)->Iterations(5)->Unit(benchmark::kSecond)->UseRealTime();
 
