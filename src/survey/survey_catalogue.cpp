@@ -202,7 +202,9 @@ CatalogueCensus take_census(const std::filesystem::path& path, const std::vector
       [&](std::string_view line, long number, const catalogue::CatalogueRecord& record) {
         if (!census.picking) {
           count(number, catalogue::epoch_julian_date(record), [&record] { return survey_object(record); });
-          if (epochs_only) epoch_columns.emplace(epoch_of(line));
+          if (epochs_only && epoch_columns.find(epoch_of(line)) == epoch_columns.end()) {
+            epoch_columns.emplace(epoch_of(line));  // a node only for columns not seen yet
+          }
         } else if (names.finds(line, candidates.size())) {
           candidates.emplace_back(number, survey_object(record));
         }
