@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "survey/io/object_list.h"
 #include "coorbital/candidates.h"
 #include "coorbital/coorbital_search.h"
 

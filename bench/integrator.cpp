@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/run_stage.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"

@@ -10,6 +10,7 @@
 
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "sky/earth_moon.h"
 #include "sky/planets_at_epoch.h"

@@ -25,9 +25,10 @@
 #include "dynamics/planet_setup.h"
 #include "dynamics/step.h"
 #include "sky/object_elements.h"
-#include "survey/group_survey.h"
-#include "survey/survey_object_stream.h"
-#include "survey/survey_run.h"
+#include "survey/engine/group_legs.h"
+#include "survey/io/object_list.h"
+#include "survey/io/object_stream.h"
+#include "survey/parallel/threaded_survey.h"
 
 namespace {
 

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "survey/batch_survey.h"
-#include "survey/planet_table.h"
+#include "survey/batch/batch_legs.h"
+#include "survey/engine/group_legs.h"
+#include "survey/engine/planet_table.h"
+#include "survey/io/object_list.h"
 
 namespace {
 

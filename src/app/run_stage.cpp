@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/run_files.h"
+#include "dynamics/shared_blocks.h"
 #include "app/run_progress.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/rotating_frame.h"

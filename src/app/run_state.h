@@ -10,6 +10,7 @@
 #include "dynamics/constants.h"
 #include "dynamics/orbital_elements.h"
 #include "dynamics/planet_setup.h"
+#include "dynamics/shared_blocks.h"
 #include "sky/sky.h"
 
 namespace app {

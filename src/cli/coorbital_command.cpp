@@ -20,7 +20,7 @@
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
 #include "coorbital/coorbital_driver.h"
-#include "survey/mpi_loader.h"
+#include "survey/parallel/mpi_loader.h"
 
 namespace cli {
 

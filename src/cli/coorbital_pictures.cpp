@@ -11,7 +11,7 @@
 #include "app/view_dialogue.h"
 #include "coorbital/coorbital_table.h"
 #include "sky/object_elements.h"
-#include "survey/survey_table.h"
+#include "survey/io/survey_table.h"
 
 namespace cli {
 

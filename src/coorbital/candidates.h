@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "survey/survey_catalogue.h"
+#include "survey/io/survey_object.h"
 
 namespace coorbital {
 

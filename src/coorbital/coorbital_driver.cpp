@@ -7,8 +7,10 @@
 
 #include "coorbital/candidates.h"
 #include "coorbital/coorbital_table.h"
-#include "survey/survey_progress.h"
-#include "survey/survey_settings.h"
+#include "survey/io/progress_bar.h"
+#include "survey/io/catalogue_lines.h"
+#include "survey/io/object_list.h"
+#include "survey/io/survey_settings.h"
 
 namespace coorbital {
 

@@ -10,7 +10,7 @@
 #include "coorbital/mean_longitude.h"
 #include "dynamics/constants.h"
 #include "sky/object_elements.h"
-#include "survey/survey_window.h"
+#include "survey/engine/window_steps.h"
 
 namespace coorbital {
 

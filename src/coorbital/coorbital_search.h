@@ -11,8 +11,8 @@
 #include "coorbital/episodes.h"
 #include "coorbital/thresholds.h"
 #include "sky/sky.h"
-#include "survey/survey_catalogue.h"
-#include "survey/survey_run.h"
+#include "survey/io/survey_object.h"
+#include "survey/parallel/threaded_survey.h"
 
 namespace coorbital {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "dynamics/constants.h"
-#include "survey/survey_table.h"
+#include "survey/io/survey_table.h"
 
 namespace coorbital {
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "dynamics/drift.h"
+#include "dynamics/shared_blocks.h"
 
 namespace dynamics {
 namespace {

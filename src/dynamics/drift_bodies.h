@@ -4,6 +4,7 @@
 
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/encounter_lists.h"
 
 namespace dynamics {

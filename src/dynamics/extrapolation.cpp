@@ -1,5 +1,6 @@
 // Modified midpoint rule with polynomial extrapolation for planetary encounters.
 #include "dynamics/extrapolation.h"
+#include "dynamics/shared_blocks.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 
 namespace dynamics {
 

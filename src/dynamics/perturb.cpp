@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dynamics/encounter_zone.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/extrapolation.h"
 #include "dynamics/pericentre_refinement.h"
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dynamics/conic.h"
+#include "dynamics/shared_blocks.h"
 
 namespace dynamics {
 namespace {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dynamics/drift.h"
+#include "dynamics/shared_blocks.h"
 
 namespace dynamics {
 namespace {

@@ -3,6 +3,7 @@
 
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 
 namespace dynamics {
 

@@ -1,5 +1,6 @@
 // Removal of body slots from the per-slot arrays.
 #include "dynamics/remove_bodies.h"
+#include "dynamics/shared_blocks.h"
 
 namespace dynamics {
 

@@ -2,6 +2,7 @@
 #include "dynamics/step.h"
 
 #include "dynamics/drift_bodies.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/remove_bodies.h"
 #include "dynamics/perturb.h"
 

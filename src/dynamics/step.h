@@ -4,6 +4,7 @@
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
 #include "dynamics/encounter_lists.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/vec3.h"
 
 namespace dynamics {

@@ -2,6 +2,7 @@
 #include "sky/earth_moon_apart.h"
 
 #include "sky/earth_moon.h"
+#include "dynamics/shared_blocks.h"
 
 namespace sky {
 

@@ -2,6 +2,7 @@
 #include "sky/planets_at_epoch.h"
 
 #include "dynamics/planets_to_epoch.h"
+#include "dynamics/shared_blocks.h"
 #include "sky/earth_moon_apart.h"
 #include "sky/series_planets.h"
 #include "sky/velocity_fit.h"

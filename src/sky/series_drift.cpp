@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "dynamics/planets_to_epoch.h"
+#include "dynamics/shared_blocks.h"
 
 namespace sky {
 

@@ -6,6 +6,7 @@
 
 #include "dynamics/bodies.h"
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "sky/series_planets.h"
 

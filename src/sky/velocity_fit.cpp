@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dynamics/drift.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planets_to_epoch.h"
 #include "sky/series_planets.h"
 

@@ -9,14 +9,17 @@
 #include <string>
 #include <thread>
 
-#include "survey/batch_kernels.h"
-#include "survey/mpi_loader.h"
-#include "survey/survey_catalogue.h"
-#include "survey/survey_object_stream.h"
-#include "survey/survey_progress.h"
-#include "survey/survey_ranks.h"
-#include "survey/survey_run.h"
-#include "survey/survey_window.h"
+#include "survey/batch/kernel_loader.h"
+#include "survey/parallel/mpi_loader.h"
+#include "survey/io/survey_object.h"
+#include "survey/io/object_list.h"
+#include "survey/io/catalogue_lines.h"
+#include "survey/io/census.h"
+#include "survey/io/object_stream.h"
+#include "survey/io/progress_bar.h"
+#include "survey/parallel/ranks.h"
+#include "survey/parallel/threaded_survey.h"
+#include "survey/engine/window_steps.h"
 
 namespace survey {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "survey/survey_settings.h"
-#include "survey/survey_table.h"
+#include "survey/io/survey_settings.h"
+#include "survey/io/survey_table.h"
 
 namespace survey {
 

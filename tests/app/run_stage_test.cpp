@@ -1,5 +1,6 @@
 // Tests of the integration stage: class, time-span dialogue, the run and its files.
 #include "app/run_stage.h"
+#include "dynamics/shared_blocks.h"
 
 #include <gtest/gtest.h>
 

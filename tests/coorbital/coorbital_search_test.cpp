@@ -11,7 +11,8 @@
 #include "coorbital/coorbital_search.h"
 #include "dynamics/conic.h"
 #include "dynamics/planet_setup.h"
-#include "survey/group_survey.h"
+#include "survey/io/object_list.h"
+#include "survey/engine/group_legs.h"
 
 namespace {
 

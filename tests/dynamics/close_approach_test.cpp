@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dynamics/encounter_lists.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planets_to_epoch.h"
 #include "dynamics/step.h"

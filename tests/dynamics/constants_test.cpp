@@ -1,5 +1,6 @@
 // Tests of the constants, the shared blocks, the planet table and pacjd.
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // Tests of the encounter integrator (extrapolation_step over modified_midpoint with accelerations).
 #include "dynamics/extrapolation.h"
+#include "dynamics/shared_blocks.h"
 
 #include <gtest/gtest.h>
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dynamics/conic.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/drift_bodies.h"
 #include "dynamics/remove_bodies.h"
 #include "dynamics/perturb.h"

@@ -1,5 +1,6 @@
 // Tests of the integration class and the initial states of a run.
 #include "dynamics/planet_setup.h"
+#include "dynamics/shared_blocks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // Tests of carry_planets_to_epoch against an independent fine integration of the planets.
 #include "dynamics/planets_to_epoch.h"
+#include "dynamics/shared_blocks.h"
 
 #include <gtest/gtest.h>
 

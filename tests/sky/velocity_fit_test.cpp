@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dynamics/constants.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "sky/planets_at_epoch.h"
 #include "sky/series_drift.h"

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "dynamics/conic.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/drift.h"
 #include "dynamics/perturb.h"
-#include "survey/batch_drift.h"
-#include "survey/batch_kick.h"
-#include "survey/batch_minima_screen.h"
-#include "survey/group_survey.h"
+#include "survey/batch/drift.h"
+#include "survey/batch/kick.h"
+#include "survey/batch/minima_screen.h"
+#include "survey/engine/group_legs.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "survey/batch_sincos.h"
-#include "survey/batch_sincos_wide.h"
+#include "survey/batch/sincos.h"
+#include "survey/batch/sincos_wide.h"
 
 namespace {
 

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "survey/batch_kernels.h"
-#include "survey/batch_survey.h"
-#include "survey/planet_table.h"
+#include "survey/io/object_list.h"
+#include "survey/batch/kernel_loader.h"
+#include "survey/batch/batch_legs.h"
+#include "survey/engine/planet_table.h"
 #include "test_support/same_survey_rows.h"
 
 namespace {

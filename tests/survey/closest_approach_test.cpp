@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "survey/closest_approach.h"
+#include "survey/engine/closest_approach.h"
 
 namespace {
 

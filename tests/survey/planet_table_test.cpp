@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "survey/group_survey.h"
-#include "survey/planet_table.h"
+#include "survey/io/object_list.h"
+#include "survey/engine/group_legs.h"
+#include "survey/engine/planet_table.h"
 #include "test_support/same_survey_rows.h"
 
 namespace {

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "../dynamics/reference_nbody.h"
+#include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/planets_to_epoch.h"
-#include "survey/group_survey.h"
+#include "survey/engine/group_legs.h"
 
 namespace reference {
 

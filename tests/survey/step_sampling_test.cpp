@@ -8,7 +8,8 @@
 #include <mutex>
 #include <sstream>
 
-#include "survey/survey_run.h"
+#include "survey/io/object_list.h"
+#include "survey/parallel/threaded_survey.h"
 
 namespace {
 

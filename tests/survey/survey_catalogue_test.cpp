@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "survey/survey_catalogue.h"
+#include "survey/io/survey_object.h"
+#include "survey/io/catalogue_lines.h"
+#include "survey/io/object_list.h"
 #include "test_support/temp_dir.h"
 
 namespace {

@@ -12,8 +12,9 @@
 
 #include "dynamics/step.h"
 #include "sky/object_elements.h"
-#include "survey/group_survey.h"
-#include "survey/survey_run.h"
+#include "survey/io/object_list.h"
+#include "survey/engine/group_legs.h"
+#include "survey/parallel/threaded_survey.h"
 
 namespace {
 

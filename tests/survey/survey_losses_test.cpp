@@ -7,7 +7,8 @@
 
 #include "dynamics/conic.h"
 #include "dynamics/earth_moon_split.h"
-#include "survey/group_survey.h"
+#include "dynamics/shared_blocks.h"
+#include "survey/engine/group_legs.h"
 
 namespace {
 

@@ -18,7 +18,8 @@
 
 #include "reference_minima.h"
 #include "dynamics/constants.h"
-#include "survey/survey_run.h"
+#include "survey/parallel/threaded_survey.h"
+#include "survey/io/object_list.h"
 
 namespace {
 

@@ -7,8 +7,9 @@
 #include <string>
 
 #include "reference_minima.h"
-#include "survey/group_survey.h"
-#include "survey/survey_run.h"
+#include "survey/engine/group_legs.h"
+#include "survey/io/object_list.h"
+#include "survey/parallel/threaded_survey.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The --planet value: planet numbers, the Moon, lists and "all".
-#include "survey/survey_settings.h"
+#include "survey/io/survey_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include "survey/survey_object_stream.h"
-#include "survey/survey_run.h"
+#include "survey/io/object_list.h"
+#include "survey/io/object_stream.h"
+#include "survey/io/census.h"
+#include "survey/parallel/threaded_survey.h"
 #include "test_support/temp_dir.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "survey/survey_table.h"
+#include "survey/io/survey_table.h"
 
 namespace {
 

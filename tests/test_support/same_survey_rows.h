@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "survey/group_survey.h"
+#include "survey/engine/group_legs.h"
 
 inline void expect_same_rows(const std::vector<survey::ObjectOutcome>& expected,
                              const std::vector<survey::ObjectOutcome>& got) {

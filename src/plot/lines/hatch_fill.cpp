@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "plot/lines/fills.h"
 #include "plot/lines/hatch_fill.h"
 #include "plot/lines/polyline.h"
 #include "plot/core/output_format.h"

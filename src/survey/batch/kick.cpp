@@ -1,0 +1,83 @@
+// The kick over the lanes, compiled for every x86-64 vector extension; the best one is
+// chosen at run time.
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "survey/batch/kick.cpp"
+#include <hwy/foreach_target.h>  // IWYU pragma: keep
+#include <hwy/highway.h>
+
+#include "dynamics/encounter_zone.h"
+#include "survey/batch/kick.h"
+
+HWY_BEFORE_NAMESPACE();
+namespace survey {
+namespace HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
+
+void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch& b) {
+  const hn::ScalableTag<double> d;
+  const auto one = hn::Set(d, 1.0);
+  const auto step = hn::Set(d, dt);
+  for (size_t i = 0; i < b.lanes; i += hn::Lanes(d)) {
+    const auto x = hn::LoadU(d, &b.now.x[i]), y = hn::LoadU(d, &b.now.y[i]), z = hn::LoadU(d, &b.now.z[i]);
+    const auto vx = hn::LoadU(d, &b.now.vx[i]), vy = hn::LoadU(d, &b.now.vy[i]), vz = hn::LoadU(d, &b.now.vz[i]);
+    const auto x0 = hn::LoadU(d, &b.at_start.x[i]), y0 = hn::LoadU(d, &b.at_start.y[i]);
+    const auto z0 = hn::LoadU(d, &b.at_start.z[i]);
+    auto out = hn::LoadU(d, &b.out[i]) > hn::Zero(d);
+    auto dvx = hn::Zero(d), dvy = hn::Zero(d), dvz = hn::Zero(d);
+    for (size_t p = 0; p < count; ++p) {
+      const KickPlanet& planet = planets[p];
+      const auto sx = hn::Set(d, planet.at_kick[0]) - x, sy = hn::Set(d, planet.at_kick[1]) - y;
+      const auto sz = hn::Set(d, planet.at_kick[2]) - z;
+      const auto d2 = sx * sx + sy * sy + sz * sz;
+      const auto ux = hn::Set(d, planet.velocity_at_kick[0]) - vx, uy = hn::Set(d, planet.velocity_at_kick[1]) - vy;
+      const auto uz = hn::Set(d, planet.velocity_at_kick[2]) - vz;
+      const auto tx = hn::Set(d, planet.at_start[0]) - x0, ty = hn::Set(d, planet.at_start[1]) - y0;
+      const auto tz = hn::Set(d, planet.at_start[2]) - z0;
+      const double zone_squared = 9.0 * planet.hill * planet.hill;
+      const auto travel_squared = (ux * ux + uy * uy + uz * uz) * step * step;
+      const auto surely_outside =
+          hn::And(d2 > hn::Set(d, dynamics::kZoneMargin * 2.0) * (hn::Set(d, zone_squared) + travel_squared),
+                  tx * tx + ty * ty + tz * tz > hn::Set(d, dynamics::kZoneMargin * zone_squared));
+      out = hn::Or(out, hn::Not(surely_outside));
+      const auto ix = hn::Set(d, planet.indirect[0]), iy = hn::Set(d, planet.indirect[1]);
+      const auto iz = hn::Set(d, planet.indirect[2]);
+      if (planet.earth_and_moon) {
+        const auto ex = hn::Set(d, planet.earth[0]) - x, ey = hn::Set(d, planet.earth[1]) - y;
+        const auto ez = hn::Set(d, planet.earth[2]) - z;
+        const auto mx = hn::Set(d, planet.moon[0]) - x, my = hn::Set(d, planet.moon[1]) - y;
+        const auto mz = hn::Set(d, planet.moon[2]) - z;
+        const auto de2 = ex * ex + ey * ey + ez * ez, dm2 = mx * mx + my * my + mz * mz;
+        const auto earth_pull = hn::Set(d, planet.earth_gm) * (one / (de2 * hn::Sqrt(de2)));
+        const auto moon_pull = hn::Set(d, planet.moon_gm) * (one / (dm2 * hn::Sqrt(dm2)));
+        dvx = dvx + step * (earth_pull * ex + moon_pull * mx - ix);
+        dvy = dvy + step * (earth_pull * ey + moon_pull * my - iy);
+        dvz = dvz + step * (earth_pull * ez + moon_pull * mz - iz);
+      } else {
+        const auto pull = hn::Set(d, planet.mass) * (one / (d2 * hn::Sqrt(d2)));
+        dvx = dvx + step * (pull * sx - ix);
+        dvy = dvy + step * (pull * sy - iy);
+        dvz = dvz + step * (pull * sz - iz);
+      }
+    }
+    hn::StoreU(vx + dvx, d, &b.now.vx[i]);
+    hn::StoreU(vy + dvy, d, &b.now.vy[i]);
+    hn::StoreU(vz + dvz, d, &b.now.vz[i]);
+    hn::StoreU(hn::IfThenElseZero(out, one), d, &b.out[i]);
+  }
+}
+
+}  // namespace HWY_NAMESPACE
+}  // namespace survey
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace survey {
+
+HWY_EXPORT(kick_lanes);
+
+void kick_batch(const std::vector<KickPlanet>& planets, double dt, ObjectBatch& batch) {
+  HWY_DYNAMIC_DISPATCH(kick_lanes)(planets.data(), planets.size(), dt, batch);
+}
+
+}  // namespace survey
+#endif  // HWY_ONCE

@@ -1,7 +1,0 @@
-// The batches' plug-in (see batch_plugin.h).
-#include "survey/batch_plugin.h"
-
-extern "C" const survey::BatchKernels* skytrak3d_batch_kernels() {
-  static const survey::BatchKernels kernels{&survey::drift_batch, &survey::kick_batch, &survey::screen_minima};
-  return &kernels;
-}
