@@ -1,4 +1,5 @@
 // The candidates of a planet by their semimajor axis.
+// Method: the widest tadpole, sqrt(8 mu / 3), of Dermott & Murray (1981), Tadpole and horseshoe orbits I.
 #include "coorbital/candidates.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Judging a stretch of the resonant angle by its range.
+// Method: tadpoles and horseshoes of Dermott & Murray (1981); quasi-satellites of Mikkola et al. (2006).
 #include "coorbital/libration_class.h"
 
 #include <cmath>

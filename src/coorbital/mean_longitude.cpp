@@ -1,4 +1,5 @@
 // Mean longitudes from states through the dynamics' own conic elements.
+// Method: the resonant angle lambda - lambda_p of Murray & Dermott (1999), Solar System Dynamics.
 #include "coorbital/mean_longitude.h"
 
 #include <cmath>

@@ -1,5 +1,7 @@
 // RasterCanvas: pixel storage, colour selection, lines, rectangles, triangles and
 // polygons drawn by direct byte writes.
+// Method: Bresenham (1965), Algorithm for computer control of a digital plotter (plain lines);
+// Wu (1991), An efficient antialiasing technique (smooth lines).
 #include "devices/raster_canvas.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // The two f-and-g drifts: drift_ellipse for the planets' transfer to the object's epoch,
 // drift_orbit for every body in the step loop.
+// Method: the f and g functions of Danby (1988), Fundamentals of Celestial Mechanics.
 #include "dynamics/drift.h"
 
 #include <array>

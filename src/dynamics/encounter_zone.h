@@ -2,6 +2,7 @@
 // Hill radii at the step's start, and beyond three Hill radii plus the step's radial
 // travel at the kick. Outside, the kick is a plain pull; inside, the pair is integrated
 // together.
+// Method: the Hill radius of Hill (1878), Researches in the lunar theory.
 #pragma once
 
 #include <cmath>

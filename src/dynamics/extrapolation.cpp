@@ -1,4 +1,6 @@
 // Modified midpoint rule with polynomial extrapolation for planetary encounters.
+// Method: Gragg (1965), On extrapolation algorithms for ordinary initial value problems, extrapolated as in
+// Bulirsch & Stoer (1966), but by polynomials in h^2 over halved steps.
 #include "dynamics/extrapolation.h"
 #include "dynamics/shared_blocks.h"
 

@@ -1,4 +1,5 @@
 // Kepler's equation, in absolute form (solkep) and in differences (keprel).
+// Method: keprel iterates as Danby & Burkardt (1983), The solution of Kepler's equation I; solkep is our own.
 #include "dynamics/kepler.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // The kick of the drift-kick-drift step and the encounter integration of the small body.
+// Method: the kick of Wisdom & Holman (1991); the encounter zone in Hill radii, Hill (1878), Researches in
+// the lunar theory.
 #include "dynamics/perturb.h"
 
 #include <cmath>

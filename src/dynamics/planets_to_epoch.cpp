@@ -1,5 +1,6 @@
 // Transfer of the planets to the run's epoch by a fourth-order composition of
 // drift-kick-drift steps.
+// Method: the triple jump of Yoshida (1990), Construction of higher order symplectic integrators.
 #include "dynamics/planets_to_epoch.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 // Planet-centred rotating frame of the output points.
+// Method: the rotating, pulsating frame of the restricted problem, Szebehely (1967), Theory of Orbits.
 #include "dynamics/rotating_frame.h"
 
 #include <cmath>

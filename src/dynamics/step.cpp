@@ -1,4 +1,5 @@
 // The drift-kick-drift step as the run drives it.
+// Method: Wisdom & Holman (1991), Symplectic maps for the n-body problem, in heliocentric variables.
 #include "dynamics/step.h"
 
 #include "dynamics/drift_bodies.h"

@@ -1,4 +1,5 @@
 // One step of the integration: half drift, kick with encounters, half drift, removals.
+// Method: Wisdom & Holman (1991), Symplectic maps for the n-body problem, in heliocentric variables.
 #pragma once
 
 #include "dynamics/bodies.h"

@@ -1,4 +1,5 @@
 // The Moon from ERFA's lunar series and the Earth–Moon barycentre.
+// Method: the Moon of Meeus (1998), Astronomical Algorithms, 2nd edition (eraMoon98).
 #include "sky/earth_moon.h"
 
 #include <erfa.h>

@@ -1,4 +1,6 @@
 // Heliocentric planet states from eraEpv00, eraMoon98 and eraPlan94.
+// Method: Simon et al. (1994), mean elements for the Moon and the planets (eraPlan94); Moisson &
+// Bretagnon (2001), Analytical planetary solution VSOP2000 (eraEpv00).
 #include "sky/series_planets.h"
 
 #include <erfa.h>

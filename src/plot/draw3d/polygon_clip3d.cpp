@@ -1,5 +1,6 @@
 // Sutherland-Hodgman clipping of a patch at the six faces of the 3D box and at
 // the camera's frustum.
+// Method: Sutherland & Hodgman (1974), Reentrant polygon clipping.
 #include "plot/draw3d/polygon_clip3d.h"
 
 namespace plotix {
