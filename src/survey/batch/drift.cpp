@@ -1,6 +1,8 @@
 // The drift in three passes over the lanes: the orbit, the anomaly equation iterated for
 // all lanes together (a lane frozen once it settles), and the f and g functions. Compiled
 // for every x86-64 vector extension; the best one is chosen at run time.
+// Method: Danby & Burkardt (1983), The solution of Kepler's equation I; the f and g
+// functions of Danby (1988).
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "survey/batch/drift.cpp"
 #include <hwy/foreach_target.h>  // IWYU pragma: keep

@@ -1,5 +1,7 @@
 // The kick over the lanes, compiled for every x86-64 vector extension; the best one is
 // chosen at run time.
+// Method: the kick of Wisdom & Holman (1991), in heliocentric variables; the encounter
+// zone in Hill radii, Hill (1878).
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "survey/batch/kick.cpp"
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
