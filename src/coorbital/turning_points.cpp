@@ -26,20 +26,6 @@ std::vector<TurningPoint> reversals(const std::vector<double>& phi, double rever
   return found;
 }
 
-// Of two neighbours of one kind, the farther out.
-std::vector<TurningPoint> alternating(const std::vector<TurningPoint>& points, const std::vector<double>& phi) {
-  std::vector<TurningPoint> kept;
-  for (const TurningPoint& point : points) {
-    if (!kept.empty() && kept.back().maximum == point.maximum) {
-      const double before = phi[kept.back().index], now = phi[point.index];
-      if (point.maximum ? now > before : now < before) kept.back() = point;
-      continue;
-    }
-    kept.push_back(point);
-  }
-  return kept;
-}
-
 }  // namespace
 
 std::vector<TurningPoint> turning_points(const AngleSeries& series, double reversal_deg, double shortest_pair_yr) {
@@ -48,8 +34,8 @@ std::vector<TurningPoint> turning_points(const AngleSeries& series, double rever
     dropped = false;
     for (std::size_t k = 0; k + 1 < points.size(); ++k) {
       if (series.years[points[k + 1].index] - series.years[points[k].index] < shortest_pair_yr) {
+        // A maximum and a minimum go together, so the kinds left still alternate.
         points.erase(points.begin() + static_cast<std::ptrdiff_t>(k), points.begin() + static_cast<std::ptrdiff_t>(k) + 2);
-        points = alternating(points, series.phi);
         dropped = true;
         break;
       }

@@ -14,9 +14,9 @@ struct TurningPoint {
   bool maximum = false;
 };
 
-// The extremes of phi after which it reverses by at least reversal_deg. Two neighbours
-// closer than shortest_pair_yr are a stall during a close approach, not a libration: both
-// are dropped, and of two neighbours of one kind left by that the farther out is kept.
+// The extremes of phi after which it reverses by at least reversal_deg, maxima and minima
+// in turn. Two neighbours closer than shortest_pair_yr are a stall during a close
+// approach, not a libration: both are dropped.
 std::vector<TurningPoint> turning_points(const AngleSeries& series, double reversal_deg, double shortest_pair_yr);
 
 }  // namespace coorbital

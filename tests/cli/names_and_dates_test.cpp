@@ -2,6 +2,7 @@
 // every subcommand.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -30,6 +31,46 @@ TEST(JulianDateOf, CalendarDatesAndJulianDates) {
     const std::optional<double> jd = cli::julian_date_of(text);
     EXPECT_EQ(jd.has_value(), expected.has_value()) << text;
     EXPECT_NEAR(jd.value_or(0.0), expected.value_or(0.0), 1e-9) << text;  // well under a millisecond
+  }
+}
+
+// The Julian day number of a Gregorian date at noon (Fliegel and Van Flandern, 1968,
+// integer division truncating), for years after -4800.
+long julian_day_number(long y, long m, long d) {
+  return (1461 * (y + 4800 + (m - 14) / 12)) / 4 + (367 * (m - 2 - 12 * ((m - 14) / 12))) / 12 -
+         (3 * ((y + 4900 + (m - 14) / 12) / 100)) / 4 + d - 32075;
+}
+
+// Every day number 1..32 of every month of years around the leap-year rules, and times at
+// the edges of each field: valid ones against the day number above, the rest refused.
+// There is no leap second: 60 seconds is no time of day.
+TEST(JulianDateOf, IsoDatesAgreeWithAnIndependentCalendar) {
+  for (const int year : {1600, 1700, 1900, 1999, 2000, 2023, 2024, 2100}) {
+    for (int month = 0; month <= 13; ++month) {
+      for (int day = 0; day <= 32; ++day) {
+        const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+        const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool valid = month >= 1 && month <= 12 && day >= 1 && day <= days[month - 1];
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+        const std::optional<double> jd = cli::julian_date_of(text);
+        ASSERT_EQ(jd.has_value(), valid) << text;
+        EXPECT_EQ(jd.value_or(0.0), valid ? julian_day_number(year, month, day) - 0.5 : 0.0) << text;
+      }
+    }
+  }
+  const std::pair<const char*, double> times[] = {
+      {"T00:00", 0},         {"T23:59", 86340},          {"T23:59:59", 86399}, {"T12:00:59.999", 43259.999},
+      {"T06:30:00.5", 23400.5}, {"T24:00", -1},          {"T12:60", -1},       {"T12:00:60", -1},
+      {"T23:59:60", -1},     {"T12:00:60.0", -1},        {"T12:00:61", -1},    {"T12:00:99", -1},
+      {"T12:00:", -1},       {"T12:00:5", -1},           {"T1:00", -1},        {"T12:00:30.", -1},
+  };
+  for (const auto& [time, seconds] : times) {
+    const std::string text = std::string("2016-12-31") + time;
+    const std::optional<double> jd = cli::julian_date_of(text);
+    ASSERT_EQ(jd.has_value(), seconds >= 0) << text;
+    const double midnight = julian_day_number(2016, 12, 31) - 0.5;
+    EXPECT_NEAR((jd.value_or(midnight - 1.0 / 86400.0) - midnight) * 86400.0, seconds, 1e-4) << text;  // 2 ulp of the date
   }
 }
 

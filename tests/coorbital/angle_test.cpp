@@ -66,6 +66,50 @@ TEST(TurningPoints, StallsAreDroppedAndSwingsKept) {
   }
 }
 
+// Straight runs between corners, sampled every 0.1 yr, with reversal 5 and pairs of
+// 10 yr: the turning points are the corners drawn as such. A dip of less than the
+// reversal keeps watching for the higher peak; a wiggle shorter than a pair goes.
+TEST(TurningPoints, ZigzagsGiveTheCornersDrawnAsTurns) {
+  struct Turn {
+    double year;
+    bool maximum;
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::pair<double, double>> corners;  // (years, phi), the first at 0
+    std::vector<Turn> turns;
+  } cases[] = {
+      {"plain swings", {{0, 0}, {15, 40}, {45, -40}, {75, 40}, {100, 0}}, {{15, true}, {45, false}, {75, true}}},
+      {"the higher of two peaks", {{0, 0}, {20, 40}, {25, 37}, {30, 44}, {60, -40}, {90, 40}, {120, -40}},
+       {{30, true}, {60, false}, {90, true}}},
+      {"the lower of two troughs", {{0, 0}, {20, -44}, {25, -40}, {30, -42}, {60, 40}, {90, -40}},
+       {{20, false}, {60, true}}},
+      {"a wiggle on the way down", {{0, -40}, {40, 40}, {50, 20}, {51.5, 28}, {53, 20}, {80, -40}, {120, 40}, {160, -40}},
+       {{40, true}, {80, false}, {120, true}}},
+      {"two wiggles in a row", {{0, 40}, {30, -40}, {40, -20}, {41, -10}, {42, -20}, {43, -10}, {44, -20}, {70, 40}, {100, -40}},
+       {{30, false}, {70, true}}},
+      {"swings just longer than a pair", {{0, 0}, {10, 20}, {20.5, -20}, {31, 20}, {41.5, -20}, {50, 0}},
+       {{10, true}, {20.5, false}, {31, true}, {41.5, false}}},
+  };
+  for (const Case& c : cases) {
+    AngleSeries series;
+    for (std::size_t k = 1; k < c.corners.size(); ++k) {
+      const auto [t0, phi0] = c.corners[k - 1];
+      const auto [t1, phi1] = c.corners[k];
+      for (int i = static_cast<int>(std::lround(10 * t0)); i < std::lround(10 * t1); ++i) {
+        series.years.push_back(0.1 * i);
+        series.phi.push_back(phi0 + (phi1 - phi0) * (0.1 * i - t0) / (t1 - t0));
+      }
+    }
+    const std::vector<TurningPoint> points = turning_points(series, 5.0, 10.0);
+    ASSERT_EQ(points.size(), c.turns.size()) << c.what;
+    for (std::size_t k = 0; k < points.size(); ++k) {
+      EXPECT_NEAR(series.years[points[k].index], c.turns[k].year, 1e-9) << c.what << " " << k;
+      EXPECT_EQ(points[k].maximum, c.turns[k].maximum) << c.what << " " << k;
+    }
+  }
+}
+
 TEST(Candidates, BoundIsThreeResonanceWidths) {
   EXPECT_NEAR(resonance_width(3), 0.00285, 0.000005);
   EXPECT_NEAR(candidate_bound(3), 0.00854, 0.00001);

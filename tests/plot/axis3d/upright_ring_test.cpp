@@ -4,11 +4,13 @@
 // inside the area below the titles; and box and labels fill that area in one
 // direction. Measured from the strokes the device receives.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "axis_system_fixture.h"
+#include "plot/axis3d/move_draw3d.h"
 #include "plot/axis3d/upright_labels.h"
 #include "plot/text/text_draw.h"
 
@@ -157,6 +159,91 @@ TEST_F(UprightRing, LabelsReadUprightApartAndTheDrawingFillsTheArea) {
             << (drawing.y2 - drawing.y1) / area_h;
         finish();
       }
+    }
+  }
+}
+
+double distance_to_segment(const DevicePoint& p, const DevicePoint& a, const DevicePoint& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
+// The numbers of X and Y hang from the lowest of the outer box edges along their axis:
+// their ticks (two-point strokes) start on it. The twelve edges are drawn here through
+// the 3D line path and read from the device; which edges are outer (all corners on one
+// side) and which of them is lowest on the page is worked out here.
+TEST_F(UprightRing, XAndYNumbersHangFromTheLowestOuterEdge) {
+  const float len[3] = {1.82f, 1.82f, 0.31f};
+  for (int azimuth = 20; azimuth < 360; azimuth += 40) {
+    for (const int elevation : {-50, 20, 65}) {
+      const double az = azimuth * M_PI / 180, el = elevation * M_PI / 180;
+      const std::string where = std::to_string(azimuth) + " " + std::to_string(elevation);
+      log_->calls.clear();
+      PlotState& s = open_unit_screen();
+      s.line.nclpx1 = s.line.nclpy1 = -1000000;
+      s.line.nclpx2 = s.line.nclpy2 = 1000000;
+      axis3d(len[0], len[1], len[2]);
+      labl3d("PAGE");
+      name(" ", "XYZ");
+      view3d(static_cast<float>(5 * std::cos(el) * std::cos(az)), static_cast<float>(5 * std::cos(el) * std::sin(az)),
+             static_cast<float>(5 * std::sin(el)), "ABS");
+      graf3d(-2, 2, -2, 1, -2, 2, -2, 1, -1, 1, -1, 1);
+      qqstrk(s);
+      const std::vector<Stroke> labels = strokes_of(points());
+
+      // edges[j][k]: the ends on the page of the k-th edge along axis j.
+      std::array<std::array<std::array<DevicePoint, 2>, 4>, 3> edges{};
+      std::vector<DevicePoint> corners;
+      for (int j = 0; j < 3; ++j) {
+        for (int k = 0; k < 4; ++k) {
+          Point3 a{}, b{};
+          a[j] = -len[j] / 2;
+          b[j] = len[j] / 2;
+          a[(j + 1) % 3] = b[(j + 1) % 3] = (k & 1 ? 0.5f : -0.5f) * len[(j + 1) % 3];
+          a[(j + 2) % 3] = b[(j + 2) % 3] = (k & 2 ? 0.5f : -0.5f) * len[(j + 2) % 3];
+          log_->calls.clear();
+          qqst3d(s, a);
+          qqcn3d(s, b);
+          qqstrk(s);
+          const std::vector<DevicePoint> drawn = points();
+          ASSERT_GE(drawn.size(), 2u) << where;
+          edges[j][k] = {drawn.front(), drawn.back()};
+          corners.insert(corners.end(), {drawn.front(), drawn.back()});
+        }
+      }
+      for (int j = 0; j < 2; ++j) {
+        double lowest = -1e9;
+        std::array<bool, 4> outer{};
+        for (int k = 0; k < 4; ++k) {
+          const auto& [a, b] = edges[j][k];
+          int left = 0, right = 0;
+          for (const DevicePoint& c : corners) {
+            const double side = ((b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x)) / std::hypot(b.x - a.x, b.y - a.y);
+            left += side > 1.0;
+            right += side < -1.0;
+          }
+          outer[k] = left == 0 || right == 0;
+          if (outer[k]) lowest = std::max(lowest, (a.y + b.y) / 2);
+        }
+        int ticks = 0;
+        for (const Stroke& stroke : labels) {
+          const DevicePoint& p = stroke.front();
+          const bool at_corner = std::any_of(corners.begin(), corners.end(), [&p](const DevicePoint& c) {
+            return std::hypot(p.x - c.x, p.y - c.y) < 3.0;
+          });
+          if (stroke.size() != 2 || at_corner) continue;
+          for (int k = 0; k < 4; ++k) {
+            const auto& [a, b] = edges[j][k];
+            if (distance_to_segment(p, a, b) > 1.0) continue;
+            ++ticks;
+            EXPECT_TRUE(outer[k] && (a.y + b.y) / 2 >= lowest - 1.0)
+                << where << ": a number of axis " << j << " on an edge " << lowest - (a.y + b.y) / 2 << " above the lowest";
+          }
+        }
+        EXPECT_EQ(ticks, 3) << where << ": the ticks of -1, 0 and 1 on axis " << j;
+      }
+      finish();
     }
   }
 }
