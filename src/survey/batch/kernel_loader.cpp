@@ -1,6 +1,7 @@
 // Loading the batches' plug-in (see kernel_loader.h).
 #include "survey/batch/kernel_loader.h"
 
+#include "errors/error.h"
 #include "plugin/plugin_entry.h"
 #include "survey/batch/plugin.h"
 
@@ -15,13 +16,12 @@ struct Loaded {
 Loaded load() {
   const std::string file = "skytrak3d-batch.so";
   Loaded loaded;
-  std::string why;
-  const auto entry = reinterpret_cast<decltype(&skytrak3d_batch_kernels)>(
-      plugin::load_entry(file, "skytrak3d_batch_kernels", why));
-  if (entry == nullptr) {
-    loaded.error = "the survey's batches need " + file + ": " + why;
-  } else {
+  try {
+    const auto entry = reinterpret_cast<decltype(&skytrak3d_batch_kernels)>(
+        plugin::load_entry(file, "skytrak3d_batch_kernels"));
     loaded.kernels = entry();
+  } catch (const errors::Failure& missing) {
+    loaded.error = "the survey's batches need " + file + ": " + missing.what();
   }
   return loaded;
 }
