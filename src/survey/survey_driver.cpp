@@ -75,8 +75,8 @@ RankSurvey survey_share(const SurveyOptions& options, const CatalogueRun& run, c
     run.check_matched(census.picking, static_cast<std::size_t>(census.objects));
     check_window(options.settings, census.first_of_epochs);
     // Without its plug-in the survey goes on, slower, with rows that agree to rounding.
-    if (std::string no_batches; batch_kernels(no_batches) == nullptr) {
-      warnings << no_batches << "; stepping the objects in groups instead\n";
+    if (const LoadedKernels& batches = batch_kernels(); batches.kernels == nullptr) {
+      warnings << batches.missing << "; stepping the objects in groups instead\n";
     }
     past_census = true;
     SurveyProgress bar = run.progress(lead);

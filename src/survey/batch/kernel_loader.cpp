@@ -8,30 +8,24 @@
 namespace survey {
 namespace {
 
-struct Loaded {
-  const BatchKernels* kernels = nullptr;
-  std::string error;
-};
-
-Loaded load() {
+LoadedKernels load() {
   const std::string file = "skytrak3d-batch.so";
-  Loaded loaded;
+  LoadedKernels loaded;
   try {
     const auto entry = reinterpret_cast<decltype(&skytrak3d_batch_kernels)>(
         plugin::load_entry(file, "skytrak3d_batch_kernels"));
     loaded.kernels = entry();
   } catch (const errors::Failure& missing) {
-    loaded.error = "the survey's batches need " + file + ": " + missing.what();
+    loaded.missing = "the survey's batches need " + file + ": " + missing.what();
   }
   return loaded;
 }
 
 }  // namespace
 
-const BatchKernels* batch_kernels(std::string& error) {
-  static const Loaded loaded = load();  // once, whichever thread asks first
-  error = loaded.error;
-  return loaded.kernels;
+const LoadedKernels& batch_kernels() {
+  static const LoadedKernels loaded = load();  // once, whichever thread asks first
+  return loaded;
 }
 
 }  // namespace survey
