@@ -25,19 +25,22 @@ class CountingBuffer : public std::stringbuf {
 };
 
 TEST(ErrorReport, EachKindGivesItsStatusAndOneLineAfterTheProgramsName) {
+  const errors::UsageError usage("--to must come after --from");
+  const errors::Failure failure("cannot read the catalogue (x.dat): No such file or directory");
+  const app::PlotFailure plot_failure("cannot create plot.ps: Permission denied");
+  // The library said what failed: nothing more, the status all the same.
+  const app::PlotFailure plot_failure_said("");
+  const errors::Error usage_said(errors::ErrorKind::usage, "");
   const struct Case {
     const errors::Error& error;
     int status;
     const char* line;
   } cases[] = {
-      {errors::UsageError("--to must come after --from"), 2, "skytrak3d: --to must come after --from\n"},
-      {errors::Failure("cannot read the catalogue (x.dat): No such file or directory"), 1,
-       "skytrak3d: cannot read the catalogue (x.dat): No such file or directory\n"},
-      {app::PlotFailure("cannot create plot.ps: Permission denied"), 1,
-       "skytrak3d: cannot create plot.ps: Permission denied\n"},
-      // The library said what failed: nothing more, the status all the same.
-      {app::PlotFailure(""), 1, ""},
-      {errors::Error(errors::ErrorKind::usage, ""), 2, ""},
+      {usage, 2, "skytrak3d: --to must come after --from\n"},
+      {failure, 1, "skytrak3d: cannot read the catalogue (x.dat): No such file or directory\n"},
+      {plot_failure, 1, "skytrak3d: cannot create plot.ps: Permission denied\n"},
+      {plot_failure_said, 1, ""},
+      {usage_said, 2, ""},
   };
   for (const Case& c : cases) {
     CountingBuffer out_buffer;
