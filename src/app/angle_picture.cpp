@@ -46,7 +46,7 @@ bool draw_angle_picture(const AnglePicture& picture, PlotOutput output, const st
   plotix::title();
   plotix::disfin();
   check_plot_status();
-  return !plotix::file_write_failed();
+  return !plot_file_write_failed();
 }
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "errors/error.h"
 #include "textio/plain_text.h"
 
 namespace app {
@@ -19,12 +20,12 @@ void Console::flush() {
   out_.flush();
   if (out_) return;
   const std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
-  throw OutputError("cannot write to the standard output" + reason);
+  throw errors::Failure("cannot write to the standard output" + reason);
 }
 
 void Console::check(const textio::ReadResult& result, std::string_view prompt) {
   if (result.ok()) return;
-  throw InputError(result.problem + " (" + std::string(textio::trim_blanks(prompt)) + ")");
+  throw errors::Failure(result.problem + " (" + std::string(textio::trim_blanks(prompt)) + ")");
 }
 
 void Console::read(std::string_view prompt, std::initializer_list<textio::FreeTarget> targets) {

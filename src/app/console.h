@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <istream>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -13,20 +12,6 @@
 #include "textio/free_writer.h"
 
 namespace app {
-
-// An answer that cannot be read as the value asked for, or the end of the input. The
-// message is "<what went wrong> (<prompt>)"; the program prints it after "skytrak3d: "
-// on stderr and exits with status 1.
-class InputError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Standard output cannot be written: nobody sees the dialogue, so it ends with status 1.
-class OutputError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class Console {
  public:
@@ -39,7 +24,9 @@ class Console {
   // A formatted line, written as it stands (no leading blank).
   void formatted(std::string_view text);
 
-  // Reads free-format values for the question `prompt` (named in the error message).
+  // Reads free-format values for the question `prompt`. An answer that cannot be read as
+  // the value asked for, or the end of the input, is an errors::Failure "<what went
+  // wrong> (<prompt>)": the dialogue ends with status 1.
   void read(std::string_view prompt, std::initializer_list<textio::FreeTarget> targets);
   // Reads one line by columns: its first `width` characters, blank-filled.
   std::string read_columns(std::string_view prompt, std::size_t width);
@@ -47,7 +34,8 @@ class Console {
   void wait_for_line(std::string_view prompt);
 
   // Sends what was written so far; the end of the program and every question do.
-  // Output that cannot be written (a full disk, a closed pipe) throws OutputError.
+  // Output that cannot be written (a full disk, a closed pipe) throws errors::Failure:
+  // nobody sees the dialogue, so it ends.
   void flush();
 
   std::ostream& out() { return out_; }

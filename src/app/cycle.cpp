@@ -2,6 +2,7 @@
 #include "app/cycle.h"
 
 #include "app/menu.h"
+#include "errors/error.h"
 
 namespace app {
 
@@ -28,7 +29,7 @@ namespace {
 
 template <typename Function>
 const Function& require(const Function& function, const char* name) {
-  if (!function) throw MissingStage(std::string("this build has no ") + name + " stage");
+  if (!function) throw errors::Failure(std::string("this build has no ") + name + " stage");
   return function;
 }
 

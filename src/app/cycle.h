@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 #include "app/console.h"
@@ -34,13 +33,8 @@ enum class Stage { choose_object, classify, run_span, read_back, view_dialogue, 
 // The stage that follows `stage`; after the menu it depends on the answer in state.iopt.
 Stage next_stage(Stage stage, const RunState& state);
 
-// A stage the cycle reached but that no function was given for.
-class MissingStage : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Runs the cycle from the object choice until the menu ends the program.
+// Runs the cycle from the object choice until the menu ends the program. A stage the
+// cycle reached but that no function was given for is an errors::Failure.
 void run_cycle(Console& console, RunState& state, const Stages& stages);
 
 }  // namespace app

@@ -12,7 +12,7 @@ bool observer_near_box(const RunState& state);
 
 // The warning the classic style gives for such an observer, one line.
 inline constexpr const char* kObserverNearBoxWarning =
-    "skytrak3d: warning: the observer is inside or against the box, so the classic picture is cut by the page; "
+    "warning: the observer is inside or against the box, so the classic picture is cut by the page; "
     "--style clear keeps the whole box\n";
 
 }  // namespace app

@@ -1,7 +1,5 @@
-// From the plot library's fatal status to the program's message and exit status.
+// From the plot library's fatal status to the program's failures.
 #include "app/plot_failure.h"
-
-#include <string>
 
 #include "plot/plotix.h"
 
@@ -9,20 +7,13 @@ namespace app {
 
 void check_plot_status() {
   switch (plotix::fatal_status()) {
-    case plotix::FatalStatus::none: return;
-    case plotix::FatalStatus::out_of_memory: throw PlotFailure(">>>> Not enough memory for global variables!");
-    case plotix::FatalStatus::open_failed: {
-      const std::string reason = plotix::fatal_message();
-      throw PlotFailure(reason.empty() ? reason : "skytrak3d: " + reason);
-    }
+    case plotix::FatalStatus::none:
+    case plotix::FatalStatus::write_failed: return;
+    case plotix::FatalStatus::out_of_memory:
+    case plotix::FatalStatus::open_failed: throw PlotFailure(plotix::fatal_message());
   }
 }
 
-int report_plot_failure(std::ostream& out, std::ostream& err, const PlotFailure& failure) {
-  out.flush();
-  const std::string line = failure.what();
-  if (!line.empty()) err << line << '\n';
-  return 1;
-}
+bool plot_file_write_failed() { return plotix::fatal_status() == plotix::FatalStatus::write_failed; }
 
 }  // namespace app

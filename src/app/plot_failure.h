@@ -1,23 +1,22 @@
-// The plot library's fatal status as the program reports it: the line it prints on
-// stderr and its exit status.
+// The plot library's failures as the program meets them.
 #pragma once
 
-#include <ostream>
-#include <stdexcept>
+#include "errors/error.h"
 
 namespace app {
 
-// Thrown when the plot library stopped with a fatal status. what() is the whole line
-// to print, empty when the library's own warning already said what failed.
-class PlotFailure : public std::runtime_error {
+// The plot library stopped (plot/core/fatal_status.h): a failure whose message is the
+// device's reason, empty when the library's own message said what failed. Its own class,
+// since the co-orbital pictures name the object whose picture failed.
+class PlotFailure : public errors::Failure {
  public:
-  using std::runtime_error::runtime_error;
+  using errors::Failure::Failure;
 };
 
-// Throws PlotFailure when the plot library has recorded a fatal status.
+// Throws PlotFailure when the plot library has stopped.
 void check_plot_status();
 
-// Flushes out, prints the failure's line (if any) on err, and returns the exit status 1.
-int report_plot_failure(std::ostream& out, std::ostream& err, const PlotFailure& failure);
+// True when a plot's file could not be written whole since the program started.
+bool plot_file_write_failed();
 
 }  // namespace app

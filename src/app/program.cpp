@@ -3,8 +3,10 @@
 
 #include <new>
 
-#include "app/plot_failure.h"
+#include "app/error_report.h"
 #include "app/start_dialogue.h"
+#include "errors/error.h"
+#include "textio/prefixed_lines.h"
 
 namespace app {
 
@@ -15,25 +17,21 @@ void run_program(Console& console, RunState& state, const Stages& stages) {
 }
 
 int run_main(std::istream& in, std::ostream& out, std::ostream& err,
-             const std::function<Stages(Console&)>& make_stages) {
+             const std::function<Stages(Console&, std::ostream& warnings)>& make_stages) {
   Console console(in, out);
   RunState state;
-  const auto fail = [&](const char* what) {
-    out.flush();
-    err << "skytrak3d: " << what << '\n';
-    return 1;
-  };
+  textio::PrefixedLines warnings(err, kMessagePrefix);
   try {
-    run_program(console, state, make_stages(console));
+    run_program(console, state, make_stages(console, warnings));
     console.flush();
-  } catch (const PlotFailure& failure) {
-    return report_plot_failure(out, err, failure);
+  } catch (const errors::Error& error) {
+    return report_error(out, err, error);
   } catch (const std::bad_alloc&) {
-    return fail("out of memory");
+    return report_error(out, err, errors::Failure("out of memory"));
   } catch (const std::exception& error) {
-    return fail(error.what());
+    return report_error(out, err, errors::Failure(error.what()));
   }
-  return 0;
+  return errors::kExitOk;
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include "app/coordinates_record.h"
 #include "app/file_stem.h"
+#include "errors/error.h"
 #include "textio/fixed_format.h"
 #include "textio/free_writer.h"
 
@@ -33,13 +34,13 @@ std::string coordinates_file_name(const std::string& name7) { return file_stem(n
 RunFiles::RunFiles(const std::filesystem::path& folder, const std::string& name7)
     : xyz_path_(folder / coordinates_file_name(name7)), clo_path_(folder / (file_stem(name7) + ".clo")) {
   if (!xyz_.open(xyz_path_.string()))
-    throw OutputFileError("cannot create the coordinates file (" + xyz_path_.string() + ")" + reason(xyz_));
+    throw errors::Failure("cannot create the coordinates file (" + xyz_path_.string() + ")" + reason(xyz_));
   xyz_.write(textio::format_free_line({kCoordinatesHeading}));
 }
 
 void RunFiles::open_close_approaches() {
   if (!clo_.open(clo_path_.string()))
-    throw OutputFileError("cannot create the close-approach file (" + clo_path_.string() + ")" + reason(clo_));
+    throw errors::Failure("cannot create the close-approach file (" + clo_path_.string() + ")" + reason(clo_));
   clo_.write(textio::format_free_line({kApproachesHeading}));
 }
 
@@ -58,12 +59,12 @@ void RunFiles::write_approach(const dynamics::CloseApproach& approach) {
 void RunFiles::write_collision(int planet) { clo_.write(collision_lines(planet)); }
 
 void RunFiles::close() {
-  if (!xyz_.finish()) throw OutputFileError("cannot write the file (" + xyz_path_.string() + ")" + reason(xyz_));
-  if (!clo_.finish()) throw OutputFileError("cannot write the file (" + clo_path_.string() + ")" + reason(clo_));
+  if (!xyz_.finish()) throw errors::Failure("cannot write the file (" + xyz_path_.string() + ")" + reason(xyz_));
+  if (!clo_.finish()) throw errors::Failure("cannot write the file (" + clo_path_.string() + ")" + reason(clo_));
   // The close-approach file first: the coordinates file is what the program reads back,
   // so it is replaced last, when nothing else can fail any more.
-  if (!clo_.commit()) throw OutputFileError("cannot write the file (" + clo_path_.string() + ")" + reason(clo_));
-  if (!xyz_.commit()) throw OutputFileError("cannot write the file (" + xyz_path_.string() + ")" + reason(xyz_));
+  if (!clo_.commit()) throw errors::Failure("cannot write the file (" + clo_path_.string() + ")" + reason(clo_));
+  if (!xyz_.commit()) throw errors::Failure("cannot write the file (" + xyz_path_.string() + ")" + reason(xyz_));
 }
 
 }  // namespace app

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "devices/byte_sink.h"
@@ -12,15 +11,10 @@
 
 namespace app {
 
-// A result file that cannot be created or written; the message names the file.
-class OutputFileError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // Both files of one run. They are written under temporary names and replace the files
 // of an earlier run only when close() saw both written whole: a run that fails half-way
-// leaves the earlier files as they were. A failure throws OutputFileError.
+// leaves the earlier files as they were. A file that cannot be created or written is an
+// errors::Failure naming the file.
 class RunFiles {
  public:
   // Names both files from name7, all 7 characters with blanks kept ("00433  " gives

@@ -24,7 +24,7 @@ const char* set_time_span(RunState& state, double span, double dt);
 
 // Integrates from the epoch over the span, writing both result files in `folder`.
 // progress: where a progress bar may go (nullptr: none). A file that cannot be written
-// throws OutputFileError.
+// is an errors::Failure.
 void integrate(Console& console, RunState& state, const std::filesystem::path& folder, std::ostream* progress);
 
 // The time-span dialogue followed by the run; the bar goes to `err` when it is a

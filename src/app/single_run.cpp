@@ -5,12 +5,13 @@
 
 #include "app/console.h"
 #include "app/observer_near_box.h"
+#include "app/plot_failure.h"
 #include "app/read_back.h"
 #include "app/run_files.h"
 #include "app/run_stage.h"
 #include "app/start_dialogue.h"
 #include "app/view_dialogue.h"
-#include "plot/plotix.h"
+#include "errors/error.h"
 #include "sky/object_elements.h"
 #include "textio/plain_text.h"
 
@@ -31,11 +32,11 @@ void take_object(const catalogue::CatalogueRecord& record, RunState& state) {
 // Name, elements and epoch typed by hand, with the checks of hand entry.
 void take_object(const HandElements& hand, RunState& state) {
   switch (dynamics::element_fault(hand.elements)) {
-    case dynamics::ElementFault::semimajor_axis: throw RunRefused("elements: a must be above 0 and below 3.4e38");
-    case dynamics::ElementFault::eccentricity: throw RunRefused("elements: e must be in [0, 1)");
+    case dynamics::ElementFault::semimajor_axis: throw errors::UsageError("elements: a must be above 0 and below 3.4e38");
+    case dynamics::ElementFault::eccentricity: throw errors::UsageError("elements: e must be in [0, 1)");
     case dynamics::ElementFault::none: break;
   }
-  if (!dynamics::epoch_accepted(hand.epoch_jd)) throw RunRefused("elements: the epoch must be in [2400000, 2480000]");
+  if (!dynamics::epoch_accepted(hand.epoch_jd)) throw errors::UsageError("elements: the epoch must be in [2400000, 2480000]");
   state.elements = hand.elements;
   state.blocks.epoch_jd = hand.epoch_jd;
   state.name28 = textio::utf8_prefix(hand.name, catalogue::kName28Width);
@@ -56,7 +57,7 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   std::visit([&state](const auto& object) { take_object(object, state); }, request.object);
   classify(state);
   if (const char* refusal = set_time_span(state, request.span, request.step)) {
-    throw RunRefused("span and step: " + std::string(textio::trim_blanks(refusal)));
+    throw errors::UsageError("span and step: " + std::string(textio::trim_blanks(refusal)));
   }
   state.view = request.view;
   state.style = request.style;
@@ -85,7 +86,7 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   for (const PlotOutput output : request.formats) {
     if (output == PlotOutput::screen) continue;
     plot_picture(state, output);
-    outcome.pictures_written = outcome.pictures_written && !plotix::file_write_failed();
+    outcome.pictures_written = outcome.pictures_written && !plot_file_write_failed();
   }
   return outcome;
 }

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <ostream>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <variant>
 
@@ -41,12 +40,6 @@ struct SingleRunRequest {
   PngBackground png_background = PngBackground::black;
 };
 
-// A request that cannot run; thrown before any file is written. The message says why.
-class RunRefused : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 // What became of the pictures asked for, so that the command line can give a failed save
 // its exit status and a window that could not be shown its hint.
 struct SingleRunOutcome {
@@ -55,7 +48,8 @@ struct SingleRunOutcome {
   bool cut_by_page = false;      // classic pictures of an observer inside or against the box
 };
 
-// Checks the request (elements, epoch, span and step), then becomes the working folder,
+// Checks the request (elements, epoch, span and step: a request that cannot run is an
+// errors::UsageError saying why, before any file is written), then becomes the working folder,
 // integrates, writes the coordinates and close-approach files there, reads the path back
 // and draws the pictures. The run's lines go to `out`.
 SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out);

@@ -30,21 +30,21 @@ CatalogueFile::CatalogueFile(const std::filesystem::path& folder, std::ostream& 
     const std::filesystem::path shown = std::filesystem::weakly_canonical(std::filesystem::absolute(folder), ignored);
     std::FILE* created = std::fopen(path.c_str(), "wb");
     if (created != nullptr && std::fclose(created) == 0) {
-      hints << "skytrak3d: no catalogue in " << shown.string() << ": created an empty " << kCatalogueName
+      hints << "no catalogue in " << shown.string() << ": created an empty " << kCatalogueName
             << " there; put one-line MPC orbits into it\n";
       file_ = std::fopen(path.c_str(), "rb");
     } else {
-      throw CatalogueError("no catalogue, and an empty one cannot be created (" + (shown / kCatalogueName).string() +
-                           ")" + reason());
+      throw errors::Failure("no catalogue, and an empty one cannot be created (" + (shown / kCatalogueName).string() +
+                            ")" + reason());
     }
   }
-  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + path.string() + ")" + reason());
+  if (file_ == nullptr) throw errors::Failure("cannot open the catalogue (" + path.string() + ")" + reason());
 }
 
 CatalogueFile::CatalogueFile(const std::filesystem::path& file, std::size_t chunk_bytes)
     : name_(file.filename().string()), chunk_(chunk_bytes), buffer_(chunk_bytes) {
   file_ = std::fopen(file.c_str(), "rb");
-  if (file_ == nullptr) throw CatalogueError("cannot open the catalogue (" + file.string() + ")" + reason());
+  if (file_ == nullptr) throw errors::Failure("cannot open the catalogue (" + file.string() + ")" + reason());
 }
 
 CatalogueFile::~CatalogueFile() {
@@ -53,8 +53,8 @@ CatalogueFile::~CatalogueFile() {
 
 std::string CatalogueFile::where() const { return name_ + ", line " + std::to_string(line_number_); }
 
-CatalogueError CatalogueFile::unreadable_record(const std::string& columns) const {
-  return CatalogueError("cannot read the numbers in columns " + columns + " (" + where() + ")");
+errors::Failure CatalogueFile::unreadable_record(const std::string& columns) const {
+  return errors::Failure("cannot read the numbers in columns " + columns + " (" + where() + ")");
 }
 
 // Moves the unread bytes to the front and appends the next chunk of the file.
@@ -69,16 +69,16 @@ bool CatalogueFile::fill() {
   const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
   end_ += got;
   if (got == 0) {
-    if (std::ferror(file_)) throw CatalogueError("cannot read the catalogue (" + name_ + ")" + reason());
+    if (std::ferror(file_)) throw errors::Failure("cannot read the catalogue (" + name_ + ")" + reason());
     at_eof_ = true;
     return false;
   }
   return true;
 }
 
-CatalogueError CatalogueFile::line_too_long() const {
-  return CatalogueError("a line is longer than " + std::to_string(kLongestLine) + " characters (" + name_ +
-                        ", line " + std::to_string(line_number_ + 1) + ")");
+errors::Failure CatalogueFile::line_too_long() const {
+  return errors::Failure("a line is longer than " + std::to_string(kLongestLine) + " characters (" + name_ +
+                         ", line " + std::to_string(line_number_ + 1) + ")");
 }
 
 bool CatalogueFile::next_line(std::string_view& line) {

@@ -45,7 +45,7 @@ class SearchableName {
 // The records of `catalogue` (read to its end) that match `text`: those whose packed
 // designation is the text itself or the text packed from its readable form; when none
 // match so, those whose readable name (columns 167-194) contains the text, ignoring case.
-// A matching record whose numbers cannot be read throws CatalogueError.
+// A matching record whose numbers cannot be read throws errors::Failure.
 std::vector<CatalogueRecord> look_up_catalogue(CatalogueFile& catalogue, std::string_view text);
 
 }  // namespace catalogue

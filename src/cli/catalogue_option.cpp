@@ -8,8 +8,8 @@
 
 #include "catalogue/catalogue_file.h"
 #include "catalogue/catalogue_lookup.h"
-#include "cli/command_context.h"
 #include "cli/help_text.h"
+#include "errors/error.h"
 #include "textio/plain_text.h"
 
 namespace cli {
@@ -21,7 +21,7 @@ std::filesystem::path default_catalogue() {
   for (const char* name : {catalogue::kCatalogueName, catalogue::kCatalogueUpperName}) {
     if (std::filesystem::exists(name, ignored)) return name;
   }
-  throw UsageError(std::string("no catalogue: ") + catalogue::kCatalogueName +
+  throw errors::UsageError(std::string("no catalogue: ") + catalogue::kCatalogueName +
                    " is not in the current folder; name one with --catalogue FILE");
 }
 

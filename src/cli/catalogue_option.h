@@ -21,7 +21,7 @@ void add_catalogue_option(CLI::App& command, std::string& file);
 void add_whole_catalogue_option(CLI::App& command, std::string& file);
 
 // The records matching `text` in the catalogue `file`, or when `file` is empty in nea.dat
-// (else NEA.DAT) of the current folder, perhaps none. No catalogue there: UsageError.
+// (else NEA.DAT) of the current folder, perhaps none. No catalogue there: errors::UsageError.
 std::vector<catalogue::CatalogueRecord> look_up(const std::string& file, const std::string& text);
 
 // The message for a `text` that matches no record.

@@ -6,11 +6,13 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/plot_failure.h"
+#include "app/error_report.h"
 #include "cli/help_text.h"
 #include "cli/subcommands.h"
 #include "cli/version_flag.h"
+#include "errors/error.h"
 #include "textio/plain_text.h"
+#include "textio/prefixed_lines.h"
 
 namespace cli {
 
@@ -23,9 +25,10 @@ constexpr const char* kDescription =
     "with --style clear alone it asks them and draws its pictures in the clear style.";
 
 // The one-line message and the hint naming the --help of the (sub)command that failed.
-void report_usage_error(std::ostream& err, const std::string& message, const std::string& command) {
-  err << kProgram << ": " << message << '\n';
+int report_usage_error(std::ostream& err, const std::string& message, const std::string& command) {
+  err << app::kMessagePrefix << message << '\n';
   err << "Run '" << command << " --help' for usage.\n";
+  return errors::exit_status(errors::ErrorKind::usage);
 }
 
 // "skytrak3d" or "skytrak3d run": the command whose options were being read.
@@ -40,10 +43,10 @@ std::string selected_command(const CLI::App& program) {
 int checked_output(std::ostream& out, std::ostream& err, int status) {
   errno = 0;
   out.flush();
-  if (out || status != kExitOk) return status;
-  err << kProgram << ": cannot write to the standard output"
-      << (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
-  return kExitFailure;
+  if (out || status != errors::kExitOk) return status;
+  return app::report_error(out, err,
+                           errors::Failure("cannot write to the standard output" +
+                                           (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string())));
 }
 
 int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool checks_only) {
@@ -51,7 +54,8 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
   add_version_flag(program);
   program.require_subcommand(1);
   use_plain_option_values(program);
-  CommandContext context{out, err};
+  textio::PrefixedLines warnings(err, app::kMessagePrefix);
+  CommandContext context{out, err, warnings};
   context.checks_only = checks_only;
   for (AddSubcommand add : subcommands()) add(program, context);
 
@@ -64,8 +68,7 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
     return false;
   };
   if (argc > 1 && argv[1][0] != '-' && !is_command(argv[1])) {
-    report_usage_error(err, "unknown command: " + textio::printable(argv[1]), kProgram);
-    return kExitUsage;
+    return report_usage_error(err, "unknown command: " + textio::printable(argv[1]), kProgram);
   }
   try {
     program.parse(argc, argv);
@@ -73,17 +76,13 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
     return program.exit(done, out, err);
   } catch (const CLI::ParseError& error) {
     // CLI11's own messages echo the values as given: escaped here, one line each.
-    report_usage_error(err, textio::printable(error.what()), selected_command(program));
-    return kExitUsage;
-  } catch (const UsageError& error) {
-    report_usage_error(err, error.what(), selected_command(program));
-    return kExitUsage;
-  } catch (const app::PlotFailure& failure) {
-    return app::report_plot_failure(out, err, failure);
+    return report_usage_error(err, textio::printable(error.what()), selected_command(program));
+  } catch (const errors::UsageError& error) {
+    return report_usage_error(err, error.what(), selected_command(program));
+  } catch (const errors::Error& error) {
+    return app::report_error(out, err, error);
   } catch (const std::runtime_error& error) {
-    out.flush();
-    err << kProgram << ": " << error.what() << '\n';
-    return kExitFailure;
+    return app::report_error(out, err, errors::Failure(error.what()));
   }
   return checked_output(out, err, context.status);
 }

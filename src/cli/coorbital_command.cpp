@@ -2,15 +2,12 @@
 //                     [--jobs N] [--csv OUT] [--objects LIST] [--save png,svg] [--out DIR]
 #include "cli/coorbital_command.h"
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
-#include <thread>
 
+#include "cli/catalogue_command_run.h"
 #include "cli/coorbital_pictures.h"
 #include "cli/catalogue_option.h"
 #include "cli/help_text.h"
@@ -20,6 +17,7 @@
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
 #include "coorbital/coorbital_driver.h"
+#include "errors/error.h"
 #include "survey/parallel/mpi_loader.h"
 
 namespace cli {
@@ -30,7 +28,6 @@ struct CoorbitalCommandOptions {
   coorbital::CoorbitalOptions run;
   std::string catalogue, objects, csv;
   std::string planet = "3";
-  int jobs = 0;
   std::vector<std::string> save;
   std::string out = ".";
 };
@@ -56,7 +53,7 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
       ->type_name("YEARS")
       ->capture_default_str()
       ->check(above_zero());
-  command->add_option("--jobs", o->jobs, "Threads (default: one per core)")->type_name("N")->check(above_zero());
+  command->add_option("--jobs", o->run.run.jobs, "Threads (default: one per core)")->type_name("N")->check(above_zero());
   add_csv_option(*command, o->csv);
   command->add_option("--objects", o->objects,
                       "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
@@ -69,16 +66,15 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
       ->type_name("DIR")
       ->check(unlabelled(CLI::ExistingDirectory));
   add_sky_option(*command, o->run.settings.sky);
-  command->add_flag("--quiet", o->run.quiet, "Print nothing but the table, warnings and errors: no summary line");
+  command->add_flag("--quiet", o->run.run.quiet, "Print nothing but the table, warnings and errors: no summary line");
   add_examples(*command, {"skytrak3d coorbital --catalogue nea.dat --planet earth",
                           "skytrak3d coorbital --catalogue nea.dat --planet earth --span 600 --csv earth.csv --save png"});
   command->callback([o, &context] {
     const std::optional<int> planet = planet_number(o->planet);
-    if (!planet) throw UsageError("--planet: a planet number 1-9 or a planet's name: " + o->planet);
+    if (!planet) throw errors::UsageError("--planet: a planet number 1-9 or a planet's name: " + o->planet);
     o->run.settings.planet = *planet;
-    o->run.settings.jobs = o->jobs > 0 ? o->jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    o->run.catalogue = o->catalogue;
-    o->run.object_list = o->objects;
+    o->run.run.catalogue = o->catalogue;
+    o->run.run.object_list = o->objects;
     if (context.checks_only) return;
     // The search does not share its objects among MPI ranks: under a launcher the first
     // rank does it all on its threads, so that one table and one set of pictures appear.
@@ -87,10 +83,11 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
     if (!o->save.empty()) {
       CoorbitalPictures asked{*planet, o->run.settings.sky, o->run.settings.span_yr, {}, o->out};
       for (const std::string& format : o->save) asked.formats.insert(kPictureFormats.at(format));
-      pictures = [asked](const coorbital::CoorbitalResult& result) { return save_pictures(result, asked); };
+      pictures = [asked](const coorbital::CoorbitalResult& result) { save_pictures(result, asked); };
     }
-    context.status = coorbital::run_coorbital(o->run, text_writer(o->csv, context.out), pictures, context.err,
-                                              ::isatty(STDERR_FILENO) != 0);
+    context.status = run_catalogue_command(context, [&](const survey::RunStreams& streams) {
+      return coorbital::run_coorbital(o->run, text_writer(o->csv, context.out), pictures, streams);
+    });
   });
 }
 

@@ -5,11 +5,13 @@
 #include <sstream>
 
 #include "app/angle_picture.h"
+#include "app/error_report.h"
 #include "app/file_stem.h"
 #include "app/plot_failure.h"
 #include "app/single_run.h"
 #include "app/view_dialogue.h"
 #include "coorbital/coorbital_table.h"
+#include "errors/error.h"
 #include "sky/object_elements.h"
 #include "survey/io/survey_table.h"
 
@@ -40,8 +42,8 @@ app::AnglePicture angle_picture(const coorbital::ObjectVerdict& verdict, int pla
   return picture;
 }
 
-// The two pictures of one object; what went wrong, or empty.
-std::string draw_object(const coorbital::ObjectVerdict& verdict, const CoorbitalPictures& pictures,
+// The two pictures of one object.
+void draw_object(const coorbital::ObjectVerdict& verdict, const CoorbitalPictures& pictures,
                         const std::filesystem::path& folder) {
   const survey::SurveyObject& object = *verdict.object;
   app::SingleRunRequest run;
@@ -62,30 +64,34 @@ std::string draw_object(const coorbital::ObjectVerdict& verdict, const Coorbital
     for (const app::PlotOutput output : pictures.formats) {
       const std::string file = app::file_stem(object.packed) + (output == app::PlotOutput::svg ? "-phi.svg" : "-phi.png");
       if (!app::draw_angle_picture(picture, output, file) || !written) {
-        return "cannot write the pictures of " + object.packed + " in " + folder.string();
+        throw errors::Failure("cannot write the pictures of " + object.packed + " in " + folder.string());
       }
     }
-  } catch (const app::RunRefused& refused) {
-    return "no path picture of " + object.packed + ": " + refused.what();
+  } catch (const errors::UsageError& refused) {
+    throw errors::Failure("no path picture of " + object.packed + ": " + refused.what());
   } catch (const app::PlotFailure& failure) {
-    return "the pictures of " + object.packed + " failed: " + failure.what();
+    // The plot library's reason as the program says it, after its name.
+    const std::string reason = failure.what();
+    throw errors::Failure("the pictures of " + object.packed + " failed: " +
+                          (reason.empty() ? reason : app::kMessagePrefix + reason));
   }
-  return {};
 }
 
 }  // namespace
 
-std::string save_pictures(const coorbital::CoorbitalResult& result, const CoorbitalPictures& pictures) {
+void save_pictures(const coorbital::CoorbitalResult& result, const CoorbitalPictures& pictures) {
   const std::filesystem::path home = std::filesystem::current_path();
   const std::filesystem::path folder = std::filesystem::absolute(pictures.folder);
-  std::string failure;
-  for (const coorbital::ObjectVerdict& verdict : result.verdicts) {
-    if (verdict.episodes.episodes[verdict.episodes.at_epoch].motion == coorbital::Motion::passing) continue;
-    failure = draw_object(verdict, pictures, folder);
-    if (!failure.empty()) break;
+  try {
+    for (const coorbital::ObjectVerdict& verdict : result.verdicts) {
+      if (verdict.episodes.episodes[verdict.episodes.at_epoch].motion == coorbital::Motion::passing) continue;
+      draw_object(verdict, pictures, folder);
+    }
+  } catch (const errors::Failure&) {
+    std::filesystem::current_path(home);
+    throw;
   }
   std::filesystem::current_path(home);
-  return failure;
 }
 
 }  // namespace cli

@@ -23,8 +23,8 @@ struct CoorbitalPictures {
 // path over the half span after the epoch in the frame turning with the planet, seen from
 // above, drawn by the single run (which also writes its coordinates and close-approach
 // files, named after the packed designation), and its resonant angle against time
-// ("<packed>-phi.png"). Returns what went wrong, or an empty text. The working folder is
-// the same afterwards.
-std::string save_pictures(const coorbital::CoorbitalResult& result, const CoorbitalPictures& pictures);
+// ("<packed>-phi.png"). A picture that cannot be drawn or written is an errors::Failure.
+// The working folder is the same afterwards.
+void save_pictures(const coorbital::CoorbitalResult& result, const CoorbitalPictures& pictures);
 
 }  // namespace cli

@@ -3,12 +3,12 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 #include "cli/catalogue_option.h"
 #include "cli/help_text.h"
 #include "cli/version_flag.h"
+#include "errors/error.h"
 
 namespace cli {
 
@@ -35,7 +35,7 @@ void add_find_command(CLI::App& program, CommandContext& context) {
     if (context.checks_only) return;
     const std::vector<catalogue::CatalogueRecord> found = look_up(options->catalogue, options->text);
     // Nothing found is an answer, not a wrong command line: status 1 and no usage hint.
-    if (found.empty()) throw std::runtime_error(no_match_message(options->text));
+    if (found.empty()) throw errors::Failure(no_match_message(options->text));
     for (const catalogue::CatalogueRecord& record : found) {
       context.out << record_line(record);
     }

@@ -17,6 +17,7 @@
 #include "cli/sky_option.h"
 #include "cli/style_option.h"
 #include "cli/version_flag.h"
+#include "errors/error.h"
 #include "textio/plain_text.h"
 
 namespace cli {
@@ -48,18 +49,18 @@ const std::map<std::string, app::PlotOutput> kSaveFormats = {
 
 catalogue::CatalogueRecord catalogue_object(const RunOptions& options) {
   const std::vector<catalogue::CatalogueRecord> found = look_up(options.catalogue, options.object);
-  if (found.empty()) throw UsageError(no_match_message(options.object));
+  if (found.empty()) throw errors::UsageError(no_match_message(options.object));
   if (found.size() > 1) {
     std::string list;
     for (const catalogue::CatalogueRecord& record : found) list += "\n" + record_line(record).substr(0, 38);
-    throw UsageError("--object \"" + textio::printable(options.object) + "\" matches " + std::to_string(found.size()) +
+    throw errors::UsageError("--object \"" + textio::printable(options.object) + "\" matches " + std::to_string(found.size()) +
                      " records; name one of them:" + list);
   }
   return found.front();
 }
 
 app::HandElements hand_elements(const RunOptions& options) {
-  if (options.name.empty()) throw UsageError("--elements needs --name TEXT");
+  if (options.name.empty()) throw errors::UsageError("--elements needs --name TEXT");
   const std::vector<double>& v = options.elements;
   return {{v[0], v[1], v[2], v[3], v[4], v[5]}, v[6], options.name};
 }
@@ -67,10 +68,10 @@ app::HandElements hand_elements(const RunOptions& options) {
 app::SingleRunRequest request_of(const RunOptions& options) {
   app::SingleRunRequest request;
   const std::optional<int> planet = planet_number(options.planet);
-  if (!planet) throw UsageError("--planet: \"" + textio::printable(options.planet) + "\" is neither 1..9 nor a planet's name");
+  if (!planet) throw errors::UsageError("--planet: \"" + textio::printable(options.planet) + "\" is neither 1..9 nor a planet's name");
   request.planet = *planet;
   request.sky = options.sky;
-  if (options.object.empty() == options.elements.empty()) throw UsageError("give either --object or --elements");
+  if (options.object.empty() == options.elements.empty()) throw errors::UsageError("give either --object or --elements");
   if (options.object.empty()) {
     request.object = hand_elements(options);
   } else {
@@ -80,7 +81,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   request.step = options.step;
   const std::vector<std::string>& view = options.view;
   if (!app::parse_view(view[0], view[1], view[2], view[3], request.view)) {
-    throw UsageError("--view: the focus must be S, P or A and the observer's position three finite numbers");
+    throw errors::UsageError("--view: the focus must be S, P or A and the observer's position three finite numbers");
   }
   for (const std::string& format : options.save) request.formats.insert(kSaveFormats.at(format));
   if (options.show) request.formats.insert(app::PlotOutput::screen);
@@ -95,15 +96,12 @@ app::SingleRunRequest request_of(const RunOptions& options) {
 void run(const RunOptions& options, CommandContext& context) {
   const app::SingleRunRequest request = request_of(options);
   if (context.checks_only) return;
-  try {
-    const app::SingleRunOutcome outcome = app::single_run(request, context.out);
-    if (outcome.cut_by_page) context.err << app::kObserverNearBoxWarning;
-    if (!outcome.pictures_written) context.status = kExitFailure;
-    if (options.show && !outcome.window_shown) {
-      context.err << "skytrak3d: --show: no window could be shown; --save FORMAT writes the picture to a file\n";
-    }
-  } catch (const app::RunRefused& refusal) {
-    throw UsageError(refusal.what());
+  // A request the run refuses is an errors::UsageError, as a wrong option is.
+  const app::SingleRunOutcome outcome = app::single_run(request, context.out);
+  if (outcome.cut_by_page) context.warnings << app::kObserverNearBoxWarning;
+  if (!outcome.pictures_written) context.status = errors::kExitFailure;
+  if (options.show && !outcome.window_shown) {
+    context.warnings << "--show: no window could be shown; --save FORMAT writes the picture to a file\n";
   }
 }
 

@@ -2,11 +2,10 @@
 //                  [--jobs N] [--csv OUT] [--objects LIST] [--sky ephemeris|table]
 #include "cli/survey_command.h"
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/catalogue_command_run.h"
 #include "cli/date_option.h"
 #include "cli/catalogue_option.h"
 #include "cli/help_text.h"
@@ -15,6 +14,7 @@
 #include "cli/sky_option.h"
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
+#include "errors/error.h"
 #include "survey/survey_driver.h"
 
 namespace cli {
@@ -47,7 +47,7 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->type_name("AU")
       ->capture_default_str()
       ->check(above_zero());
-  command->add_option("--jobs", o->survey.jobs, "Threads (default: one per core, at most one per group of objects)")
+  command->add_option("--jobs", o->survey.run.jobs, "Threads (default: one per core, at most one per group of objects)")
       ->type_name("N")
       ->check(above_zero());
   add_csv_option(*command, o->csv);
@@ -55,22 +55,23 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->type_name("FILE");
   o->survey.settings.sky = sky::Sky::ephemeris;
   add_sky_option(*command, o->survey.settings.sky);
-  command->add_flag("--quiet", o->survey.quiet, "Print nothing but the table, warnings and errors: no summary line");
+  command->add_flag("--quiet", o->survey.run.quiet, "Print nothing but the table, warnings and errors: no summary line");
   add_examples(*command, {"skytrak3d survey --catalogue nea.dat --from 2020-01-01 --to 2030-01-01",
                           "skytrak3d survey --catalogue nea.dat --from 2458849.5 --to 2459580.5 --planet earth,mars "
                           "--distance 0.2 --csv approaches.csv"});
   command->callback([o, &context] {
     if (!survey::parse_planet_list(planet_names_as_numbers(o->planets), o->survey.settings.watched)) {
-      throw UsageError("--planet: a planet number 1-9, a planet's name or moon, a comma-separated list of them, or all: " + o->planets);
+      throw errors::UsageError("--planet: a planet number 1-9, a planet's name or moon, a comma-separated list of them, or all: " + o->planets);
     }
     if (!(o->survey.settings.to_jd > o->survey.settings.from_jd)) {
-      throw UsageError("--to must come after --from");
+      throw errors::UsageError("--to must come after --from");
     }
-    o->survey.catalogue = o->catalogue;
-    o->survey.object_list = o->objects;
+    o->survey.run.catalogue = o->catalogue;
+    o->survey.run.object_list = o->objects;
     if (context.checks_only) return;
-    context.status = survey::run_survey(o->survey, table_writer(o->csv, context.out), context.err,
-                                        ::isatty(STDERR_FILENO) != 0);
+    context.status = run_catalogue_command(context, [&o, &context](const survey::RunStreams& streams) {
+      return survey::run_survey(o->survey, text_writer(o->csv, context.out), streams);
+    });
   });
 }
 

@@ -4,30 +4,30 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
-#include <sstream>
 
 #include "devices/byte_sink.h"
+#include "errors/error.h"
 
 namespace cli {
 
 namespace {
 
-std::string write_text_file(const std::string& csv, const std::string& text) {
+void write_text_file(const std::string& csv, const std::string& text) {
   devices::ByteSink sink;
   if (sink.open(csv)) {
     sink.write(text);
-    if (sink.close()) return {};
+    if (sink.close()) return;
   }
-  return "cannot write the table: " + sink.error();
+  throw errors::Failure("cannot write the table: " + sink.error());
 }
 
-std::string write_text_out(std::ostream& out, const std::string& text) {
+void write_text_out(std::ostream& out, const std::string& text) {
   errno = 0;
   out << text;
   out.flush();
-  if (out) return {};
-  return "cannot write the table to the standard output" +
-         (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string());
+  if (out) return;
+  throw errors::Failure("cannot write the table to the standard output" +
+                        (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
 }
 
 }  // namespace
@@ -37,17 +37,9 @@ void add_csv_option(CLI::App& command, std::string& csv) {
       ->type_name("FILE");
 }
 
-TextWriter text_writer(const std::string& csv, std::ostream& out) {
-  if (csv.empty()) return [&out](const std::string& text) { return write_text_out(out, text); };
-  return [csv](const std::string& text) { return write_text_file(csv, text); };
-}
-
-survey::TableWriter table_writer(const std::string& csv, std::ostream& out) {
-  return [write = text_writer(csv, out)](const std::vector<survey::SurveyRow>& rows) {
-    std::ostringstream text;
-    survey::write_table(text, rows);
-    return write(text.str());
-  };
+survey::TextWriter text_writer(const std::string& csv, std::ostream& out) {
+  if (csv.empty()) return [&out](const std::string& text) { write_text_out(out, text); };
+  return [csv](const std::string& text) { write_text_file(csv, text); };
 }
 
 }  // namespace cli

@@ -1,16 +1,12 @@
 // Running the co-orbital search end to end.
 #include "coorbital/coorbital_driver.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "coorbital/candidates.h"
 #include "coorbital/coorbital_table.h"
-#include "survey/io/progress_bar.h"
-#include "survey/io/catalogue_lines.h"
 #include "survey/io/object_list.h"
-#include "survey/io/survey_settings.h"
 
 namespace coorbital {
 
@@ -35,45 +31,25 @@ std::string summary_line(const CoorbitalResult& result, int bad_records, double 
   return line;
 }
 
-int run_coorbital(const CoorbitalOptions& options, const TextWriter& write_table, const PictureMaker& make_pictures,
-                  std::ostream& err, bool err_is_terminal) {
-  const auto start = std::chrono::steady_clock::now();
-  try {
-    std::vector<std::string> wanted;
-    if (!options.object_list.empty()) {
-      wanted = survey::read_object_list(options.object_list);
-      if (wanted.empty()) {
-        throw survey::SettingRefused("--objects: the list names no object (" + options.object_list.string() + ")");
-      }
-    }
-    const survey::SurveyCatalogue catalogue = survey::read_survey_catalogue(options.catalogue, wanted, err);
-    if (!wanted.empty() && catalogue.objects.empty()) {
-      throw survey::SurveyInputError("--objects: no name of the list matched");
-    }
-    const std::vector<std::size_t> chosen = wanted.empty() ? candidates(catalogue.objects, options.settings.planet)
-                                                           : survey::all_indices(catalogue.objects.size());
-    survey::SurveyProgress bar(err, err_is_terminal && !options.quiet);
-    const CoorbitalResult result = search(catalogue.objects, chosen, options.settings, [&](long done, long total) {
-      bar.update(done, total);
-    });
-    bar.finish();
-    if (!result.thread_failure.empty()) err << "skytrak3d: " << result.thread_failure << '\n';
-    std::string failure = write_table(table_text(result.verdicts, options.settings.planet));
-    if (failure.empty() && make_pictures) failure = make_pictures(result);
-    if (!failure.empty()) {
-      err << "skytrak3d: " << failure << '\n';
-      return 1;
-    }
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!options.quiet) err << summary_line(result, catalogue.bad_records, wall) << '\n';
-    return 0;
-  } catch (const survey::SettingRefused& error) {
-    err << "skytrak3d: " << error.what() << '\n';
-    return 2;
-  } catch (const survey::SurveyInputError& error) {
-    err << "skytrak3d: " << error.what() << '\n';
-    return 1;
-  }
+std::string run_coorbital(const CoorbitalOptions& options, const survey::TextWriter& put_table,
+                          const PictureMaker& make_pictures, const survey::RunStreams& streams) {
+  const survey::CatalogueRun run(options.run, streams);
+  const std::vector<std::string> wanted = run.wanted();
+  const survey::SurveyCatalogue catalogue = survey::read_survey_catalogue(options.run.catalogue, wanted, streams.warnings);
+  run.check_matched(!wanted.empty(), catalogue.objects.size());
+  const std::vector<std::size_t> chosen = wanted.empty() ? candidates(catalogue.objects, options.settings.planet)
+                                                         : survey::all_indices(catalogue.objects.size());
+  CoorbitalSettings settings = options.settings;
+  settings.jobs = run.threads();
+  survey::SurveyProgress bar = run.progress(true);
+  const CoorbitalResult result = search(catalogue.objects, chosen, settings, [&](long done, long total) {
+    bar.update(done, total);
+  });
+  bar.finish();
+  run.note_threads(result.thread_failure);
+  put_table(table_text(result.verdicts, settings.planet));
+  if (make_pictures) make_pictures(result);
+  return run.summary([&](double wall_seconds) { return summary_line(result, catalogue.bad_records, wall_seconds); });
 }
 
 }  // namespace coorbital

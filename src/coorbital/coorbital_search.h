@@ -42,7 +42,7 @@ struct CoorbitalResult {
   std::string thread_failure;           // as the survey's
 };
 
-// Searches objects[i] for every i of `chosen`. Throws survey::SettingRefused when the span
+// Searches objects[i] for every i of `chosen`. Throws errors::UsageError when the span
 // needs more steps than an object may take.
 CoorbitalResult search(const std::vector<survey::SurveyObject>& objects, const std::vector<std::size_t>& chosen,
                        const CoorbitalSettings& settings, const survey::ProgressReport& progress);

@@ -76,6 +76,10 @@ class Device {
   // Why the last open or close failed, e.g. "write error on plot.ps: No space left on
   // device"; empty when it did not fail or the device cannot tell.
   const std::string& error() const { return error_; }
+  // What the user should hear of the last open that succeeded all the same, e.g. that the
+  // window cannot be shown and the picture is drawn off-screen; one line without its end,
+  // empty when there is nothing to say. The device never prints it itself.
+  const std::string& notice() const { return notice_; }
 
   virtual void move_draw(double x, double y, int code) = 0;
 
@@ -116,6 +120,7 @@ class Device {
 
  protected:
   std::string error_;
+  std::string notice_;
 };
 
 }  // namespace devices

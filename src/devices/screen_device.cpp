@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -42,18 +41,12 @@ std::string waiting_title(int number) {
   return "PLOTIX " + std::to_string(number) + " / Click MB2 to continue ...";
 }
 
-void report_no_display(const std::string& why) {
-  std::fprintf(stderr,
-               "skytrak3d: the plot cannot be shown, there is no display (%s); "
-               "the menu's save answers still work\n",
-               why.c_str());
+std::string no_display(const std::string& why) {
+  return "the plot cannot be shown, there is no display (" + why + "); the menu's save answers still work";
 }
 
-void report_unusable_display(const std::string& why) {
-  std::fprintf(stderr,
-               "skytrak3d: the plot cannot be shown on this display (%s); "
-               "the menu's save answers still work\n",
-               why.c_str());
+std::string unusable_display(const std::string& why) {
+  return "the plot cannot be shown on this display (" + why + "); the menu's save answers still work";
 }
 
 // A visual of the X display whose pixels SDL can copy into: 24 bits of true colour,
@@ -116,13 +109,13 @@ void default_size(const DeviceOpenParams& params, const SDL_Rect& usable, int& w
   w = std::max(1, static_cast<int>(std::lround(h / aspect)));
 }
 
-// Starts SDL's video subsystem unless it runs already, and tells whether it can show
-// windows; when it cannot, says so on stderr. Once up with a real display it stays up
+// Starts SDL's video subsystem unless it runs already; returns why it cannot show
+// windows (the device's notice), empty when it can. Once up with a real display it stays up
 // until the process ends: one connection serves every plot, and a bare X server,
 // which resets itself when its last client leaves, is never left without one
 // between two plots.
-bool video_ready() {
-  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+std::string video_unready() {
+  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return {};
   // Ctrl-C on the console must still end the program while a window waits, and
   // closing a plot's window must not end the session.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -131,20 +124,17 @@ bool video_ready() {
   // own image costs less than going through a graphics-card texture, and keeps the
   // OpenGL libraries (some 100 MB under a software renderer) out of the process.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    report_no_display(SDL_GetError());
-    return false;
-  }
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return no_display(SDL_GetError());
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
       std::strcmp(driver, "dummy") == 0) {
     // SDL falls back to these when there is no screen; their windows are never seen
     // and never get a click, so waiting on one would hang the session.
-    report_no_display(std::string("video driver ") + (driver ? driver : "none"));
+    std::string notice = no_display(std::string("video driver ") + (driver ? driver : "none"));
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return false;
+    return notice;
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -330,7 +320,8 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
   int height = params.height;
   int window_mode = params.window_mode;
 
-  if (video_ready()) {
+  notice_ = video_unready();
+  if (notice_.empty()) {
     // Whatever is still queued belongs to windows of earlier plots.
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
@@ -345,7 +336,7 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
     const int y = std::max(usable.y, usable.y + usable.h - height - kFrameAllowance);
     window->sdl = create_drawable_window(working_title(params.window_number), x, y, width, height);
     if (window->sdl == nullptr) {
-      report_unusable_display(SDL_GetError());
+      notice_ = unusable_display(SDL_GetError());
     } else {
       window->id = SDL_GetWindowID(window->sdl);
       // The canvas has the pixels the window really shows: on a high-density

@@ -10,8 +10,9 @@
 #include "plot/core/output_format.h"  // metafl, setfil, winsiz
 #include "plot/lines/colours.h"       // color, setvlt
 #include "plot/lines/line_style.h"  // solid ... dashm, lintyp, myline, linwid, penwid
+#include "plot/core/error_stream.h"   // set_error_stream
 #include "plot/core/fatal_status.h"   // fatal_status, fatal_message
-#include "plot/page/close_plot.h"   // disfin, file_write_failed, endgrf, noclip
+#include "plot/page/close_plot.h"   // disfin, endgrf, noclip
 #include "plot/page/open_plot.h"    // disini
 #include "plot/page/page_border.h"  // pagera
 #include "plot/page/screen_requests.h"  // wait_for_request, window_dismissed, erase_page

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <vector>
 
+#include "errors/error.h"
+
 namespace plugin {
 namespace {
 
@@ -24,7 +26,7 @@ std::vector<std::filesystem::path> plugin_folders() {
 
 }  // namespace
 
-void* load_entry(const std::string& file, const char* symbol, std::string& error) {
+void* load_entry(const std::string& file, const char* symbol) {
   const std::vector<std::filesystem::path> folders = plugin_folders();
   std::filesystem::path path = folders.back() / file;
   for (const std::filesystem::path& folder : folders) {
@@ -35,14 +37,12 @@ void* load_entry(const std::string& file, const char* symbol, std::string& error
     }
   }
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    error = dlerror();
-    return nullptr;
-  }
+  if (library == nullptr) throw errors::Failure(dlerror());
   void* entry = dlsym(library, symbol);
   if (entry == nullptr) {
-    error = dlerror();
+    const errors::Failure missing(dlerror());
     dlclose(library);
+    throw missing;
   }
   return entry;
 }

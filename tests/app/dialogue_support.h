@@ -24,7 +24,8 @@ struct Transcript {
   int status = -1;
 };
 
-inline Transcript run_dialogue(const std::string& input, const std::function<app::Stages(app::Console&)>& make) {
+inline Transcript run_dialogue(const std::string& input,
+                               const std::function<app::Stages(app::Console&, std::ostream& warnings)>& make) {
   std::istringstream in(input);
   std::ostringstream out, err;
   Transcript t;
@@ -81,12 +82,9 @@ inline app::Stages stand_in_stages(app::Console& console, std::vector<Record>& c
 // Runs the dialogue with the real object choice on `folder` and stand-ins after it.
 inline Transcript run_with_catalogue(const std::string& input, const std::filesystem::path& folder,
                                      std::vector<Record>& calls) {
-  std::ostringstream hints;
-  Transcript t = run_dialogue(input, [&](app::Console& console) {
-    return stand_in_stages(console, calls, folder, hints);
+  return run_dialogue(input, [&](app::Console& console, std::ostream& warnings) {
+    return stand_in_stages(console, calls, folder, warnings);
   });
-  t.err = hints.str() + t.err;
-  return t;
 }
 
 inline std::vector<std::string> stage_names(const std::vector<Record>& calls) {

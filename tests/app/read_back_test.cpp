@@ -131,10 +131,10 @@ TEST(ReadBackInTheProgram, MissingCoordinatesFileEndsTheProgramWithItsName) {
   // names the file on the error stream and ends with status 1.
   TempDir folder;
   folder.write("nea.dat", dialogue_test::sample_catalogue());
-  std::ostringstream hints;
-  const dialogue_test::Transcript t = dialogue_test::run_dialogue("3\n00433\n", [&](app::Console& console) {
+  const dialogue_test::Transcript t =
+      dialogue_test::run_dialogue("3\n00433\n", [&](app::Console& console, std::ostream& warnings) {
     app::Stages s;
-    s.choose_object = [&](app::RunState& st) { app::choose_object(console, st, folder.path(), hints); };
+    s.choose_object = [&](app::RunState& st) { app::choose_object(console, st, folder.path(), warnings); };
     s.classify = [](app::RunState&) {};
     s.run_span = [](app::RunState&) {};
     s.read_back = [&](app::RunState& st) { app::read_back(st, folder.path() / (st.name7 + ".xyz")); };

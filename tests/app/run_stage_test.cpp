@@ -13,6 +13,7 @@
 
 #include "app/coordinates_record.h"
 #include "app/run_files.h"
+#include "errors/error.h"
 #include "textio/fixed_format.h"
 #include "dialogue_support.h"
 #include "test_support/file_size_limit.h"
@@ -357,7 +358,7 @@ TEST(Integrate, AnnouncementIsFlushedBeforeTheRun) {
 TEST(RunFiles, UnwritableFilesEndTheProgram) {
   TempDir folder;
   // A folder that does not exist: the file cannot be created.
-  EXPECT_THROW(app::RunFiles(folder.path() / "missing", "TEST   "), app::OutputFileError);
+  EXPECT_THROW(app::RunFiles(folder.path() / "missing", "TEST   "), errors::Failure);
   // A full disk, as a file-size limit: the earlier coordinates file stays as it was.
   folder.write("FULL   .xyz", "earlier");
   const test_support::FileSizeLimit full(1000);
@@ -369,7 +370,7 @@ TEST(RunFiles, UnwritableFilesEndTheProgram) {
   try {
     app::run_span(asking, state, folder.path(), std::cerr, false);
     FAIL() << "a run into a full disk was reported as done";
-  } catch (const app::OutputFileError& error) {
+  } catch (const errors::Failure& error) {
     EXPECT_NE(std::string(error.what()).find("FULL   .xyz): File too large"), std::string::npos) << error.what();
   }
   std::ifstream earlier(folder.path() / "FULL   .xyz");

@@ -21,7 +21,7 @@ app::Stages all_stand_ins(std::vector<Record>& calls) {
 }
 
 Transcript run_stand_ins(const std::string& input, std::vector<Record>& calls) {
-  return run_dialogue(input, [&](app::Console&) { return all_stand_ins(calls); });
+  return run_dialogue(input, [&](app::Console&, std::ostream&) { return all_stand_ins(calls); });
 }
 
 const std::vector<std::string> kFirstCycle = {"choose_object", "classify",      "run_span",
@@ -140,7 +140,7 @@ TEST(Cycle, NextStageTable) {
 
 TEST(Cycle, MissingStageStopsWithAMessage) {
   std::vector<Record> calls;
-  const Transcript t = run_dialogue("3\n", [&](app::Console&) {
+  const Transcript t = run_dialogue("3\n", [&](app::Console&, std::ostream&) {
     app::Stages s = all_stand_ins(calls);
     s.run_span = nullptr;
     return s;

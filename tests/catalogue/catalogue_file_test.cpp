@@ -76,7 +76,7 @@ TEST(CatalogueFile, OverlongLinesAreRefused) {
       try {
         file.next_line(line);
         ADD_FAILURE() << "a line of " << tail.size() << " bytes was read";
-      } catch (const catalogue::CatalogueError& error) {
+      } catch (const errors::Failure& error) {
         EXPECT_STREQ(error.what(), "a line is longer than 4096 characters (nea.dat, line 3)");
       }
     }

@@ -136,6 +136,58 @@ TEST(CommandLine, FindWithoutMatchFailsWithoutTheUsageHint) {
                                                                "Run 'skytrak3d run --help' for usage."}));
 }
 
+// What the whole-catalogue commands meet on the way is reported at the edge: each line
+// after the program's name, the status of the error's kind, and no usage hint (the command
+// line itself was right).
+TEST(CommandLine, ErrorsOfTheWholeCatalogueRunsGiveTheirStatusWithoutTheHint) {
+  const test_support::TempDir folder;
+  const std::string sample = std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat";
+  const std::string missing = (folder.path() / "missing.dat").string();
+  const std::string empty_list = (folder.path() / "empty.txt").string();
+  const std::string unknown_list = (folder.path() / "unknown.txt").string();
+  folder.write("empty.txt", "\n  \n");
+  folder.write("unknown.txt", "no such rock\n");
+  const std::vector<std::string> survey = {"survey", "--from", "2458849.5", "--to", "2458879.5", "--jobs", "1"};
+  const std::vector<std::string> coorbital = {"coorbital", "--planet", "earth", "--jobs", "1"};
+  const auto with = [](std::vector<std::string> command, std::initializer_list<std::string> more) {
+    command.insert(command.end(), more);
+    return command;
+  };
+  const struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {with(survey, {"--catalogue", missing}), 1,
+       {"skytrak3d: cannot read the catalogue (" + missing + "): No such file or directory"}},
+      {with(coorbital, {"--catalogue", missing}), 1,
+       {"skytrak3d: cannot read the catalogue (" + missing + "): No such file or directory"}},
+      {with(survey, {"--catalogue", sample, "--objects", empty_list}), 2,
+       {"skytrak3d: --objects: the list names no object (" + empty_list + ")"}},
+      {with(coorbital, {"--catalogue", sample, "--objects", empty_list}), 2,
+       {"skytrak3d: --objects: the list names no object (" + empty_list + ")"}},
+      // A warning for the name, then the failure.
+      {with(survey, {"--catalogue", sample, "--objects", unknown_list}), 1,
+       {"skytrak3d: --objects: no object matches \"no such rock\"", "skytrak3d: --objects: no name of the list matched"}},
+      {with(coorbital, {"--catalogue", sample, "--objects", unknown_list}), 1,
+       {"skytrak3d: --objects: no object matches \"no such rock\"", "skytrak3d: --objects: no name of the list matched"}},
+      {with(survey, {"--catalogue", sample, "--csv", (folder.path() / "no" / "table.csv").string(), "--quiet"}), 1,
+       {}},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = run(c.args);
+    EXPECT_EQ(outcome.status, c.status) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    const std::vector<std::string> lines = lines_of(outcome.err);
+    if (c.lines.empty()) {
+      ASSERT_EQ(lines.size(), 1u) << outcome.err;
+      EXPECT_THAT(lines[0], StartsWith("skytrak3d: cannot write the table: "));
+    } else {
+      EXPECT_EQ(lines, c.lines);
+    }
+  }
+}
+
 // The survey of the sample gives the same table for the same window and planets however
 // they are written.
 TEST(CommandLine, SurveyCalendarDatesAndNamesGiveTheTableOfJulianDatesAndNumbers) {

@@ -53,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out, err;
-  const int status = app::run_main(in, out, err, [&](app::Console& console) {
+  const int status = app::run_main(in, out, err, [&](app::Console& console, std::ostream& warnings) {
     app::Stages stages;
-    stages.choose_object = [&](app::RunState& state) { app::choose_object(console, state, folder, err); };
+    stages.choose_object = [&](app::RunState& state) { app::choose_object(console, state, folder, warnings); };
     stages.classify = [](app::RunState& state) { app::classify(state); };
     stages.run_span = [&](app::RunState& state) {
       // The program accepts runs of up to 1e8 steps, minutes of work: far too long for

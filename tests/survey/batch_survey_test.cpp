@@ -40,8 +40,7 @@ struct Survey {
     std::vector<const SurveyObject*> all;
     for (const SurveyObject& object : objects) all.push_back(&object);
     if (batched) {
-      std::string error;
-      EXPECT_NE(batch_kernels(error), nullptr) << error;  // else the batches fall back to the groups
+      EXPECT_NE(batch_kernels().kernels, nullptr) << batch_kernels().missing;  // else the batches fall back to the groups
       return survey_batch(all, epoch, settings, &tables);
     }
     std::vector<ObjectOutcome> outcomes;

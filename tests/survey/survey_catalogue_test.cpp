@@ -47,8 +47,8 @@ TEST(SurveyCatalogue, BadRecordsAreReportedOneLineEachAndSkipped) {
   EXPECT_EQ(catalogue.objects[0].designation, "(433) Eros");
   EXPECT_DOUBLE_EQ(catalogue.objects[0].epoch_jd, 2458666.5);  // 2019 July 2.0
   EXPECT_DOUBLE_EQ(catalogue.objects[0].elements.a, 1.4581823);
-  EXPECT_EQ(warnings.str(), "skytrak3d: bad record skipped (" + path.string() + ", line 2, columns 26-35)\n" +
-                                "skytrak3d: bad record skipped (" + path.string() +
+  EXPECT_EQ(warnings.str(), "bad record skipped (" + path.string() + ", line 2, columns 26-35)\n" +
+                                "bad record skipped (" + path.string() +
                                 ", line 4, the eccentricity (columns 69-79) must be at least 0 and below 1)\n");
 }
 
@@ -64,7 +64,7 @@ TEST(SurveyCatalogue, ObjectListKeepsOnlyTheNamedObjects) {
   ASSERT_EQ(catalogue.objects.size(), 2u);
   EXPECT_EQ(catalogue.objects[0].packed, "00433");
   EXPECT_EQ(catalogue.objects[1].packed, "99942");
-  EXPECT_EQ(warnings.str(), "skytrak3d: --objects: no object matches \"nothing such\"\n");
+  EXPECT_EQ(warnings.str(), "--objects: no object matches \"nothing such\"\n");
 }
 
 // Each name is found as `run --object` finds it: packed, readable, or part of the name.
@@ -79,8 +79,8 @@ TEST(SurveyCatalogue, ObjectNamesAreLookedUpAsForOneRun) {
       {"apophis", "99942", ""},
       {"K02A29A", "K02A29A", ""},
       {"2002 AA29", "K02A29A", ""},
-      {"xyz", "", "skytrak3d: --objects: no object matches \"xyz\"\n"},
-      {"apo", "", "skytrak3d: --objects: \"apo\" matches 2 objects; none taken\n"},  // Apophis, Apollo
+      {"xyz", "", "--objects: no object matches \"xyz\"\n"},
+      {"apo", "", "--objects: \"apo\" matches 2 objects; none taken\n"},  // Apophis, Apollo
   };
   for (const auto& c : cases) {
     std::ostringstream warnings;
@@ -96,10 +96,10 @@ TEST(SurveyCatalogue, ObjectNamesAreLookedUpAsForOneRun) {
 TEST(SurveyCatalogue, UnreadableFilesThrow) {
   test_support::TempDir dir;
   std::ostringstream warnings;
-  EXPECT_THROW(read_survey_catalogue(dir.path() / "missing.txt", {}, warnings), SurveyInputError);
-  EXPECT_THROW(read_object_list(dir.path() / "missing.txt"), SurveyInputError);
+  EXPECT_THROW(read_survey_catalogue(dir.path() / "missing.txt", {}, warnings), errors::Failure);
+  EXPECT_THROW(read_object_list(dir.path() / "missing.txt"), errors::Failure);
   // A folder opens but cannot be read.
-  EXPECT_THROW(read_survey_catalogue(dir.path(), {}, warnings), SurveyInputError);
+  EXPECT_THROW(read_survey_catalogue(dir.path(), {}, warnings), errors::Failure);
 }
 
 }  // namespace

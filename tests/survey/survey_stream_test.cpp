@@ -172,7 +172,7 @@ TEST(SurveyStream, RefusesACatalogueChangedAfterTheCensus) {
     try {
       SurveyObjectStream stream(path, census, every_line);
       ADD_FAILURE() << "the changed catalogue was read";
-    } catch (const SurveyInputError& error) {
+    } catch (const errors::Failure& error) {
       EXPECT_EQ(std::string(error.what()),
                 "the catalogue changed after its first reading (" + path.string() + "); run the survey again");
     }
@@ -201,13 +201,13 @@ TEST(SurveyStream, AFailedReadEndsTheSurveyWithItsError) {
   const SurveyCatalogue sample = read_survey_catalogue(std::string(SKYTRAK_SOURCE_DIR) + "/data/nea.dat", {}, warnings);
   int chunks = 0;
   auto fail_third_chunk = [&](std::vector<SurveyObject>& objects, size_t most) {
-    if (++chunks == 3) throw SurveyInputError("the disk failed");
+    if (++chunks == 3) throw errors::Failure("the disk failed");
     objects.insert(objects.end(), sample.objects.begin(), sample.objects.begin() + static_cast<long>(most));
   };
   try {
     survey_stream(fail_third_chunk, {{sample.objects.front().epoch_jd, 20}}, window(), 2, nullptr, 4);
     ADD_FAILURE() << "the failed read went unnoticed";
-  } catch (const SurveyInputError& error) {
+  } catch (const errors::Failure& error) {
     EXPECT_STREQ(error.what(), "the disk failed");
   }
   EXPECT_EQ(chunks, 3);

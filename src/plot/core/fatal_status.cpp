@@ -10,14 +10,19 @@ namespace {
 FatalStatus g_status = FatalStatus::none;
 char g_message[512] = "";
 
+bool stops(FatalStatus status) { return status == FatalStatus::out_of_memory || status == FatalStatus::open_failed; }
+
 }  // namespace
 
 FatalStatus fatal_status() { return g_status; }
 
+bool library_stopped() { return stops(g_status); }
+
 const char* fatal_message() { return g_message; }
 
 void record_fatal(FatalStatus status, const char* message) {
-  if (g_status != FatalStatus::none) return;
+  const bool replaces = g_status == FatalStatus::none || (g_status == FatalStatus::write_failed && stops(status));
+  if (!replaces) return;
   g_status = status;
   std::snprintf(g_message, sizeof g_message, "%s", message);
 }

@@ -1,6 +1,7 @@
 // The global PlotState record and its access routines.
 #include "plot/core/global_state.h"
 
+#include <cstdio>
 #include <new>
 
 #include "plot/core/fatal_status.h"
@@ -17,6 +18,9 @@ PlotState* qqsglb(bool& created) {
     // The member initialisers of the state structs are the first-use defaults.
     p_plotix = new (std::nothrow) PlotState{};
     if (p_plotix == nullptr) {
+      // The library's own message, as it stands: no line of the program's.
+      std::fflush(stdout);
+      std::fputs(">>>> Not enough memory for global variables!\n", stderr);
       record_fatal(FatalStatus::out_of_memory, "");
       return nullptr;
     }

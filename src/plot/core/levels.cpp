@@ -11,7 +11,7 @@
 namespace plotix {
 
 PlotState* jqqlev(int lowest, int highest, const char* routine) {
-  if (fatal_status() != FatalStatus::none) return nullptr;
+  if (library_stopped()) return nullptr;
   bool created = false;
   PlotState* found = qqsglb(created);
   if (found == nullptr) return nullptr;
@@ -24,7 +24,7 @@ PlotState* jqqlev(int lowest, int highest, const char* routine) {
 }
 
 PlotState* chkini(const char* routine) {
-  if (fatal_status() != FatalStatus::none) return nullptr;
+  if (library_stopped()) return nullptr;
   PlotState* existing = qqgglb();
   if (existing == nullptr) {
     jqqlev(1, 3, routine);

@@ -10,11 +10,12 @@ namespace plotix {
 
 // The record when its level lies in [lowest, highest]; otherwise warning 3 with
 // the level and nullptr. Creates the record on first use; copies the routine name.
-// nullptr without a warning after a fatal status (plot/core/fatal_status.h).
+// nullptr without a warning after a failure that stops the library (plot/core/fatal_status.h).
 PlotState* jqqlev(int lowest, int highest, const char* routine);
 
 // The record (creating it); warning 3 when no plot is open, but the caller's setting
-// still takes effect. nullptr only after a fatal status: the caller then does nothing.
+// still takes effect. nullptr only after a failure that stops the library: the caller
+// then does nothing.
 PlotState* chkini(const char* routine);
 
 // 0 when lowest <= value and (highest < lowest or value <= highest); otherwise

@@ -7,9 +7,9 @@
 
 namespace plotix {
 
-// A screen device from the plug-in. When the plug-in cannot be loaded, says so on
-// stderr ("skytrak3d: the window needs skytrak3d-screen.so: <reason>") and returns a
-// device that draws off-screen and never waits, as a screen without a display does.
+// A screen device from the plug-in. When the plug-in cannot be loaded, says so on the
+// library's error stream ("the window needs skytrak3d-screen.so: <reason>") and returns
+// a device that draws off-screen and never waits, as a screen without a display does.
 std::unique_ptr<devices::Device> make_screen_device();
 
 }  // namespace plotix

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "devices/file_version.h"
+#include "plot/core/error_stream.h"
 
 namespace plotix {
 namespace {
@@ -111,7 +112,7 @@ void qqerror(PlotState& st, int n, const char* text) {
 }
 
 void report_device_error(const devices::Device& device) {
-  if (!device.error().empty()) std::fprintf(stderr, "skytrak3d: %s\n", device.error().c_str());
+  if (!device.error().empty()) error_stream() << device.error() << '\n';
 }
 
 void qqserr(PlotState& st, const char* text) {

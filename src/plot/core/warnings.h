@@ -18,8 +18,9 @@ void warnc1(PlotState& st, int n, const char* detail);
 // Like warnin with the given text instead of the table's.
 void qqerror(PlotState& st, int n, const char* text);
 
-// The reason a device gave for a failed open or close (the system's error text), on
-// stderr as "skytrak3d: <reason>"; the numbered warning naming the file stays as it is.
+// The reason a device gave for a failed close (the system's error text), one line on
+// the library's error stream (error_stream.h); the numbered warning naming the file
+// stays as it is.
 void report_device_error(const devices::Device& device);
 
 // Sets the text of user message numbers above 100.

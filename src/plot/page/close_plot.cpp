@@ -1,6 +1,7 @@
 // disfin and endgrf: finishing a plot and closing an axis system; noclip; skip_protocol.
 #include <cstdio>
 
+#include "plot/core/fatal_status.h"
 #include "plot/core/levels.h"
 #include "plot/lines/polyline.h"
 #include "plot/page/protocol.h"
@@ -10,16 +11,7 @@
 
 namespace plotix {
 
-namespace {
-
-bool g_file_write_failed = false;
-
-}  // namespace
-
-bool file_write_failed() { return g_file_write_failed; }
-
 void disfin() {
-  g_file_write_failed = false;
   PlotState* found = jqqlev(1, 3, "disfin");
   if (found == nullptr) return;
   PlotState& st = *found;
@@ -33,7 +25,7 @@ void disfin() {
       warnc1(st, status, st.page.file_output ? st.page.cfilnam : st.page.cfmt);
       report_device_error(*st.page.device);
       file_written = 0;  // the protocol names no file that was not written
-      g_file_write_failed = st.page.file_output;
+      if (st.page.file_output) record_fatal(FatalStatus::write_failed, st.page.device->error().c_str());
     } else if (const std::string written = st.page.device->written_file_name(); !written.empty()) {
       // Another program may have taken the name meanwhile: the file got the next version.
       std::snprintf(st.page.cfilnam, sizeof st.page.cfilnam, "%s", written.c_str());

@@ -3,10 +3,9 @@
 
 namespace plotix {
 
+// A file that could not be written completely (a full disk, a file-size limit) is the
+// fatal status write_failed (plot/core/fatal_status.h), after the warning naming it.
 void disfin();
-// True when the last disfin could not write the plot's file completely (a full disk, a
-// file-size limit): the warning was given and no file of that name was written.
-bool file_write_failed();
 void endgrf();
 void noclip();
 // Leaves the end-of-run protocol out of the next disfin; disini turns it back on.

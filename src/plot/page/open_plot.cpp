@@ -10,6 +10,7 @@
 #include "plot/core/clock.h"
 #include "plot/core/device_factory.h"
 #include "plot/core/device_scale.h"
+#include "plot/core/error_stream.h"
 #include "plot/core/fatal_status.h"
 #include "devices/file_version.h"
 #include "plot/core/levels.h"
@@ -140,6 +141,7 @@ bool open_device(PlotState& st) {
     warnc1(st, result.status, pg.file_output ? pg.cfilnam : pg.cfmt);
     return fail_open(pg.device->error());
   }
+  if (!pg.device->notice().empty()) error_stream() << pg.device->notice() << '\n';
   st.line.ncdepth = result.colour_depth;
   if (is_screen_or_terminal(pg.idev)) {
     int w = result.area_width > 0 ? result.area_width : st.core.nwinw;

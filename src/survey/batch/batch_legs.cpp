@@ -243,8 +243,7 @@ std::vector<ObjectOutcome> survey_batch(const std::vector<const SurveyObject*>& 
   const double epoch_jd = objects.front()->epoch_jd;
   const bool forward = settings.to_jd > epoch_jd;
   const bool backward = settings.from_jd < epoch_jd;
-  std::string no_kernels;  // the driver reports it
-  const BatchKernels* kernels = batch_kernels(no_kernels);
+  const BatchKernels* kernels = batch_kernels().kernels;  // when missing, the driver says so
   const bool batched = kernels != nullptr && tables != nullptr && settings.sampling.every_steps == 0 &&
                        (!forward || tables->forward.steps() > 0) && (!backward || tables->backward.steps() > 0);
   if (!batched) return survey_in_groups(objects, planets, settings, tables);

@@ -1,37 +1,31 @@
 // Loading the batches' plug-in (see kernel_loader.h).
 #include "survey/batch/kernel_loader.h"
 
+#include "errors/error.h"
 #include "plugin/plugin_entry.h"
 #include "survey/batch/plugin.h"
 
 namespace survey {
 namespace {
 
-struct Loaded {
-  const BatchKernels* kernels = nullptr;
-  std::string error;
-};
-
-Loaded load() {
+LoadedKernels load() {
   const std::string file = "skytrak3d-batch.so";
-  Loaded loaded;
-  std::string why;
-  const auto entry = reinterpret_cast<decltype(&skytrak3d_batch_kernels)>(
-      plugin::load_entry(file, "skytrak3d_batch_kernels", why));
-  if (entry == nullptr) {
-    loaded.error = "the survey's batches need " + file + ": " + why;
-  } else {
+  LoadedKernels loaded;
+  try {
+    const auto entry = reinterpret_cast<decltype(&skytrak3d_batch_kernels)>(
+        plugin::load_entry(file, "skytrak3d_batch_kernels"));
     loaded.kernels = entry();
+  } catch (const errors::Failure& missing) {
+    loaded.missing = "the survey's batches need " + file + ": " + missing.what();
   }
   return loaded;
 }
 
 }  // namespace
 
-const BatchKernels* batch_kernels(std::string& error) {
-  static const Loaded loaded = load();  // once, whichever thread asks first
-  error = loaded.error;
-  return loaded.kernels;
+const LoadedKernels& batch_kernels() {
+  static const LoadedKernels loaded = load();  // once, whichever thread asks first
+  return loaded;
 }
 
 }  // namespace survey

@@ -9,9 +9,13 @@
 
 namespace survey {
 
-// The kernels of the plug-in, loaded once per process; nullptr when it cannot be loaded,
-// with "the survey's batches need skytrak3d-batch.so: <reason>" in `error` (the survey then
-// steps its objects in groups on the scalar path: the same rows, more slowly).
-const BatchKernels* batch_kernels(std::string& error);
+struct LoadedKernels {
+  const BatchKernels* kernels = nullptr;  // none when the plug-in cannot be loaded
+  std::string missing;  // then "the survey's batches need skytrak3d-batch.so: <reason>"
+};
+
+// The kernels of the plug-in, loaded once per process. Without them the survey steps its
+// objects in groups on the scalar path: the same rows, more slowly.
+const LoadedKernels& batch_kernels();
 
 }  // namespace survey

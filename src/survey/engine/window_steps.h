@@ -16,7 +16,7 @@ inline constexpr double kMostStepsPerObject = 1e8;
 // the window's start and forward to its end (each only when the window reaches there).
 double steps_needed(const SurveySettings& settings, double epoch_jd);
 
-// Throws SettingRefused naming the first object whose epoch lies so far from the window,
+// Throws errors::UsageError naming the first object whose epoch lies so far from the window,
 // or the window itself, that it needs more than kMostStepsPerObject steps.
 void check_window(const SurveySettings& settings, const std::vector<SurveyObject>& objects);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "errors/error.h"
 #include "survey/io/survey_object.h"
 
 namespace survey {
@@ -13,24 +14,20 @@ namespace survey {
 std::unique_ptr<catalogue::CatalogueFile> open_survey_file(const std::filesystem::path& path, const char* what) {
   const std::string cannot_read = "cannot read the " + std::string(what) + " (" + path.string() + "): ";
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) throw SurveyInputError(cannot_read + std::strerror(EISDIR));
+  if (std::filesystem::is_directory(path, ignored)) throw errors::Failure(cannot_read + std::strerror(EISDIR));
   try {
     return std::make_unique<catalogue::CatalogueFile>(path);
-  } catch (const catalogue::CatalogueError&) {
+  } catch (const errors::Failure&) {
     const int reason = errno;  // left by the failed open
-    throw SurveyInputError(cannot_read + std::strerror(reason));
+    throw errors::Failure(cannot_read + std::strerror(reason));
   }
 }
 
 void read_lines(const std::filesystem::path& path, const char* what,
                 const std::function<void(std::string_view, long)>& take) {
   const std::unique_ptr<catalogue::CatalogueFile> file = open_survey_file(path, what);
-  try {
-    std::string_view line;
-    while (file->next_line(line)) take(line, file->line_number());
-  } catch (const catalogue::CatalogueError& error) {
-    throw SurveyInputError(error.what());
-  }
+  std::string_view line;
+  while (file->next_line(line)) take(line, file->line_number());
 }
 
 int read_usable_records(
@@ -43,7 +40,7 @@ int read_usable_records(
     if (pass_over && pass_over(line, number)) return;
     catalogue::CatalogueRecord record;
     if (const std::string problem = record_problem(line, record); !problem.empty()) {
-      warnings << "skytrak3d: bad record skipped (" << path.string() << ", line " << number << ", " << problem
+      warnings << "bad record skipped (" << path.string() << ", line " << number << ", " << problem
                << ")\n";
       ++bad_records;
       return;

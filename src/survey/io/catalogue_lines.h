@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string_view>
 
 #include "catalogue/catalogue_file.h"
@@ -14,14 +13,8 @@
 
 namespace survey {
 
-// A catalogue or list that cannot be opened or read.
-class SurveyInputError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Opens a file the survey reads: "cannot read the <what> (<path>): <the system's
-// reason>" when it cannot (a folder cannot).
+// Opens a file the survey reads. One that cannot be opened (a folder cannot) is an
+// errors::Failure "cannot read the <what> (<path>): <the system's reason>".
 std::unique_ptr<catalogue::CatalogueFile> open_survey_file(const std::filesystem::path& path, const char* what);
 
 // Hands every line of `path` to `take`, with its number. A line over the reader's cap or
@@ -30,8 +23,8 @@ void read_lines(const std::filesystem::path& path, const char* what,
                 const std::function<void(std::string_view, long)>& take);
 
 // Hands every usable record of the catalogue at `path` to `take`, with its line and the
-// line's number; a record that is not usable gets one line "skytrak3d: bad record skipped
-// (<file>, line <n>, <field>)" on `warnings`. Blank lines, and the lines `pass_over` (when
+// line's number; a record that is not usable gets one line "bad record skipped (<file>,
+// line <n>, <field>)" on `warnings`. Blank lines, and the lines `pass_over` (when
 // given) names by their text and number, are passed over unread. Returns the records not
 // usable.
 int read_usable_records(

@@ -31,9 +31,9 @@ std::vector<bool> NamePicker::picked(std::size_t candidates, std::ostream& warni
     if (found.size() == 1) {
       chosen[found.front()] = true;
     } else if (found.empty()) {
-      warnings << "skytrak3d: --objects: no object matches \"" << textio::printable(names_[n]) << "\"\n";
+      warnings << "--objects: no object matches \"" << textio::printable(names_[n]) << "\"\n";
     } else {
-      warnings << "skytrak3d: --objects: \"" << textio::printable(names_[n]) << "\" matches " << found.size()
+      warnings << "--objects: \"" << textio::printable(names_[n]) << "\" matches " << found.size()
                << " objects; none taken\n";
     }
   }

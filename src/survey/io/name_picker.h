@@ -22,9 +22,8 @@ class NamePicker {
   bool finds(std::string_view line, std::size_t candidate);
 
   // Whether each of the `candidates` was picked. A name that found no record gets
-  // "skytrak3d: --objects: no object matches "<name>"", one that found several
-  // "skytrak3d: --objects: "<name>" matches <n> objects; none taken" on `warnings`, and
-  // picks nothing.
+  // "--objects: no object matches "<name>"", one that found several "--objects: "<name>"
+  // matches <n> objects; none taken" on `warnings`, and picks nothing.
   std::vector<bool> picked(std::size_t candidates, std::ostream& warnings) const;
 
  private:

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "errors/error.h"
+
 namespace survey {
 
 SurveyObjectStream::SurveyObjectStream(const std::filesystem::path& path, const CatalogueCensus& census,
@@ -15,7 +17,7 @@ SurveyObjectStream::SurveyObjectStream(const std::filesystem::path& path, const 
   // Replaced or edited since the census, the file would bring objects that no census
   // counted, nor the window check saw.
   if (file_ && file_stamp(path) != census.stamp) {
-    throw SurveyInputError("the catalogue changed after its first reading (" + path.string() +
+    throw errors::Failure("the catalogue changed after its first reading (" + path.string() +
                            "); run the survey again");
   }
 }
@@ -30,23 +32,19 @@ std::size_t SurveyObjectStream::read(std::vector<SurveyObject>& objects, std::si
   }
   const std::vector<long>& picks = census_.picked_lines;
   std::string_view line;
-  try {
-    while (taken < most) {
-      if (census_.picking && next_pick_ == picks.size()) break;  // the rest holds no picked record
-      if (!file_->next_line(line)) break;
-      const long number = file_->line_number();
-      if (census_.picking) {
-        if (number != picks[next_pick_]) continue;
-        ++next_pick_;
-      }
-      if (!in_share_(number)) continue;
-      catalogue::CatalogueRecord record;
-      if (!record_problem(line, record).empty()) continue;
-      objects.push_back(survey_object(record));
-      ++taken;
+  while (taken < most) {
+    if (census_.picking && next_pick_ == picks.size()) break;  // the rest holds no picked record
+    if (!file_->next_line(line)) break;
+    const long number = file_->line_number();
+    if (census_.picking) {
+      if (number != picks[next_pick_]) continue;
+      ++next_pick_;
     }
-  } catch (const catalogue::CatalogueError& error) {
-    throw SurveyInputError(error.what());
+    if (!in_share_(number)) continue;
+    catalogue::CatalogueRecord record;
+    if (!record_problem(line, record).empty()) continue;
+    objects.push_back(survey_object(record));
+    ++taken;
   }
   return taken;
 }

@@ -20,7 +20,7 @@ class SurveyObjectStream {
   // usable one. The lines of the other shares are passed over without being read as
   // records; bad records were reported by the census and are passed over silently. When
   // the census holds the objects, they are taken from it and the file is not opened again.
-  // Throws SurveyInputError when the file is no longer the one the census read.
+  // Throws errors::Failure when the file is no longer the one the census read.
   SurveyObjectStream(const std::filesystem::path& path, const CatalogueCensus& census, LineShare in_share);
 
   // Appends the next objects, at most `most`, to `objects`; returns how many (0 at the end).

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <stdexcept>
 #include <string_view>
 
 #include "dynamics/constants.h"
@@ -27,17 +26,6 @@ struct SurveySettings {
   sky::Sky sky = sky::Sky::table;  // where the planets are at each object's epoch
   StepSampling sampling{};  // none by default: only the scalar path of group_legs takes samples
 };
-
-// A survey asked for that cannot be run as asked (a window too long, an empty object
-// list): a wrong command line, exit status 2.
-class SettingRefused : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-}  // namespace survey
-
-namespace survey {
 
 // Reads a --planet value: one planet number 1..9 or "moon", a comma-separated list of
 // them, or "all" (the planets and the Moon). Returns false (leaving `watched` unchanged)

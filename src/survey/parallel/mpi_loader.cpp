@@ -2,7 +2,9 @@
 #include "survey/parallel/mpi_loader.h"
 
 #include <cstdlib>
+#include <string>
 
+#include "errors/error.h"
 #include "plugin/plugin_entry.h"
 #include "survey/parallel/mpi_plugin.h"
 
@@ -16,17 +18,16 @@ bool started_by_mpi_launcher() {
 
 }  // namespace
 
-std::unique_ptr<RankLink> launched_rank_link(std::string& error) {
+std::unique_ptr<RankLink> launched_rank_link() {
   if (!started_by_mpi_launcher()) return nullptr;
   const std::string file = "skytrak3d-mpi.so";
-  std::string why;
-  const auto entry =
-      reinterpret_cast<decltype(&skytrak3d_new_mpi_link)>(plugin::load_entry(file, "skytrak3d_new_mpi_link", why));
-  if (entry == nullptr) {
-    error = "the survey under an MPI launcher needs " + file + ": " + why;
-    return nullptr;
+  try {
+    const auto entry =
+        reinterpret_cast<decltype(&skytrak3d_new_mpi_link)>(plugin::load_entry(file, "skytrak3d_new_mpi_link"));
+    return std::unique_ptr<RankLink>(entry());
+  } catch (const errors::Failure& missing) {
+    throw errors::Failure("the survey under an MPI launcher needs " + file + ": " + missing.what());
   }
-  return std::unique_ptr<RankLink>(entry());
 }
 
 int launcher_rank() {

@@ -2,16 +2,15 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include "survey/parallel/rank_link.h"
 
 namespace survey {
 
-// Under an MPI launcher, the link of the MPI plug-in (MPI joined). Run alone: nullptr
-// and `error` empty. Under a launcher without a loadable plug-in: nullptr and the reason
-// in `error` ("the survey under an MPI launcher needs skytrak3d-mpi.so: <reason>").
-std::unique_ptr<RankLink> launched_rank_link(std::string& error);
+// Under an MPI launcher, the link of the MPI plug-in (MPI joined). Run alone: nullptr.
+// Under a launcher without a loadable plug-in: errors::Failure "the survey under an MPI
+// launcher needs skytrak3d-mpi.so: <reason>".
+std::unique_ptr<RankLink> launched_rank_link();
 
 // The rank an MPI launcher gave this process, read from the launcher's environment
 // without joining MPI; 0 when the program runs alone.

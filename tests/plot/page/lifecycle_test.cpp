@@ -3,9 +3,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <iostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "plot/core/clock.h"
+#include "plot/core/error_stream.h"
+#include "plot/core/fatal_status.h"
 #include "plot/core/levels.h"
 #include "plot/lines/polyline.h"
 #include "plot/core/warnings.h"
@@ -244,19 +249,63 @@ TEST_F(PlotTest, AFailedCloseIsReportedNamingTheFile) {
   EXPECT_NE(out.find("Warnings: 1 "), std::string::npos);
 }
 
-TEST_F(PlotTest, TheDevicesReasonGoesToStandardErrorBesideTheWarning) {
+// The reason goes to the library's error stream, without the program's name; the write
+// failure is the sticky status write_failed, and the library goes on: the next plot opens.
+TEST_F(PlotTest, TheDevicesReasonGoesToTheErrorStreamAndTheLibraryGoesOn) {
   auto dir = fresh_folder("full_disk_reason");
   setfil((dir / "plot.pdf").string());
   open("PDF");
   log_->close_status = devices::kStatusFileError;
   log_->failure_reason = "write error on plot.pdf: No space left on device";
+  std::ostringstream err;
+  set_error_stream(err);
   CaptureStdout();
-  ::testing::internal::CaptureStderr();
   disfin();
-  const std::string err = ::testing::internal::GetCapturedStderr();
   const std::string out = GetCapturedStdout();
-  EXPECT_EQ(err, "skytrak3d: write error on plot.pdf: No space left on device\n");
+  set_error_stream(std::cerr);
+  EXPECT_EQ(err.str(), "write error on plot.pdf: No space left on device\n");
   EXPECT_EQ(out.rfind(" <<<< Warning  36: File error in disfin!   (" + (dir / "plot.pdf").string() + ")\n", 0), 0u) << out;
+  EXPECT_EQ(fatal_status(), FatalStatus::write_failed);
+  EXPECT_STREQ(fatal_message(), "write error on plot.pdf: No space left on device");
+  log_->close_status = devices::kStatusOk;
+  EXPECT_EQ(open("PDF").core.level, 1);
+  finish();
+  EXPECT_EQ(fatal_status(), FatalStatus::write_failed);  // sticky: a later plot does not clear it
+}
+
+// The first failure stays, except that one which stops the library replaces a write
+// failure; only out_of_memory and open_failed stop it.
+TEST_F(PlotTest, TheFatalStatusKeepsItsFirstFailureUnlessOneStopsTheLibrary) {
+  struct Case {
+    std::vector<FatalStatus> recorded;
+    FatalStatus kept;
+  };
+  const FatalStatus none = FatalStatus::none, memory = FatalStatus::out_of_memory, open = FatalStatus::open_failed,
+                    write = FatalStatus::write_failed;
+  const Case cases[] = {
+      {{}, none},
+      {{write}, write},
+      {{write, write}, write},
+      {{write, open}, open},
+      {{write, memory, open}, memory},
+      {{open, write}, open},
+      {{open, memory}, open},
+      {{memory, write, open}, memory},
+  };
+  for (const Case& c : cases) {
+    clear_fatal();
+    std::string first_of_kept;
+    for (std::size_t i = 0; i < c.recorded.size(); ++i) {
+      const std::string message = "failure " + std::to_string(i);
+      record_fatal(c.recorded[i], message.c_str());
+      if (c.recorded[i] == c.kept && first_of_kept.empty()) first_of_kept = message;
+    }
+    EXPECT_EQ(fatal_status(), c.kept) << c.recorded.size();
+    EXPECT_EQ(fatal_message(), first_of_kept) << c.recorded.size();
+    EXPECT_EQ(library_stopped(), c.kept == memory || c.kept == open) << c.recorded.size();
+    EXPECT_EQ(jqqlev(0, 3, "test") == nullptr, library_stopped()) << c.recorded.size();
+  }
+  clear_fatal();
 }
 
 TEST_F(PlotTest, EndgrfStrokesUpdatesTheScreenAndReturnsToLevelOne) {
