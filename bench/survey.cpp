@@ -24,7 +24,6 @@
 
 #include "dynamics/planet_setup.h"
 #include "dynamics/step.h"
-#include "sky/object_elements.h"
 #include "survey/engine/group_legs.h"
 #include "survey/io/object_list.h"
 #include "survey/io/object_stream.h"
@@ -324,8 +323,7 @@ void BM_SingleRunStep(benchmark::State& bench) {
   for (size_t n = 0; n < set_up.size(); ++n) {
     const survey::SurveyObject& object = catalogue.objects[n];
     survey::carry_planets(set_up[n], object.epoch_jd, sky::Sky::table);
-    dynamics::add_small_body(set_up[n].blocks, set_up[n].bodies,
-                             sky::elements_in_sky(object.elements, object.mean_motion, sky::Sky::table));
+    survey::add_object(set_up[n].blocks, set_up[n].bodies, object, sky::Sky::table);
   }
   auto encounters = std::make_unique<dynamics::Encounters>();
   long steps = 0;

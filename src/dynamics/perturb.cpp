@@ -7,6 +7,7 @@
 #include "dynamics/shared_blocks.h"
 #include "dynamics/extrapolation.h"
 #include "dynamics/pericentre_refinement.h"
+#include "dynamics/step_rules.h"
 
 namespace dynamics {
 namespace {
@@ -254,7 +255,10 @@ void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& e
                             diff(bodies.v[p], bodies.v[j])};
     const Vec3& sep = pair.separation;
     const double d = norm(sep);
-    if (surely_outside_encounter_zone(pair, pt.hill, dt) || outside_encounter_zone(pair, d, pt.hill, dt)) {
+    const bool surely_outside =
+        surely_outside_encounter_zone(kScalar, dot(sep, sep), dot(pair.start_separation, pair.start_separation),
+                                      dot(pair.relative_velocity, pair.relative_velocity), pt.hill, dt);
+    if (surely_outside || outside_encounter_zone(pair, d, pt.hill, dt)) {
       if (pt.encounter.earth_and_moon) {
         kick_by_earth_and_moon(blocks, bodies.x[j], pt, dt, dv[j]);
         continue;

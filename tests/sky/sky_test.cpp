@@ -1,6 +1,9 @@
 // The sky's names, the frame turn and the two skies against each other.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "dynamics/constants.h"
 #include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
@@ -47,6 +50,23 @@ TEST(EarthMoon, BarycentreAndEarthAreInverse) {
   const dynamics::Vec3 barycentre = barycentre_from_earth(earth, moon);
   EXPECT_NEAR(distance_km(barycentre, earth), moon_km / (1.0 + kEarthMoonMassRatio), 1e-6);
   EXPECT_LT(distance_km(earth_from_barycentre(barycentre, moon), earth), 1e-6);
+}
+
+// The Moon's series turned into the ecliptic frame: the Moon's orbit leans 5.0 to 5.3
+// degrees on the ecliptic (18 to 29 on the equator), so over a month its ecliptic latitude
+// reaches about five degrees either way and never 5.4.
+TEST(EarthMoon, MoonKeepsWithinItsInclinationOfTheEcliptic) {
+  double north = 0.0, south = 0.0;
+  for (double jd = 2458849.5; jd < 2458849.5 + 28.0; jd += 0.25) {
+    const dynamics::Vec3 moon = moon_geocentric(jd);
+    const double latitude = std::asin(moon[2] / dynamics::norm(moon)) / dynamics::kDegToRad;
+    north = std::max(north, latitude);
+    south = std::min(south, latitude);
+  }
+  EXPECT_GT(north, 4.9);
+  EXPECT_LT(north, 5.4);
+  EXPECT_LT(south, -4.9);
+  EXPECT_GT(south, -5.4);
 }
 
 struct PlanetRun {

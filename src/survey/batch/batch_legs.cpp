@@ -8,7 +8,6 @@
 
 #include "dynamics/constants.h"
 #include "dynamics/shared_blocks.h"
-#include "sky/object_elements.h"
 #include "survey/batch/kernel_loader.h"
 #include "survey/batch/object_batch.h"
 #include "survey/engine/group_legs.h"
@@ -56,8 +55,7 @@ void set_up_lanes(const SurveyObject* const* objects, size_t count, const EpochP
   for (size_t l = 0; l < batch.lanes; ++l) {
     const SurveyObject& object = *objects[std::min(l, count - 1)];
     blocks.counts.total = blocks.counts.planets;
-    const int k = dynamics::add_small_body(blocks, bodies,
-                                           sky::elements_in_sky(object.elements, object.mean_motion, planets.sky));
+    const int k = add_object(blocks, bodies, object, planets.sky);
     put(batch.now, l, bodies.x[k], bodies.v[k], bodies.r[k]);
   }
 }

@@ -5,16 +5,19 @@
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
-#include "dynamics/encounter_zone.h"
+#include "dynamics/step_rules.h"
 #include "survey/batch/kick.h"
+#include "survey/batch/vector_ops.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace survey {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
+namespace rules = dynamics::HWY_NAMESPACE;
 
 void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch& b) {
   const hn::ScalableTag<double> d;
+  const VectorOps<decltype(d)> ops{d};
   const auto one = hn::Set(d, 1.0);
   const auto step = hn::Set(d, dt);
   for (size_t i = 0; i < b.lanes; i += hn::Lanes(d)) {
@@ -33,11 +36,8 @@ void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch&
       const auto uz = hn::Set(d, planet.velocity_at_kick[2]) - vz;
       const auto tx = hn::Set(d, planet.at_start[0]) - x0, ty = hn::Set(d, planet.at_start[1]) - y0;
       const auto tz = hn::Set(d, planet.at_start[2]) - z0;
-      const double zone_squared = 9.0 * planet.hill * planet.hill;
-      const auto travel_squared = (ux * ux + uy * uy + uz * uz) * step * step;
-      const auto surely_outside =
-          hn::And(d2 > hn::Set(d, dynamics::kZoneMargin * 2.0) * (hn::Set(d, zone_squared) + travel_squared),
-                  tx * tx + ty * ty + tz * tz > hn::Set(d, dynamics::kZoneMargin * zone_squared));
+      const auto surely_outside = rules::surely_outside_encounter_zone(
+          ops, d2, tx * tx + ty * ty + tz * tz, ux * ux + uy * uy + uz * uz, planet.hill, dt);
       out = hn::Or(out, hn::Not(surely_outside));
       const auto ix = hn::Set(d, planet.indirect[0]), iy = hn::Set(d, planet.indirect[1]);
       const auto iz = hn::Set(d, planet.indirect[2]);

@@ -9,8 +9,7 @@
 namespace survey {
 
 DriftLimits drift_limits(const dynamics::SharedBlocks& blocks) {
-  return {blocks.constants.gm_central, blocks.sun_limits.capture, blocks.sun_limits.close,
-          blocks.ejection.max_semimajor, blocks.ejection.max_distance};
+  return {blocks.constants.gm_central, blocks.sun_limits, blocks.ejection};
 }
 
 HillFactors hill_factors(const dynamics::SharedBlocks& blocks) {

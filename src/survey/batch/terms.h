@@ -15,8 +15,8 @@ namespace survey {
 // The central mass and the bounds beyond which drift_bodies takes a body out of the run.
 struct DriftLimits {
   double gm_central;
-  double capture, close;                // sun_limits
-  double max_semimajor, max_distance;   // ejection limits
+  dynamics::SunLimits sun;
+  dynamics::EjectionLimits ejection;
 };
 
 DriftLimits drift_limits(const dynamics::SharedBlocks& blocks);

@@ -7,8 +7,9 @@
 #include <memory>
 #include <system_error>
 
-#include "sky/earth_moon.h"
 #include "dynamics/shared_blocks.h"
+#include "sky/earth_moon.h"
+#include "sky/object_elements.h"
 #include "sky/planets_at_epoch.h"
 
 namespace survey {
@@ -35,6 +36,10 @@ void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
   planets.bodies = dynamics::Bodies{};
   planets.sky = sky;
   sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
+}
+
+int add_object(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const SurveyObject& object, sky::Sky sky) {
+  return dynamics::add_small_body(blocks, bodies, sky::elements_in_sky(object.elements, object.mean_motion, sky));
 }
 
 void set_up_epoch(EpochPlanets& planets, double epoch_jd, const SurveySettings& settings, bool beside) {

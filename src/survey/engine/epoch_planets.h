@@ -7,6 +7,7 @@
 #include "dynamics/planet_setup.h"
 #include "dynamics/shared_blocks.h"
 #include "sky/sky.h"
+#include "survey/io/survey_object.h"
 #include "survey/io/survey_settings.h"
 
 namespace survey {
@@ -27,6 +28,11 @@ struct EpochPlanets {
 };
 
 void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);
+
+// Puts an object at its epoch into the first free slot of a run set up from an epoch's
+// planets, with its elements in that sky, and returns the slot: the starting state of an
+// object in a group's run and of a lane in a batch alike.
+int add_object(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const SurveyObject& object, sky::Sky sky);
 
 // carry_planets, then, when the planets hold the Earth and the Moon apart, the Moon sampled
 // over the span the runs of that epoch cover (its epoch and the window, a few days

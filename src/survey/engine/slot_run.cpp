@@ -7,7 +7,6 @@
 #include "dynamics/constants.h"
 #include "dynamics/shared_blocks.h"
 #include "dynamics/step.h"
-#include "sky/object_elements.h"
 #include "survey/engine/planet_table.h"
 
 namespace survey {
@@ -157,10 +156,7 @@ std::unique_ptr<GroupRun> set_up_run(const std::vector<const SurveyObject*>& gro
   auto run = std::make_unique<GroupRun>();
   run->blocks = planets.blocks;
   run->bodies = planets.bodies;
-  for (const SurveyObject* object : group) {
-    dynamics::add_small_body(run->blocks, run->bodies,
-                             sky::elements_in_sky(object->elements, object->mean_motion, planets.sky));
-  }
+  for (const SurveyObject* object : group) add_object(run->blocks, run->bodies, *object, planets.sky);
   dynamics::start_run(run->encounters);
   return run;
 }
