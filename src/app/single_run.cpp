@@ -11,7 +11,7 @@
 #include "app/start_dialogue.h"
 #include "app/view_dialogue.h"
 #include "plot/plotix.h"
-#include "sky/object_elements.h"
+#include "sky/sky.h"
 #include "textio/plain_text.h"
 
 namespace app {
@@ -24,7 +24,7 @@ void take_object(const catalogue::CatalogueRecord& record, RunState& state) {
   state.name7 = record.designation;
   state.name7.resize(catalogue::kDesignationWidth, ' ');
   state.name28 = record.name28;
-  state.elements = sky::elements_in_sky(record.elements, record.mean_motion, state.sky);
+  state.elements = sky::sky_model(state.sky).object_elements(record.elements, record.mean_motion);
   state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
 }
 

@@ -10,7 +10,6 @@
 #include "dynamics/planets_to_epoch.h"
 #include "sky/earth_moon.h"
 #include "sky/ecliptic_frame.h"
-#include "sky/planets_at_epoch.h"
 #include "sky/series_planets.h"
 #include "sky/sky.h"
 
@@ -84,7 +83,7 @@ TEST(TableSky, IsTheDynamicsSetUpBitForBit) {
       dynamics::carry_planets_to_epoch(expected.blocks, expected.bodies, dynamics::kPlanetEpochJd);
       PlanetRun got;
       dynamics::store_constants(got.blocks, klass.central_mass);
-      set_up_planets(got.blocks, got.bodies, klass, epoch, Sky::table);
+      sky_model(Sky::table).set_up_planets(got.blocks, got.bodies, klass, epoch);
       EXPECT_EQ(got.blocks.epoch_jd, epoch);
       EXPECT_EQ(got.blocks.counts.planets, expected.blocks.counts.planets);
       for (int k = 1; k <= expected.blocks.counts.planets; ++k) {
@@ -102,7 +101,7 @@ TEST(EphemerisSky, BarycentreAgreesWithTheTableAtItsEpoch) {
   const dynamics::IntegrationClass klass = dynamics::integration_class(0.9, 3);
   PlanetRun table;
   dynamics::store_constants(table.blocks, klass.central_mass);
-  set_up_planets(table.blocks, table.bodies, klass, dynamics::kPlanetEpochJd, Sky::table);
+  sky_model(Sky::table).set_up_planets(table.blocks, table.bodies, klass, dynamics::kPlanetEpochJd);
   const int earth = dynamics::planet_slot(klass, 3);
   EXPECT_LT(distance_km(series_state(3, dynamics::kPlanetEpochJd).x, table.bodies.x[earth]), 75.0);
 }

@@ -13,6 +13,8 @@
 #include "dynamics/shared_blocks.h"
 #include "dynamics/drift.h"
 #include "dynamics/perturb.h"
+#include "sky/earth_moon.h"
+#include "sky/sky.h"
 #include "survey/batch/drift.h"
 #include "survey/batch/kick.h"
 #include "survey/batch/minima_screen.h"
@@ -73,7 +75,7 @@ TEST(BatchDrift, DriftsAsTheScalarDriftAndLeavesWhatItRemoves) {
 // the run's kick adds them, and the lanes inside the Earth's encounter zone out.
 TEST(BatchKick, KicksAsTheRunAndLeavesThePairsInsideAZone) {
   EpochPlanets planets;
-  carry_planets(planets, 2458666.5, sky::Sky::table);
+  carry_planets(planets, 2458666.5, sky::sky_model(sky::Sky::table));
   dynamics::SharedBlocks blocks = planets.blocks;
   auto bodies = std::make_unique<dynamics::Bodies>(planets.bodies);
   const Vec3 earth = bodies->x[3], earth_v = bodies->v[3];
@@ -117,29 +119,41 @@ TEST(BatchKick, KicksAsTheRunAndLeavesThePairsInsideAZone) {
   }
 }
 
-// A made-up Moon about a made-up Earth: 0.02 AU from it (fifty times the real distance, so
-// its pull shows plainly), turning once in 27.3 days about an axis off the ecliptic pole.
+// A sky with a made-up Moon about the Earth: 0.02 AU from it (fifty times the real
+// distance, so its pull shows plainly), turning once in 27.3 days about an axis off the
+// ecliptic pole; its planets and objects are the table sky's.
 constexpr double kMadeUpEpoch = 2460000.5;
-dynamics::Vec3 made_up_moon(double jd) {
-  const double turn = 2.0 * std::numbers::pi * (jd - kMadeUpEpoch) / 27.3;
-  return {0.02 * std::cos(turn), 0.02 * std::sin(turn), 0.004 * std::sin(turn)};
-}
+class MadeUpMoonSky final : public sky::SkyModel {
+ public:
+  void set_up_planets(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const dynamics::IntegrationClass& klass,
+                      double epoch_jd) const override {
+    sky::sky_model(sky::Sky::table).set_up_planets(blocks, bodies, klass, epoch_jd);
+  }
+  bool has_moon() const override { return true; }
+  dynamics::Vec3 moon_at(double jd) const override {
+    const double turn = 2.0 * std::numbers::pi * (jd - kMadeUpEpoch) / 27.3;
+    return {0.02 * std::cos(turn), 0.02 * std::sin(turn), 0.004 * std::sin(turn)};
+  }
+  dynamics::OrbitalElements object_elements(const dynamics::OrbitalElements& elements, double) const override {
+    return elements;
+  }
+};
 
 // The Earth and the Moon pulling apart, in the batch's kick and in the run's: the kick of
 // each object against Newton's law for the Earth's centre and the Moon, placed here from
-// the barycentre, the made-up Moon at the middle of the step and the mass ratio, less the
-// barycentre's pull on the Sun. No catalogue, no ephemeris.
+// the barycentre, the made-up Moon at the middle of the step and the Earth's mass over the
+// Moon's (81.30056), less the barycentre's pull on the Sun. No catalogue, no ephemeris.
 TEST(BatchKick, PullsWithTheEarthAndTheMoonApart) {
   dynamics::SharedBlocks blocks;
   dynamics::store_constants(blocks, 1.0);
-  const double gm = 3.0e-6 * blocks.constants.k2, share = 1.0 / 82.3;
+  const double gm = 3.0e-6 * blocks.constants.k2, share = 1.0 / (1.0 + 81.30056);
+  const MadeUpMoonSky made_up;
   blocks.epoch_jd = kMadeUpEpoch;
   blocks.counts.planets = blocks.counts.total = 1;
   blocks.gm[1] = gm;
   blocks.start_slot[1] = 1;
   blocks.planet_number[1] = dynamics::kEarthNumber;
-  blocks.earth_moon.moon_geocentric = &made_up_moon;
-  blocks.earth_moon.moon_share = share;
+  blocks.earth_moon = std::make_shared<const sky::EarthMoonApart>(made_up);
   auto bodies = std::make_unique<dynamics::Bodies>();
   // At rest, so that the kick is the velocity after it to the last bit.
   const Vec3 barycentre{0.6, -0.8, 0.0}, barycentre_v{0.0, 0.0, 0.0};
@@ -166,7 +180,7 @@ TEST(BatchKick, PullsWithTheEarthAndTheMoonApart) {
   auto encounters = std::make_unique<dynamics::Encounters>();
   dynamics::start_run(*encounters);
   dynamics::kick_small_bodies_only(blocks, *bodies, *encounters, dt, T);
-  const Vec3 moon = made_up_moon(kMadeUpEpoch + (T - dt / 2.0) * 365.25);
+  const Vec3 moon = made_up.moon_at(kMadeUpEpoch + (T - dt / 2.0) * 365.25);
   Vec3 earth_place, moon_place;
   for (int c = 0; c < 3; ++c) {
     earth_place[c] = barycentre[c] - share * moon[c];

@@ -39,25 +39,21 @@ void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch&
       const auto surely_outside = rules::surely_outside_encounter_zone(
           ops, d2, tx * tx + ty * ty + tz * tz, ux * ux + uy * uy + uz * uz, planet.hill, dt);
       out = hn::Or(out, hn::Not(surely_outside));
-      const auto ix = hn::Set(d, planet.indirect[0]), iy = hn::Set(d, planet.indirect[1]);
-      const auto iz = hn::Set(d, planet.indirect[2]);
-      if (planet.earth_and_moon) {
-        const auto ex = hn::Set(d, planet.earth[0]) - x, ey = hn::Set(d, planet.earth[1]) - y;
-        const auto ez = hn::Set(d, planet.earth[2]) - z;
-        const auto mx = hn::Set(d, planet.moon[0]) - x, my = hn::Set(d, planet.moon[1]) - y;
-        const auto mz = hn::Set(d, planet.moon[2]) - z;
-        const auto de2 = ex * ex + ey * ey + ez * ez, dm2 = mx * mx + my * my + mz * mz;
-        const auto earth_pull = hn::Set(d, planet.earth_gm) * (one / (de2 * hn::Sqrt(de2)));
-        const auto moon_pull = hn::Set(d, planet.moon_gm) * (one / (dm2 * hn::Sqrt(dm2)));
-        dvx = dvx + step * (earth_pull * ex + moon_pull * mx - ix);
-        dvy = dvy + step * (earth_pull * ey + moon_pull * my - iy);
-        dvz = dvz + step * (earth_pull * ez + moon_pull * mz - iz);
-      } else {
-        const auto pull = hn::Set(d, planet.mass) * (one / (d2 * hn::Sqrt(d2)));
-        dvx = dvx + step * (pull * sx - ix);
-        dvy = dvy + step * (pull * sy - iy);
-        dvz = dvz + step * (pull * sz - iz);
+      // The pulls of the planet's masses, summed in their order, less the indirect term.
+      auto ax = hn::Zero(d), ay = hn::Zero(d), az = hn::Zero(d);
+      for (size_t m = 0; m < planet.mass_count; ++m) {
+        const PullingMass& mass = planet.masses[m];
+        const auto px = hn::Set(d, mass.place[0]) - x, py = hn::Set(d, mass.place[1]) - y;
+        const auto pz = hn::Set(d, mass.place[2]) - z;
+        const auto p2 = px * px + py * py + pz * pz;
+        const auto pull = hn::Set(d, mass.gm) * (one / (p2 * hn::Sqrt(p2)));
+        ax = ax + pull * px;
+        ay = ay + pull * py;
+        az = az + pull * pz;
       }
+      dvx = dvx + step * (ax - hn::Set(d, planet.indirect[0]));
+      dvy = dvy + step * (ay - hn::Set(d, planet.indirect[1]));
+      dvz = dvz + step * (az - hn::Set(d, planet.indirect[2]));
     }
     hn::StoreU(vx + dvx, d, &b.now.vx[i]);
     hn::StoreU(vy + dvy, d, &b.now.vy[i]);

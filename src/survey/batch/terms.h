@@ -21,16 +21,21 @@ struct DriftLimits {
 
 DriftLimits drift_limits(const dynamics::SharedBlocks& blocks);
 
+// A mass pulling every lane in the kick: its GM and its place at the kick.
+struct PullingMass {
+  double gm;
+  dynamics::Vec3 place;
+};
+
 // What a planet brings to the kick of one step, the same for every lane.
 struct KickPlanet {
-  double mass;  // GM
   double hill;  // Hill radius at the kick, AU
   dynamics::Vec3 at_kick, velocity_at_kick, at_start;
   dynamics::Vec3 indirect;  // m x / r^3, the pull of the planet on the Sun
-  // The barycentre pulling as the Earth and the Moon apart, at their places at the kick.
-  bool earth_and_moon;
-  dynamics::Vec3 earth, moon;
-  double earth_gm, moon_gm;
+  // What pulls: the planet at its place, or the barycentre of a sky with the Moon as the
+  // Earth and the Moon apart, at their places at the kick (the sky's split).
+  std::array<PullingMass, 2> masses;
+  size_t mass_count;
 };
 
 // Per planet slot: (m / 3 gm_central)^(1/3), the Hill radius over the distance, as the
