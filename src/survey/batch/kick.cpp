@@ -29,8 +29,9 @@ void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch&
     auto dvx = hn::Zero(d), dvy = hn::Zero(d), dvz = hn::Zero(d);
     for (size_t p = 0; p < count; ++p) {
       const KickPlanet& planet = planets[p];
-      const auto sx = hn::Set(d, planet.at_kick[0]) - x, sy = hn::Set(d, planet.at_kick[1]) - y;
-      const auto sz = hn::Set(d, planet.at_kick[2]) - z;
+      const PullingMass& centre = planet.masses[0];
+      const auto sx = hn::Set(d, centre.place[0]) - x, sy = hn::Set(d, centre.place[1]) - y;
+      const auto sz = hn::Set(d, centre.place[2]) - z;
       const auto d2 = sx * sx + sy * sy + sz * sz;
       const auto ux = hn::Set(d, planet.velocity_at_kick[0]) - vx, uy = hn::Set(d, planet.velocity_at_kick[1]) - vy;
       const auto uz = hn::Set(d, planet.velocity_at_kick[2]) - vz;
@@ -39,9 +40,11 @@ void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch&
       const auto surely_outside = rules::surely_outside_encounter_zone(
           ops, d2, tx * tx + ty * ty + tz * tz, ux * ux + uy * uy + uz * uz, planet.hill, dt);
       out = hn::Or(out, hn::Not(surely_outside));
-      // The pulls of the planet's masses, summed in their order, less the indirect term.
-      auto ax = hn::Zero(d), ay = hn::Zero(d), az = hn::Zero(d);
-      for (size_t m = 0; m < planet.mass_count; ++m) {
+      // The pulls of the planet's masses, summed in their order (a massless centre adds
+      // nothing), less the indirect term.
+      const auto centre_pull = hn::Set(d, centre.gm) * (one / (d2 * hn::Sqrt(d2)));
+      auto ax = centre_pull * sx, ay = centre_pull * sy, az = centre_pull * sz;
+      for (size_t m = 1; m < planet.mass_count; ++m) {
         const PullingMass& mass = planet.masses[m];
         const auto px = hn::Set(d, mass.place[0]) - x, py = hn::Set(d, mass.place[1]) - y;
         const auto pz = hn::Set(d, mass.place[2]) - z;

@@ -29,7 +29,6 @@ std::vector<KickPlanet> kick_planets(const dynamics::SharedBlocks& blocks, const
     KickPlanet planet{};
     const double mass = blocks.gm[p];
     planet.hill = place.r * hill_factors[static_cast<size_t>(p)];
-    planet.at_kick = place.x;
     planet.velocity_at_kick = place.v;
     planet.at_start = at_start[p - 1].x;
     const double r3 = place.r * place.r * place.r;
@@ -38,8 +37,9 @@ std::vector<KickPlanet> kick_planets(const dynamics::SharedBlocks& blocks, const
     if (split != nullptr && blocks.planet_number[blocks.start_slot[p]] == dynamics::kEarthNumber) {
       const dynamics::EarthAndMoon places =
           split->places(place.x, blocks.epoch_jd + (T - dt / 2.0) * dynamics::kDaysPerYear);
-      planet.masses = {{{mass * (1.0 - split->moon_share()), places.earth}, {mass * split->moon_share(), places.moon}}};
-      planet.mass_count = 2;
+      planet.masses = {{{0.0, place.x}, {mass * (1.0 - split->moon_share()), places.earth},
+                        {mass * split->moon_share(), places.moon}}};
+      planet.mass_count = 3;
     } else {
       planet.masses[0] = {mass, place.x};
       planet.mass_count = 1;

@@ -30,11 +30,12 @@ struct PullingMass {
 // What a planet brings to the kick of one step, the same for every lane.
 struct KickPlanet {
   double hill;  // Hill radius at the kick, AU
-  dynamics::Vec3 at_kick, velocity_at_kick, at_start;
+  dynamics::Vec3 velocity_at_kick, at_start;
   dynamics::Vec3 indirect;  // m x / r^3, the pull of the planet on the Sun
-  // What pulls: the planet at its place, or the barycentre of a sky with the Moon as the
-  // Earth and the Moon apart, at their places at the kick (the sky's split).
-  std::array<PullingMass, 2> masses;
+  // What pulls, in this order: the planet at its slot's place at the kick (the centre of
+  // its encounter zone) with its GM, or with none when the sky holds the Earth and the
+  // Moon apart; then the Earth and the Moon at their places at the kick (the sky's split).
+  std::array<PullingMass, 3> masses;
   size_t mass_count;
 };
 
