@@ -73,6 +73,38 @@ struct PlanetRun {
   dynamics::Bodies bodies;
 };
 
+// Each sky against what it says of itself: one with the Moon sets the Earth and the Moon
+// apart, the barycentre their mean weighted by the mass ratio and the Moon at the sky's
+// geocentric place, its velocity the difference of that place over 0.02 day; one
+// without keeps the barycentre one mass.
+TEST(SkyModel, SplitsTheBarycentreExactlyWhenItHasTheMoon) {
+  constexpr double kRatio = 81.30056;  // the Earth's mass over the Moon's
+  for (const Sky name : {Sky::table, Sky::ephemeris}) {
+    const SkyModel& sky = sky_model(name);
+    const dynamics::IntegrationClass klass = dynamics::integration_class(0.9, 3);
+    PlanetRun run;
+    dynamics::store_constants(run.blocks, klass.central_mass);
+    sky.set_up_planets(run.blocks, run.bodies, klass, 2458849.5);
+    ASSERT_EQ(run.blocks.earth_moon != nullptr, sky.has_moon()) << sky_name(name);
+    if (!sky.has_moon()) continue;
+    const int slot = dynamics::planet_slot(klass, 3);
+    const dynamics::Vec3 barycentre = run.bodies.x[slot], velocity = run.bodies.v[slot];
+    EXPECT_DOUBLE_EQ(run.blocks.earth_moon->moon_radius() * kAuKm, 1737.4);
+    for (const double jd : {2458849.5, 2458860.3}) {
+      const dynamics::EarthAndMoon at = run.blocks.earth_moon->places(barycentre, jd);
+      const dynamics::EarthAndMoon speed = run.blocks.earth_moon->velocities(velocity, jd);
+      const dynamics::Vec3 moon = sky.moon_at(jd);
+      const dynamics::Vec3 later = sky.moon_at(jd + 0.01), earlier = sky.moon_at(jd - 0.01);
+      for (int c = 0; c < 3; ++c) {
+        EXPECT_NEAR((kRatio * at.earth[c] + at.moon[c]) / (kRatio + 1.0), barycentre[c], 1e-15) << jd;
+        EXPECT_NEAR(at.moon[c] - at.earth[c], moon[c], 1e-15) << jd;
+        EXPECT_NEAR((kRatio * speed.earth[c] + speed.moon[c]) / (kRatio + 1.0), velocity[c], 1e-14) << jd;
+        EXPECT_NEAR(speed.moon[c] - speed.earth[c], (later[c] - earlier[c]) / 0.02 * 365.25, 1e-13) << jd;
+      }
+    }
+  }
+}
+
 TEST(TableSky, IsTheDynamicsSetUpBitForBit) {
   for (const double epoch : {2451400.5, 2458600.5, 2440000.5}) {
     for (const dynamics::IntegrationClass klass : {dynamics::integration_class(0.9, 3), dynamics::integration_class(5.0, 5)}) {
