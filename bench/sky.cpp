@@ -13,7 +13,7 @@
 #include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
 #include "sky/earth_moon.h"
-#include "sky/planets_at_epoch.h"
+#include "sky/sky.h"
 #include "sky/series_drift.h"
 #include "sky/series_planets.h"
 
@@ -31,7 +31,7 @@ void BM_PlanetSetUp(benchmark::State& bench) {
   dynamics::store_constants(blocks, klass.central_mass);
   dynamics::Bodies bodies;
   for (auto _ : bench) {
-    sky::set_up_planets(blocks, bodies, klass, kEpoch, which);
+    sky::sky_model(which).set_up_planets(blocks, bodies, klass, kEpoch);
     benchmark::DoNotOptimize(bodies.v[3]);
   }
 }
@@ -59,7 +59,7 @@ void BM_SeriesDrift(benchmark::State& bench) {
   dynamics::SharedBlocks blocks;
   dynamics::store_constants(blocks, klass.central_mass);
   dynamics::Bodies bodies;
-  sky::set_up_planets(blocks, bodies, klass, kEpoch, sky::Sky::ephemeris);
+  sky::sky_model(sky::Sky::ephemeris).set_up_planets(blocks, bodies, klass, kEpoch);
   const bool fitted = bench.range(1) == 1;
   bench.SetLabel(fitted ? "fitted" : "series velocities");
   if (!fitted) {

@@ -24,7 +24,6 @@
 
 #include "dynamics/planet_setup.h"
 #include "dynamics/step.h"
-#include "sky/object_elements.h"
 #include "survey/engine/group_legs.h"
 #include "survey/io/object_list.h"
 #include "survey/io/object_stream.h"
@@ -235,7 +234,7 @@ void BM_SurveyCatalogueYearPlanetsInEveryGroup(benchmark::State& bench) {
   const survey::SurveyCatalogue catalogue = read(kCatalogue);
   const survey::SurveySettings settings = year_2020();
   survey::EpochPlanets planets;
-  survey::carry_planets(planets, catalogue.objects.front().epoch_jd, settings.sky);
+  survey::carry_planets(planets, catalogue.objects.front().epoch_jd, sky::sky_model(settings.sky));
   long steps = 0;
   const std::clock_t start = std::clock();
   for (auto _ : bench) {
@@ -323,9 +322,8 @@ void BM_SingleRunStep(benchmark::State& bench) {
   std::vector<survey::EpochPlanets> set_up(catalogue.objects.size());
   for (size_t n = 0; n < set_up.size(); ++n) {
     const survey::SurveyObject& object = catalogue.objects[n];
-    survey::carry_planets(set_up[n], object.epoch_jd, sky::Sky::table);
-    dynamics::add_small_body(set_up[n].blocks, set_up[n].bodies,
-                             sky::elements_in_sky(object.elements, object.mean_motion, sky::Sky::table));
+    survey::carry_planets(set_up[n], object.epoch_jd, sky::sky_model(sky::Sky::table));
+    survey::add_object(set_up[n].blocks, set_up[n].bodies, object, sky::sky_model(sky::Sky::table));
   }
   auto encounters = std::make_unique<dynamics::Encounters>();
   long steps = 0;

@@ -46,7 +46,7 @@ void BM_BatchCatalogueYear(benchmark::State& bench) {
   const double epoch = catalogue.front().epoch_jd;
   std::map<double, std::unique_ptr<survey::EpochPlanets>> planets;
   planets[epoch] = std::make_unique<survey::EpochPlanets>();
-  survey::carry_planets(*planets[epoch], epoch, settings.sky);
+  survey::carry_planets(*planets[epoch], epoch, sky::sky_model(settings.sky));
   const survey::LegTables tables =
       survey::step_planets_of_epochs(planets, {{epoch, catalogue.size()}}, settings).at(epoch);
   const size_t size = static_cast<size_t>(bench.range(0));
@@ -86,7 +86,7 @@ void BM_SingleRunStepOfCatalogueObjects(benchmark::State& bench) {
   objects.resize(50);
   const survey::SurveySettings& settings = kYear2020;
   survey::EpochPlanets planets;
-  survey::carry_planets(planets, objects.front().epoch_jd, settings.sky);
+  survey::carry_planets(planets, objects.front().epoch_jd, sky::sky_model(settings.sky));
   long steps = 0;
   const std::clock_t start = std::clock();
   for (auto _ : bench) {

@@ -10,7 +10,7 @@
 #include "dynamics/planet_setup.h"
 #include "dynamics/rotating_frame.h"
 #include "dynamics/step.h"
-#include "sky/planets_at_epoch.h"
+#include "sky/sky.h"
 
 namespace app {
 namespace {
@@ -131,7 +131,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   if (state.span < 0.0) state.h = -state.h;
   files.open_close_approaches();
 
-  sky::set_up_planets(blocks, run->bodies, state.integration_class, blocks.epoch_jd, state.sky);
+  sky::sky_model(state.sky).set_up_planets(blocks, run->bodies, state.integration_class, blocks.epoch_jd);
   dynamics::add_small_body(blocks, run->bodies, state.elements);
   write_point(files, state, run->bodies, T);
 

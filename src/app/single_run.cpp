@@ -12,7 +12,8 @@
 #include "app/start_dialogue.h"
 #include "app/view_dialogue.h"
 #include "errors/error.h"
-#include "sky/object_elements.h"
+#include "plot/plotix.h"
+#include "sky/sky.h"
 #include "textio/plain_text.h"
 
 namespace app {
@@ -25,7 +26,7 @@ void take_object(const catalogue::CatalogueRecord& record, RunState& state) {
   state.name7 = record.designation;
   state.name7.resize(catalogue::kDesignationWidth, ' ');
   state.name28 = record.name28;
-  state.elements = sky::elements_in_sky(record.elements, record.mean_motion, state.sky);
+  state.elements = sky::sky_model(state.sky).object_elements(record.elements, record.mean_motion);
   state.blocks.epoch_jd = catalogue::epoch_julian_date(record);
 }
 

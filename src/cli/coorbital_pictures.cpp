@@ -12,7 +12,7 @@
 #include "app/view_dialogue.h"
 #include "coorbital/coorbital_table.h"
 #include "errors/error.h"
-#include "sky/object_elements.h"
+#include "sky/sky.h"
 #include "survey/io/survey_table.h"
 
 namespace cli {
@@ -49,7 +49,7 @@ void draw_object(const coorbital::ObjectVerdict& verdict, const CoorbitalPicture
   app::SingleRunRequest run;
   run.planet = pictures.planet;
   run.sky = pictures.sky;
-  run.object = app::HandElements{sky::elements_in_sky(object.elements, object.mean_motion, pictures.sky),
+  run.object = app::HandElements{sky::sky_model(pictures.sky).object_elements(object.elements, object.mean_motion),
                                  object.epoch_jd, object.packed};
   run.span = pictures.span_yr / 2.0;
   run.step = run.span / kPathPoints;

@@ -9,7 +9,7 @@
 
 #include "coorbital/mean_longitude.h"
 #include "dynamics/constants.h"
-#include "sky/object_elements.h"
+#include "sky/sky.h"
 #include "survey/engine/window_steps.h"
 
 namespace coorbital {
@@ -24,7 +24,7 @@ constexpr double kEveryMinimumAu = 1e9;
 // The object with its semimajor axis (in the sky of the run) moved out by kCloneShiftAu.
 survey::SurveyObject clone_of(const survey::SurveyObject& object, sky::Sky sky) {
   survey::SurveyObject clone = object;
-  clone.elements = sky::elements_in_sky(object.elements, object.mean_motion, sky);
+  clone.elements = sky::sky_model(sky).object_elements(object.elements, object.mean_motion);
   clone.elements.a += kCloneShiftAu;
   clone.mean_motion = 0.0;  // the sky then takes a as it stands
   return clone;

@@ -8,6 +8,7 @@
 
 #include "dynamics/conic.h"
 #include "dynamics/constants.h"
+#include "dynamics/step_rules.h"
 #include "dynamics/kepler.h"
 
 namespace dynamics {
@@ -83,7 +84,7 @@ bool start_drift(double gm_central, double dt, DriftLane& lane, FAndGDrift& drif
   const double s0 = dot(lane.X, lane.V) / (a * a * n);
   lane.e = std::sqrt(c0 * c0 + s0 * s0);
   lane.q = (1.0 - lane.e) * a;
-  if (std::fabs(lane.e - 1.0) < 1e-6) {
+  if (near_parabola(kScalar, lane.e)) {
     // So close to a parabola the difference equation loses its digits: go through
     // the conic itself, with the time of perihelion counted from now.
     Conic conic;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "dynamics/drift.h"
+#include "dynamics/step_rules.h"
 #include "dynamics/shared_blocks.h"
 
 namespace dynamics {
@@ -47,9 +48,7 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     const double r = bodies.r[i];
     const double a = semimajor_axis(gm_central, blocks.gm[i], r, bodies.v[i]);
     semimajor[i] = a;
-    const bool drifts = a >= kMinSemimajor && r >= blocks.sun_limits.capture &&
-                        (a <= blocks.ejection.max_semimajor || r <= blocks.ejection.max_distance);
-    if (drifts) {
+    if (drifts(kScalar, a, r, blocks.sun_limits, blocks.ejection)) {
       fate[i] = Fate::drifted;
       lane_of[i] = count;
       lanes[static_cast<size_t>(count++)] = DriftLane{bodies.x[i], bodies.v[i], r, a, blocks.orbits.e[i], 0.0, 0, blocks.gm[i]};
@@ -68,16 +67,11 @@ void drift_bodies(SharedBlocks& blocks, Bodies& bodies, Encounters& encounters, 
     }
     const DriftLane& lane = lanes[static_cast<size_t>(lane_of[i])];
     const double q = (1.0 - lane.e) * semimajor[i];
-    // A perihelion passed during the drift (the radial velocity turned from approach to
-    // recession in the direction of the drift) inside the capture radius is a fall into
-    // the Sun, even when both ends of the drift lie outside the close limit.
-    const double sign = half_dt < 0.0 ? -1.0 : 1.0;
-    const bool passed_perihelion =
-        sign * dot(bodies.x[i], bodies.v[i]) < 0.0 && sign * dot(lane.X, lane.V) >= 0.0;
+    const bool fell = falls_into_sun(kScalar, q, lane.r, dot(bodies.x[i], bodies.v[i]), dot(lane.X, lane.V), half_dt,
+                                     blocks.sun_limits);
     bodies.r[i] = lane.r;
     blocks.orbits.e[i] = lane.e;
-    if (lane.flag != 0 ||
-        (q < blocks.sun_limits.capture && (lane.r < blocks.sun_limits.close || passed_perihelion))) {
+    if (lane.flag != 0 || fell) {
       remove(blocks, encounters, i, RemovalReason::sun);
     } else {
       blocks.orbits.a[i] = semimajor[i];

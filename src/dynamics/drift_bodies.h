@@ -12,9 +12,6 @@ namespace dynamics {
 inline constexpr int kBeforeKick = 1;
 inline constexpr int kAfterKick = 2;
 
-// Below this semimajor axis (AU), every hyperbola included, a body is given up.
-inline constexpr double kMinSemimajor = 5e-6;
-
 // Drifts slots first_slot..ntot by half_dt (a run whose planets move apart from it
 // passes the first small body's slot). Skips slots already in the removal list, and in
 // mode kBeforeKick the bodies of the carry-over list, in mode kAfterKick those of the

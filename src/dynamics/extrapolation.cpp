@@ -30,12 +30,13 @@ void accelerations(const SharedBlocks& blocks, const EncounterPlanet& planet, do
   distance = d;
   if (!planet.earth_and_moon) return;
   // The barycentre's direct pull replaced by the Earth's and the Moon's.
-  const EarthMoonSplit& split = blocks.earth_moon;
-  const EarthAndMoon places = earth_and_moon(split, {P[0], P[1], P[2]}, planet.start_jd + t * kDaysPerYear);
+  const EarthMoonSplit& split = *blocks.earth_moon;
+  const EarthAndMoon places = split.places({P[0], P[1], P[2]}, planet.start_jd + t * kDaysPerYear);
   const Vec3 to_earth = diff(places.earth, {B[0], B[1], B[2]});
   const Vec3 to_moon = diff(places.moon, {B[0], B[1], B[2]});
   const double de = norm(to_earth), dm = norm(to_moon);
-  const double earth_gm = m * (1.0 - split.moon_share), moon_gm = m * split.moon_share;
+  const double moon_share = split.moon_share();
+  const double earth_gm = m * (1.0 - moon_share), moon_gm = m * moon_share;
   for (int c = 0; c < 3; ++c) {
     dydt[9 + c] += earth_gm * to_earth[c] / (de * de * de) + moon_gm * to_moon[c] / (dm * dm * dm) -
                    m * delta[c] / d3;

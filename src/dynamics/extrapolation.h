@@ -18,7 +18,7 @@ using EncounterState = std::array<double, kEncounterVariables>;
 // The planet of an encounter integration.
 struct EncounterPlanet {
   double gm = 0.0;  // GM of the planet (the Earth's and the Moon's together for the barycentre)
-  // The planet is the Earth–Moon barycentre and blocks.earth_moon is active: the body
+  // The planet is the Earth–Moon barycentre and blocks.earth_moon is set: the body
   // feels the Earth and the Moon apart, at their places at start_jd + t years.
   bool earth_and_moon = false;
   double start_jd = 0.0;

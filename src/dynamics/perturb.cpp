@@ -9,6 +9,7 @@
 #include "dynamics/shared_blocks.h"
 #include "dynamics/extrapolation.h"
 #include "dynamics/pericentre_refinement.h"
+#include "dynamics/step_rules.h"
 
 namespace dynamics {
 namespace {
@@ -40,7 +41,7 @@ double radial_velocity(const Vec3& separation, const Vec3& relative_velocity, do
 
 // GM of the body the pericentre is refined about: the planet, or the Earth alone.
 double centre_gm(const SharedBlocks& blocks, const PlanetTerms& pt) {
-  return pt.encounter.earth_and_moon ? pt.mass * (1.0 - blocks.earth_moon.moon_share) : pt.mass;
+  return pt.encounter.earth_and_moon ? pt.mass * (1.0 - blocks.earth_moon->moon_share()) : pt.mass;
 }
 
 // Speed of a pass, AU/yr: at the pericentre, or for a collision where the two-body orbit
@@ -93,8 +94,8 @@ RelativeStates relative_states(const SharedBlocks& blocks, const EncounterPlanet
   r.centre = {{y[6] - y[0], y[7] - y[1], y[8] - y[2]}, {y[9] - y[3], y[10] - y[4], y[11] - y[5]}};
   if (!planet.earth_and_moon) return r;
   const double jd = planet.start_jd + t * kDaysPerYear;
-  const EarthAndMoon place = earth_and_moon(blocks.earth_moon, {y[0], y[1], y[2]}, jd);
-  const EarthAndMoon speed = earth_and_moon_velocities(blocks.earth_moon, {y[3], y[4], y[5]}, jd);
+  const EarthAndMoon place = blocks.earth_moon->places({y[0], y[1], y[2]}, jd);
+  const EarthAndMoon speed = blocks.earth_moon->velocities({y[3], y[4], y[5]}, jd);
   const Vec3 body_x{y[6], y[7], y[8]}, body_v{y[9], y[10], y[11]};
   r.centre = {diff(body_x, place.earth), diff(body_v, speed.earth)};
   r.moon = {diff(body_x, place.moon), diff(body_v, speed.moon)};
@@ -142,16 +143,17 @@ void pass_the_moon(const SharedBlocks& blocks, Encounters& encounters, int p, in
   sense = u < 0.0 ? RadialSense::approaching : RadialSense::receding;
   if (!turned) return;
   const RelativeState start = relative_states(blocks, pt.encounter, substep_start, tau_start).moon;
-  const EarthMoonSplit& split = blocks.earth_moon;
-  const TwoBodyPericentre peri = two_body_pericentre(pt.mass * split.moon_share, start.position, start.velocity);
+  const EarthMoonSplit& split = *blocks.earth_moon;
+  const double moon_radius = split.moon_radius();
+  const TwoBodyPericentre peri = two_body_pericentre(pt.mass * split.moon_share(), start.position, start.velocity);
   CloseApproach pass;
   pass.jd = (T - dt + tau_start + peri.time_from_state) * kDaysPerYear + blocks.epoch_jd;
-  pass.dmin_rplan = peri.distance / split.moon_radius;
+  pass.dmin_rplan = peri.distance / moon_radius;
   pass.energy = peri.energy;
   pass.planet = kMoonNumber;
   pass.body = blocks.start_slot[j];
-  pass.collision = peri.distance < split.moon_radius;
-  pass.vp_kms = speed_of_pass(peri, pt.mass * split.moon_share, split.moon_radius, pass.collision) /
+  pass.collision = peri.distance < moon_radius;
+  pass.vp_kms = speed_of_pass(peri, pt.mass * split.moon_share(), moon_radius, pass.collision) /
                 blocks.constants.auyr_per_kms;
   encounters.passes.push_back(pass);
   SlotList& pairs = encounters.collision_pairs;
@@ -222,10 +224,10 @@ PlanetTerms planet_terms(const SharedBlocks& blocks, const Bodies& bodies, Encou
   PlanetTerms pt;
   pt.mass = blocks.gm[p];
   pt.encounter.gm = pt.mass;
-  pt.encounter.earth_and_moon = blocks.earth_moon.active() && blocks.planet_number[blocks.start_slot[p]] == kEarthNumber;
+  pt.encounter.earth_and_moon = blocks.earth_moon && blocks.planet_number[blocks.start_slot[p]] == kEarthNumber;
   pt.encounter.start_jd = blocks.epoch_jd + (T - dt) * kDaysPerYear;
   if (pt.encounter.earth_and_moon) {
-    pt.at_kick = earth_and_moon(blocks.earth_moon, bodies.x[p], blocks.epoch_jd + (T - dt / 2.0) * kDaysPerYear);
+    pt.at_kick = blocks.earth_moon->places(bodies.x[p], blocks.epoch_jd + (T - dt / 2.0) * kDaysPerYear);
   }
   double& hill_factor = encounters.hill_factor[blocks.start_slot[p]];
   if (hill_factor == 0.0) hill_factor = std::pow(pt.mass / (3.0 * blocks.constants.gm_central), 0.3333333333333);
@@ -240,7 +242,8 @@ void kick_by_earth_and_moon(const SharedBlocks& blocks, const Vec3& x, const Pla
   const Vec3 to_earth = diff(pt.at_kick.earth, x);
   const Vec3 to_moon = diff(pt.at_kick.moon, x);
   const double de = norm(to_earth), dm = norm(to_moon);
-  const double earth_gm = pt.mass * (1.0 - blocks.earth_moon.moon_share), moon_gm = pt.mass * blocks.earth_moon.moon_share;
+  const double moon_share = blocks.earth_moon->moon_share();
+  const double earth_gm = pt.mass * (1.0 - moon_share), moon_gm = pt.mass * moon_share;
   for (int c = 0; c < 3; ++c) {
     dv[c] += dt * (earth_gm * to_earth[c] / (de * de * de) + moon_gm * to_moon[c] / (dm * dm * dm) - pt.indirect[c]);
   }
@@ -256,7 +259,10 @@ void kick_small_bodies(const SharedBlocks& blocks, Bodies& bodies, Encounters& e
                             diff(bodies.v[p], bodies.v[j])};
     const Vec3& sep = pair.separation;
     const double d = norm(sep);
-    if (surely_outside_encounter_zone(pair, pt.hill, dt) || outside_encounter_zone(pair, d, pt.hill, dt)) {
+    const bool surely_outside =
+        surely_outside_encounter_zone(kScalar, dot(sep, sep), dot(pair.start_separation, pair.start_separation),
+                                      dot(pair.relative_velocity, pair.relative_velocity), pt.hill, dt);
+    if (surely_outside || outside_encounter_zone(pair, d, pt.hill, dt)) {
       if (pt.encounter.earth_and_moon) {
         kick_by_earth_and_moon(blocks, bodies.x[j], pt, dt, dv[j]);
         continue;

@@ -3,6 +3,8 @@
 // Moon's place. One record, owned by the caller for a whole run.
 #pragma once
 
+#include <memory>
+
 #include "dynamics/constants.h"
 #include "dynamics/earth_moon_split.h"
 
@@ -58,8 +60,8 @@ struct SharedBlocks {
   ExtrapolationSettings extrapolation;
   double epoch_jd = 0.0;  // Julian date of the small body's epoch: the clock's zero
   // The Earth and the Moon pulling the small bodies as two masses (set by the sky that
-  // knows the Moon; inactive: the barycentre is one mass).
-  EarthMoonSplit earth_moon;
+  // knows the Moon; none: the barycentre is one mass).
+  std::shared_ptr<const EarthMoonSplit> earth_moon;
   BodyCounts counts;
   SlotOrbits orbits;
   SlotDoubles gm{};            // GM per body slot; 0 for the small body

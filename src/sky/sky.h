@@ -1,9 +1,11 @@
-// Where the planets are at an object's epoch: the planet table carried there, or the
-// ephemeris series of the sky itself (docs/sky.md).
+// The skies by name: the command line's value of --sky, and the one place where that value
+// becomes a sky (sky_model.h).
 #pragma once
 
 #include <optional>
 #include <string_view>
+
+#include "sky/sky_model.h"
 
 namespace sky {
 
@@ -17,5 +19,8 @@ std::string_view sky_name(Sky sky);
 
 // The sky of a name given by sky_name; nothing for any other text.
 std::optional<Sky> parse_sky(std::string_view name);
+
+// The sky of that name, for the whole process.
+const SkyModel& sky_model(Sky sky);
 
 }  // namespace sky

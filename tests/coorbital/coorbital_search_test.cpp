@@ -23,7 +23,7 @@ Motion at_epoch(const ObjectVerdict& verdict) { return verdict.episodes.episodes
 // The Earth's osculating elements at an epoch in the table sky, angles in degrees.
 dynamics::OrbitalElements earth_elements(double epoch_jd) {
   survey::EpochPlanets planets;
-  survey::carry_planets(planets, epoch_jd, sky::Sky::table);
+  survey::carry_planets(planets, epoch_jd, sky::sky_model(sky::Sky::table));
   const int slot = dynamics::planet_slot(survey::kSurveyClass, 3);
   const double mu = planets.blocks.constants.k2 + planets.blocks.gm[slot];
   dynamics::Conic conic;

@@ -1,18 +1,20 @@
 // The Moon sampled every 0.125 day and interpolated, against the lunar series itself.
-#include "dynamics/moon_track.h"
+#include "sky/moon_track.h"
 
 #include <gtest/gtest.h>
 
 #include "dynamics/constants.h"
 #include "sky/earth_moon.h"
+#include "sky/sky.h"
 
 namespace {
 
 using namespace dynamics;
+using sky::MoonTrack;
 
 TEST(MoonTrack, FollowsTheSeriesBetweenItsNodes) {
   const double first = 2458849.5, last = 2458880.5, half = 1e-3;  // half: of the series' difference, days
-  const MoonTrack track(&sky::moon_geocentric, first, last, 0.125);
+  const MoonTrack track(sky::sky_model(sky::Sky::ephemeris), first, last, 0.125);
   EXPECT_FALSE(track.covers(first + 0.1) || track.covers(last + 0.5));
   for (double jd = first + 0.2; jd < last - 0.3; jd += 0.37) {
     ASSERT_TRUE(track.covers(jd)) << jd;

@@ -1,7 +1,8 @@
 // The semimajor axis from the mean motion, against records whose a field holds it rounded.
 #include <gtest/gtest.h>
 
-#include "sky/object_elements.h"
+#include "sky/ephemeris_sky.h"
+#include "sky/sky.h"
 
 namespace sky {
 namespace {
@@ -18,13 +19,15 @@ constexpr RecordCase kRecords[] = {
 TEST(ObjectElements, OnlyTheEphemerisSkyTakesAFromTheMeanMotion) {
   for (const RecordCase& c : kRecords) {
     const dynamics::OrbitalElements written{c.a_field, 0.19, 3.3, 204.0, 126.0, 236.0};
-    const double from_n = elements_in_sky(written, c.mean_motion, Sky::ephemeris).a;
+    const SkyModel &ephemeris = sky_model(Sky::ephemeris), &table = sky_model(Sky::table);
+    const double from_n = ephemeris.object_elements(written, c.mean_motion).a;
     // The a field is rounded to 5e-8 AU; n's rounding moves a by less than 1e-8 AU.
     EXPECT_NEAR(from_n, c.a_field, 5e-8 + 1e-8) << c.mean_motion;
     EXPECT_NE(from_n, c.a_field);
-    EXPECT_EQ(elements_in_sky(written, c.mean_motion, Sky::table).a, c.a_field);
-    EXPECT_EQ(elements_in_sky(written, 0.0, Sky::ephemeris).a, c.a_field);  // no mean motion
-    EXPECT_EQ(elements_in_sky(written, c.mean_motion, Sky::ephemeris).e, written.e);
+    EXPECT_EQ(from_n, semimajor_axis_from_mean_motion(c.mean_motion));
+    EXPECT_EQ(table.object_elements(written, c.mean_motion).a, c.a_field);
+    EXPECT_EQ(ephemeris.object_elements(written, 0.0).a, c.a_field);  // no mean motion
+    EXPECT_EQ(ephemeris.object_elements(written, c.mean_motion).e, written.e);
   }
 }
 

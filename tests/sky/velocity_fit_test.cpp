@@ -4,7 +4,7 @@
 #include "dynamics/constants.h"
 #include "dynamics/shared_blocks.h"
 #include "dynamics/planet_setup.h"
-#include "sky/planets_at_epoch.h"
+#include "sky/sky.h"
 #include "sky/series_drift.h"
 #include "sky/series_planets.h"
 
@@ -27,7 +27,7 @@ TEST(VelocityFit, PlanetsFollowTheirSeriesForOneAndAHalfYears) {
     dynamics::SharedBlocks blocks;
     dynamics::store_constants(blocks, klass.central_mass);
     dynamics::Bodies fitted;
-    set_up_planets(blocks, fitted, klass, kEpoch, Sky::ephemeris);
+    sky_model(Sky::ephemeris).set_up_planets(blocks, fitted, klass, kEpoch);
     dynamics::Bodies copied = fitted;
     for (int planet = klass.first_planet; planet <= kLastSeriesPlanet; ++planet)
       copied.v[dynamics::planet_slot(klass, planet)] = series_state(planet, kEpoch).v;

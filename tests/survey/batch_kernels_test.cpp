@@ -3,7 +3,9 @@
 // same lanes left to the scalar path.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <random>
 #include <vector>
 
@@ -11,6 +13,8 @@
 #include "dynamics/shared_blocks.h"
 #include "dynamics/drift.h"
 #include "dynamics/perturb.h"
+#include "sky/earth_moon.h"
+#include "sky/sky.h"
 #include "survey/batch/drift.h"
 #include "survey/batch/kick.h"
 #include "survey/batch/minima_screen.h"
@@ -71,7 +75,7 @@ TEST(BatchDrift, DriftsAsTheScalarDriftAndLeavesWhatItRemoves) {
 // the run's kick adds them, and the lanes inside the Earth's encounter zone out.
 TEST(BatchKick, KicksAsTheRunAndLeavesThePairsInsideAZone) {
   EpochPlanets planets;
-  carry_planets(planets, 2458666.5, sky::Sky::table);
+  carry_planets(planets, 2458666.5, sky::sky_model(sky::Sky::table));
   dynamics::SharedBlocks blocks = planets.blocks;
   auto bodies = std::make_unique<dynamics::Bodies>(planets.bodies);
   const Vec3 earth = bodies->x[3], earth_v = bodies->v[3];
@@ -112,6 +116,91 @@ TEST(BatchKick, KicksAsTheRunAndLeavesThePairsInsideAZone) {
     const Vec3 kick{batch.now.vx[l] - bodies->v0[k][0], batch.now.vy[l] - bodies->v0[k][1],
                     batch.now.vz[l] - bodies->v0[k][2]};
     expect_close(kick, dynamics::diff(bodies->v[k], bodies->v0[k]), 1e-14);
+  }
+}
+
+// A sky with a made-up Moon about the Earth: 0.02 AU from it (fifty times the real
+// distance, so its pull shows plainly), turning once in 27.3 days about an axis off the
+// ecliptic pole; its planets and objects are the table sky's.
+constexpr double kMadeUpEpoch = 2460000.5;
+class MadeUpMoonSky final : public sky::SkyModel {
+ public:
+  void set_up_planets(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const dynamics::IntegrationClass& klass,
+                      double epoch_jd) const override {
+    sky::sky_model(sky::Sky::table).set_up_planets(blocks, bodies, klass, epoch_jd);
+  }
+  bool has_moon() const override { return true; }
+  dynamics::Vec3 moon_at(double jd) const override {
+    const double turn = 2.0 * std::numbers::pi * (jd - kMadeUpEpoch) / 27.3;
+    return {0.02 * std::cos(turn), 0.02 * std::sin(turn), 0.004 * std::sin(turn)};
+  }
+  dynamics::OrbitalElements object_elements(const dynamics::OrbitalElements& elements, double) const override {
+    return elements;
+  }
+};
+
+// The Earth and the Moon pulling apart, in the batch's kick and in the run's: the kick of
+// each object against Newton's law for the Earth's centre and the Moon, placed here from
+// the barycentre, the made-up Moon at the middle of the step and the Earth's mass over the
+// Moon's (81.30056), less the barycentre's pull on the Sun. No catalogue, no ephemeris.
+TEST(BatchKick, PullsWithTheEarthAndTheMoonApart) {
+  dynamics::SharedBlocks blocks;
+  dynamics::store_constants(blocks, 1.0);
+  const double gm = 3.0e-6 * blocks.constants.k2, share = 1.0 / (1.0 + 81.30056);
+  const MadeUpMoonSky made_up;
+  blocks.epoch_jd = kMadeUpEpoch;
+  blocks.counts.planets = blocks.counts.total = 1;
+  blocks.gm[1] = gm;
+  blocks.start_slot[1] = 1;
+  blocks.planet_number[1] = dynamics::kEarthNumber;
+  blocks.earth_moon = std::make_shared<const sky::EarthMoonApart>(made_up);
+  auto bodies = std::make_unique<dynamics::Bodies>();
+  // At rest, so that the kick is the velocity after it to the last bit.
+  const Vec3 barycentre{0.6, -0.8, 0.0}, barycentre_v{0.0, 0.0, 0.0};
+  bodies->x[1] = bodies->x0[1] = barycentre;
+  bodies->v[1] = bodies->v0[1] = barycentre_v;
+  bodies->r[1] = dynamics::norm(barycentre);
+  const Vec3 offsets[] = {{0.1, 0.0, 0.0}, {-0.07, 0.06, 0.01}, {0.0, 0.0, -0.09}, {0.05, 0.09, 0.0}};
+  const size_t count = std::size(offsets);
+  ObjectBatch batch(count);
+  for (size_t l = 0; l < batch.lanes; ++l) {
+    const Vec3 offset = offsets[l < count ? l : 0];
+    const Vec3 x{barycentre[0] + offset[0], barycentre[1] + offset[1], barycentre[2] + offset[2]};
+    put(batch.now, l, x, barycentre_v);
+    if (l >= count) continue;
+    const int k = dynamics::add_small_body(blocks, *bodies, {1.0, 0.1, 1.0, 0.0, 0.0, 0.0});
+    bodies->x[k] = bodies->x0[k] = x;
+    bodies->v[k] = bodies->v0[k] = barycentre_v;
+    bodies->r[k] = dynamics::norm(x);
+  }
+  batch.at_start = batch.now;
+  const double dt = 0.005, T = 0.5;  // the step ending half a year after the epoch
+  const std::vector<dynamics::PlanetPlace> places{{barycentre, barycentre_v, dynamics::norm(barycentre)}};
+  kick_batch(kick_planets(blocks, hill_factors(blocks), places.data(), places.data(), dt, T), dt, batch);
+  auto encounters = std::make_unique<dynamics::Encounters>();
+  dynamics::start_run(*encounters);
+  dynamics::kick_small_bodies_only(blocks, *bodies, *encounters, dt, T);
+  const Vec3 moon = made_up.moon_at(kMadeUpEpoch + (T - dt / 2.0) * 365.25);
+  Vec3 earth_place, moon_place;
+  for (int c = 0; c < 3; ++c) {
+    earth_place[c] = barycentre[c] - share * moon[c];
+    moon_place[c] = earth_place[c] + moon[c];
+  }
+  const double b3 = std::pow(dynamics::norm(barycentre), 3);
+  for (size_t l = 0; l < count; ++l) {
+    const int k = 2 + static_cast<int>(l);
+    const Vec3 x = bodies->x0[k];
+    const Vec3 to_earth = dynamics::diff(earth_place, x), to_moon = dynamics::diff(moon_place, x);
+    const double e3 = std::pow(dynamics::norm(to_earth), 3), m3 = std::pow(dynamics::norm(to_moon), 3);
+    Vec3 expected;
+    for (int c = 0; c < 3; ++c) {
+      expected[c] = dt * (gm * (1.0 - share) * to_earth[c] / e3 + gm * share * to_moon[c] / m3 - gm * barycentre[c] / b3);
+    }
+    EXPECT_EQ(batch.out[l], 0.0) << l;
+    expect_close({batch.now.vx[l] - barycentre_v[0], batch.now.vy[l] - barycentre_v[1], batch.now.vz[l] - barycentre_v[2]},
+                 expected, 1e-13);
+    EXPECT_FALSE(encounters->encounter.contains(k)) << l;
+    expect_close(dynamics::diff(bodies->v[k], barycentre_v), expected, 1e-13);
   }
 }
 

@@ -11,7 +11,6 @@
 #include <tuple>
 
 #include "dynamics/step.h"
-#include "sky/object_elements.h"
 #include "survey/io/object_list.h"
 #include "survey/engine/group_legs.h"
 #include "survey/parallel/threaded_survey.h"
@@ -23,9 +22,8 @@ using namespace survey;
 // The single run's first Earth record in the window, its distance made AU.
 dynamics::CloseApproach single_run_record(const SurveyObject& object, const SurveySettings& window) {
   EpochPlanets planets;
-  carry_planets(planets, object.epoch_jd, window.sky);
-  dynamics::add_small_body(planets.blocks, planets.bodies,
-                           sky::elements_in_sky(object.elements, object.mean_motion, window.sky));
+  carry_planets(planets, object.epoch_jd, sky::sky_model(window.sky));
+  add_object(planets.blocks, planets.bodies, object, sky::sky_model(window.sky));
   auto encounters = std::make_unique<dynamics::Encounters>();
   dynamics::start_run(*encounters);
   const double h = window.to_jd > object.epoch_jd ? kSurveyClass.step : -kSurveyClass.step;

@@ -42,7 +42,7 @@ SurveySettings month_after_epoch() {
 // 0.02 AU / 10 km/s = 3.46 d (a little less, the Earth pulling it in).
 TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch, sky::Sky::table);
+  carry_planets(planets, kEpoch, sky::sky_model(sky::Sky::table));
   const int earth = dynamics::planet_slot(kSurveyClass, 3);
   const Vec3 toward = {0.6, 0.8, 0.0};
   const double distance = 0.02, speed = 10.0 * dynamics::kAuYrPerKmS;
@@ -70,7 +70,7 @@ TEST(SurveyLosses, ObjectAimedAtTheEarthCollides) {
 // radii, 0.0053 AU): lost at the first step, judged from its state at the step's start.
 TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch, sky::Sky::table);
+  carry_planets(planets, kEpoch, sky::sky_model(sky::Sky::table));
   SurveyObject object{"Grazer", "X0002", kEpoch, {1.0, 0.999, 10.0, 30.0, 40.0, 0.0}};
   const std::vector<ObjectOutcome> outcome = survey_group({&object}, planets, month_after_epoch());
   ASSERT_EQ(outcome[0].rows.size(), 1u);
@@ -90,11 +90,11 @@ TEST(SurveyLosses, ObjectInsideTheSunFallsIntoIt) {
 // passes at the distance it is aimed at, or hits the Moon when aimed at its centre.
 TEST(SurveyLosses, ObjectAimedAtTheMoonPassesOrHits) {
   EpochPlanets planets;
-  carry_planets(planets, kEpoch, sky::Sky::ephemeris);
+  carry_planets(planets, kEpoch, sky::sky_model(sky::Sky::ephemeris));
   const int barycentre = dynamics::planet_slot(kSurveyClass, dynamics::kEarthNumber);
-  const dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
-  const Vec3 moon = dynamics::earth_and_moon(split, planets.bodies.x[barycentre], kEpoch).moon;
-  const Vec3 moon_v = dynamics::earth_and_moon_velocities(split, planets.bodies.v[barycentre], kEpoch).moon;
+  const dynamics::EarthMoonSplit& split = *planets.blocks.earth_moon;
+  const Vec3 moon = split.places(planets.bodies.x[barycentre], kEpoch).moon;
+  const Vec3 moon_v = split.velocities(planets.bodies.v[barycentre], kEpoch).moon;
   const double start = 100000.0 * dynamics::kKmToAu, speed = 20.0 * dynamics::kAuYrPerKmS;
   const double straight_days = start / speed * dynamics::kDaysPerYear;
   for (const double miss_km : {20000.0, 0.0}) {  // miss along x, coming along z

@@ -97,7 +97,7 @@ TEST(SurveyGroup, ObjectAloneAndInAGroupGiveTheSameRows) {
   settings.watched[0] = false;
   settings.distance_au = 0.5;
   EpochPlanets planets;
-  carry_planets(planets, catalogue.objects[0].epoch_jd, sky::Sky::table);
+  carry_planets(planets, catalogue.objects[0].epoch_jd, sky::sky_model(sky::Sky::table));
   std::vector<const SurveyObject*> group;
   for (int n = 0; n < kGroupSize; ++n) group.push_back(&catalogue.objects[static_cast<size_t>(n)]);
   const std::vector<ObjectOutcome> together = survey_group(group, planets, settings);

@@ -8,7 +8,6 @@
 
 #include "dynamics/constants.h"
 #include "dynamics/shared_blocks.h"
-#include "sky/object_elements.h"
 #include "survey/batch/kernel_loader.h"
 #include "survey/batch/object_batch.h"
 #include "survey/engine/group_legs.h"
@@ -56,8 +55,7 @@ void set_up_lanes(const SurveyObject* const* objects, size_t count, const EpochP
   for (size_t l = 0; l < batch.lanes; ++l) {
     const SurveyObject& object = *objects[std::min(l, count - 1)];
     blocks.counts.total = blocks.counts.planets;
-    const int k = dynamics::add_small_body(blocks, bodies,
-                                           sky::elements_in_sky(object.elements, object.mean_motion, planets.sky));
+    const int k = add_object(blocks, bodies, object, *planets.sky);
     put(batch.now, l, bodies.x[k], bodies.v[k], bodies.r[k]);
   }
 }
@@ -73,17 +71,17 @@ struct TargetPath {
 std::vector<TargetPath> watched_targets(const SurveySettings& settings, const dynamics::SharedBlocks& blocks,
                                         const PlanetPlace* at_start, const PlanetPlace* at_end, double jd_start,
                                         double jd_end) {
-  const dynamics::EarthMoonSplit& split = blocks.earth_moon;
+  const dynamics::EarthMoonSplit* split = blocks.earth_moon.get();
   EarthMoonEnd earth_moon[2];
-  if (split.active()) {
+  if (split != nullptr) {
     const size_t barycentre = dynamics::kEarthNumber - 1;
-    earth_moon[0] = earth_moon_at(split, at_start[barycentre].x, at_start[barycentre].v, jd_start);
-    earth_moon[1] = earth_moon_at(split, at_end[barycentre].x, at_end[barycentre].v, jd_end);
+    earth_moon[0] = earth_moon_at(*split, at_start[barycentre].x, at_start[barycentre].v, jd_start);
+    earth_moon[1] = earth_moon_at(*split, at_end[barycentre].x, at_end[barycentre].v, jd_end);
   }
   std::vector<TargetPath> targets;
   for (int target = 1; target <= kMoonTarget; ++target) {
     if (!settings.watched[static_cast<size_t>(target)]) continue;
-    if (split.active() && (target == dynamics::kEarthNumber || target == kMoonTarget)) {
+    if (split != nullptr && (target == dynamics::kEarthNumber || target == kMoonTarget)) {
       const bool moon = target == kMoonTarget;
       targets.push_back({target, earth_or_moon(earth_moon[0], moon), earth_or_moon(earth_moon[1], moon)});
     } else if (target != kMoonTarget) {

@@ -8,19 +8,22 @@
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
-#include "dynamics/drift_bodies.h"
+#include "dynamics/step_rules.h"
 #include "survey/batch/drift.h"
 #include "survey/batch/sincos.h"
+#include "survey/batch/vector_ops.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace survey {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
+namespace rules = dynamics::HWY_NAMESPACE;
 
 // The orbit of each lane (drift_bodies' tests before the drift, then start_drift) and the
 // start of its anomaly equation. Returns how many lanes have an equation to solve.
 size_t start_drift_lanes(const DriftLimits& limits, double dt, ObjectBatch& b) {
   const hn::ScalableTag<double> d;
+  const VectorOps<decltype(d)> ops{d};
   const auto one = hn::Set(d, 1.0);
   const auto mu = hn::Set(d, limits.gm_central);
   size_t open = 0;
@@ -29,13 +32,12 @@ size_t start_drift_lanes(const DriftLimits& limits, double dt, ObjectBatch& b) {
     const auto vx = hn::LoadU(d, &b.now.vx[i]), vy = hn::LoadU(d, &b.now.vy[i]), vz = hn::LoadU(d, &b.now.vz[i]);
     const auto r = hn::LoadU(d, &b.now.r[i]);
     const auto a = one / (hn::Set(d, 2.0) / r - (vx * vx + vy * vy + vz * vz) / mu);
-    const auto drifts = hn::And(hn::And(a >= hn::Set(d, dynamics::kMinSemimajor), r >= hn::Set(d, limits.capture)),
-                                hn::Or(a <= hn::Set(d, limits.max_semimajor), r <= hn::Set(d, limits.max_distance)));
+    const auto drifts = rules::drifts(ops, a, r, limits.sun, limits.ejection);
     const auto c0 = one - r / a;
     const auto n = hn::Sqrt(mu / (a * a * a));
     const auto s0 = (x * vx + y * vy + z * vz) / (a * a * n);
     const auto e = hn::Sqrt(c0 * c0 + s0 * s0);
-    const auto near_parabola = hn::Abs(e - one) < hn::Set(d, 1e-6);
+    const auto near_parabola = rules::near_parabola(ops, e);
     const auto was_out = hn::LoadU(d, &b.out[i]) > hn::Zero(d);
     const auto out = hn::Or(hn::Or(was_out, hn::Not(drifts)), near_parabola);
     const auto target = n * hn::Set(d, dt);
@@ -86,8 +88,8 @@ size_t iterate_anomaly_lanes(ObjectBatch& b) {
 // perihelion inside the capture radius passed or ending inside the close limit.
 void finish_drift_lanes(const DriftLimits& limits, double dt, ObjectBatch& b) {
   const hn::ScalableTag<double> d;
+  const VectorOps<decltype(d)> ops{d};
   const auto one = hn::Set(d, 1.0);
-  const auto sign = hn::Set(d, dt < 0.0 ? -1.0 : 1.0);
   for (size_t i = 0; i < b.lanes; i += hn::Lanes(d)) {
     const auto x = hn::LoadU(d, &b.now.x[i]), y = hn::LoadU(d, &b.now.y[i]), z = hn::LoadU(d, &b.now.z[i]);
     const auto vx = hn::LoadU(d, &b.now.vx[i]), vy = hn::LoadU(d, &b.now.vy[i]), vz = hn::LoadU(d, &b.now.vz[i]);
@@ -102,10 +104,8 @@ void finish_drift_lanes(const DriftLimits& limits, double dt, ObjectBatch& b) {
     const auto x1 = f * x + g * vx, y1 = f * y + g * vy, z1 = f * z + g * vz;
     const auto vx1 = fdot * x + gdot * vx, vy1 = fdot * y + gdot * vy, vz1 = fdot * z + gdot * vz;
     const auto r1 = hn::Sqrt(x1 * x1 + y1 * y1 + z1 * z1);
-    const auto passed_perihelion = hn::And(sign * (x * vx + y * vy + z * vz) < hn::Zero(d),
-                                           sign * (x1 * vx1 + y1 * vy1 + z1 * vz1) >= hn::Zero(d));
-    const auto falls = hn::And(hn::LoadU(d, &b.perihelion[i]) < hn::Set(d, limits.capture),
-                               hn::Or(r1 < hn::Set(d, limits.close), passed_perihelion));
+    const auto falls = rules::falls_into_sun(ops, hn::LoadU(d, &b.perihelion[i]), r1, x * vx + y * vy + z * vz,
+                                                x1 * vx1 + y1 * vy1 + z1 * vz1, dt, limits.sun);
     const auto was_out = hn::LoadU(d, &b.out[i]) > hn::Zero(d);
     hn::StoreU(hn::IfThenElseZero(hn::Or(was_out, falls), one), d, &b.out[i]);
     hn::StoreU(x1, d, &b.now.x[i]);

@@ -7,16 +7,19 @@
 #include <hwy/foreach_target.h>  // IWYU pragma: keep
 #include <hwy/highway.h>
 
-#include "dynamics/encounter_zone.h"
+#include "dynamics/step_rules.h"
 #include "survey/batch/kick.h"
+#include "survey/batch/vector_ops.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace survey {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
+namespace rules = dynamics::HWY_NAMESPACE;
 
 void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch& b) {
   const hn::ScalableTag<double> d;
+  const VectorOps<decltype(d)> ops{d};
   const auto one = hn::Set(d, 1.0);
   const auto step = hn::Set(d, dt);
   for (size_t i = 0; i < b.lanes; i += hn::Lanes(d)) {
@@ -28,38 +31,34 @@ void kick_lanes(const KickPlanet* planets, size_t count, double dt, ObjectBatch&
     auto dvx = hn::Zero(d), dvy = hn::Zero(d), dvz = hn::Zero(d);
     for (size_t p = 0; p < count; ++p) {
       const KickPlanet& planet = planets[p];
-      const auto sx = hn::Set(d, planet.at_kick[0]) - x, sy = hn::Set(d, planet.at_kick[1]) - y;
-      const auto sz = hn::Set(d, planet.at_kick[2]) - z;
+      const PullingMass& centre = planet.masses[0];
+      const auto sx = hn::Set(d, centre.place[0]) - x, sy = hn::Set(d, centre.place[1]) - y;
+      const auto sz = hn::Set(d, centre.place[2]) - z;
       const auto d2 = sx * sx + sy * sy + sz * sz;
       const auto ux = hn::Set(d, planet.velocity_at_kick[0]) - vx, uy = hn::Set(d, planet.velocity_at_kick[1]) - vy;
       const auto uz = hn::Set(d, planet.velocity_at_kick[2]) - vz;
       const auto tx = hn::Set(d, planet.at_start[0]) - x0, ty = hn::Set(d, planet.at_start[1]) - y0;
       const auto tz = hn::Set(d, planet.at_start[2]) - z0;
-      const double zone_squared = 9.0 * planet.hill * planet.hill;
-      const auto travel_squared = (ux * ux + uy * uy + uz * uz) * step * step;
-      const auto surely_outside =
-          hn::And(d2 > hn::Set(d, dynamics::kZoneMargin * 2.0) * (hn::Set(d, zone_squared) + travel_squared),
-                  tx * tx + ty * ty + tz * tz > hn::Set(d, dynamics::kZoneMargin * zone_squared));
+      const auto surely_outside = rules::surely_outside_encounter_zone(
+          ops, d2, tx * tx + ty * ty + tz * tz, ux * ux + uy * uy + uz * uz, planet.hill, dt);
       out = hn::Or(out, hn::Not(surely_outside));
-      const auto ix = hn::Set(d, planet.indirect[0]), iy = hn::Set(d, planet.indirect[1]);
-      const auto iz = hn::Set(d, planet.indirect[2]);
-      if (planet.earth_and_moon) {
-        const auto ex = hn::Set(d, planet.earth[0]) - x, ey = hn::Set(d, planet.earth[1]) - y;
-        const auto ez = hn::Set(d, planet.earth[2]) - z;
-        const auto mx = hn::Set(d, planet.moon[0]) - x, my = hn::Set(d, planet.moon[1]) - y;
-        const auto mz = hn::Set(d, planet.moon[2]) - z;
-        const auto de2 = ex * ex + ey * ey + ez * ez, dm2 = mx * mx + my * my + mz * mz;
-        const auto earth_pull = hn::Set(d, planet.earth_gm) * (one / (de2 * hn::Sqrt(de2)));
-        const auto moon_pull = hn::Set(d, planet.moon_gm) * (one / (dm2 * hn::Sqrt(dm2)));
-        dvx = dvx + step * (earth_pull * ex + moon_pull * mx - ix);
-        dvy = dvy + step * (earth_pull * ey + moon_pull * my - iy);
-        dvz = dvz + step * (earth_pull * ez + moon_pull * mz - iz);
-      } else {
-        const auto pull = hn::Set(d, planet.mass) * (one / (d2 * hn::Sqrt(d2)));
-        dvx = dvx + step * (pull * sx - ix);
-        dvy = dvy + step * (pull * sy - iy);
-        dvz = dvz + step * (pull * sz - iz);
+      // The pulls of the planet's masses, summed in their order (a massless centre adds
+      // nothing), less the indirect term.
+      const auto centre_pull = hn::Set(d, centre.gm) * (one / (d2 * hn::Sqrt(d2)));
+      auto ax = centre_pull * sx, ay = centre_pull * sy, az = centre_pull * sz;
+      for (size_t m = 1; m < planet.mass_count; ++m) {
+        const PullingMass& mass = planet.masses[m];
+        const auto px = hn::Set(d, mass.place[0]) - x, py = hn::Set(d, mass.place[1]) - y;
+        const auto pz = hn::Set(d, mass.place[2]) - z;
+        const auto p2 = px * px + py * py + pz * pz;
+        const auto pull = hn::Set(d, mass.gm) * (one / (p2 * hn::Sqrt(p2)));
+        ax = ax + pull * px;
+        ay = ay + pull * py;
+        az = az + pull * pz;
       }
+      dvx = dvx + step * (ax - hn::Set(d, planet.indirect[0]));
+      dvy = dvy + step * (ay - hn::Set(d, planet.indirect[1]));
+      dvz = dvz + step * (az - hn::Set(d, planet.indirect[2]));
     }
     hn::StoreU(vx + dvx, d, &b.now.vx[i]);
     hn::StoreU(vy + dvy, d, &b.now.vy[i]);

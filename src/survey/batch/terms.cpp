@@ -9,8 +9,7 @@
 namespace survey {
 
 DriftLimits drift_limits(const dynamics::SharedBlocks& blocks) {
-  return {blocks.constants.gm_central, blocks.sun_limits.capture, blocks.sun_limits.close,
-          blocks.ejection.max_semimajor, blocks.ejection.max_distance};
+  return {blocks.constants.gm_central, blocks.sun_limits, blocks.ejection};
 }
 
 HillFactors hill_factors(const dynamics::SharedBlocks& blocks) {
@@ -28,22 +27,22 @@ std::vector<KickPlanet> kick_planets(const dynamics::SharedBlocks& blocks, const
   for (int p = 1; p <= blocks.counts.planets; ++p) {
     const dynamics::PlanetPlace& place = at_kick[p - 1];
     KickPlanet planet{};
-    planet.mass = blocks.gm[p];
+    const double mass = blocks.gm[p];
     planet.hill = place.r * hill_factors[static_cast<size_t>(p)];
-    planet.at_kick = place.x;
     planet.velocity_at_kick = place.v;
     planet.at_start = at_start[p - 1].x;
     const double r3 = place.r * place.r * place.r;
-    for (int c = 0; c < 3; ++c) planet.indirect[c] = planet.mass * place.x[c] / r3;
-    const dynamics::EarthMoonSplit& split = blocks.earth_moon;
-    planet.earth_and_moon = split.active() && blocks.planet_number[blocks.start_slot[p]] == dynamics::kEarthNumber;
-    if (planet.earth_and_moon) {
+    for (int c = 0; c < 3; ++c) planet.indirect[c] = mass * place.x[c] / r3;
+    const dynamics::EarthMoonSplit* split = blocks.earth_moon.get();
+    if (split != nullptr && blocks.planet_number[blocks.start_slot[p]] == dynamics::kEarthNumber) {
       const dynamics::EarthAndMoon places =
-          dynamics::earth_and_moon(split, place.x, blocks.epoch_jd + (T - dt / 2.0) * dynamics::kDaysPerYear);
-      planet.earth = places.earth;
-      planet.moon = places.moon;
-      planet.earth_gm = planet.mass * (1.0 - split.moon_share);
-      planet.moon_gm = planet.mass * split.moon_share;
+          split->places(place.x, blocks.epoch_jd + (T - dt / 2.0) * dynamics::kDaysPerYear);
+      planet.masses = {{{0.0, place.x}, {mass * (1.0 - split->moon_share()), places.earth},
+                        {mass * split->moon_share(), places.moon}}};
+      planet.mass_count = 3;
+    } else {
+      planet.masses[0] = {mass, place.x};
+      planet.mass_count = 1;
     }
     planets.push_back(planet);
   }

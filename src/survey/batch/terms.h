@@ -15,22 +15,28 @@ namespace survey {
 // The central mass and the bounds beyond which drift_bodies takes a body out of the run.
 struct DriftLimits {
   double gm_central;
-  double capture, close;                // sun_limits
-  double max_semimajor, max_distance;   // ejection limits
+  dynamics::SunLimits sun;
+  dynamics::EjectionLimits ejection;
 };
 
 DriftLimits drift_limits(const dynamics::SharedBlocks& blocks);
 
+// A mass pulling every lane in the kick: its GM and its place at the kick.
+struct PullingMass {
+  double gm;
+  dynamics::Vec3 place;
+};
+
 // What a planet brings to the kick of one step, the same for every lane.
 struct KickPlanet {
-  double mass;  // GM
   double hill;  // Hill radius at the kick, AU
-  dynamics::Vec3 at_kick, velocity_at_kick, at_start;
+  dynamics::Vec3 velocity_at_kick, at_start;
   dynamics::Vec3 indirect;  // m x / r^3, the pull of the planet on the Sun
-  // The barycentre pulling as the Earth and the Moon apart, at their places at the kick.
-  bool earth_and_moon;
-  dynamics::Vec3 earth, moon;
-  double earth_gm, moon_gm;
+  // What pulls, in this order: the planet at its slot's place at the kick (the centre of
+  // its encounter zone) with its GM, or with none when the sky holds the Earth and the
+  // Moon apart; then the Earth and the Moon at their places at the kick (the sky's split).
+  std::array<PullingMass, 3> masses;
+  size_t mass_count;
 };
 
 // Per planet slot: (m / 3 gm_central)^(1/3), the Hill radius over the distance, as the

@@ -7,9 +7,10 @@
 #include <memory>
 #include <system_error>
 
-#include "sky/earth_moon.h"
 #include "dynamics/shared_blocks.h"
-#include "sky/planets_at_epoch.h"
+#include "sky/earth_moon.h"
+#include "sky/moon_track.h"
+#include "sky/sky.h"
 
 namespace survey {
 namespace {
@@ -19,36 +20,43 @@ namespace {
 constexpr double kTrackSpacingDays = 0.125;
 constexpr double kTrackMarginDays = 4.0;
 
-// The Moon's nodes over the span the runs of an epoch cover.
-std::shared_ptr<const dynamics::MoonTrack> moon_track(double epoch_jd, const SurveySettings& settings) {
-  return std::make_shared<const dynamics::MoonTrack>(&sky::moon_geocentric,
-                                                     std::min(epoch_jd, settings.from_jd) - kTrackMarginDays,
-                                                     std::max(epoch_jd, settings.to_jd) + kTrackMarginDays,
-                                                     kTrackSpacingDays);
+// The sky's Moon at nodes over the span the runs of an epoch cover.
+std::shared_ptr<const sky::MoonTrack> moon_track(const sky::SkyModel& sky, double epoch_jd,
+                                                 const SurveySettings& settings) {
+  return std::make_shared<const sky::MoonTrack>(sky, std::min(epoch_jd, settings.from_jd) - kTrackMarginDays,
+                                                std::max(epoch_jd, settings.to_jd) + kTrackMarginDays,
+                                                kTrackSpacingDays);
 }
 
 }  // namespace
 
-void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky) {
+void carry_planets(EpochPlanets& planets, double epoch_jd, const sky::SkyModel& sky) {
   planets.blocks = dynamics::SharedBlocks{};
   dynamics::store_constants(planets.blocks, kSurveyClass.central_mass);
   planets.bodies = dynamics::Bodies{};
-  planets.sky = sky;
-  sky::set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd, sky);
+  planets.sky = &sky;
+  sky.set_up_planets(planets.blocks, planets.bodies, kSurveyClass, epoch_jd);
+}
+
+int add_object(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const SurveyObject& object,
+               const sky::SkyModel& sky) {
+  return dynamics::add_small_body(blocks, bodies, sky.object_elements(object.elements, object.mean_motion));
 }
 
 void set_up_epoch(EpochPlanets& planets, double epoch_jd, const SurveySettings& settings, bool beside) {
-  std::future<std::shared_ptr<const dynamics::MoonTrack>> track;
-  if (beside && settings.sky != sky::Sky::table) {
+  const sky::SkyModel& sky = sky::sky_model(settings.sky);
+  std::future<std::shared_ptr<const sky::MoonTrack>> track;
+  if (beside && sky.has_moon()) {
     try {
-      track = std::async(std::launch::async, moon_track, epoch_jd, std::cref(settings));
+      track = std::async(std::launch::async, moon_track, std::cref(sky), epoch_jd, std::cref(settings));
     } catch (const std::system_error&) {
       // no second thread: the track is made after the planets
     }
   }
-  carry_planets(planets, epoch_jd, settings.sky);
-  dynamics::EarthMoonSplit& split = planets.blocks.earth_moon;
-  if (split.active()) split.track = track.valid() ? track.get() : moon_track(epoch_jd, settings);
+  carry_planets(planets, epoch_jd, sky);
+  if (!planets.blocks.earth_moon) return;
+  planets.blocks.earth_moon =
+      std::make_shared<const sky::EarthMoonApart>(sky, track.valid() ? track.get() : moon_track(sky, epoch_jd, settings));
 }
 
 }  // namespace survey

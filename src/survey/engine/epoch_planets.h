@@ -6,7 +6,8 @@
 #include "dynamics/constants.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/shared_blocks.h"
-#include "sky/sky.h"
+#include "sky/sky_model.h"
+#include "survey/io/survey_object.h"
 #include "survey/io/survey_settings.h"
 
 namespace survey {
@@ -23,10 +24,16 @@ inline constexpr int kGroupSize = dynamics::kMaxBodies - dynamics::kPlanetCount;
 struct EpochPlanets {
   dynamics::SharedBlocks blocks;  // set up for the nine planets, epoch_jd the epoch
   dynamics::Bodies bodies;        // planet slots 1..9 hold their states at the epoch
-  sky::Sky sky = sky::Sky::table;  // the objects take their elements in this sky too
+  const sky::SkyModel* sky = nullptr;  // the sky of the planets; the objects take their elements in it too
 };
 
-void carry_planets(EpochPlanets& planets, double epoch_jd, sky::Sky sky);
+void carry_planets(EpochPlanets& planets, double epoch_jd, const sky::SkyModel& sky);
+
+// Puts an object at its epoch into the first free slot of a run set up from an epoch's
+// planets, with its elements in that sky, and returns the slot: the starting state of an
+// object in a group's run and of a lane in a batch alike.
+int add_object(dynamics::SharedBlocks& blocks, dynamics::Bodies& bodies, const SurveyObject& object,
+               const sky::SkyModel& sky);
 
 // carry_planets, then, when the planets hold the Earth and the Moon apart, the Moon sampled
 // over the span the runs of that epoch cover (its epoch and the window, a few days

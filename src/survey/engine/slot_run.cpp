@@ -7,7 +7,6 @@
 #include "dynamics/constants.h"
 #include "dynamics/shared_blocks.h"
 #include "dynamics/step.h"
-#include "sky/object_elements.h"
 #include "survey/engine/planet_table.h"
 
 namespace survey {
@@ -17,7 +16,7 @@ using dynamics::kDaysPerYear;
 
 EarthMoonEnd earth_moon_of_run(const GroupRun& run, double jd) {
   const int barycentre = dynamics::planet_slot(kSurveyClass, dynamics::kEarthNumber);
-  return earth_moon_at(run.blocks.earth_moon, run.bodies.x[barycentre], run.bodies.v[barycentre], jd);
+  return earth_moon_at(*run.blocks.earth_moon, run.bodies.x[barycentre], run.bodies.v[barycentre], jd);
 }
 
 void remember(const GroupRun& run, StepStart& start) {
@@ -46,7 +45,7 @@ int planet_of(int target) { return target == kMoonTarget ? dynamics::kEarthNumbe
 
 // Collision radius of a target, AU.
 double radius_of(const GroupRun& run, int target) {
-  if (target == kMoonTarget) return run.blocks.earth_moon.moon_radius;
+  if (target == kMoonTarget) return run.blocks.earth_moon->moon_radius();
   return run.bodies.radius[dynamics::planet_slot(kSurveyClass, target)];
 }
 
@@ -131,8 +130,7 @@ SurveyRow loss_row(const SurveyObject& object, const GroupRun& run, int s, doubl
 
 EarthMoonEnd earth_moon_at(const dynamics::EarthMoonSplit& split, const dynamics::Vec3& barycentre,
                            const dynamics::Vec3& barycentre_velocity, double jd) {
-  return {dynamics::earth_and_moon(split, barycentre, jd),
-          dynamics::earth_and_moon_velocities(split, barycentre_velocity, jd)};
+  return {split.places(barycentre, jd), split.velocities(barycentre_velocity, jd)};
 }
 
 RelativeState earth_or_moon(const EarthMoonEnd& end, bool moon) {
@@ -157,10 +155,7 @@ std::unique_ptr<GroupRun> set_up_run(const std::vector<const SurveyObject*>& gro
   auto run = std::make_unique<GroupRun>();
   run->blocks = planets.blocks;
   run->bodies = planets.bodies;
-  for (const SurveyObject* object : group) {
-    dynamics::add_small_body(run->blocks, run->bodies,
-                             sky::elements_in_sky(object->elements, object->mean_motion, planets.sky));
-  }
+  for (const SurveyObject* object : group) add_object(run->blocks, run->bodies, *object, *planets.sky);
   dynamics::start_run(run->encounters);
   return run;
 }
@@ -168,7 +163,7 @@ std::unique_ptr<GroupRun> set_up_run(const std::vector<const SurveyObject*>& gro
 double step_run(const std::vector<const SurveyObject*>& group, GroupRun& run, const SurveySettings& settings, double h,
                 const PlanetTable& table, size_t n, ObjectOutcome* outcomes) {
   const int planets = run.blocks.counts.planets;
-  const bool apart = run.blocks.earth_moon.active();
+  const bool apart = run.blocks.earth_moon != nullptr;
   std::array<EarthMoonEnd, 2> earth_moon{};  // at the step's start and end
   remember(run, run.start);
   if (apart) earth_moon[0] = earth_moon_of_run(run, run.blocks.epoch_jd + run.T * kDaysPerYear);

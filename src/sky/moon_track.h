@@ -6,26 +6,25 @@
 #include <vector>
 
 #include "dynamics/vec3.h"
+#include "sky/sky_model.h"
 
-namespace dynamics {
-
-using MoonPlace = Vec3 (*)(double jd_tdb);
+namespace sky {
 
 class MoonTrack {
  public:
-  // Nodes every spacing_days from first_jd until past last_jd.
-  MoonTrack(MoonPlace series, double first_jd, double last_jd, double spacing_days);
+  // The sky's Moon at nodes every spacing_days from first_jd until past last_jd.
+  MoonTrack(const SkyModel& sky, double first_jd, double last_jd, double spacing_days);
 
   // True when jd lies where four nodes surround it.
   bool covers(double jd) const;
   // Cubic through the four nodes around jd (covers(jd) must hold): AU, and AU/yr.
-  Vec3 place(double jd) const;
-  Vec3 velocity(double jd) const;
+  dynamics::Vec3 place(double jd) const;
+  dynamics::Vec3 velocity(double jd) const;
 
  private:
   double first_jd_;
   double spacing_;
-  std::vector<Vec3> nodes_;
+  std::vector<dynamics::Vec3> nodes_;
 };
 
-}  // namespace dynamics
+}  // namespace sky
