@@ -41,6 +41,7 @@ ClearPicture clear_picture(const RunState& state, bool paper, bool brush) {
 void set_up_clear_page(const RunState& state, const ClearPicture& picture) {
   plotix::labdig(-2, "XYZ");
   plotix::noclip();
+  plotix::nochek();  // an enlarged box holds part of the path, on purpose
   plotix::paghdr("SKYTRAK3D (", ")", 1, 1);
   plotix::hname(26);
   // The unit once: beside each axis for the Earth, whose distance from the Sun is the

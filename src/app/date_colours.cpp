@@ -23,6 +23,7 @@ constexpr float kBarLeft = 2200.0f, kBarRight = 2830.0f, kBarTop = 190.0f, kBarB
 constexpr float kBarTick = 10.0f;
 constexpr int kBarTextHeight = 24;
 constexpr float kBarTextGap = 8.0f;
+constexpr int kMostBarNumbers = 5;
 
 // Approach dots and their date labels.
 constexpr int kDateHeight = 22;
@@ -95,7 +96,9 @@ void draw_date_bar(const RunState& state, const ClearPalette& palette) {
   plotix::messag("Year", static_cast<int>(kBarLeft - kBarTextGap - 10.0f - word),
                  static_cast<int>((kBarTop + kBarBottom - kBarTextHeight) / 2));
   if (y1 <= y0) return;
-  const double step = nice_step(y0, y1);
+  // Years four to eight digits wide fit five to the bar's length.
+  double step = nice_step(y0, y1);
+  while (numbers_in(y0, y1, step) > kMostBarNumbers) step = next_round_step(step);
   for (double year = first_number(y0, step); year <= y1 + 1.0e-9 * (y1 - y0); year += step) {
     const float x = kBarLeft + static_cast<float>((year - y0) / (y1 - y0)) * (kBarRight - kBarLeft);
     plotix::rline(x, kBarBottom, x, kBarBottom + kBarTick);

@@ -40,6 +40,12 @@ double nice_step(double lo, double hi) {
   return best;
 }
 
+double next_round_step(double step) {
+  const double decade = std::pow(10.0, std::floor(std::log10(step) + kHair));
+  const double mantissa = step / decade;
+  return decade * (mantissa < 1.5 ? 2.0 : mantissa < 3.5 ? 5.0 : 10.0);
+}
+
 double first_number(double lo, double step) {
   const double first = std::ceil(lo / step - kHair) * step;
   return first == 0.0 ? 0.0 : first;  // no -0

@@ -15,6 +15,9 @@ int numbers_in(double lo, double hi, double step);
 // nearest that range. lo < hi.
 double nice_step(double lo, double hi);
 
+// The next round step above a round one: 1 -> 2 -> 5 -> 10 times its power of ten.
+double next_round_step(double step);
+
 // The first multiple of `step` at or above lo.
 double first_number(double lo, double step);
 

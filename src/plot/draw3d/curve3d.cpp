@@ -85,4 +85,10 @@ void thkcrv(int n) {
   s->draw3d.ncrvthk = n;
 }
 
+void nochek() {
+  PlotState* s = jqqlev(1, 3, "nochek");
+  if (s == nullptr) return;
+  s->draw3d.ichkscl = 0;
+}
+
 }  // namespace plotix

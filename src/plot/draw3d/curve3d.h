@@ -1,4 +1,5 @@
-// Public routines that draw a 3D curve and set how thick curves are drawn.
+// Public routines that draw a 3D curve, set how thick curves are drawn, and stop the
+// listing of curve points outside the axis scaling.
 #pragma once
 
 namespace plotix {
@@ -10,5 +11,9 @@ void curv3d(const float* x, const float* y, const float* z, int n);
 // whole plot units about the curve, a square brush that thickens every direction
 // alike, for devices that draw lines one pixel wide.
 void thkcrv(int n);
+
+// No listing of curve points outside the axis scaling from now on (until disini):
+// for pictures whose box holds only part of a curve on purpose.
+void nochek();
 
 }  // namespace plotix
