@@ -168,7 +168,7 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   run_app->add_flag("--quiet", options->quiet,
                     "Print nothing but errors: no progress line, no plotting protocol");
   add_examples(*run_app,
-               {"skytrak3d run --planet earth --object apophis --span 1 --step 0.01 --save png,svg",
+               {"skytrak3d run --planet earth --object apophis --span 40 --step 0.01 --colour time --save png,svg",
                 "skytrak3d run --planet 3 --object eros --span -10 --step 0.05 --view S,0,0,5 --save pdf",
                 "skytrak3d run --planet jupiter --elements 5.2,0.05,1.3,100,270,0,2458600.5 --name TROJAN "
                 "--span 12 --step 0.1 --save svg"});
