@@ -9,6 +9,14 @@ namespace app {
 
 enum class PictureStyle { classic, clear };
 
+// The box of a clear picture: fitted to the path and the planet, or the box of the
+// whole Sun-planet system that the classic style draws.
+enum class BoxFrame { path, system };
+
+// The path of a clear picture in one colour, or coloured by date with a colour bar
+// and the closest approaches marked.
+enum class PathColour { plain, time };
+
 // The background of PNG pictures: black like the screen, or white paper.
 enum class PngBackground { black, white };
 

@@ -3,12 +3,12 @@
 // other views the user asks for in the window.
 #include "app/plot_stage.h"
 
+#include "app/clear_picture.h"
 #include "app/file_stem.h"
 #include "app/menu.h"
 #include "app/plot_failure.h"
 #include "app/view_turn.h"
 #include "plot/plotix.h"
-#include "textio/plain_text.h"
 
 namespace app {
 
@@ -50,26 +50,20 @@ bool on_paper(const RunState& state, PlotOutput output) {
 
 bool clear(const RunState& state) { return state.style == PictureStyle::clear; }
 
-std::string planet_name(const RunState& state) {
-  return std::string(textio::trim_blanks(dynamics::kPlanetNames[static_cast<std::size_t>(state.ipl - 1)]));
+// Devices whose wide lines the library draws as outlines: all but PDF, PostScript and WMF.
+bool widened_by_outlines(PlotOutput output) {
+  return output != PlotOutput::pdf && output != PlotOutput::ps && output != PlotOutput::wmf;
 }
 
-// The axis names: the letter alone in classic; with the unit, the distance from the
-// Sun to the run's planet, in clear.
-void name_axes(const RunState& state) {
-  const std::string unit = clear(state) ? " (Sun\u2013" + planet_name(state) + " distances)" : "";
-  plotix::name("X" + unit, "X");
-  plotix::name("Y" + unit, "Y");
-  plotix::name("Z" + unit, "Z");
-}
-
-void set_up_page(const RunState& state) {
+// The settings of the classic picture after disini.
+void set_up_classic_page(const RunState& state) {
   plotix::labdig(-1, "XYZ");
   plotix::noclip();
   plotix::paghdr("SKYTRAK3D (", ")", 1, 1);
   plotix::hname(26);
-  name_axes(state);
-  if (clear(state)) plotix::labl3d("PAGE");
+  plotix::name("X", "X");
+  plotix::name("Y", "Y");
+  plotix::name("Z", "Z");
   plotix::titlin(state.name28.c_str(), 1);
   plotix::titlin(state.sysname.c_str(), 2);
   plotix::flab3d();
@@ -81,19 +75,13 @@ void set_up_page(const RunState& state) {
   plotix::vfoc3d(state.view.xf, state.view.yf, state.view.zf, "USER");
 }
 
-// The axis system with its labels (magenta in classic, in the foreground colour in
-// clear), the box (dashed hairline in classic, solid 0.3 mm in clear) and the titles.
+// The axis system with its magenta labels, the box as a dashed hairline, and the titles.
 void draw_box_and_titles(const RunState& state) {
   const AxisBox& b = state.axes;
-  plotix::color(clear(state) ? "FORE" : "MAGENTA");
+  plotix::color("MAGENTA");
   plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
-  if (clear(state)) {
-    plotix::color("MAGENTA");
-    plotix::linwid(3);
-  } else {
-    plotix::dash();
-    plotix::penwid(0.2f);
-  }
+  plotix::dash();
+  plotix::penwid(0.2f);
   plotix::box3d();
   plotix::linwid(1);
   plotix::solid();
@@ -101,78 +89,65 @@ void draw_box_and_titles(const RunState& state) {
   plotix::title();
 }
 
-// The path's colour: green, dark green on white paper in clear.
-void path_colour(const RunState& state, PlotOutput output) {
-  if (clear(state) && on_paper(state, output)) {
-    plotix::setrgb(0.0f, 0.45f, 0.0f);
-  } else {
-    plotix::color("GREEN");
-  }
-}
+// The classic picture's colours: a green path and a yellow Sun, black on paper.
+void path_colour() { plotix::color("GREEN"); }
 
-// The Sun's colour: yellow; on paper black in classic, a deep gold in clear.
-void sun_colour(const RunState& state, PlotOutput output) {
-  if (!on_paper(state, output)) {
-    plotix::color("YELLOW");
-  } else if (clear(state)) {
-    plotix::setrgb(0.95f, 0.65f, 0.0f);
-  } else {
-    plotix::color("WHITE");
-  }
-}
+void sun_colour(const RunState& state, PlotOutput output) { plotix::color(on_paper(state, output) ? "WHITE" : "YELLOW"); }
 
-// The path's points first..last (1-based, inclusive).
-void draw_path(const RunState& state, PlotOutput output, int first, int last) {
-  path_colour(state, output);
+// The classic path's points first..last (1-based, inclusive).
+void draw_path(const RunState& state, int first, int last) {
+  path_colour();
   plotix::curv3d(state.x.data() + first - 1, state.y.data() + first - 1,
                  state.z.data() + first - 1, last - first + 1);
 }
 
-// Diameter of the Sun and planet markers of clear, plot units (0.1 mm).
-constexpr float kMarkerSize = 25.0f;
-
-// The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path;
-// in clear each gets a filled marker too, so that it shows however far it is.
+// The Sun and the planet (or the Moon's orbit around the Earth), drawn over the path.
 void draw_bodies(const RunState& state, PlotOutput output) {
   sun_colour(state, output);
   const float rsun = state.ipl == 3 ? 0.0046f : 0.002f * state.view.dsun;
   plotix::sphe3d(-1.0f, 0.0f, 0.0f, rsun, 10, 10);
-  if (clear(state)) plotix::disc3d(-1.0f, 0.0f, 0.0f, kMarkerSize);
   plotix::color("red");
   if (state.ipl == 3) {
     plotix::curv3d(state.xc.data(), state.yc.data(), state.zc.data(), kEarthCirclePoints);
   } else {
     plotix::sphe3d(0.0f, 0.0f, 0.0f, 0.0015f * state.view.dpl, 10, 10);
   }
-  if (clear(state)) plotix::disc3d(0.0f, 0.0f, 0.0f, kMarkerSize);
 }
 
-// The legend of clear, at the upper left beside the titles: the path with the
-// object's name, the Sun and the planet.
-void draw_legend(const RunState& state, PlotOutput output) {
-  constexpr float kLeft = 100.0f, kTop = 190.0f, kRow = 50.0f, kTextX = 190.0f, kHeight = 26.0f;
-  const float middle = kTop + kHeight / 2;
-  plotix::height(static_cast<int>(kHeight));
-  path_colour(state, output);
-  plotix::linwid(3);
-  plotix::rline(kLeft, middle, kLeft + 60.0f, middle);
-  plotix::linwid(1);
-  sun_colour(state, output);
-  plotix::disc(kLeft + 30.0f, middle + kRow, kMarkerSize);
-  plotix::color("red");
-  plotix::disc(kLeft + 30.0f, middle + 2 * kRow, kMarkerSize);
-  plotix::color("WHITE");
-  plotix::messag(textio::trim_blanks(state.name28), static_cast<int>(kTextX), static_cast<int>(kTop));
-  plotix::messag("Sun", static_cast<int>(kTextX), static_cast<int>(kTop + kRow));
-  plotix::messag(planet_name(state), static_cast<int>(kTextX), static_cast<int>(kTop + 2 * kRow));
+// One plot: the run, where it goes, and in the clear style what its frames share.
+struct Plot {
+  RunState& state;
+  PlotOutput output;
+  ClearPicture clear;
+
+  Plot(RunState& s, PlotOutput o) : state(s), output(o) { look_again(); }
+  // After a new view: the clear style's box follows the focus and the zoom.
+  void look_again() {
+    if (app::clear(state)) clear = clear_picture(state, on_paper(state, output), widened_by_outlines(output));
+  }
+};
+
+void set_up_page(const Plot& plot) {
+  if (clear(plot.state)) {
+    set_up_clear_page(plot.state, plot.clear);
+  } else {
+    set_up_classic_page(plot.state);
+  }
 }
 
 // One frame: the whole picture with the first `k` points of the path.
-void draw_frame(const RunState& state, PlotOutput output, int k) {
-  draw_box_and_titles(state);
-  if (clear(state)) draw_legend(state, output);
-  draw_path(state, output, 1, k);
-  draw_bodies(state, output);
+void draw_frame(const Plot& plot, int k) {
+  const RunState& state = plot.state;
+  if (clear(state)) {
+    draw_clear_axes(plot.clear, false);
+    draw_clear_legend(state, plot.clear);
+    draw_clear_path(state, plot.clear, 1, k);
+    draw_clear_bodies(state, plot.clear);
+  } else {
+    draw_box_and_titles(state);
+    draw_path(state, 1, k);
+    draw_bodies(state, plot.output);
+  }
   plotix::endgrf();
 }
 
@@ -181,47 +156,61 @@ void draw_frame(const RunState& state, PlotOutput output, int k) {
 // drawing its axes, and the box and the bodies stay as the first frame drew them, a
 // backdrop the path grows over; the last frame draws the whole picture afresh, so that
 // it is exactly the still one.
-void draw_next_frame(const RunState& state, PlotOutput output, int k) {
-  const AxisBox& b = state.axes;
-  plotix::skip_axes3d(true);
-  plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
-  plotix::skip_axes3d(false);
-  draw_path(state, output, k - 1, k);
+void draw_next_frame(const Plot& plot, int k) {
+  const RunState& state = plot.state;
+  if (clear(state)) {
+    draw_clear_axes(plot.clear, true);
+    draw_clear_path(state, plot.clear, k - 1, k);
+  } else {
+    const AxisBox& b = state.axes;
+    plotix::skip_axes3d(true);
+    plotix::graf3d(b.xa, b.xe, b.xo0, 1.0f, b.ya, b.ye, b.yo0, 1.0f, b.za, b.ze, b.zo0, 1.0f);
+    plotix::skip_axes3d(false);
+    draw_path(state, k - 1, k);
+  }
   plotix::endgrf();
 }
 
 // The whole picture again on an erased page (a new view, or the end of an animation).
-void redraw(const RunState& state, PlotOutput output) {
+void redraw(const Plot& plot) {
   plotix::erase_page();
-  set_up_page(state);
-  draw_frame(state, output, state.npts);
+  set_up_page(plot);
+  draw_frame(plot, plot.state.npts);
 }
 
 // Frames kstart..npts. Each costs the same whatever its number, so an animation
 // takes time in proportion to its length. When the user dismisses the window the
 // animation stops there: the rest of the path is not drawn, and the window is gone.
-void draw_frames(const RunState& state, PlotOutput output) {
+void draw_frames(const Plot& plot) {
+  const RunState& state = plot.state;
   if (state.kstart > state.npts) return;
-  draw_frame(state, output, state.kstart);
+  draw_frame(plot, state.kstart);
   for (int k = state.kstart + 1; k <= state.npts; ++k) {
     if (plotix::window_dismissed()) return;
     if (k < state.npts) {
-      draw_next_frame(state, output, k);
+      draw_next_frame(plot, k);
     } else {
-      redraw(state, output);
+      redraw(plot);
     }
   }
 }
 
 // The views the user asks for in the window, each drawn at once; the last one shown
-// stays the run's view (the menu's saves draw it).
-void look_around(RunState& state, PlotOutput output) {
+// stays the run's view (the menu's saves draw it). The wheel enlarges the clear
+// picture about the focus, and brings the classic observer nearer.
+void look_around(Plot& plot) {
+  RunState& state = plot.state;
   const View asked = state.view;
   for (;;) {
     const devices::UserRequest request = plotix::wait_for_request();
     if (request.kind == devices::UserRequest::kDismiss) return;
-    state.view = turned_view(state.view, asked, request);
-    redraw(state, output);
+    if (clear(state) && request.kind == devices::UserRequest::kZoom) {
+      state.view.zoom = zoomed(state.view.zoom, request.notches);
+    } else {
+      state.view = turned_view(state.view, asked, request);
+    }
+    plot.look_again();
+    redraw(plot);
   }
 }
 
@@ -248,10 +237,11 @@ bool plot_picture(RunState& state, PlotOutput output) {
   choose_output(state, output);
   plotix::disini();
   if (state.quiet) plotix::skip_protocol();
-  set_up_page(state);
   state.kstart = state.anim ? 1 : state.npts;
-  draw_frames(state, output);
-  look_around(state, output);
+  Plot plot(state, output);
+  set_up_page(plot);
+  draw_frames(plot);
+  look_around(plot);
   const bool window_closed = plotix::window_dismissed();
   plotix::disfin();
   check_plot_status();

@@ -80,6 +80,7 @@ void read_back(RunState& state, const std::filesystem::path& path) {
       throw std::runtime_error("cannot read point " + std::to_string(npts + 1) + " of the coordinates file (" +
                       file_name + ")");
     }
+    state.jd[npts] = point.jd;
     state.x[npts] = point.x;
     state.y[npts] = point.y;
     state.z[npts] = point.z;

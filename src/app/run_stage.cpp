@@ -70,9 +70,11 @@ void write_point(RunFiles& files, const RunState& state, const dynamics::Bodies&
   files.write_point(state.blocks.epoch_jd + dynamics::kDaysPerYear * T, point);
 }
 
-void report_approaches(Console& console, RunFiles& files, const dynamics::Encounters& encounters) {
+void report_approaches(Console& console, RunFiles& files, const dynamics::Encounters& encounters,
+                       RunState& state) {
   for (const dynamics::CloseApproach& approach : encounters.approaches) {
     files.write_approach(approach);
+    state.approaches.push_back(approach);
     if (approach.collision) {
       console.out() << collision_lines(approach.planet);
       files.write_collision(approach.planet);
@@ -130,6 +132,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   console.flush();  // a long run follows: a piped session shows where it is
   if (state.span < 0.0) state.h = -state.h;
   files.open_close_approaches();
+  state.approaches.clear();
 
   sky::sky_model(state.sky).set_up_planets(blocks, run->bodies, state.integration_class, blocks.epoch_jd);
   dynamics::add_small_body(blocks, run->bodies, state.elements);
@@ -144,7 +147,7 @@ void integrate(Console& console, RunState& state, const std::filesystem::path& f
   for (;;) {
     ++steps_since_output;
     dynamics::take_step(blocks, run->bodies, run->encounters, T, state.h);
-    report_approaches(console, files, run->encounters);
+    report_approaches(console, files, run->encounters, state);
     // Tested on every step, output steps included: a lost object has no position
     // left to write (its slot only keeps its last state).
     if (blocks.counts.total < object_slot) {

@@ -8,6 +8,7 @@
 #include "app/picture_style.h"
 #include "catalogue/catalogue_record.h"
 #include "dynamics/constants.h"
+#include "dynamics/encounter_lists.h"
 #include "dynamics/orbital_elements.h"
 #include "dynamics/planet_setup.h"
 #include "dynamics/shared_blocks.h"
@@ -41,6 +42,7 @@ struct View {
   float xf = 0, yf = 0, zf = 0;      // focus point
   float dpl = 0;                     // observer to planet
   float dsun = 0;                    // observer to Sun
+  float zoom = 1;                    // clear style: enlargement about the focus, 1 = fitted
 };
 
 struct RunState {
@@ -75,6 +77,8 @@ struct RunState {
   std::vector<float> y = std::vector<float>(kMaxPoints);
   std::vector<float> z = std::vector<float>(kMaxPoints);
   int npts = 0;
+  // The Julian date of each point of the path.
+  std::vector<double> jd = std::vector<double>(kMaxPoints);
   AxisBox axes;
   // The Moon's orbit around the Earth (reference planet 3 only), filled at read-back.
   std::vector<float> xc = std::vector<float>(kEarthCirclePoints);
@@ -86,6 +90,10 @@ struct RunState {
   bool quiet = false;  // pictures without the plotting library's end-of-run protocol
   PictureStyle style = PictureStyle::classic;
   PngBackground png_background = PngBackground::black;
+  BoxFrame frame = BoxFrame::path;            // the box of a clear picture
+  PathColour path_colour = PathColour::plain;  // the path of a clear picture
+  // The close approaches of the last run, as its close-approach file lists them.
+  std::vector<dynamics::CloseApproach> approaches;
   int kstart = 1;   // points in the first frame: 1 animated, npts still
 
   int iopt = 0;  // last menu answer

@@ -63,6 +63,8 @@ SingleRunOutcome single_run(const SingleRunRequest& request, std::ostream& out) 
   state.view = request.view;
   state.style = request.style;
   state.png_background = request.png_background;
+  state.frame = request.frame;
+  state.path_colour = request.path_colour;
 
   // Every check is done: from here on files are written, all in the run's folder.
   std::filesystem::current_path(request.folder);

@@ -29,7 +29,7 @@ struct SingleRunRequest {
   std::variant<catalogue::CatalogueRecord, HandElements> object;
   double span = 0.0;  // years, negative into the past
   double step = 0.0;  // output step, years
-  View view;          // focus and observer; the rest follows from the path
+  View view;          // focus, observer and zoom; the rest follows from the path
   // Pictures to save, and PlotOutput::screen to show the picture in a window (drawn
   // first: the saves follow when it is closed, in the view it showed last).
   std::set<PlotOutput> formats;
@@ -38,6 +38,8 @@ struct SingleRunRequest {
   bool quiet = false;  // nothing on `out`: no progress line, no plotting protocol
   PictureStyle style = PictureStyle::clear;
   PngBackground png_background = PngBackground::black;
+  BoxFrame frame = BoxFrame::path;            // the clear picture's box
+  PathColour path_colour = PathColour::plain;  // the clear picture's path
 };
 
 // What became of the pictures asked for, so that the command line can give a failed save

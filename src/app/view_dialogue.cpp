@@ -69,6 +69,7 @@ void view_dialogue(Console& console, RunState& state) {
   console.read("view options", {&view.focus, &view.xobs, &view.yobs, &view.zobs, &key});
   if (key == 'Y' || key == 'y') state.anim = true;
   if (key == 'N' || key == 'n') state.anim = false;
+  view.zoom = 1.0f;  // a new view starts fitted; the window's wheel enlarges it
   set_view_focus(state);
 }
 

@@ -63,4 +63,8 @@ View turned_view(const View& current, const View& asked, const devices::UserRequ
   return view;
 }
 
+float zoomed(float zoom, int notches) {
+  return static_cast<float>(std::clamp(zoom * std::pow(kZoomPerNotch, notches), kLeastZoom, kMostZoom));
+}
+
 }  // namespace app

@@ -46,4 +46,15 @@ CLI::Validator above_zero(const std::string& message) {
       "NUMBER > 0");
 }
 
+CLI::Validator within(double least, double most, const std::string& message) {
+  return CLI::Validator(
+      [least, most, message](std::string& text) {
+        double value = 0.0;
+        std::string problem = finite_number_problem(text, value);
+        if (problem.empty() && !(value >= least && value <= most)) problem = message;
+        return problem;
+      },
+      "NUMBER");
+}
+
 }  // namespace cli

@@ -21,4 +21,7 @@ CLI::Validator hand_entry_number();
 // A finite number above 0, or `message` ("must be above 0" by default).
 CLI::Validator above_zero(const std::string& message = "must be above 0");
 
+// A finite number from least to most, or `message`.
+CLI::Validator within(double least, double most, const std::string& message);
+
 }  // namespace cli

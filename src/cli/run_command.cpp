@@ -41,6 +41,11 @@ struct RunOptions {
   sky::Sky sky = sky::Sky::table;
   app::PictureStyle style = app::PictureStyle::clear;
   app::PngBackground background = app::PngBackground::black;
+  app::BoxFrame frame = app::BoxFrame::path;
+  float zoom = 1.0f;
+  app::PathColour colour = app::PathColour::plain;
+  // The options only the clear style draws, as given on the command line.
+  std::vector<std::string> clear_only;
 };
 
 const std::map<std::string, app::PlotOutput> kSaveFormats = {
@@ -90,6 +95,12 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   request.quiet = options.quiet;
   request.style = options.style;
   request.png_background = options.background;
+  if (options.style == app::PictureStyle::classic && !options.clear_only.empty()) {
+    throw UsageError(options.clear_only.front() + " draws the clear style only; --style classic keeps the dialogue's picture");
+  }
+  request.frame = options.frame;
+  request.view.zoom = options.zoom;
+  request.path_colour = options.colour;
   return request;
 }
 
@@ -149,14 +160,22 @@ void add_run_command(CLI::App& program, CommandContext& context) {
   add_sky_option(*run_app, options->sky);
   add_style_option(*run_app, options->style);
   add_background_option(*run_app, options->background);
+  CLI::Option* frame = add_frame_option(*run_app, options->frame);
+  CLI::Option* zoom = add_zoom_option(*run_app, options->zoom);
+  CLI::Option* colour = add_colour_option(*run_app, options->colour);
   run_app->add_flag("--quiet", options->quiet,
                     "Print nothing but errors: no progress line, no plotting protocol");
   add_examples(*run_app,
-               {"skytrak3d run --planet earth --object apophis --span 1 --step 0.01 --save png,svg",
+               {"skytrak3d run --planet earth --object apophis --span 40 --step 0.01 --colour time --save png,svg",
                 "skytrak3d run --planet 3 --object eros --span -10 --step 0.05 --view S,0,0,5 --save pdf",
                 "skytrak3d run --planet jupiter --elements 5.2,0.05,1.3,100,270,0,2458600.5 --name TROJAN "
                 "--span 12 --step 0.1 --save svg"});
-  run_app->callback([options, &context] { run(*options, context); });
+  run_app->callback([options, &context, frame, zoom, colour] {
+    for (const CLI::Option* given : {frame, zoom, colour}) {
+      if (given->count() > 0) options->clear_only.push_back(given->get_name());
+    }
+    run(*options, context);
+  });
 }
 
 }  // namespace cli

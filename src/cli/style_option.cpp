@@ -1,10 +1,15 @@
-// --style classic|clear and --background black|white.
+// --style classic|clear, --background black|white, --frame path|system, --zoom F and
+// --colour plain|time.
 #include "cli/style_option.h"
 
 #include <CLI/CLI.hpp>
 #include <map>
 #include <optional>
 #include <string>
+
+#include "app/view_turn.h"
+#include "cli/help_text.h"
+#include "cli/number_checks.h"
 
 namespace cli {
 
@@ -14,6 +19,9 @@ const std::map<std::string, app::PictureStyle> kStyles = {{"classic", app::Pictu
                                                           {"clear", app::PictureStyle::clear}};
 const std::map<std::string, app::PngBackground> kBackgrounds = {{"black", app::PngBackground::black},
                                                                 {"white", app::PngBackground::white}};
+const std::map<std::string, app::BoxFrame> kFrames = {{"path", app::BoxFrame::path}, {"system", app::BoxFrame::system}};
+const std::map<std::string, app::PathColour> kColourings = {{"plain", app::PathColour::plain},
+                                                            {"time", app::PathColour::time}};
 
 std::optional<app::PictureStyle> style_named(const std::string& name) {
   const auto found = kStyles.find(name);
@@ -41,6 +49,37 @@ void add_background_option(CLI::App& command, app::PngBackground& background) {
           "Background of PNG pictures: black (default, like the screen) or white")
       ->type_name("black|white")
       ->check(CLI::IsMember(kBackgrounds));
+}
+
+CLI::Option* add_frame_option(CLI::App& command, app::BoxFrame& frame) {
+  return command
+      .add_option_function<std::string>(
+          "--frame", [&frame](const std::string& name) { frame = kFrames.at(name); },
+          "Box of the clear picture: path (default; the path and the planet, with an arrow towards the Sun when "
+          "it lies outside) or system (the whole Sun-planet box)")
+      ->type_name("path|system")
+      ->check(CLI::IsMember(kFrames));
+}
+
+CLI::Option* add_zoom_option(CLI::App& command, float& zoom) {
+  return command
+      .add_option_function<std::string>(
+          "--zoom", [&zoom](const std::string& text) { zoom = static_cast<float>(std::stod(text)); },
+          "Enlargement of the clear picture about the view's focus: 1 (default) fits the box, 2 shows half of "
+          "it; from 0.0001 to 10000")
+      ->type_name("F")
+      ->check(unlabelled(above_zero("the enlargement must be above 0")))
+      ->check(unlabelled(within(app::kLeastZoom, app::kMostZoom, "the enlargement must be from 0.0001 to 10000")));
+}
+
+CLI::Option* add_colour_option(CLI::App& command, app::PathColour& colour) {
+  return command
+      .add_option_function<std::string>(
+          "--colour", [&colour](const std::string& name) { colour = kColourings.at(name); },
+          "Path of the clear picture: plain (default) or time (coloured by date with a colour bar in years, the "
+          "closest approaches marked with their dates)")
+      ->type_name("plain|time")
+      ->check(CLI::IsMember(kColourings));
 }
 
 bool dialogue_style(int argc, const char* const* argv, app::PictureStyle& style) {

@@ -36,7 +36,7 @@ cases=(
   "1|a line is longer than 4096 characters (sparse.dat, line 1)||survey --catalogue sparse.dat --from 1 --to 2"
   "2|unknown command: bogus||bogus --planet 3"
   "2|unknown command: \\x1B[2J||$'\\e[2J'"
-  "2|not expected: \\x07 --colour||run ${elements[*]} --span 1 --step 0.1 --colour $'\\a'"
+  "2|--colour: \\x07 not in {plain,time}||run ${elements[*]} --span 1 --step 0.1 --colour $'\\a'"
   "2|--elements: not a number||run --planet 3 --elements nan,0.3,5,10,20,30,2458666.5 --name N --span 1 --step 0.1"
   "2|--elements: not finite||run --planet 3 --elements 1.2,0.3,inf,10,20,30,2458666.5 --name N --span 1 --step 0.1"
   "2|--elements: beyond 3.4e38 in size||run --planet 3 --elements 1.2,0.3,5,3.4e38,20,30,2458666.5 --name N --span 1 --step 0.1"

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "plot/axis3d/axis_numbers.h"
 #include "plot/axis3d/projection3d.h"
@@ -22,6 +23,10 @@ constexpr double kDescent = 0.3;  // room below the baseline, in character heigh
 // Numbers and names are written in 1.2 times the character and name heights (the box
 // faces take 1.5 times, but lie slanted).
 constexpr float kEnlarged = 1.2f;
+// How far the box's middle may lie from the area's, as a share of the area.
+constexpr double kCentreSlack = 0.08;
+// Most ratio of the depths of the farthest and the nearest box corner from the viewer.
+constexpr double kDepthRatio = 4.0;
 
 struct Vec {
   double x = 0, y = 0;
@@ -129,6 +134,9 @@ Vec beyond(const Vec& n, double clear, double hw, double hh) {
   return {n.x * reach, n.y * reach};
 }
 
+double first_number(const Axis3dState& a, int j) { return j == 0 ? a.xor3 : j == 1 ? a.yor3 : a.zor3; }
+double number_step(const Axis3dState& a, int j) { return j == 0 ? a.xstp3 : j == 1 ? a.ystp3 : a.zstp3; }
+
 const std::string& axis_name(const Axis3dState& a, int j) {
   return j == 0 ? a.cxname : j == 1 ? a.cyname : a.czname;
 }
@@ -137,8 +145,7 @@ const std::string& axis_name(const Axis3dState& a, int j) {
 void add_axis_items(PlotState& s, const Edge& e, std::vector<Item>& items) {
   const Axis3dState& a = s.axis3d;
   const int j = e.axis;
-  const double first = j == 0 ? a.xor3 : j == 1 ? a.yor3 : a.zor3;
-  const double step = j == 0 ? a.xstp3 : j == 1 ? a.ystp3 : a.zstp3;
+  const double first = first_number(a, j), step = number_step(a, j);
   const int n = last_number_index(first, step, axis_end(s, j));
   const int digits = a.slot[j].iautodig ? auto_digits(first, step) : a.slot[j].ndig;
   double depth = 0;
@@ -194,17 +201,45 @@ bool overlaps_any(const PageRect& r, const std::vector<PageRect>& taken) {
   return std::any_of(taken.begin(), taken.end(), [&](const PageRect& t) { return overlap(r, t); });
 }
 
-// Which numbers of one axis are kept: every k-th, with the smallest k at which
-// neighbours stay apart.
-std::vector<bool> thinned(const std::vector<PageRect>& numbers) {
-  const std::size_t n = numbers.size();
-  std::size_t stride = 1;
-  for (; stride < n; ++stride) {
-    bool apart = true;
-    for (std::size_t k = stride; k < n && apart; k += stride) apart = !overlap(numbers[k - stride], numbers[k]);
-    if (apart) break;
+// Whether the kept numbers stand apart from their kept neighbours.
+bool apart(const std::vector<PageRect>& numbers, const std::vector<bool>& kept) {
+  const PageRect* last = nullptr;
+  for (std::size_t k = 0; k < numbers.size(); ++k) {
+    if (!kept[k]) continue;
+    if (last != nullptr && overlap(*last, numbers[k])) return false;
+    last = &numbers[k];
   }
-  std::vector<bool> kept(n, false);
+  return true;
+}
+
+// Which numbers of one axis, at values first + k * step, are kept: all when they stand
+// apart; else those at the multiples of the smallest coarser round step (1, 2 or 5
+// times a power of ten, a whole multiple of the step) at which they do, so that 0.1,
+// 0.2, 0.3 ... thin to 0.2, 0.4 ... and never to 0.1, 0.3 ...; else every k-th, with
+// the smallest k at which neighbours stay apart.
+std::vector<bool> thinned(const std::vector<PageRect>& numbers, double first, double step) {
+  const std::size_t n = numbers.size();
+  std::vector<bool> kept(n, true);
+  if (apart(numbers, kept)) return kept;
+  const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(step))));
+  for (double decade = unit; decade <= 1000.0 * unit; decade *= 10.0) {
+    for (const double round : {decade, 2.0 * decade, 5.0 * decade}) {
+      const double times = round / std::fabs(step);
+      if (times < 1.5 || std::fabs(times - std::round(times)) > 1.0e-6 * times) continue;
+      for (std::size_t k = 0; k < n; ++k) {
+        const double value = (first + static_cast<double>(k) * step) / round;
+        kept[k] = std::fabs(value - std::round(value)) < 1.0e-6;
+      }
+      if (std::find(kept.begin(), kept.end(), true) != kept.end() && apart(numbers, kept)) return kept;
+    }
+  }
+  std::size_t stride = 2;
+  for (; stride < n; ++stride) {
+    std::fill(kept.begin(), kept.end(), false);
+    for (std::size_t k = 0; k < n; k += stride) kept[k] = true;
+    if (apart(numbers, kept)) break;
+  }
+  std::fill(kept.begin(), kept.end(), false);
   for (std::size_t k = 0; k < n; k += stride) kept[k] = true;
   return kept;
 }
@@ -224,21 +259,27 @@ void text_origin(const UprightText& t, float& x, float& y) {
 
 void keep_box_in_front(PlotState& s) {
   Axis3dState& a = s.axis3d;
-  double reach = 0;
+  const double d[3] = {a.foc3[0] - a.view3[0], a.foc3[1] - a.view3[1], a.foc3[2] - a.view3[2]};
+  const double distance = std::hypot(d[0], d[1], d[2]);
+  if (distance <= 0.0) return;
+  // Depths of the box corners along the line of sight.
+  double nearest = std::numeric_limits<double>::max(), farthest = -nearest;
   for (const float sx : {-0.5f, 0.5f}) {
     for (const float sy : {-0.5f, 0.5f}) {
       for (const float sz : {-0.5f, 0.5f}) {
-        const double c[3] = {sx * a.ax3len[0], sy * a.ax3len[1], sz * a.ax3len[2]};
-        reach = std::max(reach, std::hypot(c[0] - a.foc3[0], c[1] - a.foc3[1], c[2] - a.foc3[2]));
+        const double c[3] = {sx * a.ax3len[0] - a.view3[0], sy * a.ax3len[1] - a.view3[1], sz * a.ax3len[2] - a.view3[2]};
+        const double depth = (c[0] * d[0] + c[1] * d[1] + c[2] * d[2]) / distance;
+        nearest = std::min(nearest, depth);
+        farthest = std::max(farthest, depth);
       }
     }
   }
-  const double d[3] = {a.view3[0] - a.foc3[0], a.view3[1] - a.foc3[1], a.view3[2] - a.foc3[2]};
-  const double distance = std::hypot(d[0], d[1], d[2]);
-  // 1.5 times the farthest corner's distance keeps every corner in front of the
-  // viewer and well away from its plane, where the perspective would stretch it.
-  if (distance <= 0.0 || distance >= 1.5 * reach) return;
-  for (int i = 0; i < 3; ++i) a.view3[i] = static_cast<float>(a.foc3[i] + d[i] * 1.5 * reach / distance);
+  // A nearer viewer sees a stronger perspective, up to the nearest corner drawn
+  // kDepthRatio times the scale of the farthest; a viewer nearer than that, or with
+  // corners behind it, steps back along its line of sight until that holds.
+  if (nearest * kDepthRatio >= farthest) return;
+  const double back = (farthest - kDepthRatio * nearest) / (kDepthRatio - 1.0);
+  for (int i = 0; i < 3; ++i) a.view3[i] = static_cast<float>(a.view3[i] - d[i] * back / distance);
 }
 
 UprightLabels fit_upright_labels(PlotState& s) {
@@ -261,12 +302,28 @@ UprightLabels fit_upright_labels(PlotState& s) {
     add_axis_items(s, e, items);
   }
 
-  // The largest scale whose drawing fits the area, found by halving the interval.
+  // The largest scale at which the drawing fits the area with the box's middle within
+  // kCentreSlack of the area's, found by halving the interval; at that scale the box is
+  // put as near the middle as the labels allow. A box centred with its labels would
+  // sit off the middle by half the depth of the labels on one side.
   const double ax1 = kBorder + kMargin, ax2 = s.page.nxpage - kBorder - kMargin;
   const double ay1 = s.core.nya - s.core.nyl + kMargin, ay2 = s.page.nypage - kBorder - kMargin;
+  const std::vector<Item> corners_only(items.begin(), items.begin() + 8);
+  // The page offset of the drawing at `scale`, and whether it fits.
+  const auto place = [&](double scale, Vec& centre) {
+    const PageRect b = bounds(items, scale), box = bounds(corners_only, scale);
+    const auto one_way = [](double lo, double hi, double b1, double b2, double k1, double k2, double& c) {
+      const double wanted = (lo + hi - k1 - k2) / 2;
+      c = std::clamp(wanted, lo - b1, std::max(lo - b1, hi - b2));
+      return b2 - b1 <= hi - lo && std::fabs(c - wanted) <= kCentreSlack * (hi - lo);
+    };
+    const bool fit_x = one_way(ax1, ax2, b.x1, b.x2, box.x1, box.x2, centre.x);
+    const bool fit_y = one_way(ay1, ay2, b.y1, b.y2, box.y1, box.y2, centre.y);
+    return fit_x && fit_y;
+  };
   const auto fits = [&](double scale) {
-    const PageRect b = bounds(items, scale);
-    return b.x2 - b.x1 <= ax2 - ax1 && b.y2 - b.y1 <= ay2 - ay1;
+    Vec centre;
+    return place(scale, centre);
   };
   Axis3dState& a = s.axis3d;
   if (fits(0.0)) {
@@ -281,8 +338,8 @@ UprightLabels fit_upright_labels(PlotState& s) {
     }
     a.scl3 = static_cast<float>(lo);
   }
-  const PageRect b = bounds(items, a.scl3);
-  const Vec centre{(ax1 + ax2 - b.x1 - b.x2) / 2, (ay1 + ay2 - b.y1 - b.y2) / 2};
+  Vec centre;
+  place(a.scl3, centre);
   a.xcen3 = static_cast<float>(centre.x);
   a.ycen3 = static_cast<float>(centre.y);
 
@@ -315,7 +372,7 @@ UprightLabels fit_upright_labels(PlotState& s) {
       numbers.push_back(&item);
       rects.push_back(rect_of(item, a.scl3, centre));
     }
-    const std::vector<bool> kept = thinned(rects);
+    const std::vector<bool> kept = thinned(rects, first_number(a, e.axis), number_step(a, e.axis));
     std::vector<PageRect> own;
     for (std::size_t k = 0; k < numbers.size(); ++k) {
       if (!kept[k] || overlaps_any(rects[k], taken)) continue;

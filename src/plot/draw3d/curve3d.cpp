@@ -1,5 +1,5 @@
 // curv3d: a polyline through user points, drawn through the 3D pipeline with
-// clipping at the box; thick curves as parallel copies.
+// clipping at the box; thick curves as copies under a square brush (thkcrv).
 #include <algorithm>
 #include <cstdio>
 
@@ -7,6 +7,7 @@
 #include "plot/axis3d/move_draw3d.h"
 #include "plot/draw3d/curve3d.h"
 #include "plot/axis3d/system3d.h"
+#include "plot/core/levels.h"
 #include "plot/core/warnings.h"
 
 namespace plotix {
@@ -62,19 +63,32 @@ void curv3d(const float* x, const float* y, const float* z, int n) {
   if (!log_values_positive(s, u, n)) return;
   chksc3(s, u, n);
 
-  // Copy i is shifted by 0, +1, -1, +2, -2, ... plot units through the page
-  // origin offset; the default draws one copy.
-  const int copies = std::max(1, static_cast<int>(s.draw3d.ncrvthk * s.page.xunit + 0.5f));
+  // A square brush of n x n copies, each shifted through the page origin offset by
+  // whole plot units about the curve; the default draws one copy.
+  const int side = std::max(1, static_cast<int>(s.draw3d.ncrvthk * s.page.xunit + 0.5f));
   const int nxorg = s.line.nxorg, nyorg = s.line.nyorg;
-  for (int i = 1; i <= copies; ++i) {
-    const int shift = static_cast<int>((i % 2 == 0 ? i / 2 : -(i / 2)) / s.page.xunit);
-    s.line.nxorg = nxorg + shift;
-    s.line.nyorg = nyorg + shift;
-    restart_dash_pattern(s);
-    polyl3(s, x, y, z, n);
+  for (int i = 0; i < side; ++i) {
+    for (int j = 0; j < side; ++j) {
+      s.line.nxorg = nxorg + static_cast<int>((i - side / 2) / s.page.xunit);
+      s.line.nyorg = nyorg + static_cast<int>((j - side / 2) / s.page.xunit);
+      restart_dash_pattern(s);
+      polyl3(s, x, y, z, n);
+    }
   }
   s.line.nxorg = nxorg;
   s.line.nyorg = nyorg;
+}
+
+void thkcrv(int n) {
+  PlotState* s = jqqlev(1, 3, "thkcrv");
+  if (s == nullptr || jqqval(*s, n, 1, 20) != 0) return;
+  s->draw3d.ncrvthk = n;
+}
+
+void nochek() {
+  PlotState* s = jqqlev(1, 3, "nochek");
+  if (s == nullptr) return;
+  s->draw3d.ichkscl = 0;
 }
 
 }  // namespace plotix

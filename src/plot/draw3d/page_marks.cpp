@@ -1,4 +1,4 @@
-// Filled discs and lines at page points.
+// Filled discs, rectangles and lines at page points; page points of user points.
 #include "plot/draw3d/page_marks.h"
 
 #include <cmath>
@@ -33,6 +33,13 @@ void disc(float x, float y, float diameter) {
   fill_disc(*st, x, y, diameter);
 }
 
+void rectfl(float x1, float y1, float x2, float y2) {
+  PlotState* st = jqqlev(1, 3, "rectfl");
+  if (st == nullptr) return;
+  const float xs[4] = {x1, x2, x2, x1}, ys[4] = {y1, y1, y2, y2};
+  dareaf(*st, xs, ys, 4);
+}
+
 void rline(float x1, float y1, float x2, float y2) {
   PlotState* st = jqqlev(1, 3, "rline");
   if (st == nullptr) return;
@@ -53,6 +60,17 @@ void disc3d(float x, float y, float z, float diameter) {
   if (qqgsc3(*st, abs)[3] <= 0.0) return;
   const PagePoint page = abs3pt(*st, abs);
   fill_disc(*st, page.x, page.y, diameter);
+}
+
+bool pos3pg(float x, float y, float z, float& xp, float& yp) {
+  PlotState* st = jqqlev(3, 3, "pos3pg");
+  if (st == nullptr) return false;
+  const Point3 abs = qqpos3(*st, x, y, z);
+  if (qqgsc3(*st, abs)[3] <= 0.0) return false;
+  const PagePoint page = abs3pt(*st, abs);
+  xp = page.x;
+  yp = page.y;
+  return true;
 }
 
 }  // namespace plotix

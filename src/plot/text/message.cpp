@@ -1,4 +1,4 @@
-// messag: a text at a page point.
+// messag: a text at a page point; nlmess: its length.
 #include "plot/text/message.h"
 
 #include "plot/core/levels.h"
@@ -10,6 +10,12 @@ void messag(std::string_view text, int x, int y) {
   PlotState* st = jqqlev(1, 3, "messag");
   if (st == nullptr) return;
   qqmess(*st, text, x, y);
+}
+
+int nlmess(std::string_view text) {
+  PlotState* st = jqqlev(1, 3, "nlmess");
+  if (st == nullptr) return 0;
+  return nlmess(*st, text);
 }
 
 }  // namespace plotix

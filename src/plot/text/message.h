@@ -1,4 +1,5 @@
-// A text at a page point (messag), for legends and notes beside the axis system.
+// A text at a page point (messag), for legends and notes beside the axis system, and
+// its length (nlmess), to lay such texts out.
 #pragma once
 
 #include <string_view>
@@ -8,5 +9,8 @@ namespace plotix {
 // Draws text with its upper-left corner at page point (x, y) in the current height
 // and angle.
 void messag(std::string_view text, int x, int y);
+
+// The length of text in plot units at the current height and angle, as messag draws it.
+int nlmess(std::string_view text);
 
 }  // namespace plotix

@@ -1,5 +1,6 @@
 // curv3d: argument checks, log-axis check, pattern restart and thick copies.
 #include <cmath>
+#include <set>
 #include <string>
 
 #include "plot/lines/polyline.h"
@@ -75,23 +76,39 @@ TEST_F(Curve3d, PatternRestartsAtEveryCurve) {
   EXPECT_FLOAT_EQ(s.line.xdashrem, 10.0f);
 }
 
+// A thick curve is drawn under a square brush: n x n copies shifted by whole plot
+// units, every pair of shifts from -(n/2) once, so that every direction thickens alike.
 TEST_F(Curve3d, ThickCurveDrawsShiftedCopies) {
   PlotState& s = open_box();
-  s.draw3d.ncrvthk = 3;
   const float x[2] = {-0.5f, 0.5f}, y[2] = {0, 0}, z[2] = {0, 0};
-  curv3d(x, y, z, 2);
-  endgrf();
-  const auto pts = points();
-  ASSERT_EQ(pts.size(), 6u);
-  const PagePoint a = qqrel3(s, -0.5f, 0, 0);
-  const int shifts[3] = {0, 1, -1};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(pts[2 * i].code, 3);
-    EXPECT_EQ(pts[2 * i].x, std::floor(a.x + shifts[i] + 0.5f)) << i;
-    EXPECT_EQ(pts[2 * i].y, std::floor(a.y + shifts[i] + 0.5f)) << i;
+  for (const int n : {1, 2, 3}) {
+    thkcrv(n);
+    EXPECT_EQ(s.draw3d.ncrvthk, n);
+    log_->calls.clear();
+    curv3d(x, y, z, 2);
+    qqstrk(s);
+    const auto pts = points();
+    ASSERT_EQ(pts.size(), static_cast<std::size_t>(2 * n * n)) << n;
+    const PagePoint a = qqrel3(s, -0.5f, 0, 0);
+    std::set<std::pair<int, int>> shifts;
+    for (std::size_t i = 0; i < pts.size(); i += 2) {
+      EXPECT_EQ(pts[i].code, 3);
+      const int dx = static_cast<int>(pts[i].x - std::floor(a.x + 0.5f));
+      const int dy = static_cast<int>(pts[i].y - std::floor(a.y + 0.5f));
+      EXPECT_TRUE(dx >= -(n / 2) && dx < n - n / 2 && dy >= -(n / 2) && dy < n - n / 2) << dx << "," << dy;
+      shifts.insert({dx, dy});
+    }
+    EXPECT_EQ(shifts.size(), static_cast<std::size_t>(n * n)) << n;
+    EXPECT_EQ(s.line.nxorg, 0);
+    EXPECT_EQ(s.line.nyorg, 0);
   }
-  EXPECT_EQ(s.line.nxorg, 0);
-  EXPECT_EQ(s.line.nyorg, 0);
+  // Out of 1..20 the width stays as it was.
+  ::testing::internal::CaptureStdout();
+  thkcrv(0);
+  thkcrv(21);
+  ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(s.draw3d.ncrvthk, 3);
+  endgrf();
 }
 
 }  // namespace
