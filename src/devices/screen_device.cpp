@@ -164,7 +164,11 @@ struct ScreenDevice::Window {
   SDL_Window* sdl = nullptr;
   Uint32 id = 0;
   int number = 1;
-  Uint64 last_copy_ms = 0;
+  // When an update may next copy and read events, in SDL's milliseconds; 0 right after
+  // open. Kept as a time, not as the last copy's: SDL counts from its own start, and
+  // "15 ms after a copy at 0" held back the first update of a window that came up within
+  // 15 ms of that start, so it stayed black until the close.
+  Uint64 next_look_ms = 0;
 
  private:
   void copy_scaled(const RasterCanvas& canvas, SDL_Surface* surface);
@@ -173,7 +177,7 @@ struct ScreenDevice::Window {
 void ScreenDevice::Window::copy(const RasterCanvas& canvas, SDL_Rect r) {
   SDL_Surface* surface = SDL_GetWindowSurface(sdl);
   if (surface == nullptr) return;
-  last_copy_ms = SDL_GetTicks64();
+  next_look_ms = SDL_GetTicks64() + kMinCopyIntervalMs;
   if (surface->w != canvas.width() || surface->h != canvas.height()) {
     copy_scaled(canvas, surface);
     return;
@@ -365,7 +369,7 @@ DeviceOpenResult ScreenDevice::open(const DeviceOpenParams& params) {
   result.area_height = canvas_.height();
   if (window_ != nullptr) {
     window_->copy_all(canvas_);
-    window_->last_copy_ms = 0;  // the first update after open is never held back
+    window_->next_look_ms = 0;  // the first update after open is never held back
     SDL_RaiseWindow(window_->sdl);
   }
   return result;
@@ -412,7 +416,7 @@ void ScreenDevice::update() {
   batch_.flush();
   // An animation updates far more often than a screen shows or a user acts: the
   // window is looked at no more often than it gets a copy.
-  if (window_ == nullptr || SDL_GetTicks64() - window_->last_copy_ms < kMinCopyIntervalMs) return;
+  if (window_ == nullptr || SDL_GetTicks64() < window_->next_look_ms) return;
   bool repaint = false;
   UserRequest ignored;  // another view is asked for only of a finished picture
   Answer answer;
@@ -430,7 +434,7 @@ void ScreenDevice::update() {
     return;
   }
   if (changed_.empty()) {
-    window_->last_copy_ms = SDL_GetTicks64();  // looked at: the next look is due in one interval
+    window_->next_look_ms = SDL_GetTicks64() + kMinCopyIntervalMs;  // looked at: the next look in one interval
     return;
   }
   window_->copy(canvas_, {changed_.x1, changed_.y1, changed_.x2 - changed_.x1 + 1,

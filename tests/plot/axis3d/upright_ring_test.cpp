@@ -55,8 +55,22 @@ bool crosses(const DevicePoint& p, const DevicePoint& q, const Ink& r) {
   return t0 <= t1;
 }
 
+// The program's flat box: 1.82 x 1.82 x 0.31.
+constexpr float kFlatBox[3] = {1.82f, 1.82f, 0.31f};
+
 class UprightRing : public PlotTest {
  protected:
+  // A unit screen without clipping and the flat box with upright labels.
+  PlotState& open_flat_box() {
+    log_->calls.clear();
+    PlotState& s = open_unit_screen();
+    s.line.nclpx1 = s.line.nclpy1 = -1000000;
+    s.line.nclpx2 = s.line.nclpy2 = 1000000;
+    axis3d(kFlatBox[0], kFlatBox[1], kFlatBox[2]);
+    labl3d("PAGE");
+    return s;
+  }
+
   // The strokes of `text` drawn alone with dtext at the given turn.
   std::vector<Stroke> reference(PlotState& s, const std::string& text, int angle, int h) {
     log_->calls.clear();
@@ -82,7 +96,6 @@ bool moved_copy(const std::vector<Stroke>& drawn, const std::vector<Stroke>& ref
 }
 
 TEST_F(UprightRing, LabelsReadUprightApartAndTheDrawingFillsTheArea) {
-  const float len[3] = {1.82f, 1.82f, 0.31f};
   for (const float distance : {4.0f, 8.0f}) {
     for (int azimuth = 0; azimuth < 360; azimuth += 30) {
       for (const int elevation : {-90, -60, -30, 0, 30, 60, 90}) {
@@ -91,12 +104,7 @@ TEST_F(UprightRing, LabelsReadUprightApartAndTheDrawingFillsTheArea) {
                                static_cast<float>(distance * std::cos(el) * std::sin(az)),
                                static_cast<float>(distance * std::sin(el))};
         const std::string where = std::to_string(distance) + " " + std::to_string(azimuth) + " " + std::to_string(elevation);
-        log_->calls.clear();
-        PlotState& s = open_unit_screen();
-        s.line.nclpx1 = s.line.nclpy1 = -1000000;
-        s.line.nclpx2 = s.line.nclpy2 = 1000000;
-        axis3d(len[0], len[1], len[2]);
-        labl3d("PAGE");
+        PlotState& s = open_flat_box();
         name("X (Sun\u2013Earth distances)", "X");
         name("Y (Sun\u2013Earth distances)", "Y");
         name("Z (Sun\u2013Earth distances)", "Z");
@@ -174,17 +182,12 @@ double distance_to_segment(const DevicePoint& p, const DevicePoint& a, const Dev
 // the 3D line path and read from the device; which edges are outer (all corners on one
 // side) and which of them is lowest on the page is worked out here.
 TEST_F(UprightRing, XAndYNumbersHangFromTheLowestOuterEdge) {
-  const float len[3] = {1.82f, 1.82f, 0.31f};
+  const float* len = kFlatBox;
   for (int azimuth = 20; azimuth < 360; azimuth += 40) {
     for (const int elevation : {-50, 20, 65}) {
       const double az = azimuth * M_PI / 180, el = elevation * M_PI / 180;
       const std::string where = std::to_string(azimuth) + " " + std::to_string(elevation);
-      log_->calls.clear();
-      PlotState& s = open_unit_screen();
-      s.line.nclpx1 = s.line.nclpy1 = -1000000;
-      s.line.nclpx2 = s.line.nclpy2 = 1000000;
-      axis3d(len[0], len[1], len[2]);
-      labl3d("PAGE");
+      PlotState& s = open_flat_box();
       name(" ", "XYZ");
       view3d(static_cast<float>(5 * std::cos(el) * std::cos(az)), static_cast<float>(5 * std::cos(el) * std::sin(az)),
              static_cast<float>(5 * std::sin(el)), "ABS");
