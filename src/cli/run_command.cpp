@@ -96,7 +96,7 @@ app::SingleRunRequest request_of(const RunOptions& options) {
   request.style = options.style;
   request.png_background = options.background;
   if (options.style == app::PictureStyle::classic && !options.clear_only.empty()) {
-    throw UsageError(options.clear_only.front() + " draws the clear style only; --style classic keeps the dialogue's picture");
+    throw errors::UsageError(options.clear_only.front() + " draws the clear style only; --style classic keeps the dialogue's picture");
   }
   request.frame = options.frame;
   request.view.zoom = options.zoom;
