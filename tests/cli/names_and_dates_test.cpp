@@ -124,7 +124,8 @@ TEST(PlanetNumber, NumbersAndNamesInAnyCase) {
 
 TEST(PlanetNamesAsNumbers, NamesBecomeNumbersOtherItemsStay) {
   const std::pair<const char*, const char*> cases[] = {
-      {"earth,Mars", "3,4"}, {"2,jupiter", "2,5"}, {"all", "all"}, {"moon", "moon"}, {"earth,x,", "3,x,"}};
+      {"earth,Mars", "3,4"}, {"2,jupiter", "2,5"}, {"all", "all"}, {"moon", "moon"}, {"earth,x,", "3,x,"},
+      {"Moon,ALL", "moon,all"}, {"EARTH,MOON", "3,moon"}};
   for (const auto& [list, numbers] : cases) EXPECT_EQ(cli::planet_names_as_numbers(list), numbers) << list;
 }
 

@@ -37,6 +37,18 @@ cases=(
   "1|--objects: no object matches \"zzzqqq\"||survey ${window[*]} --objects none.txt"
   "1|cannot read the catalogue (folder): Is a directory||survey --catalogue folder --from 2458566.5 --to 2458567.5"
   "1|a line is longer than 4096 characters (sparse.dat, line 1)||survey --catalogue sparse.dat --from 2458566.5 --to 2458567.5"
+  "2|--objects: empty, a file name is needed||survey ${window[*]} --objects ''"
+  "2|--objects: empty, a file name is needed||coorbital --catalogue nea.dat --objects ''"
+  "1|no usable record in the catalogue (none.txt)||survey --catalogue none.txt --from 2458566.5 --to 2458567.5"
+  "1|no usable record in the catalogue (blank.txt)||coorbital --catalogue blank.txt"
+  "2|--csv: empty, a file name is needed||survey ${window[*]} --csv ''"
+  "0|||survey ${window[*]} --csv - --quiet"
+  "2|unknown option --bogus||survey ${window[*]} --bogus"
+  "2|unknown option --bogus||run --bogus=1"
+  "2|unknown option --bogus||--bogus"
+  "0|||survey ${window[*]} --planet Moon --quiet"
+  "0|||survey ${window[*]} --planet ALL --quiet"
+  "0|||coorbital --catalogue nea.dat --planet EARTH --quiet"
   "2|unknown command: bogus||bogus --planet 3"
   "2|unknown command: \\x1B[2J||$'\\e[2J'"
   "2|--colour: \\x07 not in {plain,time}||run ${elements[*]} --span 1 --step 0.1 --colour $'\\a'"
@@ -58,6 +70,7 @@ for entry in "${cases[@]}"; do
   [ -z "$text" ] || grep -qF -- "$text" err.txt || fail "$command: stderr lacks \"$text\":" "$(cat err.txt)"
   left=$(comm -13 <(echo "$fixtures" | sort) <(ls -A | grep -v -x -e out.txt -e err.txt | sort) | tr '\n' ' ')
   [ "$left" = "${files:+$files }" ] || fail "$command: files left: $left (expected: $files)"
+  case "$command" in *"--csv - "*) head -1 out.txt | grep -q '^designation,' || fail "$command: no table on stdout" ;; esac
   rm -f out.csv
   [ -c null ] && [ -c full ] || fail "$command: a device node was replaced"
 done
