@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "app/error_report.h"
 #include "cli/help_text.h"
@@ -49,6 +51,24 @@ int checked_output(std::ostream& out, std::ostream& err, int status) {
                                            (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string())));
 }
 
+// The first word of the command line that looks like a long option ("--bogus", or
+// "--bogus=1") and that neither the program nor the command `command` (may be null) has;
+// nothing when there is none. CLI11 would report a missing required option, or a missing
+// command, before such a word.
+std::optional<std::string> unknown_option(int argc, const char* const* argv, const CLI::App& program,
+                                          const CLI::App* command) {
+  for (int k = 1; k < argc; ++k) {
+    const std::string word = argv[k];
+    if (word.size() <= 2 || word.rfind("--", 0) != 0) continue;
+    const std::string name = word.substr(0, word.find('='));
+    if (program.get_option_no_throw(name) == nullptr &&
+        (command == nullptr || command->get_option_no_throw(name) == nullptr)) {
+      return name;
+    }
+  }
+  return std::nullopt;
+}
+
 int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool checks_only) {
   CLI::App program(kDescription, kProgram);
   add_version_flag(program);
@@ -75,6 +95,10 @@ int parse_and_run(int argc, const char* const* argv, std::ostream& out, std::ost
   } catch (const CLI::Success& done) {  // --help or --version
     return program.exit(done, out, err);
   } catch (const CLI::ParseError& error) {
+    const CLI::App* command = argc > 1 && is_command(argv[1]) ? program.get_subcommand(argv[1]) : nullptr;
+    if (const std::optional<std::string> unknown = unknown_option(argc, argv, program, command)) {
+      return report_usage_error(err, "unknown option " + textio::printable(*unknown), selected_command(program));
+    }
     // CLI11's own messages echo the values as given: escaped here, one line each.
     return report_usage_error(err, textio::printable(error.what()), selected_command(program));
   } catch (const errors::UsageError& error) {

@@ -10,6 +10,7 @@
 #include "cli/catalogue_command_run.h"
 #include "cli/coorbital_pictures.h"
 #include "cli/catalogue_option.h"
+#include "cli/file_name_check.h"
 #include "cli/help_text.h"
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
@@ -57,7 +58,8 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
   add_csv_option(*command, o->csv);
   command->add_option("--objects", o->objects,
                       "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
-      ->type_name("FILE");
+      ->type_name("FILE")
+      ->check(file_name());
   command->add_option("--save", o->save, "Pictures of each co-orbital: its path from above and its angle: png, svg")
       ->type_name("FORMAT[,FORMAT...]")
       ->delimiter(',')

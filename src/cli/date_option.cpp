@@ -3,9 +3,12 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
-#include <cmath>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <regex>
+
+#include "cli/julian_year.h"
 
 namespace cli {
 
@@ -13,6 +16,8 @@ namespace {
 
 constexpr double kJulianDateOfUnixEpoch = 2440587.5;  // 1970-01-01T00:00
 constexpr double kSecondsPerDay = 86400.0;
+// Below this, a number given as a date is far more likely a year than a Julian date (4439 BC).
+constexpr double kLeastJulianDate = 100000.0;
 
 // A whole number, or a number with a fraction; nothing unless the whole text reads.
 std::optional<double> number_of(std::string_view text) {
@@ -38,6 +43,18 @@ std::optional<double> julian_date_of(std::string_view text) {
   return kJulianDateOfUnixEpoch + days + (whole(4) * 3600.0 + whole(5) * 60.0 + seconds) / kSecondsPerDay;
 }
 
+std::optional<std::string> small_julian_date_refusal(std::string_view text, double jd) {
+  if (jd >= kLeastJulianDate) return std::nullopt;
+  std::string refusal =
+      std::string(text) + " would be Julian date " + std::string(text) + " (" + year_name_of(jd) + ")";
+  if (jd >= 1.0 && jd <= 9999.0 && jd == std::floor(jd)) {
+    char year[8];
+    std::snprintf(year, sizeof year, "%04d", static_cast<int>(jd));
+    refusal += std::string("; write ") + year + "-01-01 for the year";
+  }
+  return refusal;
+}
+
 CLI::Option* add_date_option(CLI::App& command, const std::string& name, double& jd, const std::string& what) {
   return command
       .add_option_function<std::string>(
@@ -47,6 +64,9 @@ CLI::Option* add_date_option(CLI::App& command, const std::string& name, double&
             if (!value) {
               throw CLI::ValidationError(name, "\"" + text + "\" is neither a Julian date nor a date like 2020-01-01 or "
                                                              "2020-01-01T12:00");
+            }
+            if (std::optional<std::string> refusal = small_julian_date_refusal(text, *value)) {
+              throw CLI::ValidationError(name, *refusal);
             }
             jd = *value;
           },

@@ -22,7 +22,7 @@ std::string planet_names_as_numbers(std::string_view list) {
     const std::size_t comma = list.find(',', start);
     const std::string_view item = list.substr(start, comma == std::string_view::npos ? comma : comma - start);
     const std::optional<int> number = planet_number(item);
-    numbers += number ? std::to_string(*number) : std::string(item);
+    numbers += number ? std::to_string(*number) : textio::lower_case(item);
     if (comma == std::string_view::npos) return numbers;
     numbers += ',';
     start = comma + 1;

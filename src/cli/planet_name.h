@@ -12,7 +12,8 @@ namespace cli {
 std::optional<int> planet_number(std::string_view text);
 
 // A comma-separated list with every planet's name replaced by its number ("earth,5" gives
-// "3,5"); other items are left as they are for the list's own reader to judge.
+// "3,5"); other items are lower-cased ("Moon,ALL" gives "moon,all") for the list's own
+// reader to judge.
 std::string planet_names_as_numbers(std::string_view list);
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 #include "cli/catalogue_command_run.h"
 #include "cli/date_option.h"
 #include "cli/catalogue_option.h"
+#include "cli/file_name_check.h"
 #include "cli/help_text.h"
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
@@ -52,7 +53,8 @@ void add_survey_command(CLI::App& program, CommandContext& context) {
       ->check(above_zero());
   add_csv_option(*command, o->csv);
   command->add_option("--objects", o->objects, "Survey only the objects of this file: one a line, found as run --object finds it")
-      ->type_name("FILE");
+      ->type_name("FILE")
+      ->check(file_name());
   o->survey.settings.sky = sky::Sky::ephemeris;
   add_sky_option(*command, o->survey.settings.sky);
   command->add_flag("--quiet", o->survey.run.quiet, "Print nothing but the table, warnings and errors: no summary line");

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "cli/file_name_check.h"
 #include "devices/byte_sink.h"
 #include "errors/error.h"
 
@@ -33,12 +34,13 @@ void write_text_out(std::ostream& out, const std::string& text) {
 }  // namespace
 
 void add_csv_option(CLI::App& command, std::string& csv) {
-  command.add_option("--csv", csv, "Write the table to this file (it appears whole, or not at all) instead of standard output")
-      ->type_name("FILE");
+  command.add_option("--csv", csv, "Write the table to this file (it appears whole, or not at all); - is standard output")
+      ->type_name("FILE")
+      ->check(file_name());
 }
 
 survey::TextWriter text_writer(const std::string& csv, std::ostream& out) {
-  if (csv.empty()) return [&out](const std::string& text) { write_text_out(out, text); };
+  if (csv.empty() || csv == "-") return [&out](const std::string& text) { write_text_out(out, text); };
   return [csv](const std::string& text) { write_text_file(csv, text); };
 }
 

@@ -17,7 +17,7 @@ void add_csv_option(CLI::App& command, std::string& csv);
 
 // The writer of a table's text: into `csv` through the byte sink of the pictures (a new
 // file appears whole or not at all; a device, a pipe or the target of a link is
-// written in place, never replaced), or onto `out` when `csv` is empty. What does not
+// written in place, never replaced), or onto `out` when `csv` is empty or "-". What does not
 // get there whole is an errors::Failure.
 survey::TextWriter text_writer(const std::string& csv, std::ostream& out);
 

@@ -103,9 +103,9 @@ TEST(CommandLine, WrongCommandLinesGiveOneLineAndTheHintWithStatusTwo) {
       {{"run", "--planet", "3", "--elements", "1,0.1,0,0,0,0,2458666.5", "--name", "X", "--span", "1", "--step",
         "0.01", "--style", "classic", "--zoom", "2"},
        "Run 'skytrak3d run --help' for usage."},
-      {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "sun"},
+      {{"survey", "--catalogue", "cat.txt", "--from", "2458566.5", "--to", "2458567.5", "--sky", "sun"},
        "Run 'skytrak3d survey --help' for usage."},
-      {{"survey", "--catalogue", "cat.txt", "--from", "1", "--to", "2", "--sky", "1"},
+      {{"survey", "--catalogue", "cat.txt", "--from", "2458566.5", "--to", "2458567.5", "--sky", "1"},
        "Run 'skytrak3d survey --help' for usage."},
   };
   for (const Case& c : cases) {

@@ -2,12 +2,15 @@
 // every subcommand.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "cli/date_option.h"
+#include "cli/julian_year.h"
 #include "cli/planet_name.h"
 
 namespace {
@@ -74,6 +77,44 @@ TEST(JulianDateOf, IsoDatesAgreeWithAnIndependentCalendar) {
   }
 }
 
+// The year of a Julian date against the standard library's own calendar, on a sweep of
+// dates from 30000 BC to AD 30000 that lands on every hour of the day, and on the first
+// and last moment of years around the leap-year rules.
+TEST(AstronomicalYearOf, AgreesWithTheStandardCalendar) {
+  const auto chrono_year = [](double jd) {
+    const std::chrono::sys_days day{std::chrono::days(static_cast<long>(std::floor(jd - 2440587.5)))};
+    return static_cast<double>(static_cast<int>(std::chrono::year_month_day(day).year()));
+  };
+  for (double jd = -9e6; jd < 1.27e7; jd += 997.0417) EXPECT_EQ(cli::astronomical_year_of(jd), chrono_year(jd)) << jd;
+  for (const int year : {-4800, -4708, -401, -400, -1, 0, 1, 100, 400, 1582, 1900, 2000, 2024}) {
+    const double new_year = static_cast<double>(
+        std::chrono::sys_days(std::chrono::year(year) / 1 / 1).time_since_epoch().count() + 2440587.5);
+    EXPECT_EQ(cli::astronomical_year_of(new_year), year) << year;
+    EXPECT_EQ(cli::astronomical_year_of(new_year - 1e-6), year - 1) << year;
+  }
+}
+
+// A small number given as a date is refused with the year it would mean; from 100000 on
+// it is a Julian date, as is any calendar date.
+TEST(SmallJulianDateRefusal, NamesTheYearItWouldMean) {
+  const std::pair<const char*, std::optional<std::string>> cases[] = {
+      {"2020", "2020 would be Julian date 2020 (4708 BC); write 2020-01-01 for the year"},
+      {"1", "1 would be Julian date 1 (4714 BC); write 0001-01-01 for the year"},
+      {"0", "0 would be Julian date 0 (4714 BC)"},
+      {"2020.5", "2020.5 would be Julian date 2020.5 (4708 BC)"},
+      {"-1e6", "-1e6 would be Julian date -1e6 (7452 BC)"},
+      {"99999.5", "99999.5 would be Julian date 99999.5 (4440 BC)"},
+      {"100000", std::nullopt},
+      {"2459000.5", std::nullopt},
+      {"0001-01-01", std::nullopt},
+  };
+  for (const auto& [text, refusal] : cases) {
+    const std::optional<double> jd = cli::julian_date_of(text);
+    ASSERT_TRUE(jd.has_value()) << text;
+    EXPECT_EQ(cli::small_julian_date_refusal(text, *jd), refusal) << text;
+  }
+}
+
 TEST(PlanetNumber, NumbersAndNamesInAnyCase) {
   const std::pair<const char*, std::optional<int>> cases[] = {{"3", 3},  {"earth", 3},         {"Earth", 3},         {"EARTH", 3},         {"9", 9},
                {"pluto", 9}, {"Mercury", 1},    {"0", std::nullopt},  {"10", std::nullopt}, {"ear", std::nullopt},
@@ -83,7 +124,8 @@ TEST(PlanetNumber, NumbersAndNamesInAnyCase) {
 
 TEST(PlanetNamesAsNumbers, NamesBecomeNumbersOtherItemsStay) {
   const std::pair<const char*, const char*> cases[] = {
-      {"earth,Mars", "3,4"}, {"2,jupiter", "2,5"}, {"all", "all"}, {"moon", "moon"}, {"earth,x,", "3,x,"}};
+      {"earth,Mars", "3,4"}, {"2,jupiter", "2,5"}, {"all", "all"}, {"moon", "moon"}, {"earth,x,", "3,x,"},
+      {"Moon,ALL", "moon,all"}, {"EARTH,MOON", "3,moon"}};
   for (const auto& [list, numbers] : cases) EXPECT_EQ(cli::planet_names_as_numbers(list), numbers) << list;
 }
 

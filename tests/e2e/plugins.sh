@@ -65,4 +65,39 @@ done <<'CASES'
 missing cannot open shared object file: No such file or directory
 bad file too short
 CASES
+
+# A plug-in is loaded only from a file and folder that no other user can change; else the
+# survey says why on one line and steps in groups. Each case: the folder's mode, the
+# file's mode, the file's owner, the path refused and its reason (- when loaded).
+plugin_dir=$(dirname "$SKYTRAK3D")
+while read -r name folder_mode file_mode owner refused reason; do
+  mkdir "$name"
+  cp "$plugin_dir/skytrak3d-batch.so" "$name/"
+  chmod "$file_mode" "$name/skytrak3d-batch.so"
+  if [ "$owner" != me ]; then
+    [ "$(id -u)" -eq 0 ] || continue  # Only root can give a file away.
+    chown "$owner" "$name/skytrak3d-batch.so"
+  fi
+  chmod "$folder_mode" "$name"
+  SKYTRAK_PLUGIN_DIR="$work/$name" "$SKYTRAK3D" survey --catalogue nea.dat --from 2458666.5 --to 2458667.5 \
+    --quiet >out.txt 2>err.txt || fail "$name: survey failed:" "$(cat err.txt)"
+  expected=""
+  [ "$refused" = - ] ||
+    expected="skytrak3d: the survey's batches need skytrak3d-batch.so: $work/$refused: $reason; stepping the objects in groups instead"
+  [ "$(cat err.txt)" = "$expected" ] || fail "$name: plug-in check:" "$(cat err.txt)"
+done <<'CASES'
+private 0755 0755 me - -
+shared 1777 0755 me shared writable by group or others
+group 0775 0755 me group writable by group or others
+open_file 0755 0666 me open_file/skytrak3d-batch.so writable by group or others
+stranger 0755 0755 nobody stranger/skytrak3d-batch.so owned by another user
+CASES
+# Seen by nobody, root's plug-in and nobody's own are both trusted.
+[ "$(id -u)" -eq 0 ] || exit 0
+chmod 0755 "$work"
+for name in private stranger; do
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env SKYTRAK_PLUGIN_DIR="$work/$name" "$SKYTRAK3D" survey \
+    --catalogue nea.dat --from 2458666.5 --to 2458667.5 --quiet >out.txt 2>err.txt || fail "nobody: survey failed"
+  [ ! -s err.txt ] || fail "nobody: the plug-in in $name refused:" "$(cat err.txt)"
+done
 exit 0

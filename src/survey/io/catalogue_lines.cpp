@@ -35,18 +35,22 @@ int read_usable_records(
     const std::function<void(std::string_view, long, const catalogue::CatalogueRecord&)>& take,
     const std::function<bool(std::string_view, long)>& pass_over) {
   int bad_records = 0;
+  long usable_or_passed_over = 0;
   read_lines(path, "catalogue", [&](std::string_view line, long number) {
     if (line.find_first_not_of(' ') == std::string_view::npos) return;
+    ++usable_or_passed_over;
     if (pass_over && pass_over(line, number)) return;
     catalogue::CatalogueRecord record;
     if (const std::string problem = record_problem(line, record); !problem.empty()) {
       warnings << "bad record skipped (" << path.string() << ", line " << number << ", " << problem
                << ")\n";
       ++bad_records;
+      --usable_or_passed_over;
       return;
     }
     take(line, number, record);
   });
+  if (usable_or_passed_over == 0) throw errors::Failure("no usable record in the catalogue (" + path.string() + ")");
   return bad_records;
 }
 

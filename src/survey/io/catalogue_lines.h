@@ -26,7 +26,8 @@ void read_lines(const std::filesystem::path& path, const char* what,
 // line's number; a record that is not usable gets one line "bad record skipped (<file>,
 // line <n>, <field>)" on `warnings`. Blank lines, and the lines `pass_over` (when
 // given) names by their text and number, are passed over unread. Returns the records not
-// usable.
+// usable; a catalogue without one usable record is an errors::Failure "no usable record in
+// the catalogue (<file>)".
 int read_usable_records(
     const std::filesystem::path& path, std::ostream& warnings,
     const std::function<void(std::string_view, long, const catalogue::CatalogueRecord&)>& take,
