@@ -1,4 +1,4 @@
-// messag: a text at a page point.
+// messag: a text at a page point, and its length.
 #include "plot/text/message.h"
 
 #include "plot/core/levels.h"
@@ -10,6 +10,13 @@ void messag(std::string_view text, int x, int y) {
   PlotState* st = jqqlev(1, 3, "messag");
   if (st == nullptr) return;
   qqmess(*st, text, x, y);
+}
+
+int message_length(std::string_view text) {
+  PlotState* st = jqqlev(1, 3, "message_length");
+  if (st == nullptr) return 0;
+  const TemporaryTextSettings upright(*st, 0, st->text.nhchar);
+  return nlmess(*st, text);
 }
 
 }  // namespace plotix

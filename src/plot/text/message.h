@@ -1,4 +1,5 @@
-// A text at a page point (messag), for legends and notes beside the axis system.
+// A text at a page point (messag), for legends and notes beside the axis system, and
+// its length (for a caller that places texts clear of each other).
 #pragma once
 
 #include <string_view>
@@ -8,5 +9,8 @@ namespace plotix {
 // Draws text with its upper-left corner at page point (x, y) in the current height
 // and angle.
 void messag(std::string_view text, int x, int y);
+
+// The length of the text in plot units, drawn upright in the current height.
+int message_length(std::string_view text);
 
 }  // namespace plotix
