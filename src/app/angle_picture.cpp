@@ -62,13 +62,13 @@ void draw_epoch(const AnglePicture& picture, const FigurePalette& palette) {
   use_colour(palette.epoch);
   plotix::linwid(kEpochWidth);
   plotix::dash();
-  const float x[2] = {picture.epoch_year, picture.epoch_year};
-  const float y[2] = {picture.window_low, picture.window_low + 360.0f};
-  plotix::curv2d(x, y, 2);
+  // From the bottom to below the episodes' names.
+  float px = 0, py = 0, top = 0;
+  plotix::user_to_page2d(picture.epoch_year, picture.window_low + 360.0f, px, top);
+  plotix::user_to_page2d(picture.epoch_year, picture.window_low, px, py);
+  plotix::rline(px, py, px, top + 2.0f * kFigureTextHeight);
   plotix::solid();
   plotix::linwid(kInkWidth);
-  float px = 0, py = 0;
-  plotix::user_to_page2d(picture.epoch_year, picture.window_low, px, py);
   plotix::messag("epoch", static_cast<int>(px) + kFigureTextHeight / 2, static_cast<int>(py) - 2 * kFigureTextHeight);
 }
 

@@ -22,9 +22,9 @@ void draw_figure_titles(const std::string& subject, const std::string& detail) {
   plotix::axis_area2d(x, y, width, area_height);
   const int top = y - area_height;  // the axis area's upper edge
   plotix::linwid(3);
-  centred(subject, kFigureTitleHeight, top - 4 * kFigureTitleHeight);
+  centred(subject, kFigureTitleHeight, top - 5 * kFigureTitleHeight);
   plotix::linwid(2);
-  if (!detail.empty()) centred(detail, kFigureTextHeight + 4, top - 2 * kFigureTitleHeight);
+  if (!detail.empty()) centred(detail, kFigureTextHeight + 4, top - 3 * kFigureTitleHeight);
   plotix::height(kFigureTextHeight);
 }
 
