@@ -51,7 +51,7 @@ float along_axis(const PlotState& s, const AxisMarks& marks, float units) {
 
 bool labels_keep_apart(PlotState& s, const AxisMarks& marks, const std::vector<AxisLabel>& labels, int h) {
   const TemporaryTextSettings upright(s, 0, h);
-  const float gap = static_cast<float>(h);
+  const float gap = marks.vertical ? 1.5f * static_cast<float>(h) : static_cast<float>(h);
   std::vector<std::pair<float, float>> spans;
   for (const AxisLabel& label : labels) {
     const float size = marks.vertical ? static_cast<float>(h) : static_cast<float>(nlmess(s, label.text));

@@ -30,8 +30,9 @@ std::vector<AxisLabel> axis_labels(const AxisMarks& marks, int digits);
 // Plot units along the axis from its start to a position in axis units.
 float along_axis(const PlotState& s, const AxisMarks& marks, float units);
 
-// True when the labels, written upright in height h, keep at least h apart along the
-// axis (each is h high along a vertical one).
+// True when the labels, written upright in height h, keep at least h apart along a
+// horizontal axis, and 1.5 h along a vertical one (where each is h high): a column of
+// numbers needs more air than a row to be read.
 bool labels_keep_apart(PlotState& s, const AxisMarks& marks, const std::vector<AxisLabel>& labels, int h);
 
 }  // namespace plotix

@@ -15,8 +15,8 @@ float spaced_step(PlotState& s, int axis, float start, float end);
 
 // The smallest step of 1, 2 or 5 times a power of ten (at least 1 where labdig writes
 // the axis's numbers as integers) whose numbers from start to end, at the multiples of
-// the step, keep at least one number height apart on the x axis ("X") or the y axis
-// ("Y"). The first number is then step * ceil(start / step). On a
+// the step, keep at least one number height apart on the x axis ("X"), 1.5 heights on
+// the y axis ("Y"). The first number is then step * ceil(start / step). On a
 // logarithmic axis: a whole number of decades. 0 with a warning outside level 1.
 float spaced_step2d(float start, float end, std::string_view axis);
 
