@@ -35,6 +35,21 @@ AxisMarks marks_of(const PlotState& s, int axis, float start, float end, float f
   return marks;
 }
 
+// The top and right edges of the axis area; with `all`, the bottom and left ones too.
+void draw_edges(PlotState& s, bool all) {
+  const CoreState& c = s.core;
+  const float left = static_cast<float>(c.nxa), right = static_cast<float>(c.nxa + c.nxl - 1);
+  const float top = static_cast<float>(c.nya - c.nyl + 1), bottom = static_cast<float>(c.nya);
+  strtqq(s, left, top);
+  connqq(s, right, top);
+  connqq(s, right, bottom);
+  if (all) {
+    connqq(s, left, bottom);
+    connqq(s, left, top);
+  }
+  qqstrk(s);
+}
+
 }  // namespace
 
 AxisLabelHeights::AxisLabelHeights(PlotState& s) : s_(s), nhchar_(s.text.nhchar), nhname_(s.axis3d.nhname) {
@@ -66,28 +81,13 @@ void graf2d(float xa, float xe, float xo, float xstep, float ya, float ye, float
   }
   s.axis2d.given[kAxisX] = {};
   s.axis2d.given[kAxisY] = {};
-  const CoreState& c = s.core;
-  const float left = static_cast<float>(c.nxa), right = static_cast<float>(c.nxa + c.nxl - 1);
-  const float top = static_cast<float>(c.nya - c.nyl + 1), bottom = static_cast<float>(c.nya);
-  strtqq(s, left, top);
-  connqq(s, right, top);
-  connqq(s, right, bottom);
-  qqstrk(s);
+  draw_edges(s, false);
 }
 
 void frame2d() {
   PlotState* ps = require_2d_axis_system("frame2d");
   if (ps == nullptr) return;
-  PlotState& s = *ps;
-  const CoreState& c = s.core;
-  const float left = static_cast<float>(c.nxa), right = static_cast<float>(c.nxa + c.nxl - 1);
-  const float top = static_cast<float>(c.nya - c.nyl + 1), bottom = static_cast<float>(c.nya);
-  strtqq(s, left, top);
-  connqq(s, right, top);
-  connqq(s, right, bottom);
-  connqq(s, left, bottom);
-  connqq(s, left, top);
-  qqstrk(s);
+  draw_edges(*ps, true);
 }
 
 PlotState* require_2d_axis_system(const char* routine) {

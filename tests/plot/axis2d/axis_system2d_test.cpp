@@ -72,16 +72,24 @@ TEST_F(AxisSystem2d, WrongArgumentsAndLevelsAreWarnings) {
 namespace plotix {
 namespace {
 
-using AxisScales2d = test::PlotTest;
+class AxisScales2d : public test::PlotTest {
+ protected:
+  // A 2D axis system with y from 1e-4 to 1 on a logarithmic scale, its axes drawn and
+  // dropped from the log.
+  PlotState& open_log_axes() {
+    PlotState& s = open_unit_screen();
+    axis_scale2d("LOG", "Y");
+    graf2d(0, 1, 0, 1, -4, 0, -4, 1);
+    qqstrk(s);
+    log_->calls.clear();
+    return s;
+  }
+};
 
 // On a logarithmic axis every decade takes the same length, and a value not above 0
 // breaks the curve instead of reaching the device.
 TEST_F(AxisScales2d, DecadesAreEvenOnALogarithmicAxis) {
-  PlotState& s = open_unit_screen();
-  axis_scale2d("LOG", "Y");
-  graf2d(0, 1, 0, 1, -4, 0, -4, 1);
-  qqstrk(s);
-  log_->calls.clear();
+  PlotState& s = open_log_axes();
   const float x[6] = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f}, y[6] = {1e-4f, 1e-3f, 1e-2f, 0.0f, 1e-1f, 1.0f};
   curv2d(x, y, 6);
   const std::vector<test::DevicePoint> drawn = points();
@@ -128,11 +136,7 @@ TEST_F(AxisScales2d, SpacedStepIsTheSmallestThatKeepsNumbersApart) {
 // The right axis numbers the edge in the second unit: on a logarithmic axis its long
 // ticks stand where the powers of ten of that unit fall.
 TEST_F(AxisScales2d, RightAxisTicksAtThePowersOfTenOfItsUnit) {
-  PlotState& s = open_unit_screen();
-  axis_scale2d("LOG", "Y");
-  graf2d(0, 1, 0, 1, -4, 0, -4, 1);
-  qqstrk(s);
-  log_->calls.clear();
+  PlotState& s = open_log_axes();
   const float factor = 389.17f;  // lunar distances per AU
   right_axis2d(factor, "LD");
   const std::vector<test::DevicePoint> drawn = points();
