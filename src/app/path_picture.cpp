@@ -39,15 +39,13 @@ void draw_path(const PathPicture& picture, const FigurePalette& palette) {
   plotix::linwid(kInkWidth);
 }
 
-// The years of the key: a step of 1, 2 or 5 times a power of ten giving at most six.
+// The years of the key: every 1, 2, 5, 10, 20 ... years, the first step giving at most
+// five intervals.
 std::vector<float> key_years(float first, float last) {
-  const double span = std::max(static_cast<double>(last - first), 1.0);
-  double step = std::pow(10.0, std::floor(std::log10(span)) - 1.0);
-  for (const double m : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0}) {
-    const double s = m * std::pow(10.0, std::floor(std::log10(span)) - 1.0);
-    step = s;
-    if (span / s <= 5.0) break;
-  }
+  static constexpr double kLadder[3] = {1.0, 2.0, 5.0};
+  const double span = static_cast<double>(last - first);
+  double step = 1.0;
+  for (int k = 1; span / step > 5.0; ++k) step = kLadder[k % 3] * std::pow(10.0, k / 3);
   std::vector<float> years;
   for (double y = step * std::ceil(first / step); y <= last; y += step) years.push_back(static_cast<float>(y));
   return years;

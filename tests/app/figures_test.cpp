@@ -9,6 +9,7 @@
 #include <set>
 
 #include "app/angle_picture.h"
+#include "app/date_ticks.h"
 #include "app/figure_page.h"
 #include "app/label_placement.h"
 #include "app/path_picture.h"
@@ -310,6 +311,46 @@ TEST_F(Figures, AnEmptySurveyDrawsItsFrame) {
   EXPECT_GE(edges, 4);
   EXPECT_GT(inside, 20) << "the words that say the table is empty";
   EXPECT_TRUE(log_->closed);
+}
+
+}  // namespace
+}  // namespace app
+
+namespace app {
+namespace {
+
+// Every tick set of a window: first days of months inside it (so ticks of the monthly
+// set), in order, evenly many months apart, written as their year (and month); the sets
+// thin out to one tick or none.
+TEST(DateTicks, FirstDaysOfMonthsEvenlyApartInsideTheWindow) {
+  std::mt19937 random(13);
+  for (int trial = 0; trial < 60; ++trial) {
+    const double from = std::uniform_real_distribution<double>(2415020.5, 2488069.5)(random);
+    const double to = from + std::pow(10.0, std::uniform_real_distribution<double>(0.8, 5.0)(random));
+    const std::vector<DateTicks> choices = date_tick_choices(from, to);
+    ASSERT_FALSE(choices.empty());
+    EXPECT_LE(choices.back().jd.size(), 1u);
+    const std::set<double> monthly(choices.front().jd.begin(), choices.front().jd.end());
+    for (const DateTicks& ticks : choices) {
+      ASSERT_EQ(ticks.jd.size(), ticks.texts.size());
+      int months_apart = -1;
+      for (std::size_t k = 0; k < ticks.jd.size(); ++k) {
+        EXPECT_GE(ticks.jd[k], from);
+        EXPECT_LE(ticks.jd[k], to);
+        EXPECT_TRUE(monthly.contains(ticks.jd[k]));
+        const std::string day = calendar_day(ticks.jd[k]);
+        EXPECT_EQ(day.substr(day.size() - 3), "-01") << day;
+        EXPECT_EQ(day.rfind(ticks.texts[k], 0), 0u) << day << " written " << ticks.texts[k];
+        EXPECT_DOUBLE_EQ(ticks.jd[k], std::floor(ticks.jd[k] - 0.5) + 0.5) << "0 h of the day";
+        if (k == 0) continue;
+        const std::string last = calendar_day(ticks.jd[k - 1]);
+        const int months = (std::stoi(day.substr(0, day.size() - 6)) - std::stoi(last.substr(0, last.size() - 6))) * 12 +
+                           std::stoi(day.substr(day.size() - 5, 2)) - std::stoi(last.substr(last.size() - 5, 2));
+        if (months_apart < 0) months_apart = months;
+        EXPECT_EQ(months, months_apart) << day;
+      }
+    }
+  }
 }
 
 }  // namespace
