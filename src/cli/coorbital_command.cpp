@@ -1,20 +1,23 @@
 // skytrak3d coorbital --catalogue FILE --planet 3 [--span 400] [--sky ephemeris|table]
-//                     [--jobs N] [--csv OUT] [--objects LIST] [--save png,svg] [--out DIR]
+//                     [--jobs N] [--csv OUT] [--objects LIST] [--save png,svg,pdf,ps] [--out DIR]
+//                     [--background white|black]
 #include "cli/coorbital_command.h"
 
 #include <CLI/CLI.hpp>
-#include <map>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
 #include "cli/catalogue_command_run.h"
-#include "cli/coorbital_pictures.h"
 #include "cli/catalogue_option.h"
+#include "cli/coorbital_pictures.h"
+#include "cli/figure_options.h"
 #include "cli/file_name_check.h"
 #include "cli/help_text.h"
 #include "cli/number_checks.h"
 #include "cli/planet_name.h"
 #include "cli/sky_option.h"
+#include "cli/style_option.h"
 #include "cli/table_output.h"
 #include "cli/version_flag.h"
 #include "coorbital/coorbital_driver.h"
@@ -31,10 +34,8 @@ struct CoorbitalCommandOptions {
   std::string planet = "3";
   std::vector<std::string> save;
   std::string out = ".";
+  app::PngBackground background = app::PngBackground::white;
 };
-
-const std::map<std::string, app::PlotOutput> kPictureFormats = {{"png", app::PlotOutput::png},
-                                                                 {"svg", app::PlotOutput::svg}};
 
 }  // namespace
 
@@ -60,13 +61,11 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
                       "Search only the objects of this file, candidates or not: one a line, found as run --object finds it")
       ->type_name("FILE")
       ->check(file_name());
-  command->add_option("--save", o->save, "Pictures of each co-orbital: its path from above and its angle: png, svg")
-      ->type_name("FORMAT[,FORMAT...]")
-      ->delimiter(',')
-      ->check(unlabelled(CLI::IsMember(kPictureFormats)));
-  command->add_option("--out", o->out, "Folder for the pictures (default: here)")
-      ->type_name("DIR")
-      ->check(unlabelled(CLI::ExistingDirectory));
+  add_save_option(*command, o->save,
+                  "Pictures of each co-orbital: its angle against time and its path from above, as <packed>-phi and "
+                  "<packed>-path");
+  add_out_option(*command, o->out);
+  add_background_option(*command, o->background, "the pictures");
   add_sky_option(*command, o->run.settings.sky);
   command->add_flag("--quiet", o->run.run.quiet, "Print nothing but the table, warnings and errors: no summary line");
   add_examples(*command, {"skytrak3d coorbital --catalogue nea.dat --planet earth",
@@ -83,9 +82,11 @@ void add_coorbital_command(CLI::App& program, CommandContext& context) {
     if (survey::launcher_rank() > 0) return;
     coorbital::PictureMaker pictures;
     if (!o->save.empty()) {
-      CoorbitalPictures asked{*planet, o->run.settings.sky, o->run.settings.span_yr, {}, o->out};
-      for (const std::string& format : o->save) asked.formats.insert(kPictureFormats.at(format));
-      pictures = [asked](const coorbital::CoorbitalResult& result) { save_pictures(result, asked); };
+      const CoorbitalPictures asked{o->run.settings, picture_formats(o->save), o->out, o->background};
+      pictures = [asked](const coorbital::CoorbitalResult& result) {
+        const std::string failure = save_pictures(result, asked);
+        if (!failure.empty()) throw errors::Failure(failure);
+      };
     }
     context.status = run_catalogue_command(context, [&](const survey::RunStreams& streams) {
       return coorbital::run_coorbital(o->run, text_writer(o->csv, context.out), pictures, streams);

@@ -5,26 +5,28 @@
 #include <set>
 #include <string>
 
+#include "app/picture_style.h"
 #include "app/plot_stage.h"
 #include "coorbital/coorbital_search.h"
-#include "sky/sky.h"
 
 namespace cli {
 
 struct CoorbitalPictures {
-  int planet = 3;
-  sky::Sky sky = sky::Sky::ephemeris;
-  double span_yr = 400.0;
-  std::set<app::PlotOutput> formats;  // png and svg
+  coorbital::CoorbitalSettings settings;  // the search's planet, span and sky
+  std::set<app::PlotOutput> formats;      // png, svg, pdf, ps
   std::filesystem::path folder = ".";
+  app::PngBackground background = app::PngBackground::white;
 };
 
+// The lower edge of the window the angle is wrapped to for the motion at the epoch:
+// -180 for a quasi-satellite, whose angle swings about 0; 0 for the others, whose
+// swings (about 60, 300 or 180) never reach 0.
+float angle_window_low(coorbital::Motion motion);
+
 // For every object whose episode at the epoch is a libration, in `pictures.folder`: its
-// path over the half span after the epoch in the frame turning with the planet, seen from
-// above, drawn by the single run (which also writes its coordinates and close-approach
-// files, named after the packed designation), and its resonant angle against time
-// ("<packed>-phi.png"). A picture that cannot be drawn or written is an errors::Failure.
-// The working folder is the same afterwards.
-void save_pictures(const coorbital::CoorbitalResult& result, const CoorbitalPictures& pictures);
+// resonant angle against time over the span ("<packed>-phi.<format>") and its path from
+// above in the frame turning with the planet over the episode at the epoch
+// ("<packed>-path.<format>"). Returns what went wrong, or an empty text.
+std::string save_pictures(const coorbital::CoorbitalResult& result, const CoorbitalPictures& pictures);
 
 }  // namespace cli

@@ -42,11 +42,13 @@ void add_style_option(CLI::App& command, app::PictureStyle& style) {
       ->check(CLI::IsMember(kStyles));
 }
 
-void add_background_option(CLI::App& command, app::PngBackground& background) {
+void add_background_option(CLI::App& command, app::PngBackground& background, const std::string& pictures) {
+  const std::string choices = background == app::PngBackground::black ? "black (default, like the screen) or white"
+                                                                       : "white (default, paper) or black (like the screen)";
   command
       .add_option_function<std::string>(
           "--background", [&background](const std::string& name) { background = kBackgrounds.at(name); },
-          "Background of PNG pictures: black (default, like the screen) or white")
+          "Background of " + pictures + ": " + choices)
       ->type_name("black|white")
       ->check(CLI::IsMember(kBackgrounds));
 }

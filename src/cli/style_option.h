@@ -3,6 +3,8 @@
 // style's --frame path|system, --zoom F and --colour plain|time.
 #pragma once
 
+#include <string>
+
 #include "app/picture_style.h"
 
 namespace CLI {
@@ -16,8 +18,10 @@ namespace cli {
 // default the help shows.
 void add_style_option(CLI::App& command, app::PictureStyle& style);
 
-// Adds --background black|white (PNG pictures) to `command`, read into `background`.
-void add_background_option(CLI::App& command, app::PngBackground& background);
+// Adds --background black|white to `command`, read into `background`; its value on entry
+// is the default the help shows, `pictures` says which pictures it paints.
+void add_background_option(CLI::App& command, app::PngBackground& background,
+                           const std::string& pictures = "PNG pictures");
 
 // Adds --frame path|system, read into `frame`; returns the option.
 CLI::Option* add_frame_option(CLI::App& command, app::BoxFrame& frame);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "coorbital/mean_longitude.h"
+#include "coorbital/sampled_window.h"
 #include "dynamics/constants.h"
 #include "sky/sky.h"
 #include "survey/engine/window_steps.h"
@@ -17,9 +18,6 @@ namespace coorbital {
 namespace {
 
 using dynamics::kDaysPerYear;
-
-// Every minimum of the distance to the planet is a row: the least of an episode is kept.
-constexpr double kEveryMinimumAu = 1e9;
 
 // The object with its semimajor axis (in the sky of the run) moved out by kCloneShiftAu.
 survey::SurveyObject clone_of(const survey::SurveyObject& object, sky::Sky sky) {
@@ -92,15 +90,9 @@ CoorbitalResult search(const std::vector<survey::SurveyObject>& objects, const s
   std::vector<survey::SurveyRow> rows;
   long done_before = 0;
   for (const auto& [epoch, indices] : by_epoch) {
-    survey::SurveySettings window;
-    window.from_jd = epoch - settings.span_yr / 2.0 * kDaysPerYear;
-    window.to_jd = epoch + settings.span_yr / 2.0 * kDaysPerYear;
-    window.watched[static_cast<std::size_t>(settings.planet)] = true;
-    window.distance_au = kEveryMinimumAu;
-    window.sky = settings.sky;
-    window.sampling.every_steps = settings.thresholds.sample_steps;
-    window.sampling.planet = settings.planet;
-    window.sampling.take = [&samples](const survey::StepSample& sample) { samples.take(sample); };
+    const survey::SurveySettings window =
+        sampled_window(epoch, -settings.span_yr / 2.0, settings.span_yr / 2.0, settings.planet, settings.sky,
+                       settings.thresholds.sample_steps, [&samples](const survey::StepSample& sample) { samples.take(sample); });
     survey::check_window(window, {runs[indices.front()]});  // every run of the window shares its epoch
     const survey::SurveyResult surveyed =
         survey::survey_objects(runs, indices, window, settings.jobs, [&](long done, long) {
@@ -118,8 +110,8 @@ CoorbitalResult search(const std::vector<survey::SurveyObject>& objects, const s
     verdict.phi = samples.series(n, settings.thresholds.smoothing_yr);
     verdict.episodes = episodes_of(verdict.phi, settings.thresholds);
     verdict.closest_au = closest_per_episode(rows, runs[n].packed, verdict.episodes, verdict.object->epoch_jd);
-    const EpisodeList clone = episodes_of(samples.series(chosen.size() + n, settings.thresholds.smoothing_yr),
-                                          settings.thresholds);
+    verdict.clone_phi = samples.series(chosen.size() + n, settings.thresholds.smoothing_yr);
+    const EpisodeList clone = episodes_of(verdict.clone_phi, settings.thresholds);
     verdict.stable = clone.episodes[clone.at_epoch].motion == verdict.episodes.episodes[verdict.episodes.at_epoch].motion;
     result.verdicts.push_back(std::move(verdict));
   }

@@ -30,6 +30,7 @@ struct CoorbitalSettings {
 struct ObjectVerdict {
   const survey::SurveyObject* object = nullptr;
   AngleSeries phi;        // smoothed, years from the epoch
+  AngleSeries clone_phi;  // the clone's, likewise
   EpisodeList episodes;
   std::vector<double> closest_au;  // per episode: the least distance to the planet (NaN: no minimum)
   // The clone's episode at the epoch is of the same motion.

@@ -6,7 +6,7 @@
 
 #include "plot/text/text_settings.h"  // height, angle, titlin
 #include "plot/text/title.h"          // title
-#include "plot/text/message.h"        // messag, nlmess
+#include "plot/text/message.h"        // messag, nlmess, message_length
 
 namespace plotix {
 

@@ -110,6 +110,7 @@ std::string run_survey(const SurveyOptions& options, const TextWriter& put_table
   std::ostringstream table;
   write_table(table, result.rows);
   put_table(table.str());
+  if (options.after_table) options.after_table(result.rows);
   return run.summary([&](double wall_seconds) { return summary_line(result, share.bad_records, wall_seconds); });
 }
 

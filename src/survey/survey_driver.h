@@ -2,16 +2,22 @@
 // ranks and threads, write the table (rank 0) and make the summary line.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "survey/catalogue_run.h"
 #include "survey/io/survey_settings.h"
+#include "survey/io/survey_table.h"
 
 namespace survey {
 
 struct SurveyOptions {
   CatalogueRunOptions run;
   SurveySettings settings;
+  // When set, handed the table's rows on the lead rank once the table is written (the
+  // command line draws its picture from them).
+  std::function<void(const std::vector<SurveyRow>& rows)> after_table;
 };
 
 // Surveys the catalogue; the lead rank hands the table's text to `put_table`. Returns

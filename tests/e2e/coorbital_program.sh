@@ -32,8 +32,8 @@ fi
 
 echo kamo >list.txt
 mkdir pictures
-coorbital --objects list.txt --save png,svg --out pictures --quiet >table3.csv
-for file in 'k9219  .png' 'k9219  .svg' k9219-phi.png k9219-phi.svg; do
+coorbital --objects list.txt --save png,svg,pdf,ps --out pictures --quiet >table3.csv
+for file in k9219-path.png k9219-path.svg k9219-path.pdf k9219-path.ps k9219-phi.png k9219-phi.svg k9219-phi.pdf k9219-phi.ps; do
   [ -s "pictures/$file" ] || fail "no picture $file:" "$(ls pictures)"
 done
 [ "$(grep -c . table3.csv)" -ge 2 ] || fail "table of the listed object"
@@ -41,7 +41,7 @@ done
 status() { set +e; "$@" >/dev/null 2>err.txt; echo $?; set -e; }
 [ "$(status coorbital --planet 0)" -eq 2 ] || fail "--planet 0"
 [ "$(status coorbital --span 0)" -eq 2 ] || fail "--span 0"
-[ "$(status coorbital --save pdf)" -eq 2 ] || fail "--save pdf"
+[ "$(status coorbital --save bmp)" -eq 2 ] || fail "--save bmp"
 [ "$(status "$SKYTRAK3D" coorbital --catalogue missing.txt)" -eq 1 ] || fail "missing catalogue"
 grep -q '^skytrak3d: cannot read the catalogue (missing.txt): ' err.txt || fail "missing catalogue message:" "$(cat err.txt)"
 echo nothing-like-this >none.txt

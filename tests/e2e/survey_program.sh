@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The survey subcommand end to end: a catalogue with bad records survives (one line each
 # on stderr, counted in the summary), the table on stdout equals the --csv file, is the
-# same on 1 and 2 threads and on 2 MPI ranks (where only rank 0 writes), --objects keeps
-# the named objects, and an unreadable catalogue ends with status 1.
+# same on 1 and 2 threads and on 2 MPI ranks (where only rank 0 writes and draws), --save
+# draws it in every format, --objects keeps the named objects, and an unreadable catalogue
+# ends with status 1.
 set -euo pipefail
 : "${SKYTRAK3D:?path of the program}"
 : "${SKYTRAK_SOURCE_DIR:?source folder}"
@@ -40,9 +41,12 @@ cmp table1.csv table2.csv || fail "2 threads and --csv differ from 1 thread on s
 if command -v mpirun >/dev/null; then
   # The ranks share blocks of 64 lines: ten records in the first block, the rest in the second.
   { head -10 cat.txt; printf '\n%.0s' $(seq 54); tail -n +11 cat.txt; } >shared.txt
+  mkdir mpi_pictures
   mpirun --allow-run-as-root --oversubscribe -np 2 "$SKYTRAK3D" survey --catalogue shared.txt --from 2458566.5 \
-    --to 2458931.5 --planet all --distance 0.5 --jobs 1 >table_mpi.csv 2>err_mpi.txt
+    --to 2458931.5 --planet all --distance 0.5 --jobs 1 --save png --out mpi_pictures >table_mpi.csv 2>err_mpi.txt
   cmp table1.csv table_mpi.csv || fail "2 MPI ranks differ from 1 thread"
+  # The rank that writes the table draws its picture, once.
+  [ "$(ls mpi_pictures)" = "survey-approaches.png" ] || fail "pictures of 2 ranks:" "$(ls mpi_pictures)"
   [ "$(grep -c '^survey: ' err_mpi.txt)" -eq 1 ] || fail "not one summary from 2 ranks:" "$(cat err_mpi.txt)"
   [ "$(grep -c 'bad record skipped' err_mpi.txt)" -eq 2 ] || fail "bad records reported by both ranks"
   # Each rank would read a part of a pipe's lines: refused, and no rank left waiting.
@@ -54,6 +58,20 @@ if command -v mpirun >/dev/null; then
   grep -qx "skytrak3d: --catalogue: under MPI every rank reads the file itself, so it must be a regular file (pipe.txt)" \
     err_pipe.txt || fail "a pipe under 2 ranks:" "$(cat err_pipe.txt)"
 fi
+
+# The picture of the table in every format; a second one never replaces the first; an
+# empty table still gets its picture.
+mkdir pictures
+survey --save png,svg,pdf,ps --out pictures >/dev/null 2>&1
+survey --save png --out pictures >/dev/null 2>&1
+"$SKYTRAK3D" survey --catalogue cat.txt --from 2458566.5 --to 2458931.5 --distance 1e-9 --save png --out pictures \
+  --background black >empty.csv 2>/dev/null
+[ "$(grep -c . empty.csv)" -eq 1 ] || fail "rows within 1e-9 AU"
+[ "$(ls pictures | tr '\n' ' ')" = "survey-approaches.pdf survey-approaches.png survey-approaches.ps survey-approaches.svg survey_1.png survey_2.png " ] ||
+  fail "pictures:" "$(ls pictures)"
+status=0
+survey --save bmp >/dev/null 2>err.txt || status=$?
+[ "$status" -eq 2 ] || fail "--save bmp: status $status"
 
 printf '99942\n(433) Eros\n' >list.txt
 survey --objects list.txt >some.csv 2>/dev/null

@@ -4,8 +4,9 @@
 namespace plotix {
 
 // A polyline through the user points (x[i], y[i]), i < n, scaled by the open 2D axis
-// system; points beyond the axis limits are drawn where they fall. n below 1 is
-// warning 2.
+// system and cut at the edges of the axis area (at the page after noclip). A point that
+// has no place (not finite, or not above 0 on a logarithmic axis) breaks the line.
+// n below 1 is warning 2.
 void curv2d(const float* x, const float* y, int n);
 
 }  // namespace plotix

@@ -37,6 +37,7 @@ void resall(PlotState& st) {
   st.text = TextState{};
   st.axis3d = Axis3dState{};
   st.draw3d = Draw3dState{};
+  st.axis2d = Axis2dState{};
 
   // Reverse grey on the POST device, the rainbow everywhere else; sets FORE.
   load_colour_table(st, st.page.idev == devices::kFormatPost ? 6 : 1);
