@@ -32,7 +32,10 @@ std::string figure_extension(PlotOutput output) {
 void open_figure(PlotOutput output, const std::string& file, PngBackground background) {
   plotix::setfil(file);
   plotix::metafl(keyword(output));
-  if (output == PlotOutput::png) plotix::winsiz(kPngWidth, kPngHeight);
+  if (output == PlotOutput::png) {
+    plotix::winsiz(kPngWidth, kPngHeight);
+    plotix::png_quick();  // a figure of flat colours: a third larger, three times faster
+  }
   plotix::scrmod(background == PngBackground::white ? "REVE" : "NORM");
   plotix::disini();
   plotix::skip_protocol();

@@ -27,6 +27,7 @@ struct DeviceOpenParams {
   int window_mode = 0;        // nwinmode: 0 default size, 1 position and size, 2 size from winsiz
   Background background_mode = Background::dark;  // iscrmode
   bool true_colour = false;   // raster canvas with r, g, b pixels instead of table indices
+  bool quick_png = false;     // PNG: written for speed, larger (png_writer.h)
   double xdevfac = 1.0;       // device units per plot unit
   bool landscape = true;      // page wider than high (turned onto portrait paper by PS and PDF)
   int iorient = 0;            // page orientation switch of the library

@@ -4,6 +4,7 @@
 #include "devices/png_writer.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -28,13 +29,17 @@ void ignore_warning(png_structp, png_const_charp) {}
 // Writes header, text, rows and end; false when libpng signalled an error. Kept apart
 // so that no object with a destructor lives across the setjmp.
 bool write_chunks(png_structp png, png_infop info, const RasterCanvas& canvas, png_text* texts,
-                  int text_count) {
+                  int text_count, bool quick) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()),
                static_cast<png_uint_32>(canvas.height()), 8, PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_pHYs(png, info, kPrintPixelsPerMetre, kPrintPixelsPerMetre, PNG_RESOLUTION_METER);
   png_set_text(png, info, texts, text_count);
+  if (quick) {
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
+    png_set_compression_strategy(png, Z_RLE);
+  }
   png_write_info(png, info);
   // The canvas keeps r, g, b, a per pixel: the fourth byte is dropped on the way out.
   png_set_filler(png, 0, PNG_FILLER_AFTER);
@@ -45,7 +50,7 @@ bool write_chunks(png_structp png, png_infop info, const RasterCanvas& canvas, p
 
 }  // namespace
 
-int write_png(const RasterCanvas& canvas, const PngText& text, ByteSink& sink) {
+int write_png(const RasterCanvas& canvas, const PngText& text, ByteSink& sink, bool quick) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignore_warning);
   if (png == nullptr) return kStatusNoMemory;
   png_infop info = png_create_info_struct(png);
@@ -64,7 +69,7 @@ int write_png(const RasterCanvas& canvas, const PngText& text, ByteSink& sink) {
   texts[1].key = const_cast<char*>("Creation Time");
   texts[1].text = creation_time.data();
   const int text_count = creation_time.empty() ? 1 : 2;
-  const bool written = write_chunks(png, info, canvas, texts, text_count);
+  const bool written = write_chunks(png, info, canvas, texts, text_count, quick);
   png_destroy_write_struct(&png, &info);
   return written ? kStatusOk : kStatusNoMemory;
 }

@@ -18,7 +18,10 @@ struct PngText {
 // Writes the whole canvas (which must be true colour) to sink. Returns kStatusOk, or
 // kStatusNoMemory when libpng cannot allocate its structures or reports an error.
 // Write errors stay in the sink, which the caller checks when it closes.
-int write_png(const RasterCanvas& canvas, const PngText& text, ByteSink& sink);
+// `quick`: every row filtered by its difference from the row above and deflated as runs,
+// where libpng otherwise tries each filter on each row: for figures of flat colours
+// about three times faster, the file a third larger.
+int write_png(const RasterCanvas& canvas, const PngText& text, ByteSink& sink, bool quick = false);
 
 // "YYYY-MM-DDThh:mm:ss" from the library's "dd.mm.yyyy" and "hh:mm:ss"; empty if either
 // is malformed.

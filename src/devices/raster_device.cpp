@@ -35,6 +35,7 @@ DeviceOpenResult RasterDevice::open(const DeviceOpenParams& params) {
   canvas_.set_antialiased(device_code_ == kFormatPng);
   result.colour_depth = params.true_colour ? 24 : 8;
   png_text_ = {"PLOTIX", png_creation_time(params.date, params.time)};
+  quick_png_ = params.quick_png;
   last_x_ = last_y_ = 0;
   return result;
 }
@@ -43,7 +44,7 @@ int RasterDevice::close() {
   int status = kStatusOk;
   if (writes_file() && file_.is_open()) {
     if (device_code_ == kFormatPng) {
-      status = write_png(canvas_, png_text_, file_);
+      status = write_png(canvas_, png_text_, file_, quick_png_);
       if (status != kStatusOk) error_ = "no memory for the PNG writer";
     } else {
       status = write_bmp(canvas_, file_);

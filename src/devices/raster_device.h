@@ -33,6 +33,7 @@ class RasterDevice : public Device {
 
   int device_code_ = 0;
   PngText png_text_;
+  bool quick_png_ = false;
   RasterCanvas canvas_;
   ByteSink file_;
   int last_x_ = 0;

@@ -7,7 +7,7 @@
 
 #include "plot/core/clock.h"          // dddate, ddtime
 #include "plot/core/levels.h"         // upstr
-#include "plot/core/output_format.h"  // metafl, setfil, winsiz
+#include "plot/core/output_format.h"  // metafl, setfil, winsiz, scrmod, png_quick
 #include "plot/lines/colours.h"       // color, setvlt
 #include "plot/lines/line_style.h"  // solid ... dashm, lintyp, myline, linwid, penwid
 #include "plot/core/error_stream.h"   // set_error_stream

@@ -94,6 +94,12 @@ void winsiz(int nw, int nh) {
   st->page.nwsizh = nh;
 }
 
+void png_quick() {
+  PlotState* st = jqqlev(0, 0, "png_quick");
+  if (st == nullptr) return;
+  st->page.quick_png = true;
+}
+
 void scrmod(std::string_view mode) {
   PlotState* st = jqqlev(0, 0, "scrmod");
   if (st == nullptr) return;

@@ -122,6 +122,8 @@ bool open_device(PlotState& st) {
   params.window_mode = st.core.nwinmode;
   params.background_mode = pg.iscrmode;
   params.true_colour = pg.idev == devices::kFormatPpm || pg.idev == devices::kFormatPng;
+  params.quick_png = pg.quick_png;
+  pg.quick_png = false;  // for this plot only
   params.landscape = pg.nypage < pg.nxpage;
   params.iorient = pg.iorient;
   params.window_number = window_number(pg.idev);

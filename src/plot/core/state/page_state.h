@@ -26,6 +26,7 @@ struct PageState {
   bool inoscale = false;         // false: device scale limited to the natural page size
   int iorient = 0;               // 0 by page shape, 1 width and height exchanged, 2 never turn on paper
   int iscrset = 4;               // screen background setting: 4 automatic
+  bool quick_png = false;        // the next PNG written for speed (png_quick)
   devices::Background iscrmode = devices::Background::dark;  // resolved background
   float xdevfac = 1.0f;          // device units per plot unit
   bool file_output = false;      // the open device writes a file named cfilnam
