@@ -69,7 +69,7 @@ app::PathPicture path_picture(const coorbital::ObjectVerdict& verdict, const Coo
                      std::string(coorbital::motion_name(episode.motion)) + " " +
                      std::to_string(static_cast<int>(std::lround(epoch_year + episode.from_yr))) + "-" +
                      std::to_string(static_cast<int>(std::lround(epoch_year + episode.to_yr)));
-  for (const coorbital::TurningPoint& point :
+  for (const coorbital::PathPoint& point :
        coorbital::turning_path(*verdict.object, pictures.settings, episode.from_yr, episode.to_yr)) {
     picture.years.push_back(static_cast<float>(epoch_year + point.years));
     picture.x.push_back(static_cast<float>(point.x));

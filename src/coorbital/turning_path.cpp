@@ -13,9 +13,9 @@
 
 namespace coorbital {
 
-std::vector<TurningPoint> turning_path(const survey::SurveyObject& object, const CoorbitalSettings& settings,
+std::vector<PathPoint> turning_path(const survey::SurveyObject& object, const CoorbitalSettings& settings,
                                        double from_yr, double to_yr) {
-  std::vector<TurningPoint> path;
+  std::vector<PathPoint> path;
   std::mutex guard;  // the legs before and after the epoch may come from two threads
   const auto take = [&](const survey::StepSample& sample) {
     if (sample.objects.empty()) return;
@@ -33,9 +33,9 @@ std::vector<TurningPoint> turning_path(const survey::SurveyObject& object, const
   const survey::SurveySettings window = sampled_window(object.epoch_jd, from_yr, to_yr, settings.planet, settings.sky, 1, take);
   survey::check_window(window, {object});
   survey::survey_objects({object}, {0}, window, 1, {});
-  std::sort(path.begin(), path.end(), [](const TurningPoint& a, const TurningPoint& b) { return a.years < b.years; });
+  std::sort(path.begin(), path.end(), [](const PathPoint& a, const PathPoint& b) { return a.years < b.years; });
   path.erase(std::unique(path.begin(), path.end(),
-                         [](const TurningPoint& a, const TurningPoint& b) { return a.years == b.years; }),
+                         [](const PathPoint& a, const PathPoint& b) { return a.years == b.years; }),
              path.end());
   return path;
 }

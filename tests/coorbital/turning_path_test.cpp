@@ -34,7 +34,7 @@ TEST(TurningPath, PointsOnThePlanetsOrbitStayAtTheirAngleFromIt) {
   for (const double phi : {60.0, -60.0, 180.0}) {
     survey::SurveyObject object{"placed", "placed", epoch, earth, 0.0};
     object.elements.m = std::fmod(earth.m + phi + 360.0, 360.0);
-    const std::vector<coorbital::TurningPoint> path = coorbital::turning_path(object, settings, -1.0, 2.0);
+    const std::vector<coorbital::PathPoint> path = coorbital::turning_path(object, settings, -1.0, 2.0);
     ASSERT_GT(path.size(), 500u) << phi;
     EXPECT_NEAR(path.front().years, -1.0, 0.01) << phi;
     EXPECT_NEAR(path.back().years, 2.0, 0.01) << phi;
